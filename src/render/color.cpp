@@ -1,0 +1,12 @@
+#include "render/color.h"
+
+#include <cmath>
+
+namespace bevelmint::render {
+
+// Under the default rounding mode nearbyintl rounds halves to even.
+int64_t roundHalfEven(long double v) {
+    return static_cast<int64_t>(std::nearbyintl(v));
+}
+
+}  // namespace bevelmint::render

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+namespace bevelmint::render {
+
+// A colour value: red in the low byte, green in the second, blue in the third.
+using Colour = uint32_t;
+
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+constexpr Colour makecolor(uint8_t r, uint8_t g, uint8_t b) {
+    return static_cast<Colour>(r) | static_cast<Colour>(g) << 8 | static_cast<Colour>(b) << 16;
+}
+
+constexpr Rgb splitcolor(Colour v) {
+    return {static_cast<uint8_t>(v & 0xFF), static_cast<uint8_t>((v >> 8) & 0xFF),
+            static_cast<uint8_t>((v >> 16) & 0xFF)};
+}
+
+constexpr Colour makecolor(Rgb c) {
+    return makecolor(c.r, c.g, c.b);
+}
+
+inline constexpr Colour kBlack = makecolor(0, 0, 0);
+inline constexpr Colour kWhite = makecolor(255, 255, 255);
+inline constexpr Colour kRed = makecolor(255, 0, 0);
+inline constexpr Colour kBlue = makecolor(0, 0, 255);
+
+// Nearest integer, exact halves to the even integer (extended precision input).
+int64_t roundHalfEven(long double v);
+
+}  // namespace bevelmint::render

@@ -1,0 +1,105 @@
+#include "render/lighting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "render/color.h"
+
+namespace bevelmint::render {
+
+LightFactor::LightFactor(double x) {
+    int exp = 0;
+    const double frac = std::frexp(x, &exp);  // x = frac * 2^exp, frac in [0.5, 1)
+    // v * mantissa < 2^61, so a shift of 62 or more leaves less than a half: no gain.
+    if (!(x > 0) || 53 - exp >= 62) return;
+    mantissa_ = static_cast<uint64_t>(std::ldexp(frac, 53));
+    shift_ = 53 - exp;
+}
+
+// p / 2^shift rounded, halves to even: adding half - 1 and the parity of the
+// truncated quotient carries exactly the remainders above a half, and a half when odd.
+int LightFactor::gain(uint8_t v) const {
+    const uint64_t p = v * mantissa_;
+    const uint64_t half = uint64_t{1} << (shift_ - 1);
+    return static_cast<int>((p + (half - 1) + ((p >> shift_) & 1)) >> shift_);
+}
+
+namespace {
+
+// The rounded square root k of n, the one with k^2 - k < n <= k^2 + k, found by
+// stepping from a nearby guess: along a column the distance changes slowly.
+int64_t roundedRootFrom(int64_t n, int64_t k) {
+    while (n > k * k + k)
+        ++k;
+    while (k > 0 && n <= k * k - k)
+        --k;
+    return k;
+}
+
+uint8_t addClamped(int v, int t, int b) {
+    return static_cast<uint8_t>(std::clamp(v + t - b, 0, 255));
+}
+
+Colour blend(Colour pixel, Rgb t, Rgb b) {
+    Rgb p = splitcolor(pixel);
+    return makecolor(addClamped(p.r, t.r, b.r), addClamped(p.g, t.g, b.g),
+                     addClamped(p.b, t.b, b.b));
+}
+
+uint8_t litChannel(uint8_t v, const LightFactor& x) {
+    int n = v + x.gain(v);
+    return static_cast<uint8_t>(n < 255 ? n : 254);
+}
+
+Colour lit(Colour pixel, const LightFactor& x) {
+    Rgb p = splitcolor(pixel);
+    return makecolor(litChannel(p.r, x), litChannel(p.g, x), litChannel(p.b, x));
+}
+
+}  // namespace
+
+void lightentheshape(const state::ButtonState& s, const Picture& mask, const Picture* texture,
+                     Picture& normal, Picture& pressed, const std::function<void()>& progress) {
+    const int w = s.buttonWidth, h = s.buttonHeight;
+    const int radius = s.lightRadius;
+    const bool textured = s.textureActive && texture != nullptr;
+    const Rgb button{s.buttonRed, s.buttonGreen, s.buttonBlue};
+
+    // The factor depends on the rounded distance alone: one per distance inside the disc.
+    std::vector<LightFactor> factors(radius);
+    for (int dist = 0; dist < radius; ++dist) {
+        const long double ext = static_cast<long double>(radius - dist) / radius *
+                                (static_cast<long double>(s.lightIntensity) / 100);
+        factors[dist] = LightFactor(static_cast<double>(ext));
+    }
+
+    // A rounded distance below the radius means n <= (r - 1)^2 + (r - 1).
+    const int64_t outside = int64_t{radius} * radius - radius;
+    for (int i = 0; i <= w; ++i) {
+        if (i % 30 == 0 && progress) progress();
+        const int64_t dx = i - s.lightX;
+        int64_t dist = static_cast<int64_t>(std::sqrt(static_cast<double>(dx * dx)));
+        for (int j = 0; j <= h; ++j) {
+            const Colour m = mask.pixel(i, j);
+            if (m != kWhite && m != kRed) continue;
+            if (textured) {
+                // Beyond the texture's edge the button colour stands in: no change.
+                const Rgb t = texture->contains(i, j) ? splitcolor(texture->pixel(i, j)) : button;
+                normal.setPixel(i, j, blend(normal.pixel(i, j), t, button));
+                pressed.setPixel(i, j, blend(pressed.pixel(i, j), t, button));
+            }
+            if (!(m == kWhite || (textured && s.lightenFront))) continue;
+            const int64_t dy = j - s.lightY;
+            const int64_t n = dx * dx + dy * dy;
+            if (n > outside) continue;
+            dist = roundedRootFrom(n, dist);
+            const LightFactor& x = factors[dist];
+            normal.setPixel(i, j, lit(normal.pixel(i, j), x));
+            const int mi = w - 1 - i, mj = h - 1 - j;
+            pressed.setPixel(mi, mj, lit(pressed.pixel(mi, mj), x));
+        }
+    }
+}
+
+}  // namespace bevelmint::render

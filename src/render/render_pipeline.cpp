@@ -1,0 +1,119 @@
+#include "render/render_pipeline.h"
+
+#include <vector>
+
+#include "render/lighting.h"
+#include "render/ring_colours.h"
+#include "render/smoothing.h"
+#include "state/state_rules.h"
+
+namespace bevelmint::render {
+
+using state::ButtonState;
+using state::ShapeKind;
+
+RoundShape shapeInBox(const ButtonState& s, Box box) {
+    switch (s.shapeKind) {
+        case ShapeKind::rect:
+            return RoundShape::rectangle(box);
+        case ShapeKind::elips:
+            return RoundShape::ellipse(box);
+        case ShapeKind::rrect:
+            return RoundShape(box, s.roundness, s.roundness);
+    }
+    return RoundShape::rectangle(box);
+}
+
+RoundShape shapeAtInset(const ButtonState& s, int i) {
+    return shapeInBox(s, {i, i, s.buttonWidth - i, s.buttonHeight - i});
+}
+
+RenderPipeline::RenderPipeline()
+    : normal_(kWorkWidth, kWorkHeight),
+      pressed_(kWorkWidth, kWorkHeight),
+      work_(kWorkWidth, kWorkHeight, kBlack) {}
+
+void RenderPipeline::clearimages(const ButtonState& s) {
+    const Colour back = makecolor(s.backRed, s.backGreen, s.backBlue);
+    for (Picture* pic : {&normal_, &pressed_}) {
+        Canvas c(*pic);
+        c.setSolid(back);
+        c.fillRect({0, 0, s.prevWidth, s.prevHeight});
+        c.fillRect({0, 0, s.buttonWidth, s.buttonHeight});
+    }
+}
+
+void RenderPipeline::buildMask(const ButtonState& s, bool textured) {
+    Canvas mask(work_);
+    if (s.shapeKind != ShapeKind::rect) {
+        mask.setSolid(kBlue);
+        mask.draw(shapeInBox(s, {-1, -1, s.buttonWidth + 1, s.buttonHeight + 1}));
+    }
+    mask.setSolid(kWhite);
+    mask.draw(shapeAtInset(s, 0));
+    if (!s.lightenFront) {
+        mask.setSolid(kBlack);
+        mask.draw(shapeAtInset(s, s.buttonDepth));
+    }
+    if (textured) {
+        mask.setSolid(kRed);
+        mask.draw(shapeAtInset(s, s.buttonDepth));
+    }
+}
+
+void RenderPipeline::drawRings(const ButtonState& s) {
+    const Rgb button{s.buttonRed, s.buttonGreen, s.buttonBlue};
+    std::vector<RoundShape> rings;
+    rings.reserve(s.buttonDepth + 1);
+    for (int i = 0; i <= s.buttonDepth; ++i)
+        rings.push_back(shapeAtInset(s, i));
+    const auto normalColours = normalRingColours(button, s.buttonDepth, s.borderFade);
+    const auto pressedColours = pressedRingColours(button, s.buttonDepth, s.borderFade);
+    fillNestedShapes(rings, {{&normal_, &normalColours}, {&pressed_, &pressedColours}});
+}
+
+void RenderPipeline::drawFastEdit(const ButtonState& s) {
+    const Colour button = makecolor(s.buttonRed, s.buttonGreen, s.buttonBlue);
+    for (Picture* pic : {&normal_, &pressed_}) {
+        Canvas c(*pic);
+        c.brush = {button, BrushStyle::solid};
+        c.pen = {kBlack, PenStyle::solid};
+        c.draw(shapeAtInset(s, 0));
+        c.pen.style = PenStyle::dotted;
+        c.draw(shapeAtInset(s, s.buttonDepth));
+    }
+    Canvas c(normal_);
+    c.pen = {makecolor(254, 254, 254), PenStyle::dotted};
+    c.brush.style = BrushStyle::none;
+    c.ellipse({s.lightX - s.lightRadius, s.lightY - s.lightRadius, s.lightX + s.lightRadius,
+               s.lightY + s.lightRadius});
+}
+
+void RenderPipeline::paintbutton(const ButtonState& state, const Picture* texture) {
+    const ButtonState s = state::clampedForRender(state);
+    const bool textured = s.textureActive && texture != nullptr;
+
+    normal_.ensureSize(kWorkWidth, kWorkHeight);
+    pressed_.ensureSize(kWorkWidth, kWorkHeight);
+    clearimages(s);
+    {
+        // Only the previous area is erased: marks of earlier, larger renders stay.
+        Canvas mask(work_);
+        mask.setSolid(kBlack);
+        mask.fillRect({0, 0, s.prevWidth, s.prevHeight});
+    }
+
+    // The mask does not depend on the edit mode.
+    buildMask(s, textured);
+    if (s.fastEdit) {
+        drawFastEdit(s);
+        if (s.useText && inscription) inscription(s, normal_, pressed_);
+    } else {
+        drawRings(s);
+        if (s.useText && inscription) inscription(s, normal_, pressed_);
+        lightentheshape(s, work_, textured ? texture : nullptr, normal_, pressed_, progress);
+    }
+    if (s.smoothEdges) antialiasing(s.buttonWidth, s.buttonHeight, work_, normal_, pressed_);
+}
+
+}  // namespace bevelmint::render

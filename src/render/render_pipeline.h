@@ -1,0 +1,59 @@
+#pragma once
+
+#include <functional>
+
+#include "render/canvas.h"
+#include "render/picture.h"
+#include "state/button_state.h"
+
+namespace bevelmint::render {
+
+inline constexpr int kWorkWidth = 335;
+inline constexpr int kWorkHeight = 199;
+
+// The shape of the button at inset i: the box (i, i, W - i, H - i).
+RoundShape shapeAtInset(const state::ButtonState& s, int i);
+// The same outline kind in any box (the mask's edge ring uses a larger one).
+RoundShape shapeInBox(const state::ButtonState& s, Box box);
+
+// Owns the normal and the pressed picture and the work canvas with the shape mask
+// between renders, and turns a design state into the two pictures.
+class RenderPipeline {
+  public:
+    RenderPipeline();
+
+    // Draws the inscription onto both pictures (the text pass); runs after the
+    // bevel rings, before the lighting.
+    using InscriptionPass =
+        std::function<void(const state::ButtonState&, Picture& normal, Picture& pressed)>;
+
+    // Runs while lighting, at the start of every 30th column.
+    std::function<void()> progress;
+    InscriptionPass inscription;
+
+    // Renders both pictures from the state. `texture` is the working texture,
+    // blended in while the state says a texture is active. Fields outside their
+    // ranges are clamped first.
+    void paintbutton(const state::ButtonState& state, const Picture* texture = nullptr);
+
+    const Picture& normal() const { return normal_; }
+    const Picture& pressed() const { return pressed_; }
+    const Picture& work() const { return work_; }
+
+    // The pictures may be replaced (an export cuts them); the next render grows
+    // them back as needed.
+    Picture& normal() { return normal_; }
+    Picture& pressed() { return pressed_; }
+
+  private:
+    void clearimages(const state::ButtonState& s);
+    void buildMask(const state::ButtonState& s, bool textured);
+    void drawRings(const state::ButtonState& s);
+    void drawFastEdit(const state::ButtonState& s);
+
+    Picture normal_;
+    Picture pressed_;
+    Picture work_;
+};
+
+}  // namespace bevelmint::render

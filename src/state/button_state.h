@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace bevelmint::state {
+
+enum class ShapeKind { rect, elips, rrect };
+enum class ExportFormat { gif, jpg, bmp };
+
+struct FontDesc {
+    std::string name = "Arial";
+    int size = 12;  // points
+    bool bold = false;
+    bool italic = false;
+    bool operator==(const FontDesc&) const = default;
+};
+
+// Every design parameter and editing value of the one button being designed.
+// Plain data: the coupling rules live in state_rules.h.
+struct ButtonState {
+    // Shape and size
+    ShapeKind shapeKind = ShapeKind::rect;
+    int32_t buttonWidth = 100;
+    int32_t buttonHeight = 40;
+    int32_t prevWidth = 100;
+    int32_t prevHeight = 40;
+    int32_t buttonDepth = 7;
+    int32_t depthLimit = 20;
+    int32_t roundness = 15;
+    bool smoothEdges = false;
+    // Upper bounds of the size controls; a loaded texture lowers them.
+    int32_t widthMax = 330;
+    int32_t heightMax = 195;
+
+    // Colours
+    uint8_t buttonRed = 220, buttonGreen = 190, buttonBlue = 110;
+    uint8_t textRed = 0, textGreen = 0, textBlue = 0;
+    uint8_t backRed = 196, backGreen = 196, backBlue = 196;
+
+    // Light
+    int32_t lightPosition = 1;
+    int32_t lightX = 0;
+    int32_t lightY = 0;
+    int32_t lightRadius = 100;
+    int32_t lightIntensity = 40;
+    int32_t borderFade = 50;
+    bool lightenFront = true;
+
+    // Inscription
+    bool useText = true;
+    std::string buttonText = "text";
+    FontDesc textFont;
+    int32_t textOffsetX = 5;
+    int32_t textOffsetY = 0;
+    bool text3D = false;
+
+    // Texture
+    bool useTexture = false;
+    std::string textureFileName;
+    bool textureActive = false;
+    int32_t textureBrightness = 50;
+    bool stretchPreview = false;
+
+    // Export
+    ExportFormat exportFormat = ExportFormat::gif;
+    bool exportPressed = false;
+    int32_t jpegCompression = 0;
+    bool jpegProgressive = false;
+    std::string exportFileName;
+    std::string exportPressedFileName;
+    std::string htmlFileName;
+
+    // Editing
+    bool liveUpdate = true;
+    bool fastEdit = false;
+    bool testActOnHover = true;
+    bool testHovering = false;
+    int32_t busyFrame = 1;
+    std::string lastFile;
+    std::string appPath = ".";
+    uint32_t menuColour = 0;
+};
+
+// The default design with its derived values (light centre) filled in.
+ButtonState defaultState();
+
+const char* shapeKindName(ShapeKind kind);
+bool parseShapeKind(const std::string& text, ShapeKind& kind);
+const char* exportFormatName(ExportFormat format);
+bool parseExportFormat(const std::string& text, ExportFormat& format);
+
+}  // namespace bevelmint::state

@@ -1,0 +1,191 @@
+#include "state/field_setter.h"
+
+#include <charconv>
+#include <functional>
+
+#include "state/state_rules.h"
+
+namespace bevelmint::state {
+
+namespace {
+
+enum class Kind { integer, boolean, shape, text };
+
+struct Field {
+    const char* name;
+    Kind kind;
+    std::function<Range(const ButtonState&)> range;  // integer fields only
+    std::function<void(ButtonState&, int32_t)> setInt;
+    std::function<void(ButtonState&, const std::string&)> setText;
+};
+
+Field intField(const char* name, std::function<Range(const ButtonState&)> range,
+               std::function<void(ButtonState&, int32_t)> set) {
+    return {name, Kind::integer, std::move(range), std::move(set), nullptr};
+}
+
+Field fixedInt(const char* name, Range range, int32_t ButtonState::*member) {
+    return intField(
+        name, [range](const ButtonState&) { return range; },
+        [member](ButtonState& s, int32_t v) { s.*member = v; });
+}
+
+Field boolField(const char* name, std::function<void(ButtonState&, bool)> set) {
+    return {name, Kind::boolean,
+            [](const ButtonState&) {
+                return Range{0, 1};
+            },
+            [set](ButtonState& s, int32_t v) { set(s, v != 0); }, nullptr};
+}
+
+Field plainBool(const char* name, bool ButtonState::*member) {
+    return boolField(name, [member](ButtonState& s, bool v) { s.*member = v; });
+}
+
+Field byteField(const char* name, std::function<void(ButtonState&, uint8_t)> set) {
+    return intField(
+        name, [](const ButtonState&) { return kColourRange; },
+        [set](ButtonState& s, int32_t v) { set(s, static_cast<uint8_t>(v)); });
+}
+
+Field plainByte(const char* name, uint8_t ButtonState::*member) {
+    return byteField(name, [member](ButtonState& s, uint8_t v) { s.*member = v; });
+}
+
+Field buttonByte(const char* name, Channel c) {
+    return byteField(name, [c](ButtonState& s, uint8_t v) { setButtonChannel(s, c, v); });
+}
+
+const std::vector<Field>& fields() {
+    static const std::vector<Field> table = {
+        {"shapeKind", Kind::shape, nullptr, nullptr,
+         [](ButtonState& s, const std::string& v) {
+             ShapeKind k{};
+             parseShapeKind(v, k);
+             setShapeKind(s, k);
+         }},
+        intField("buttonWidth", widthRange,
+                 [](ButtonState& s, int32_t v) { setButtonWidth(s, v); }),
+        intField("buttonHeight", heightRange,
+                 [](ButtonState& s, int32_t v) { setButtonHeight(s, v); }),
+        intField("buttonDepth", depthRange,
+                 [](ButtonState& s, int32_t v) { setButtonDepth(s, v); }),
+        fixedInt("roundness", kRoundnessRange, &ButtonState::roundness),
+        plainBool("smoothEdges", &ButtonState::smoothEdges),
+        buttonByte("buttonRed", Channel::red),
+        buttonByte("buttonGreen", Channel::green),
+        buttonByte("buttonBlue", Channel::blue),
+        plainByte("textRed", &ButtonState::textRed),
+        plainByte("textGreen", &ButtonState::textGreen),
+        plainByte("textBlue", &ButtonState::textBlue),
+        plainByte("backRed", &ButtonState::backRed),
+        plainByte("backGreen", &ButtonState::backGreen),
+        plainByte("backBlue", &ButtonState::backBlue),
+        intField(
+            "lightPosition", [](const ButtonState&) { return kLightPositionRange; },
+            [](ButtonState& s, int32_t v) { setLightPosition(s, v); }),
+        fixedInt("lightRadius", kLightRadiusRange, &ButtonState::lightRadius),
+        fixedInt("lightIntensity", kLightIntensityRange, &ButtonState::lightIntensity),
+        fixedInt("borderFade", kBorderFadeRange, &ButtonState::borderFade),
+        plainBool("lightenFront", &ButtonState::lightenFront),
+        plainBool("fastEdit", &ButtonState::fastEdit),
+        plainBool("useText", &ButtonState::useText),
+        {"buttonText", Kind::text, nullptr, nullptr,
+         [](ButtonState& s, const std::string& v) { s.buttonText = v; }},
+        {"textFontName", Kind::text, nullptr, nullptr,
+         [](ButtonState& s, const std::string& v) { s.textFont.name = v; }},
+        intField(
+            "textFontSize", [](const ButtonState&) { return kFontSizeRange; }, setFontSize),
+        boolField("textFontBold", [](ButtonState& s, bool v) { s.textFont.bold = v; }),
+        boolField("textFontItalic", [](ButtonState& s, bool v) { s.textFont.italic = v; }),
+        intField(
+            "textOffsetX", [](const ButtonState& s) { return textOffsetXRange(s.buttonWidth); },
+            [](ButtonState& s, int32_t v) { s.textOffsetX = v; }),
+        intField(
+            "textOffsetY", [](const ButtonState& s) { return textOffsetYRange(s.buttonHeight); },
+            [](ButtonState& s, int32_t v) { s.textOffsetY = v; }),
+        boolField("text3D", setText3D),
+    };
+    return table;
+}
+
+const Field* findField(const std::string& name) {
+    for (const Field& f : fields()) {
+        if (name == f.name) return &f;
+    }
+    return nullptr;
+}
+
+std::string rangeText(const Field& f, const ButtonState& s) {
+    switch (f.kind) {
+        case Kind::integer: {
+            Range r = f.range(s);
+            return std::to_string(r.min) + ".." + std::to_string(r.max);
+        }
+        case Kind::boolean:
+            return "true, false, 1 or 0";
+        case Kind::shape:
+            return "rect, elips or rrect";
+        case Kind::text:
+            return "any text";
+    }
+    return {};
+}
+
+bool parseInt(const std::string& text, int64_t& v) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, v);
+    return ec == std::errc() && ptr == end && !text.empty();
+}
+
+}  // namespace
+
+std::optional<std::string> setField(ButtonState& s, const std::string& name,
+                                    const std::string& value) {
+    const Field* f = findField(name);
+    if (f == nullptr) return "unknown field '" + name + "' (see --help for the field names)";
+    auto refuse = [&](const std::string& why) {
+        return name + ": " + why + "; takes " + rangeText(*f, s);
+    };
+    switch (f->kind) {
+        case Kind::shape: {
+            ShapeKind k{};
+            if (!parseShapeKind(value, k)) return refuse("'" + value + "' is not a shape");
+            f->setText(s, value);
+            return std::nullopt;
+        }
+        case Kind::text:
+            f->setText(s, value);
+            return std::nullopt;
+        case Kind::boolean: {
+            int32_t v = -1;
+            if (value == "true" || value == "1") v = 1;
+            if (value == "false" || value == "0") v = 0;
+            if (v < 0) return refuse("'" + value + "' is not a boolean");
+            f->setInt(s, v);
+            return std::nullopt;
+        }
+        case Kind::integer: {
+            int64_t v = 0;
+            if (!parseInt(value, v)) return refuse("'" + value + "' is not a number");
+            if (!f->range(s).contains(v)) return refuse(value + " is out of range");
+            f->setInt(s, static_cast<int32_t>(v));
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> fieldHelp() {
+    ButtonState s = defaultState();
+    std::vector<std::string> lines;
+    for (const Field& f : fields()) {
+        std::string line = f.name;
+        line.resize(18, ' ');
+        lines.push_back(line + rangeText(f, s) +
+                        (f.kind == Kind::integer ? " (default design)" : ""));
+    }
+    return lines;
+}
+
+}  // namespace bevelmint::state

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string err;
+};
+
+Outcome run(const std::string& args, const fs::path& dir) {
+    const fs::path errFile = dir / "stderr.txt";
+    const std::string cmd = std::string("cd '") + dir.string() + "' && '" + BEVELMINT_RENDER_EXE +
+                            "' " + args + " 2>'" + errFile.string() + "' >/dev/null";
+    const int raw = std::system(cmd.c_str());
+    std::ifstream in(errFile);
+    std::string err((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, err};
+}
+
+fs::path freshDir(const char* name) {
+    fs::path dir = fs::temp_directory_path() / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+}  // namespace
+
+TEST(RenderCommand, WritesBothPicturesOfTheDefaultButton) {
+    const fs::path dir = freshDir("bevelmint-cli-ok");
+    Outcome r = run("--normal a.bmp --pressed b.bmp", dir);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(fs::file_size(dir / "a.bmp"), 54u + 40 * 300);
+    EXPECT_EQ(fs::file_size(dir / "b.bmp"), 54u + 40 * 300);
+
+    r = run("--set buttonWidth=330 --set buttonHeight=195 --set buttonDepth=97 --normal big.bmp",
+            dir);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(fs::file_size(dir / "big.bmp"), 54u + 195 * 992);
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, RefusesBadFieldsWithStatusTwoAndWritesNothing) {
+    const fs::path dir = freshDir("bevelmint-cli-bad");
+    const std::pair<const char*, const char*> cases[] = {
+        {"--set buttonDepth=30", "1..20"},
+        {"--set buttonWidth=wide", "20..330"},
+        {"--set buttonRed=256", "0..255"},
+        {"--set nosuchfield=1", "nosuchfield"},
+        {"--set smoothEdges=maybe", "smoothEdges"},
+        {"--bogus", "--bogus"},
+        {"--set", "--set"},
+    };
+    for (const auto& [args, needle] : cases) {
+        Outcome r = run(std::string("--normal a.bmp ") + args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find(needle), std::string::npos) << args << ": " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_FALSE(fs::exists(dir / "a.bmp")) << args;
+    }
+    Outcome r = run("--normal no/such/dir/a.bmp", dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Cannot create file no/such/dir/a.bmp"), std::string::npos);
+    fs::remove_all(dir);
+}

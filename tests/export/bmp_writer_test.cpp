@@ -1,0 +1,65 @@
+#include "export/bmp_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+
+using namespace bevelmint;
+using render::makecolor;
+
+namespace {
+
+uint32_t le32(const std::string& b, size_t at) {
+    return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
+           static_cast<uint8_t>(b[at + 2]) << 16 |
+           static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
+}
+
+}  // namespace
+
+TEST(BmpWriter, WritesBottomUpPaddedRowsOfTheTopLeftArea) {
+    render::Picture p(10, 10, makecolor(9, 9, 9));
+    p.setPixel(0, 0, makecolor(1, 2, 3));  // top left
+    p.setPixel(4, 2, makecolor(4, 5, 6));  // bottom right of a 5 x 3 cut
+    const std::string b = exporter::encodeBmp(p, 5, 3);
+    const size_t stride = 16;  // 15 bytes padded to 4
+    ASSERT_EQ(b.size(), 54 + 3 * stride);
+    EXPECT_EQ(b.substr(0, 2), "BM");
+    EXPECT_EQ(le32(b, 2), b.size());
+    EXPECT_EQ(le32(b, 10), 54u);
+    EXPECT_EQ(le32(b, 14), 40u);
+    EXPECT_EQ(le32(b, 18), 5u);
+    EXPECT_EQ(le32(b, 22), 3u);
+    EXPECT_EQ(le32(b, 28) & 0xFFFF, 24u);
+    EXPECT_EQ(le32(b, 30), 0u);
+    // The first stored row is the bottom one; pixels are blue, green, red.
+    EXPECT_EQ(b.substr(54 + 4 * 3, 3), std::string("\x06\x05\x04", 3));
+    EXPECT_EQ(b.substr(54 + 2 * stride, 3), std::string("\x03\x02\x01", 3));
+    EXPECT_EQ(b[54 + 15], '\0');
+}
+
+TEST(BmpWriter, AFailedWriteNamesTheFileAndLeavesNothingBehind) {
+    const auto dir = std::filesystem::temp_directory_path() / "bevelmint-bmp-test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "b.bmp").string();
+    render::Picture p(20, 10, makecolor(1, 1, 1));
+    EXPECT_FALSE(exporter::writeBmp(p, 20, 10, path));
+    EXPECT_EQ(std::filesystem::file_size(path), 54u + 10 * 60);
+
+    const std::string missing = (dir / "no" / "such" / "x.bmp").string();
+    auto error = exporter::writeBmp(p, 20, 10, missing);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message, "Cannot create file " + missing);
+    // a folder in the way: the write fails, the folder survives, no temporary is left
+    std::filesystem::create_directories(dir / "taken.bmp");
+    EXPECT_TRUE(exporter::writeBmp(p, 20, 10, (dir / "taken.bmp").string()));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "taken.bmp"));
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir))
+        ++entries;
+    EXPECT_EQ(entries, 2);
+    std::filesystem::remove_all(dir);
+}

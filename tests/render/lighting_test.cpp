@@ -1,0 +1,145 @@
+#include "render/lighting.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "state/state_rules.h"
+
+using namespace bevelmint;
+using render::Colour;
+using render::makecolor;
+using render::Picture;
+
+namespace {
+
+struct Scene {
+    state::ButtonState s = state::defaultState();
+    Picture mask{335, 199, render::kBlack};
+    Picture normal{335, 199, render::kBlack};
+    Picture pressed{335, 199, render::kBlack};
+
+    Scene(int w, int h) {
+        state::setButtonWidth(s, w);
+        state::setButtonHeight(s, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                mask.setPixel(x, y, render::kWhite);
+    }
+    void light(const Picture* texture = nullptr) {
+        render::lightentheshape(s, mask, texture, normal, pressed, nullptr);
+    }
+};
+
+}  // namespace
+
+TEST(LightFactor, RoundsLikeTheExtendedProductWithHalvesToEven) {
+    EXPECT_EQ(render::LightFactor(0.5).gain(53), 26);
+    EXPECT_EQ(render::LightFactor(0.5).gain(55), 28);
+    EXPECT_EQ(render::LightFactor(0.4).gain(110), 44);
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> dist(1e-7, 0.99);
+    for (int k = 0; k < 20000; ++k) {
+        const double x = k < 100 ? (k + 1) / 200.0 : dist(rng);
+        const render::LightFactor f(x);
+        for (int v = 0; v < 256; v += (k < 100 ? 1 : 17)) {
+            const auto want = static_cast<int>(std::nearbyintl(v * static_cast<long double>(x)));
+            ASSERT_EQ(f.gain(static_cast<uint8_t>(v)), want) << x << " " << v;
+        }
+    }
+}
+
+TEST(Lighting, MultipliesEachChannelCapsAt254AndLeavesBlackBlack) {
+    Scene sc(100, 40);
+    sc.s.lightIntensity = 50;
+    sc.normal.setPixel(0, 0, makecolor(53, 55, 0));
+    sc.normal.setPixel(1, 1, makecolor(255, 200, 0));
+    sc.pressed.setPixel(99, 39, makecolor(255, 255, 255));
+    sc.light();
+    EXPECT_EQ(sc.normal.pixel(0, 0), makecolor(79, 83, 0));
+    // dist 1: x = 99/100 * 0.5; 200 gains 99
+    EXPECT_EQ(sc.normal.pixel(1, 1), makecolor(254, 254, 0));
+    EXPECT_EQ(sc.pressed.pixel(99, 39), makecolor(254, 254, 254));
+    EXPECT_EQ(sc.normal.pixel(50, 20), render::kBlack);
+}
+
+TEST(Lighting, TheDiscEndsBeforeTheRadiusAndThePressedPictureIsLitAtTheMirror) {
+    Scene sc(100, 40);
+    sc.s.lightRadius = 10;
+    sc.s.lightIntensity = 99;
+    sc.normal.fill(makecolor(100, 100, 100));
+    sc.pressed.fill(makecolor(100, 100, 100));
+    sc.light();
+    // (6, 8) lies at distance 10 exactly, (7, 7) at round(9.899) = 10, (6, 7) at 9.22 -> 9
+    EXPECT_EQ(sc.normal.pixel(6, 8), makecolor(100, 100, 100));
+    EXPECT_EQ(sc.normal.pixel(7, 7), makecolor(100, 100, 100));
+    const int gain9 = static_cast<int>(std::nearbyintl(
+        100 * static_cast<long double>(static_cast<double>((10.0L - 9) / 10 * (99.0L / 100)))));
+    EXPECT_EQ(sc.normal.pixel(6, 7), makecolor(100 + gain9, 100 + gain9, 100 + gain9));
+    EXPECT_EQ(sc.pressed.pixel(99 - 6, 39 - 7), sc.normal.pixel(6, 7));
+    EXPECT_EQ(sc.pressed.pixel(6, 7), makecolor(100, 100, 100));
+
+    Scene one(100, 40);
+    one.s.lightRadius = 1;
+    one.normal.fill(makecolor(100, 100, 100));
+    one.light();
+    EXPECT_EQ(one.normal.pixel(0, 0), makecolor(140, 140, 140));
+    EXPECT_EQ(one.normal.pixel(1, 0), makecolor(100, 100, 100));
+}
+
+TEST(Lighting, OnlyWhiteMaskPixelsAreLitWithoutATexture) {
+    Scene sc(100, 40);
+    sc.normal.fill(makecolor(100, 100, 100));
+    sc.mask.setPixel(1, 0, render::kBlack);
+    sc.mask.setPixel(2, 0, render::kBlue);
+    sc.mask.setPixel(3, 0, render::kRed);
+    sc.light();
+    EXPECT_NE(sc.normal.pixel(0, 0), makecolor(100, 100, 100));
+    for (int x = 1; x <= 3; ++x)
+        EXPECT_EQ(sc.normal.pixel(x, 0), makecolor(100, 100, 100)) << x;
+}
+
+TEST(Lighting, TextureBlendClampsInVisitingOrder) {
+    Scene sc(20, 10);
+    sc.s.lightRadius = 200;
+    sc.s.lightIntensity = 99;
+    sc.s.textureActive = true;
+    state::setButtonColour(sc.s, 100, 100, 100);
+    Picture texture(20, 10, makecolor(250, 250, 250));
+    sc.normal.fill(makecolor(200, 200, 200));
+    sc.pressed.fill(makecolor(200, 200, 200));
+    sc.light(&texture);
+    // Normal (0, 0): textured to 255, then lit: 254.
+    EXPECT_EQ(sc.normal.pixel(0, 0), makecolor(254, 254, 254));
+    // Pressed (19, 9) is lit from column 0 first (200 -> 254), textured at column 19: 255.
+    EXPECT_EQ(sc.pressed.pixel(19, 9), makecolor(255, 255, 255));
+    // Pressed (0, 0) is textured first and lit from column 19: 254.
+    EXPECT_EQ(sc.pressed.pixel(0, 0), makecolor(254, 254, 254));
+}
+
+TEST(Lighting, TexturedFaceIsLitOnlyWithLightenFrontAndTheEdgeKeepsTheBevel) {
+    for (bool front : {true, false}) {
+        Scene sc(40, 20);
+        sc.s.lightRadius = 1;  // lights (0, 0) only
+        sc.s.lightenFront = front;
+        sc.s.textureActive = true;
+        state::setButtonColour(sc.s, 100, 100, 100);
+        sc.mask.setPixel(0, 0, render::kRed);
+        Picture texture(30, 15, makecolor(110, 90, 100));
+        sc.normal.fill(makecolor(120, 120, 120));
+        sc.light(&texture);
+        EXPECT_EQ(sc.normal.pixel(5, 5), makecolor(130, 110, 120));
+        // beyond the texture's edge the pixel stays as the bevel drew it
+        EXPECT_EQ(sc.normal.pixel(35, 17), makecolor(120, 120, 120));
+        const Colour face = sc.normal.pixel(0, 0);
+        EXPECT_EQ(face == makecolor(130, 110, 120), !front);
+    }
+}
+
+TEST(Lighting, ReportsProgressEveryThirtyColumns) {
+    Scene sc(100, 40);
+    int calls = 0;
+    render::lightentheshape(sc.s, sc.mask, nullptr, sc.normal, sc.pressed, [&] { ++calls; });
+    EXPECT_EQ(calls, 4);  // columns 0, 30, 60, 90
+}

@@ -1,0 +1,58 @@
+#include "render/smoothing.h"
+
+#include <gtest/gtest.h>
+
+using namespace bevelmint::render;
+
+namespace {
+
+const Colour kBack = makecolor(196, 196, 196);
+const Colour kRim = makecolor(110, 95, 55);
+
+}  // namespace
+
+TEST(Smoothing, AveragesTruncatingAndOnlyOnBluePixels) {
+    Picture mask(40, 20, kBlack), normal(40, 20, kBack), pressed(40, 20, kBack);
+    // Upper-left quadrant: inward neighbours are right and below.
+    mask.setPixel(2, 2, kBlue);
+    normal.setPixel(3, 2, kRim);
+    normal.setPixel(2, 3, kRim);
+    pressed.setPixel(3, 2, kRim);
+    pressed.setPixel(2, 3, kRim);
+    // Not blue: left alone whatever its neighbours.
+    normal.setPixel(6, 3, kRim);
+    normal.setPixel(5, 4, kRim);
+    antialiasing(40, 20, mask, normal, pressed);
+    EXPECT_EQ(normal.pixel(2, 2), makecolor(138, 128, 102));
+    EXPECT_EQ(pressed.pixel(2, 2), makecolor(138, 128, 102));
+    EXPECT_EQ(normal.pixel(5, 3), kBack);
+}
+
+TEST(Smoothing, APixelEqualToOneInwardNeighbourStays) {
+    Picture mask(40, 20, kBlack), normal(40, 20, kBack), pressed(40, 20, kBack);
+    // Lower-right quadrant: inward neighbours are left and above.
+    mask.setPixel(35, 17, kBlue);
+    normal.setPixel(35, 16, kRim);  // vertical neighbour differs, horizontal equals
+    mask.setPixel(30, 15, kBlue);
+    pressed.setPixel(29, 15, kRim);
+    pressed.setPixel(30, 14, makecolor(0, 0, 0));
+    antialiasing(40, 20, mask, normal, pressed);
+    EXPECT_EQ(normal.pixel(35, 17), kBack);
+    EXPECT_EQ(pressed.pixel(30, 15), makecolor((110 + 196) / 3, (95 + 196) / 3, (55 + 196) / 3));
+}
+
+TEST(Smoothing, ScansOutwardsInPlace) {
+    // Two blue pixels in a row of the upper-left quadrant: the outer one sees
+    // its inward neighbour already averaged.
+    Picture mask(40, 20, kBlack), normal(40, 20, kBack), pressed(40, 20, kBack);
+    mask.setPixel(4, 2, kBlue);
+    mask.setPixel(3, 2, kBlue);
+    normal.setPixel(5, 2, makecolor(0, 0, 0));
+    normal.setPixel(4, 3, makecolor(0, 0, 0));
+    normal.setPixel(3, 3, makecolor(0, 0, 0));
+    antialiasing(40, 20, mask, normal, pressed);
+    const uint8_t first = 196 / 3;             // 65
+    const uint8_t second = (196 + first) / 3;  // 87
+    EXPECT_EQ(normal.pixel(4, 2), makecolor(first, first, first));
+    EXPECT_EQ(normal.pixel(3, 2), makecolor(second, second, second));
+}
