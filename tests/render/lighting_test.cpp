@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -142,4 +143,83 @@ TEST(Lighting, ReportsProgressEveryThirtyColumns) {
     int calls = 0;
     render::lightentheshape(sc.s, sc.mask, nullptr, sc.normal, sc.pressed, [&] { ++calls; });
     EXPECT_EQ(calls, 4);  // columns 0, 30, 60, 90
+}
+
+namespace {
+
+// The lighting rules written out plainly: square root and products in extended
+// precision, each pixel in the visiting order.
+void referenceLighting(const state::ButtonState& s, const Picture& mask, const Picture* texture,
+                       Picture& normal, Picture& pressed) {
+    auto ch = [](Colour c, int k) { return static_cast<int>((c >> (8 * k)) & 0xFF); };
+    auto make = [](const int v[3]) { return makecolor(v[0], v[1], v[2]); };
+    const Colour b = makecolor(s.buttonRed, s.buttonGreen, s.buttonBlue);
+    for (int i = 0; i <= s.buttonWidth; ++i) {
+        for (int j = 0; j <= s.buttonHeight; ++j) {
+            const Colour m = mask.pixel(i, j);
+            if (m != render::kWhite && m != render::kRed) continue;
+            if (s.textureActive) {
+                const Colour t = texture->contains(i, j) ? texture->pixel(i, j) : b;
+                for (Picture* p : {&normal, &pressed}) {
+                    int v[3];
+                    for (int k = 0; k < 3; ++k)
+                        v[k] = std::clamp(ch(p->pixel(i, j), k) + ch(t, k) - ch(b, k), 0, 255);
+                    p->setPixel(i, j, make(v));
+                }
+            }
+            if (!(m == render::kWhite || (s.textureActive && s.lightenFront))) continue;
+            const long long n = (i - s.lightX) * (i - s.lightX) + (j - s.lightY) * (j - s.lightY);
+            const int dist =
+                static_cast<int>(std::nearbyintl(std::sqrt(static_cast<long double>(n))));
+            if (dist >= s.lightRadius) continue;
+            const double x = static_cast<double>(static_cast<long double>(s.lightRadius - dist) /
+                                                 s.lightRadius * (s.lightIntensity / 100.0L));
+            auto light = [&](Picture& p, int px, int py) {
+                int v[3];
+                for (int k = 0; k < 3; ++k) {
+                    const int c = ch(p.pixel(px, py), k);
+                    const int t =
+                        static_cast<int>(std::nearbyintl(c * static_cast<long double>(x)));
+                    v[k] = c + t < 255 ? c + t : 254;
+                }
+                p.setPixel(px, py, make(v));
+            };
+            light(normal, i, j);
+            light(pressed, s.buttonWidth - 1 - i, s.buttonHeight - 1 - j);
+        }
+    }
+}
+
+}  // namespace
+
+TEST(Lighting, MatchesThePlainRulesOnRandomScenes) {
+    std::mt19937 rng(11);
+    auto any = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int round = 0; round < 60; ++round) {
+        Scene sc(any(20, 120), any(10, 60));
+        sc.s.buttonDepth = 1;
+        state::setLightPosition(sc.s, any(1, 8));
+        sc.s.lightRadius = any(1, 200);
+        sc.s.lightIntensity = any(1, 99);
+        sc.s.lightenFront = any(0, 1);
+        sc.s.textureActive = any(0, 1);
+        state::setButtonColour(sc.s, any(0, 255), any(0, 255), any(0, 255));
+        Picture texture(any(5, 130), any(5, 70));
+        for (Picture* p : {&sc.mask, &sc.normal, &sc.pressed, &texture}) {
+            for (int y = 0; y < p->height(); ++y) {
+                for (int x = 0; x < p->width(); ++x) {
+                    const Colour masks[] = {render::kWhite, render::kRed, render::kBlue,
+                                            render::kBlack};
+                    p->setPixel(x, y,
+                                p == &sc.mask ? masks[any(0, 3)]
+                                              : makecolor(any(0, 255), any(0, 255), any(0, 255)));
+                }
+            }
+        }
+        Picture wantNormal = sc.normal, wantPressed = sc.pressed;
+        referenceLighting(sc.s, sc.mask, &texture, wantNormal, wantPressed);
+        sc.light(&texture);
+        ASSERT_EQ(sc.normal, wantNormal) << "round " << round;
+        ASSERT_EQ(sc.pressed, wantPressed) << "round " << round;
+    }
 }

@@ -1,5 +1,7 @@
 #include "render/smoothing.h"
 
+#include "render/canvas.h"
+
 #include <gtest/gtest.h>
 
 using namespace bevelmint::render;
@@ -55,4 +57,42 @@ TEST(Smoothing, ScansOutwardsInPlace) {
     const uint8_t second = (196 + first) / 3;  // 87
     EXPECT_EQ(normal.pixel(4, 2), makecolor(first, first, first));
     EXPECT_EQ(normal.pixel(3, 2), makecolor(second, second, second));
+}
+
+TEST(Smoothing, MatchesThePlainFourScansOnARenderedEllipse) {
+    // Mask and pictures of an ellipse; the reference visits every pixel of each scan.
+    Picture mask(335, 199, kBlack), normal(335, 199, kBack);
+    Canvas m(mask), n(normal);
+    m.setSolid(kBlue);
+    m.ellipse({-1, -1, 152, 72});
+    m.setSolid(kWhite);
+    m.ellipse({0, 0, 151, 71});
+    n.setSolid(kRim);
+    n.ellipse({0, 0, 151, 71});
+    n.setSolid(makecolor(220, 190, 110));
+    n.ellipse({1, 1, 150, 70});
+    const Picture before = normal;
+    Picture pressed = normal;
+    Picture want = normal;
+    const int w = 151, h = 71, cx = w / 2, cy = h / 2;
+    const int scans[4][4] = {
+        {-1, 0, -1, 0}, {1, w - 1, 1, h - 1}, {-1, 0, 1, h - 1}, {1, w - 1, -1, 0}};
+    for (const auto& sc : scans) {
+        for (int x = cx; x != sc[1] + sc[0]; x += sc[0]) {
+            for (int y = cy; y != sc[3] + sc[2]; y += sc[2]) {
+                if (mask.pixel(x, y) != kBlue) continue;
+                const Colour p = want.pixel(x, y), hn = want.pixel(x - sc[0], y),
+                             vn = want.pixel(x, y - sc[2]);
+                if (p == hn || p == vn) continue;
+                Rgb a = splitcolor(p), b = splitcolor(hn), c = splitcolor(vn);
+                want.setPixel(
+                    x, y,
+                    makecolor((a.r + b.r + c.r) / 3, (a.g + b.g + c.g) / 3, (a.b + b.b + c.b) / 3));
+            }
+        }
+    }
+    antialiasing(w, h, mask, normal, pressed);
+    EXPECT_EQ(normal, want);
+    EXPECT_EQ(pressed, want);
+    EXPECT_NE(normal, before);
 }
