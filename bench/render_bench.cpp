@@ -2,6 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "render/render_pipeline.h"
+#include "render/text_engine.h"
+#include "render/texture.h"
 #include "state/button_state.h"
 #include "state/state_rules.h"
 
@@ -10,7 +12,9 @@ namespace {
 using namespace bevelmint;
 
 void renderDesign(benchmark::State& bench, const state::ButtonState& design) {
+    render::TextEngine text;
     render::RenderPipeline pipeline;
+    pipeline.useTextEngine(text);
     for (auto _ : bench) {
         pipeline.paintbutton(design);
         benchmark::DoNotOptimize(pipeline.normal().pixel(0, 0));
@@ -21,18 +25,49 @@ void BM_DefaultDesign(benchmark::State& bench) {
     renderDesign(bench, state::defaultState());
 }
 
-void BM_LargestEllipseSmoothed(benchmark::State& bench) {
+state::ButtonState largest() {
     state::ButtonState s = state::defaultState();
     state::setButtonWidth(s, 330);
     state::setButtonHeight(s, 195);
     state::setButtonDepth(s, 97);
     state::setShapeKind(s, state::ShapeKind::elips);
     s.smoothEdges = true;
+    s.useText = false;
+    return s;
+}
+
+void BM_LargestEllipseSmoothed(benchmark::State& bench) {
+    renderDesign(bench, largest());
+}
+
+void BM_LargestWithEngravedText(benchmark::State& bench) {
+    state::ButtonState s = largest();
+    s.useText = true;
+    s.buttonText = "Engraved";
+    state::setText3D(s, true);
     renderDesign(bench, s);
+}
+
+void BM_BrightnessPass400x300(benchmark::State& bench) {
+    state::ButtonState s = state::defaultState();
+    render::Picture loaded(400, 300);
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x)
+            loaded.setPixel(x, y, render::makecolor(x % 256, y % 256, (x + y) % 256));
+    render::TextureImages images;
+    render::openbgimage(s, images, loaded, "bench.bmp");
+    int p = 0;
+    for (auto _ : bench) {
+        s.textureBrightness = 10 + (p++ % 80);
+        render::Helligkeit(s, images);
+        benchmark::DoNotOptimize(images.working.pixel(1, 1));
+    }
 }
 
 }  // namespace
 
 BENCHMARK(BM_DefaultDesign)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargestEllipseSmoothed)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LargestWithEngravedText)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BrightnessPass400x300)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "render/inscription.h"
 #include "render/lighting.h"
 #include "render/ring_colours.h"
 #include "render/smoothing.h"
@@ -32,6 +33,12 @@ RenderPipeline::RenderPipeline()
     : normal_(kWorkWidth, kWorkHeight),
       pressed_(kWorkWidth, kWorkHeight),
       work_(kWorkWidth, kWorkHeight, kBlack) {}
+
+void RenderPipeline::useTextEngine(TextEngine& engine) {
+    inscription = [&engine](const ButtonState& s, Picture& normal, Picture& pressed) {
+        painttext(s, normal, pressed, engine);
+    };
+}
 
 void RenderPipeline::clearimages(const ButtonState& s) {
     const Colour back = makecolor(s.backRed, s.backGreen, s.backBlue);

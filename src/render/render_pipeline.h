@@ -4,6 +4,7 @@
 
 #include "render/canvas.h"
 #include "render/picture.h"
+#include "render/text_engine.h"
 #include "state/button_state.h"
 
 namespace bevelmint::render {
@@ -30,6 +31,9 @@ class RenderPipeline {
     // Runs while lighting, at the start of every 30th column.
     std::function<void()> progress;
     InscriptionPass inscription;
+
+    // Draws the inscription with this engine from now on.
+    void useTextEngine(TextEngine& engine);
 
     // Renders both pictures from the state. `texture` is the working texture,
     // blended in while the state says a texture is active. Fields outside their

@@ -9,7 +9,7 @@ enum class ShapeKind { rect, elips, rrect };
 enum class ExportFormat { gif, jpg, bmp };
 
 struct FontDesc {
-    std::string name = "Arial";
+    std::string face = "Arial";
     int size = 12;  // points
     bool bold = false;
     bool italic = false;

@@ -92,12 +92,12 @@ const std::vector<Field>& fields() {
         plainBool("useText", &ButtonState::useText),
         {"buttonText", Kind::text, nullptr, nullptr,
          [](ButtonState& s, const std::string& v) { s.buttonText = v; }},
-        {"textFontName", Kind::text, nullptr, nullptr,
-         [](ButtonState& s, const std::string& v) { s.textFont.name = v; }},
+        {"textFont.face", Kind::text, nullptr, nullptr,
+         [](ButtonState& s, const std::string& v) { s.textFont.face = v; }},
         intField(
-            "textFontSize", [](const ButtonState&) { return kFontSizeRange; }, setFontSize),
-        boolField("textFontBold", [](ButtonState& s, bool v) { s.textFont.bold = v; }),
-        boolField("textFontItalic", [](ButtonState& s, bool v) { s.textFont.italic = v; }),
+            "textFont.size", [](const ButtonState&) { return kFontSizeRange; }, setFontSize),
+        boolField("textFont.bold", [](ButtonState& s, bool v) { s.textFont.bold = v; }),
+        boolField("textFont.italic", [](ButtonState& s, bool v) { s.textFont.italic = v; }),
         intField(
             "textOffsetX", [](const ButtonState& s) { return textOffsetXRange(s.buttonWidth); },
             [](ButtonState& s, int32_t v) { s.textOffsetX = v; }),
@@ -105,6 +105,7 @@ const std::vector<Field>& fields() {
             "textOffsetY", [](const ButtonState& s) { return textOffsetYRange(s.buttonHeight); },
             [](ButtonState& s, int32_t v) { s.textOffsetY = v; }),
         boolField("text3D", setText3D),
+        fixedInt("textureBrightness", kBrightnessRange, &ButtonState::textureBrightness),
     };
     return table;
 }

@@ -71,3 +71,29 @@ TEST(RenderCommand, RefusesBadFieldsWithStatusTwoAndWritesNothing) {
     EXPECT_NE(r.err.find("Cannot create file no/such/dir/a.bmp"), std::string::npos);
     fs::remove_all(dir);
 }
+
+TEST(RenderCommand, TextureAndInscriptionFieldsGoThroughTheEditorRules) {
+    const fs::path dir = freshDir("bevelmint-cli-texture");
+    // A 64 x 32 texture written by the renderer itself.
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal tex.bmp", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r =
+        run("--texture tex.bmp --set textureBrightness=70 --set buttonText=Hi --set text3D=true "
+            "--set textFont.size=20 --set textFont.bold=true --normal out.bmp",
+            dir);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(fs::file_size(dir / "out.bmp"), 54u + 32 * 192);  // shrunk to the texture
+
+    r = run("--texture tex.bmp --set buttonWidth=65 --normal out2.bmp", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("20..64"), std::string::npos) << r.err;
+
+    std::ofstream(dir / "junk.bmp") << "junk";
+    r = run("--texture junk.bmp --normal out3.bmp", dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("junk.bmp"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "out3.bmp"));
+    r = run("--set textureBrightness=101", dir);
+    EXPECT_EQ(r.status, 2);
+    fs::remove_all(dir);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "render/picture.h"
+#include "state/button_state.h"
+
+namespace bevelmint::render {
+
+// Character height in pixels of a font size in points on a 96 dpi display.
+int characterHeight(int pointSize);
+
+// Text output through FreeType, faces found through fontconfig by family name.
+// Draws a string with the top-left corner of its text cell at a point: the
+// baseline lies one ascent (the face's Windows ascent) below the cell's top.
+// Glyphs are anti-aliased and blended over the picture with a clear background.
+class TextEngine {
+  public:
+    TextEngine();
+    ~TextEngine();
+    TextEngine(const TextEngine&) = delete;
+    TextEngine& operator=(const TextEngine&) = delete;
+
+    // Called once, the first time a font is asked for and none can be found.
+    std::function<void(const std::string&)> warn;
+
+    // Draws utf8 text; nothing happens for size 0, an empty string or when no
+    // font is installed at all.
+    void drawText(Picture& picture, int x, int y, const std::string& utf8,
+                  const state::FontDesc& font, Colour colour);
+
+    // The file fontconfig chose for the font, empty when there is none.
+    std::string fontFile(const state::FontDesc& font);
+
+  private:
+    struct Face;
+    struct Glyph {
+        int left = 0, top = 0, width = 0, rows = 0, advance = 0;
+        std::vector<uint8_t> coverage;
+    };
+
+    Face* face(const state::FontDesc& font);
+    const Glyph& glyph(Face& f, int pixelSize, uint32_t codepoint);
+
+    void* library_ = nullptr;  // FT_Library
+    bool warned_ = false;
+    std::map<std::tuple<std::string, bool, bool>, std::unique_ptr<Face>> faces_;
+};
+
+// Code points of a UTF-8 string; a byte that is not valid UTF-8 stands for itself
+// (older texts are single-byte).
+std::vector<uint32_t> decodeUtf8(const std::string& text);
+
+}  // namespace bevelmint::render

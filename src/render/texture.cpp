@@ -1,0 +1,78 @@
+#include "render/texture.h"
+
+#include <algorithm>
+
+#include "state/state_rules.h"
+
+namespace bevelmint::render {
+
+namespace {
+
+void takeButtonColour(state::ButtonState& s, const Picture& texture) {
+    const Rgb c = splitcolor(texture.pixel(0, 0));
+    state::setButtonColour(s, c.r, c.g, c.b);
+}
+
+}  // namespace
+
+void openbgimage(state::ButtonState& s, TextureImages& images, const Picture& loaded,
+                 const std::string& path) {
+    s.textureFileName = path;
+    images.working = loaded;
+    images.original = loaded;
+    s.textureActive = true;
+    s.useTexture = true;
+    s.textureBrightness = 50;
+    takeButtonColour(s, images.working);
+    const int wt = loaded.width(), ht = loaded.height();
+    // The size controls ignore values below their minimum.
+    if (wt < s.buttonWidth) state::setButtonWidth(s, wt);
+    if (ht < s.buttonHeight) state::setButtonHeight(s, ht);
+    state::setSizeMaxima(s, std::min(wt, state::kMaxWidth), std::min(ht, state::kMaxHeight));
+    state::updateDerived(s);
+}
+
+void Helligkeit(state::ButtonState& s, TextureImages& images, const ProgressFn& progress) {
+    const Picture& src = images.original;
+    Picture& out = images.working;
+    if (out.width() != src.width() || out.height() != src.height())
+        out = Picture(src.width(), src.height());
+    const int shift = 2 * (s.textureBrightness - 50);
+    auto adjust = [shift](uint8_t v) {
+        return static_cast<uint8_t>(std::clamp(v + shift, 0, 255));
+    };
+    const int step = std::max(1, src.width() / 20);
+    int position = 0;
+    if (progress) progress(position);
+    for (int x = 0; x < src.width(); ++x) {
+        if (x % step == 0 && progress) progress(position = std::min(100, position + 5));
+        for (int y = 0; y < src.height(); ++y) {
+            const Rgb c = splitcolor(src.pixel(x, y));
+            out.setPixel(x, y, makecolor(adjust(c.r), adjust(c.g), adjust(c.b)));
+        }
+    }
+    takeButtonColour(s, out);
+    state::updateDerived(s);
+}
+
+void setTextureBrightness(state::ButtonState& s, TextureImages& images, int brightness,
+                          const ProgressFn& progress) {
+    s.textureBrightness = state::kBrightnessRange.clamp(brightness);
+    if (!s.textureActive) return;
+    if (s.textureBrightness == 50 && images.working == images.original) return;
+    Helligkeit(s, images, progress);
+}
+
+void deletebgimage(state::ButtonState& s, TextureImages& images) {
+    images.working = Picture();
+    s.textureActive = false;
+    s.useTexture = false;
+    state::setSizeMaxima(s, state::kMaxWidth, state::kMaxHeight);
+    s.textureBrightness = 50;
+}
+
+const Picture* activeTexture(const state::ButtonState& s, const TextureImages& images) {
+    return s.textureActive ? &images.working : nullptr;
+}
+
+}  // namespace bevelmint::render
