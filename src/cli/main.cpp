@@ -1,12 +1,15 @@
-// bevelmint-render: renders a design headlessly and writes its pictures.
-#include <cstdio>
-#include <cstring>
+// bevelmint-render: renders a design headlessly and writes its pictures, its
+// HTML page and the design itself, all or nothing.
+#include <algorithm>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "export/bmp_reader.h"
-#include "export/bmp_writer.h"
+#include "export/html_snippet.h"
+#include "export/picture_export.h"
+#include "files/design_file.h"
 #include "render/render_pipeline.h"
 #include "render/text_engine.h"
 #include "render/texture.h"
@@ -17,32 +20,59 @@ namespace {
 
 using namespace bevelmint;
 
-constexpr int kUsageError = 2;
-constexpr int kWriteError = 1;
-constexpr int kInputError = 1;
+constexpr int kFailure = 2;
 
 void printHelp() {
-    std::cout << "Usage: bevelmint-render [--set FIELD=VALUE | --texture FILE]... [--normal FILE]\n"
-                 "                        [--pressed FILE]\n"
-                 "\n"
-                 "Renders a button design and writes its normal and pressed pictures.\n"
-                 "\n"
-                 "  --set FIELD=VALUE  set a design field, applied in order through the\n"
-                 "                     editor's rules (a depth must fit the size set before it)\n"
-                 "  --texture FILE     lay a Windows bitmap on the face, as the editor does:\n"
-                 "                     the button shrinks to fit it and takes its colour\n"
-                 "  --normal FILE      write the button at rest (BMP)\n"
-                 "  --pressed FILE     write the button held down (BMP)\n"
-                 "  --help             show this text\n"
-                 "\n"
-                 "Fields and the values they take:\n";
-    for (const std::string& line : state::fieldHelp())
-        std::cout << "  " << line << "\n";
+    std::cout
+        << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
+           "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
+           "                        [--html FILE] [--save FILE.bvm]\n"
+           "\n"
+           "Renders a button design and writes its pictures. A design file given first is\n"
+           "loaded with its texture; the options then apply in the order given.\n"
+           "\n"
+           "  --set FIELD=VALUE  set a design field through the editor's rules (a depth\n"
+           "                     must fit the size set before it)\n"
+           "  --texture FILE     lay a Windows bitmap on the face, as the editor does: the\n"
+           "                     button shrinks to fit it and takes its colour\n"
+           "  --format FORMAT    picture format; otherwise the extension of --normal or\n"
+           "                     --pressed (.gif, .jpg, .jpeg, .bmp), else the design's\n"
+           "  --normal FILE      write the button at rest\n"
+           "  --pressed FILE     write the button held down (sets exportPressed)\n"
+           "  --html FILE        write the HTML page that shows the exported pictures by\n"
+           "                     their bare names (GIF or JPEG only)\n"
+           "  --save FILE.bvm    write the design, with its texture beside it\n"
+           "  --help             show this text\n"
+           "\n"
+           "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
+           "Every error prints one line and exits with 2; nothing is written then.\n"
+           "\n"
+           "Fields and the values they take:\n";
+    for (const std::string& line : state::fieldHelp()) std::cout << "  " << line << "\n";
 }
 
-int usageError(const std::string& message) {
+int fail(const std::string& message) {
     std::cerr << "bevelmint-render: " << message << "\n";
-    return kUsageError;
+    return kFailure;
+}
+
+struct Outputs {
+    std::string normal, pressed, html, save;
+    std::optional<state::ExportFormat> format;
+};
+
+// The picture format: the one named, else the extensions, else the design's.
+std::optional<std::string> chooseFormat(const Outputs& out, state::ButtonState& design) {
+    std::optional<state::ExportFormat> chosen = out.format;
+    for (const std::string* path : {&out.normal, &out.pressed}) {
+        if (path->empty() || out.format) continue;
+        auto f = exporter::formatFromExtension(*path);
+        if (!f) continue;
+        if (chosen && *chosen != *f) return "--normal and --pressed name different picture formats";
+        chosen = f;
+    }
+    if (chosen) design.exportFormat = *chosen;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -50,41 +80,66 @@ int usageError(const std::string& message) {
 int main(int argc, char** argv) {
     state::ButtonState design = state::defaultState();
     render::TextureImages texture;
-    std::string normalPath, pressedPath;
+    Outputs out;
     std::vector<std::string> args(argv + 1, argv + argc);
-    for (size_t i = 0; i < args.size(); ++i) {
+    size_t i = 0;
+    if (!args.empty() && args[0].rfind("--", 0) != 0) {
+        const files::LoadResult loaded = files::openbutton(args[0], design, texture);
+        if (loaded.error) return fail(args[0] + ": " + loaded.error->message);
+        for (const files::Notice& n : loaded.notices) {
+            std::string text = n.text;
+            for (char& c : text)
+                if (c == '\r') c = ' ';
+            std::cerr << "bevelmint-render: " << n.caption << ": " << text << "\n";
+        }
+        i = 1;
+    }
+    for (; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             printHelp();
             return 0;
         }
-        if (arg != "--set" && arg != "--normal" && arg != "--pressed" && arg != "--texture") {
-            return usageError("unknown option '" + arg + "' (see --help)");
+        static const std::vector<std::string> known = {"--set",     "--texture", "--format", "--normal",
+                                                       "--pressed", "--html",    "--save"};
+        if (std::find(known.begin(), known.end(), arg) == known.end()) {
+            return fail("unknown option '" + arg + "' (see --help)");
         }
-        if (i + 1 >= args.size()) return usageError(arg + " needs a value");
+        if (i + 1 >= args.size()) return fail(arg + " needs a value");
         const std::string& value = args[++i];
         if (arg == "--normal") {
-            normalPath = value;
+            out.normal = value;
         } else if (arg == "--pressed") {
-            pressedPath = value;
+            out.pressed = value;
+            design.exportPressed = true;
+        } else if (arg == "--html") {
+            out.html = value;
+        } else if (arg == "--save") {
+            out.save = value;
+        } else if (arg == "--format") {
+            state::ExportFormat f{};
+            if (!state::parseExportFormat(value, f)) return fail("--format takes gif, jpg or bmp");
+            out.format = f;
         } else if (arg == "--texture") {
             render::Picture loaded;
-            if (auto error = exporter::readBmp(value, loaded)) {
-                std::cerr << "bevelmint-render: " << error->message << "\n";
-                return kInputError;
-            }
+            if (auto error = exporter::readBmp(value, loaded)) return fail(error->message);
             render::openbgimage(design, texture, loaded, value);
         } else {
             const auto eq = value.find('=');
-            if (eq == std::string::npos)
-                return usageError("--set takes FIELD=VALUE, not '" + value + "'");
+            if (eq == std::string::npos) return fail("--set takes FIELD=VALUE, not '" + value + "'");
             const std::string field = value.substr(0, eq);
-            if (auto error = state::setField(design, field, value.substr(eq + 1))) {
-                return usageError(*error);
-            }
+            if (auto error = state::setField(design, field, value.substr(eq + 1))) return fail(*error);
             if (field == "textureBrightness") {
                 render::setTextureBrightness(design, texture, design.textureBrightness);
             }
+        }
+    }
+    if (auto error = chooseFormat(out, design)) return fail(*error);
+    if (!out.pressed.empty() && out.normal.empty()) return fail("--pressed needs --normal too");
+    if (!out.html.empty()) {
+        if (out.normal.empty()) return fail("--html needs the exported pictures: give --normal");
+        if (design.exportFormat == state::ExportFormat::bmp) {
+            return fail("HTML doesn't support BMP: export GIF or JPG pictures");
         }
     }
 
@@ -95,16 +150,31 @@ int main(int argc, char** argv) {
     render::RenderPipeline pipeline;
     pipeline.useTextEngine(text);
     pipeline.paintbutton(design, render::activeTexture(design, texture));
-    int status = 0;
-    auto write = [&](const render::Picture& picture, const std::string& path) {
-        if (path.empty()) return;
-        if (auto error =
-                exporter::writeBmp(picture, design.buttonWidth, design.buttonHeight, path)) {
-            std::cerr << "bevelmint-render: " << error->message << "\n";
-            status = kWriteError;
+
+    render::FileBatch batch;
+    if (!out.normal.empty()) {
+        const std::string bytes = exporter::encodeForExport(design, pipeline.normal());
+        if (auto e = exporter::stagePicture(batch, out.normal, bytes)) return fail(e->message);
+    }
+    if (!out.pressed.empty()) {
+        const std::string bytes = exporter::encodeForExport(design, pipeline.pressed());
+        if (auto e = exporter::stagePicture(batch, out.pressed, bytes)) return fail(e->message);
+    }
+    if (!out.html.empty()) {
+        const std::string fragment = exporter::htmlFragment(
+            render::fileNameOf(out.normal), render::fileNameOf(out.pressed), design.buttonText,
+            !out.pressed.empty());
+        if (auto e = batch.stage(out.html, exporter::htmlPage(fragment))) {
+            return fail(out.html + ": " + render::ioErrorText(*e));
         }
-    };
-    write(pipeline.normal(), normalPath);
-    write(pipeline.pressed(), pressedPath);
-    return status;
+    }
+    if (!out.save.empty()) {
+        std::vector<files::OutputFile> saved;
+        if (auto e = files::designFiles(out.save, design, texture, saved)) return fail(e->message);
+        for (const files::OutputFile& f : saved) {
+            if (auto e = batch.stage(f.path, f.bytes)) return fail(f.path + ": " + render::ioErrorText(*e));
+        }
+    }
+    if (auto e = batch.commit()) return fail(render::ioErrorText(*e));
+    return 0;
 }

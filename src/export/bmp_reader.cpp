@@ -2,7 +2,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <filesystem>
 #include <vector>
 
 namespace bevelmint::exporter {
@@ -268,12 +267,9 @@ std::optional<render::FileError> readBmp(const std::string& path, render::Pictur
     auto fail = [&](const std::string& why) {
         return render::FileError{"Cannot load the bitmap \"" + path + "\": " + why + "."};
     };
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        return fail(std::filesystem::exists(path, ec) ? "it is not a file" : "File not found");
-    }
-    const auto bytes = render::readWholeFile(path);
-    if (!bytes) return fail("File access denied");
+    int error = 0;
+    const auto bytes = render::readWholeFile(path, &error);
+    if (!bytes) return fail(render::ioErrorText(error));
     if (auto why = decodeBmp(*bytes, out)) return fail(*why);
     return std::nullopt;
 }

@@ -75,7 +75,10 @@ std::string cannotCreateMessage(const std::string& path) {
 
 std::optional<render::FileError> writeBmp(const render::Picture& picture, int w, int h,
                                           const std::string& path) {
-    return render::writeFileReplacing(path, encodeBmp(picture, w, h), cannotCreateMessage(path));
+    if (render::writeFileReplacing(path, encodeBmp(picture, w, h))) {
+        return render::FileError{cannotCreateMessage(path)};
+    }
+    return std::nullopt;
 }
 
 }  // namespace bevelmint::exporter

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace bevelmint::render {
 
@@ -12,11 +13,40 @@ struct FileError {
 
 // Writes bytes to path through a temporary file in the same folder that replaces
 // the target only once it is complete, so a failed write leaves any old file as
-// it was and nothing partial behind. On failure the error carries failMessage.
-std::optional<FileError> writeFileReplacing(const std::string& path, const std::string& bytes,
-                                            const std::string& failMessage);
+// it was and nothing partial behind. Returns the system's error number on failure.
+std::optional<int> writeFileReplacing(const std::string& path, const std::string& bytes);
 
-// Reads a whole file; nullopt when it cannot be opened or read.
-std::optional<std::string> readWholeFile(const std::string& path);
+// Several files written all or none: each is first written completely to a
+// temporary file beside its target; commit renames them into place. A batch that
+// is not committed leaves no trace.
+class FileBatch {
+public:
+    FileBatch() = default;
+    FileBatch(const FileBatch&) = delete;
+    FileBatch& operator=(const FileBatch&) = delete;
+    ~FileBatch();
+
+    // Writes the temporary file; returns the system's error number on failure.
+    std::optional<int> stage(const std::string& path, const std::string& bytes);
+    // Renames every staged file into place, in order.
+    std::optional<int> commit();
+
+private:
+    struct Staged {
+        std::string target, temporary;
+    };
+    std::vector<Staged> staged_;
+};
+
+// Reads a whole file; on failure the system's error number.
+std::optional<std::string> readWholeFile(const std::string& path, int* error = nullptr);
+
+// The user's words for a system error: "File not found", "File access denied",
+// "Disk full", ... or "I/O error %d".
+std::string ioErrorText(int error);
+
+// The folder part of a path (empty for a bare name) and the file-name part.
+std::string folderOf(const std::string& path);
+std::string fileNameOf(const std::string& path);
 
 }  // namespace bevelmint::render

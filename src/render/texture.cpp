@@ -17,6 +17,11 @@ void takeButtonColour(state::ButtonState& s, const Picture& texture) {
 
 void openbgimage(state::ButtonState& s, TextureImages& images, const Picture& loaded,
                  const std::string& path) {
+    applyTexture(s, images, loaded, path, true);
+}
+
+void applyTexture(state::ButtonState& s, TextureImages& images, const Picture& loaded,
+                  const std::string& path, bool shrinkToFit) {
     s.textureFileName = path;
     images.working = loaded;
     images.original = loaded;
@@ -26,8 +31,8 @@ void openbgimage(state::ButtonState& s, TextureImages& images, const Picture& lo
     takeButtonColour(s, images.working);
     const int wt = loaded.width(), ht = loaded.height();
     // The size controls ignore values below their minimum.
-    if (wt < s.buttonWidth) state::setButtonWidth(s, wt);
-    if (ht < s.buttonHeight) state::setButtonHeight(s, ht);
+    if (shrinkToFit && wt < s.buttonWidth) state::setButtonWidth(s, wt);
+    if (shrinkToFit && ht < s.buttonHeight) state::setButtonHeight(s, ht);
     state::setSizeMaxima(s, std::min(wt, state::kMaxWidth), std::min(ht, state::kMaxHeight));
     state::updateDerived(s);
 }

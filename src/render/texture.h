@@ -23,6 +23,9 @@ using ProgressFn = std::function<void(int)>;
 // controls limited to the texture and the button shrunk to fit.
 void openbgimage(state::ButtonState& s, TextureImages& images, const Picture& loaded,
                  const std::string& path);
+// The same without shrinking the button, as a design load applies its texture.
+void applyTexture(state::ButtonState& s, TextureImages& images, const Picture& loaded,
+                  const std::string& path, bool shrinkToFit);
 
 // Recomputes the working texture from the original at the state's brightness and
 // takes the button colour from its top-left pixel. Reports progress every

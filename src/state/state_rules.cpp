@@ -101,6 +101,10 @@ bool setButtonHeight(ButtonState& s, int32_t height) {
     return true;
 }
 
+void setButtonSize(ButtonState& s, int32_t width, int32_t height) {
+    changeSize(s, Range{kMinWidth, kMaxWidth}.clamp(width), Range{kMinHeight, kMaxHeight}.clamp(height));
+}
+
 bool setButtonDepth(ButtonState& s, int32_t depth) {
     if (!depthRange(s).contains(depth) || depth == s.buttonDepth) return false;
     s.buttonDepth = depth;

@@ -50,6 +50,9 @@ void updateDerived(ButtonState& s);
 bool setButtonWidth(ButtonState& s, int32_t width);
 bool setButtonHeight(ButtonState& s, int32_t height);
 bool setButtonDepth(ButtonState& s, int32_t depth);
+// A size change made by the program rather than a control: the same coupling,
+// with the size clamped to 20..330 x 10..195 whatever the controls' maxima.
+void setButtonSize(ButtonState& s, int32_t width, int32_t height);
 // Lowers or raises the size controls' maxima; the size itself is not changed.
 // A maximum below the control's minimum is ignored.
 void setSizeMaxima(ButtonState& s, int32_t widthMax, int32_t heightMax);

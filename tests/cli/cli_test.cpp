@@ -67,7 +67,7 @@ TEST(RenderCommand, RefusesBadFieldsWithStatusTwoAndWritesNothing) {
         EXPECT_FALSE(fs::exists(dir / "a.bmp")) << args;
     }
     Outcome r = run("--normal no/such/dir/a.bmp", dir);
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("Cannot create file no/such/dir/a.bmp"), std::string::npos);
     fs::remove_all(dir);
 }
@@ -90,7 +90,7 @@ TEST(RenderCommand, TextureAndInscriptionFieldsGoThroughTheEditorRules) {
 
     std::ofstream(dir / "junk.bmp") << "junk";
     r = run("--texture junk.bmp --normal out3.bmp", dir);
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("junk.bmp"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "out3.bmp"));
     r = run("--set textureBrightness=101", dir);

@@ -1,0 +1,85 @@
+#include "export/gif/gif_writer.h"
+
+#include "export/bmp_writer.h"
+#include "export/gif/lzw_encoder.h"
+
+namespace bevelmint::exporter {
+
+namespace {
+
+void put16(std::string& out, int v) {
+    out.push_back(static_cast<char>(v & 0xFF));
+    out.push_back(static_cast<char>((v >> 8) & 0xFF));
+}
+
+void header(std::string& out, bool extension) { out += extension ? "GIF89a" : "GIF87a"; }
+
+void logicalScreen(std::string& out, int w, int h) {
+    put16(out, w);
+    put16(out, h);
+    out.push_back('\x77');  // no global table, 8-bit colour resolution
+    out.push_back('\0');    // background index
+    out.push_back('\0');    // aspect ratio
+}
+
+void graphicControl(std::string& out, uint8_t transparentIndex) {
+    out += std::string("\x21\xF9\x04\x01\x00\x00", 6);
+    out.push_back(static_cast<char>(transparentIndex));
+    out.push_back('\0');
+}
+
+void imageDescriptor(std::string& out, int w, int h) {
+    out.push_back('\x2C');
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, w);
+    put16(out, h);
+    out.push_back('\x87');  // local table of 256 entries, not interlaced
+}
+
+void colourTable(std::string& out, const Palette& palette) {
+    for (const render::Rgb& c : palette) {
+        out.push_back(static_cast<char>(c.r));
+        out.push_back(static_cast<char>(c.g));
+        out.push_back(static_cast<char>(c.b));
+    }
+}
+
+void imageData(std::string& out, const std::vector<uint8_t>& indices) {
+    out.push_back('\x08');  // minimum code size
+    const std::string codes = lzwEncode(indices);
+    for (size_t at = 0; at < codes.size(); at += 255) {
+        const size_t n = std::min<size_t>(255, codes.size() - at);
+        out.push_back(static_cast<char>(n));
+        out.append(codes, at, n);
+    }
+    out.push_back('\0');
+}
+
+}  // namespace
+
+std::string encodeGif(const IndexPicture& image, bool transparent) {
+    std::string out;
+    header(out, transparent);
+    logicalScreen(out, image.width, image.height);
+    if (transparent) graphicControl(out, image.at(0, image.height - 1));
+    imageDescriptor(out, image.width, image.height);
+    colourTable(out, image.palette);
+    imageData(out, image.indices);
+    out.push_back('\x3B');
+    return out;
+}
+
+std::string encodeGifPicture(const render::Picture& picture, int w, int h, bool transparent) {
+    return encodeGif(reduceColours(picture, w, h), transparent);
+}
+
+std::optional<render::FileError> writeGif(const render::Picture& picture, int w, int h,
+                                          bool transparent, const std::string& path) {
+    if (render::writeFileReplacing(path, encodeGifPicture(picture, w, h, transparent))) {
+        return render::FileError{cannotCreateMessage(path)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace bevelmint::exporter

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "export/gif/ditherer.h"
+#include "render/file_io.h"
+
+namespace bevelmint::exporter {
+
+// The GIF file of one image with its 256-entry local colour table: version 87a,
+// or 89a with a graphic control extension whose transparent index is the
+// bottom-left pixel's when `transparent` is set.
+std::string encodeGif(const IndexPicture& image, bool transparent);
+
+// Reduces the top-left w x h pixels to a palette picture and encodes it.
+std::string encodeGifPicture(const render::Picture& picture, int w, int h, bool transparent);
+
+std::optional<render::FileError> writeGif(const render::Picture& picture, int w, int h,
+                                          bool transparent, const std::string& path);
+
+}  // namespace bevelmint::exporter

@@ -1,0 +1,64 @@
+#include "export/html_snippet.h"
+
+namespace bevelmint::exporter {
+
+std::string escapeAttribute(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out.push_back(c);
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// A name inside a single-quoted script string within an attribute.
+std::string scriptName(const std::string& name) {
+    std::string out;
+    for (char c : name) {
+        if (c == '\\' || c == '\'') out.push_back('\\');
+        out.push_back(c);
+    }
+    return escapeAttribute(out);
+}
+
+}  // namespace
+
+std::string htmlFragment(const std::string& exportFileName,
+                         const std::string& exportPressedFileName, const std::string& altText,
+                         bool withPressed) {
+    const std::string q = "\"", nl = "\r\n";
+    const std::string normal = escapeAttribute(exportFileName);
+    std::string out = "<A HREF=" + q + kPlaceholderLink + q + ">" + nl;
+    out += "<IMG SRC=" + q + normal + q + nl;
+    out += "NAME=pic1 BORDER=0" + nl;
+    out += "ALT=" + q + escapeAttribute(altText) + q + nl;
+    if (withPressed) {
+        out += "onmouseover=" + q + "pic1.src='" + scriptName(exportPressedFileName) + "'" + q + nl;
+        out += "onmouseout=" + q + "pic1.src='" + scriptName(exportFileName) + "'" + q + "></A>" + nl;
+    } else {
+        out += "></A>";
+    }
+    return out;
+}
+
+std::string htmlPage(const std::string& fragment) {
+    return "<HTML>\r\n<BODY BGCOLOR=\"#FFFFFF\">\r\n" + fragment + "\r\n</HTML>\r\n";
+}
+
+std::optional<render::FileError> writeHtmlPage(const std::string& fragment,
+                                               const std::string& path) {
+    if (auto error = render::writeFileReplacing(path, htmlPage(fragment))) {
+        return render::FileError{render::ioErrorText(*error)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace bevelmint::exporter

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "render/file_io.h"
+
+namespace bevelmint::exporter {
+
+// The placeholder link the user replaces with the button's target.
+inline constexpr const char* kPlaceholderLink = "http://www.your-site.example/";
+
+// Escapes the characters that would end or break an HTML attribute value.
+std::string escapeAttribute(const std::string& text);
+
+// The rollover fragment: an image in a link, with the two mouse handlers that
+// swap in the pressed picture when it was exported too. Lines end CR LF, except
+// the closing line of the variant without the pressed picture.
+std::string htmlFragment(const std::string& exportFileName,
+                         const std::string& exportPressedFileName, const std::string& altText,
+                         bool withPressed);
+
+// The HTML page around a fragment (the edit box's text as the user left it).
+std::string htmlPage(const std::string& fragment);
+
+// Writes the page; the error names the failure ("File access denied", ...).
+std::optional<render::FileError> writeHtmlPage(const std::string& fragment,
+                                               const std::string& path);
+
+}  // namespace bevelmint::exporter

@@ -1,0 +1,57 @@
+#include "export/picture_export.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "export/bmp_writer.h"
+#include "export/gif/gif_writer.h"
+#include "export/jpeg_writer.h"
+
+namespace bevelmint::exporter {
+
+std::string encodeForExport(const state::ButtonState& s, const render::Picture& picture) {
+    const int w = std::min(s.buttonWidth, picture.width());
+    const int h = std::min(s.buttonHeight, picture.height());
+    switch (s.exportFormat) {
+        case state::ExportFormat::bmp: return encodeBmp(picture, w, h);
+        case state::ExportFormat::jpg:
+            return encodeJpeg(picture, w, h, s.jpegCompression, s.jpegProgressive);
+        case state::ExportFormat::gif:
+            return encodeGifPicture(picture, w, h, s.shapeKind != state::ShapeKind::rect);
+    }
+    return {};
+}
+
+std::optional<render::FileError> stagePicture(render::FileBatch& batch, const std::string& path,
+                                              const std::string& bytes) {
+    if (batch.stage(path, bytes)) return render::FileError{cannotCreateMessage(path)};
+    return std::nullopt;
+}
+
+std::optional<render::FileError> exportPictures(const state::ButtonState& s,
+                                                const render::Picture& normal,
+                                                const render::Picture& pressed,
+                                                const std::string& normalPath,
+                                                const std::string& pressedPath) {
+    render::FileBatch batch;
+    if (auto e = stagePicture(batch, normalPath, encodeForExport(s, normal))) return e;
+    if (s.exportPressed) {
+        if (auto e = stagePicture(batch, pressedPath, encodeForExport(s, pressed))) return e;
+    }
+    if (batch.commit()) return render::FileError{cannotCreateMessage(normalPath)};
+    return std::nullopt;
+}
+
+std::optional<state::ExportFormat> formatFromExtension(const std::string& path) {
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::nullopt;
+    std::string ext = path.substr(dot + 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ext == "gif") return state::ExportFormat::gif;
+    if (ext == "jpg" || ext == "jpeg") return state::ExportFormat::jpg;
+    if (ext == "bmp") return state::ExportFormat::bmp;
+    return std::nullopt;
+}
+
+}  // namespace bevelmint::exporter

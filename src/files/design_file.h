@@ -1,0 +1,90 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "render/file_io.h"
+#include "render/texture.h"
+#include "state/button_state.h"
+
+namespace bevelmint::files {
+
+// The lines of a design file as read, before any is applied. Byte lines hold
+// 0..255 (26 past the end of the file), number lines a signed value, text lines
+// their raw bytes.
+struct DesignLines {
+    int shape = 0, roundness = 0;
+    int64_t width = 0, height = 0, depth = 0;
+    int buttonRed = 0, buttonGreen = 0, buttonBlue = 0;
+    int textRed = 0, textGreen = 0, textBlue = 0;
+    int lightPosition = 0, lightRadius = 0, lightIntensity = 0, borderFade = 0;
+    int lightenFront = 0, useText = 0;
+    std::string buttonText;
+    int textLength = 0;
+    std::string fontFace;
+    int bold = 0, italic = 0, fontSize = 0, text3D = 0;
+    int64_t textOffsetX = 0, textOffsetY = 0;
+    int useTexture = 0;
+    std::string texturePath;
+    int textureBrightness = 0;
+    int stretchPreview = 0, exportFormat = 0, exportPressed = 0, jpegCompression = 0;
+    int jpegProgressive = 0;
+};
+
+// A message box the load asks for without failing ("Load error").
+struct Notice {
+    std::string caption;
+    std::string text;
+};
+
+struct LoadResult {
+    std::optional<render::FileError> error;  // nothing was changed
+    std::vector<Notice> notices;             // the load went on
+};
+
+// The design's bytes, 32 lines or 34 with a texture, each ended CR LF. Refused
+// with a message when a text would break the line format.
+std::optional<render::FileError> encodeDesign(const state::ButtonState& s, std::string& out);
+
+// A file the save writes: the design, or its texture beside it.
+struct OutputFile {
+    std::string path;
+    std::string bytes;
+    bool isTexture = false;
+};
+
+// What saving the design to path writes: the design file, and the unadjusted
+// texture under its own file name in the same folder while one is used.
+std::optional<render::FileError> designFiles(const std::string& path, const state::ButtonState& s,
+                                             const render::TextureImages& images,
+                                             std::vector<OutputFile>& out);
+
+// Saves the design and its texture. Sets lastFile. The design file is replaced
+// only once complete; a texture that cannot be written beside it is reported
+// after the design is saved ("Cannot create file <path>").
+std::optional<render::FileError> savebutton(const std::string& path, state::ButtonState& s,
+                                            const render::TextureImages& images);
+
+// Reads and checks the lines; nullopt when the bytes are not a design file.
+std::optional<DesignLines> parseDesign(std::string_view bytes);
+
+// Applies checked lines to the state as the editor's controls would take them,
+// looking the texture up in designFolder. Never fails; a missing texture is a notice.
+std::vector<Notice> applyDesign(const DesignLines& lines, const std::string& designFolder,
+                                state::ButtonState& s, render::TextureImages& images);
+
+// Loads a design file: a file that cannot be read or is not a design leaves the
+// state and the texture exactly as they were. The caller renders afterwards.
+LoadResult openbutton(const std::string& path, state::ButtonState& s,
+                      render::TextureImages& images);
+
+// The file-name part of a stored texture path, which may come from a Windows
+// system and separate its folders with backslashes.
+std::string storedFileName(const std::string& path);
+
+// The message of a missing texture.
+Notice textureMissingNotice(const std::string& lookupPath);
+
+}  // namespace bevelmint::files

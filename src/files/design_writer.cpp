@@ -1,0 +1,127 @@
+#include "export/bmp_writer.h"
+#include "files/design_file.h"
+
+namespace bevelmint::files {
+
+namespace {
+
+class LineWriter {
+public:
+    void byte(int64_t v) {
+        out_.push_back(static_cast<char>(v & 0xFF));
+        end();
+    }
+    void number(int64_t v) {
+        out_ += std::to_string(v);
+        end();
+    }
+    void text(const std::string& t) {
+        out_ += t;
+        end();
+    }
+    std::string take() { return std::move(out_); }
+
+private:
+    void end() { out_ += "\r\n"; }
+    std::string out_;
+};
+
+int shapeCode(state::ShapeKind k) {
+    switch (k) {
+        case state::ShapeKind::rect: return 1;
+        case state::ShapeKind::elips: return 2;
+        case state::ShapeKind::rrect: return 3;
+    }
+    return 1;
+}
+
+int formatCode(state::ExportFormat f) {
+    switch (f) {
+        case state::ExportFormat::bmp: return 0;
+        case state::ExportFormat::jpg: return 1;
+        case state::ExportFormat::gif: return 2;
+    }
+    return 2;
+}
+
+bool breaksLine(const std::string& t) { return t.find_first_of("\r\n") != std::string::npos; }
+
+}  // namespace
+
+std::optional<render::FileError> encodeDesign(const state::ButtonState& s, std::string& out) {
+    const std::pair<const std::string*, const char*> texts[] = {
+        {&s.buttonText, "inscription"}, {&s.textFont.face, "font name"},
+        {&s.textureFileName, "texture file name"}};
+    for (const auto& [text, what] : texts) {
+        if (text == &s.textureFileName && !s.useTexture) continue;
+        if (breaksLine(*text)) {
+            return render::FileError{std::string("The ") + what +
+                                     " holds a line break, which a design file cannot store."};
+        }
+    }
+    LineWriter w;
+    w.byte(shapeCode(s.shapeKind));
+    w.byte(s.roundness);
+    w.number(s.buttonWidth);
+    w.number(s.buttonHeight);
+    w.number(s.buttonDepth);
+    for (int v : {s.buttonRed, s.buttonGreen, s.buttonBlue, s.textRed, s.textGreen, s.textBlue})
+        w.byte(v);
+    w.byte(s.lightPosition);
+    w.byte(s.lightRadius);
+    w.byte(s.lightIntensity);
+    w.byte(s.borderFade);
+    w.byte(s.lightenFront);
+    w.byte(s.useText);
+    w.text(s.buttonText);
+    w.byte(static_cast<int64_t>(s.buttonText.size()));
+    w.text(s.textFont.face);
+    w.byte(s.textFont.bold);
+    w.byte(s.textFont.italic);
+    w.byte(s.textFont.size);
+    w.byte(s.text3D);
+    w.number(s.textOffsetX);
+    w.number(s.textOffsetY);
+    w.byte(s.useTexture);
+    if (s.useTexture) {
+        w.text(s.textureFileName);
+        w.byte(s.textureBrightness);
+    }
+    w.byte(s.stretchPreview);
+    w.byte(formatCode(s.exportFormat));
+    w.byte(s.exportPressed);
+    w.byte(s.jpegCompression);
+    w.byte(s.jpegProgressive);
+    out = w.take();
+    return std::nullopt;
+}
+
+std::optional<render::FileError> designFiles(const std::string& path, const state::ButtonState& s,
+                                             const render::TextureImages& images,
+                                             std::vector<OutputFile>& out) {
+    std::string bytes;
+    if (auto error = encodeDesign(s, bytes)) return error;
+    out.push_back({path, std::move(bytes), false});
+    const render::Picture& texture = images.original;
+    if (s.useTexture && texture.width() > 0 && texture.height() > 0) {
+        out.push_back({render::folderOf(path) + storedFileName(s.textureFileName),
+                       exporter::encodeBmp(texture, texture.width(), texture.height()), true});
+    }
+    return std::nullopt;
+}
+
+std::optional<render::FileError> savebutton(const std::string& path, state::ButtonState& s,
+                                            const render::TextureImages& images) {
+    std::vector<OutputFile> files;
+    if (auto error = designFiles(path, s, images, files)) return error;
+    s.lastFile = path;
+    for (const OutputFile& f : files) {
+        if (auto error = render::writeFileReplacing(f.path, f.bytes)) {
+            return render::FileError{f.isTexture ? exporter::cannotCreateMessage(f.path)
+                                                 : render::ioErrorText(*error)};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace bevelmint::files
