@@ -1,7 +1,7 @@
 # Installs the Debian packages the build needs, when any is missing.
 # Sourced by scripts/test and scripts/run.
 bevelmint_packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libpng-dev
-    libfreetype-dev libfontconfig-dev fontconfig fonts-liberation)
+    libfreetype-dev libfontconfig-dev fontconfig fonts-liberation libjpeg-dev libgif-dev)
 
 bevelmint_install_deps() {
     local missing=()

@@ -180,6 +180,9 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
     flag(d.jpegProgressive, s.jpegProgressive);
     if (s.textureActive && s.textureBrightness != 50) render::Helligkeit(s, images);
     updateDerived(s);
+    // The next render erases the largest button area, whatever the size lines did.
+    s.prevWidth = kMaxWidth;
+    s.prevHeight = kMaxHeight;
     s.liveUpdate = true;
     return notices;
 }

@@ -1,0 +1,190 @@
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <set>
+
+#include "export/gif/gif_writer.h"
+#include "export/gif/octree_quantizer.h"
+
+using namespace bevelmint;
+using render::makecolor;
+using render::Picture;
+using render::Rgb;
+
+namespace {
+
+struct Decoded {
+    std::string version;
+    int width = 0, height = 0;
+    int transparent = -1;
+    std::vector<Rgb> palette;
+    std::vector<uint8_t> indices;
+};
+
+int readMemory(GifFileType* gif, GifByteType* out, int n) {
+    auto* src = static_cast<std::pair<const std::string*, size_t>*>(gif->UserData);
+    const int k = static_cast<int>(std::min<size_t>(n, src->first->size() - src->second));
+    std::memcpy(out, src->first->data() + src->second, k);
+    src->second += k;
+    return k;
+}
+
+// Decodes with giflib, independently of the encoder.
+Decoded decodeWithGiflib(const std::string& bytes) {
+    Decoded d;
+    std::pair<const std::string*, size_t> src{&bytes, 0};
+    int error = 0;
+    GifFileType* gif = DGifOpen(&src, readMemory, &error);
+    EXPECT_NE(gif, nullptr) << GifErrorString(error);
+    if (!gif) return d;
+    EXPECT_EQ(DGifSlurp(gif), GIF_OK) << GifErrorString(gif->Error);
+    d.version = bytes.substr(3, 3);
+    d.width = gif->SWidth, d.height = gif->SHeight;
+    EXPECT_EQ(gif->ImageCount, 1);
+    const SavedImage& image = gif->SavedImages[0];
+    EXPECT_EQ(gif->SColorMap, nullptr);
+    const ColorMapObject* map = image.ImageDesc.ColorMap;
+    EXPECT_NE(map, nullptr);
+    for (int i = 0; map && i < map->ColorCount; ++i)
+        d.palette.push_back({map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue});
+    d.indices.assign(image.RasterBits, image.RasterBits + image.ImageDesc.Width * image.ImageDesc.Height);
+    GraphicsControlBlock gcb;
+    if (image.ExtensionBlockCount > 0 && DGifSavedExtensionToGCB(gif, 0, &gcb) == GIF_OK)
+        d.transparent = gcb.TransparentColor;
+    DGifCloseFile(gif, &error);
+    return d;
+}
+
+// Checks a GIF against what the encoder meant, through giflib.
+void expectDecodesTo(const std::string& bytes, const exporter::IndexPicture& meant, bool transparent) {
+    const Decoded d = decodeWithGiflib(bytes);
+    EXPECT_EQ(d.version, transparent ? "89a" : "87a");
+    EXPECT_EQ(d.width, meant.width);
+    EXPECT_EQ(d.height, meant.height);
+    ASSERT_EQ(d.palette.size(), 256u);
+    for (int i = 0; i < 256; ++i) EXPECT_EQ(d.palette[i], meant.palette[i]) << i;
+    EXPECT_EQ(d.indices, meant.indices);
+    EXPECT_EQ(d.transparent, transparent ? meant.at(0, meant.height - 1) : -1);
+}
+
+// Walks the LZW code stream as a decoder does, checking the code widths.
+struct CodeStats {
+    int maxWidth = 0;
+    std::vector<int> nextAtClear;  // the decoder's next free code at each later clear
+};
+
+CodeStats walkCodes(const std::string& gif) {
+    size_t at = 6 + 7 + (gif[3] == '8' && gif[4] == '9' ? 8 : 0) + 10 + 768 + 1;
+    std::string codes;
+    while (static_cast<uint8_t>(gif[at]) != 0) {
+        const size_t n = static_cast<uint8_t>(gif[at]);
+        EXPECT_LE(n, 255u);
+        codes += gif.substr(at + 1, n);
+        at += n + 1;
+    }
+    CodeStats stats;
+    int width = 9, next = 258;
+    bool first = true;
+    size_t bit = 0;
+    for (;;) {
+        int code = 0;
+        for (int k = 0; k < width; ++k, ++bit)
+            code |= ((static_cast<uint8_t>(codes[bit / 8]) >> (bit % 8)) & 1) << k;
+        stats.maxWidth = std::max(stats.maxWidth, width);
+        if (code == 257) break;
+        if (code == 256) {
+            if (bit > 9) stats.nextAtClear.push_back(next);
+            width = 9, next = 258, first = true;
+            continue;
+        }
+        if (!first && next < 4096) ++next;
+        first = false;
+        if (next == (1 << width) && width < 12) ++width;
+    }
+    return stats;
+}
+
+Picture noise(int w, int h, unsigned seed) {
+    Picture p(w, h);
+    std::mt19937 rng(seed);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) p.setPixel(x, y, rng() & 0xFFFFFF);
+    return p;
+}
+
+}  // namespace
+
+TEST(Gif, AFlatPictureIsOneEntryAndIndexZero) {
+    const Picture p(20, 10, makecolor(220, 190, 110));
+    const exporter::IndexPicture image = exporter::reduceColours(p, 20, 10);
+    EXPECT_EQ(image.palette[0], (Rgb{220, 190, 110}));
+    for (int i = 1; i < 256; ++i) EXPECT_EQ(image.palette[i], (Rgb{0, 0, 0}));
+    EXPECT_EQ(std::set<uint8_t>(image.indices.begin(), image.indices.end()), std::set<uint8_t>{0});
+    const std::string bytes = exporter::encodeGif(image, false);
+    EXPECT_EQ(bytes.substr(0, 13), std::string("GIF87a\x14\x00\x0a\x00\x77\x00\x00", 13));
+    EXPECT_EQ(bytes.substr(13, 10), std::string("\x2c\x00\x00\x00\x00\x14\x00\x0a\x00\x87", 10));
+    EXPECT_EQ(bytes.back(), '\x3b');
+    expectDecodesTo(bytes, image, false);
+}
+
+TEST(Gif, FewColoursKeepTheirOwnEntriesAndCellsAreShared) {
+    // 200 colours, distinct in their top five bits: each its own entry, no error.
+    Picture p(20, 10);
+    for (int i = 0; i < 200; ++i) p.setPixel(i % 20, i / 20, makecolor(8 * (i % 32), 8 * (i / 32), 40));
+    const exporter::IndexPicture image = exporter::reduceColours(p, 20, 10);
+    for (int i = 0; i < 200; ++i) {
+        EXPECT_EQ(image.palette[image.indices[i]], render::splitcolor(p.pixel(i % 20, i / 20))) << i;
+    }
+    expectDecodesTo(exporter::encodeGif(image, true), image, true);
+
+    // Two colours sharing a cache cell: both map to the lower entry.
+    Picture two(2, 1);
+    two.setPixel(0, 0, makecolor(16, 16, 16));
+    two.setPixel(1, 0, makecolor(18, 17, 16));
+    const exporter::IndexPicture shared = exporter::reduceColours(two, 2, 1);
+    EXPECT_EQ(shared.palette[0], (Rgb{16, 16, 16}));
+    EXPECT_EQ(shared.palette[1], (Rgb{18, 17, 16}));
+    EXPECT_EQ(shared.indices, (std::vector<uint8_t>{0, 0}));
+}
+
+TEST(Gif, ReductionFoldsTheNewestDeepestNode) {
+    exporter::OctreeQuantizer q;
+    for (int r = 0; r < 256; ++r) q.add({static_cast<uint8_t>(r), 0, 0});
+    EXPECT_EQ(q.leafCount(), 256);
+    q.add({0, 0, 1});  // leaf 257: the newest level-7 node, reds 254 and 255, folds
+    EXPECT_EQ(q.leafCount(), 256);
+    const exporter::Palette p = q.palette();
+    EXPECT_EQ(p[0], (Rgb{0, 0, 0}));
+    EXPECT_EQ(p[1], (Rgb{0, 0, 1}));
+    EXPECT_EQ(p[2], (Rgb{1, 0, 0}));
+    EXPECT_EQ(p[254], (Rgb{253, 0, 0}));
+    EXPECT_EQ(p[255], (Rgb{254, 0, 0}));  // (254 + 255) div 2
+}
+
+TEST(Gif, NoisyPicturesUseClearCodesAndStayWithinTwelveBits) {
+    const Picture p = noise(330, 195, 3);
+    const exporter::IndexPicture image = exporter::reduceColours(p, 330, 195);
+    const std::string bytes = exporter::encodeGif(image, false);
+    expectDecodesTo(bytes, image, false);
+    const CodeStats stats = walkCodes(bytes);
+    EXPECT_EQ(stats.maxWidth, 12);
+    ASSERT_FALSE(stats.nextAtClear.empty());
+    for (int next : stats.nextAtClear) EXPECT_EQ(next, 4095);
+}
+
+TEST(Gif, RoundShapesGetTheBottomLeftIndexAsTransparent) {
+    Picture p = noise(40, 20, 5);
+    p.setPixel(0, 19, makecolor(196, 196, 196));
+    const exporter::IndexPicture image = exporter::reduceColours(p, 40, 20);
+    const std::string bytes = exporter::encodeGif(image, true);
+    EXPECT_EQ(bytes.substr(0, 6), "GIF89a");
+    EXPECT_EQ(bytes.substr(13, 7), std::string("\x21\xf9\x04\x01\x00\x00", 6) +
+                                       static_cast<char>(image.at(0, 19)));
+    expectDecodesTo(bytes, image, true);
+    // One pixel and one row wide pictures encode too.
+    const Picture one(1, 1, makecolor(1, 2, 3));
+    expectDecodesTo(exporter::encodeGif(exporter::reduceColours(one, 1, 1), false),
+                    exporter::reduceColours(one, 1, 1), false);
+}

@@ -1,0 +1,270 @@
+#include "files/design_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "export/bmp_writer.h"
+#include "files/text_encoding.h"
+#include "state/state_rules.h"
+
+namespace fs = std::filesystem;
+using namespace bevelmint;
+using state::ButtonState;
+
+namespace {
+
+std::string encode(const ButtonState& s) {
+    std::string bytes;
+    EXPECT_FALSE(files::encodeDesign(s, bytes));
+    return bytes;
+}
+
+ButtonState loadInto(const std::string& bytes, ButtonState s = state::defaultState()) {
+    const auto lines = files::parseDesign(bytes);
+    EXPECT_TRUE(lines);
+    render::TextureImages images;
+    if (lines) files::applyDesign(*lines, "/nonexistent/", s, images);
+    return s;
+}
+
+// The fields a design file stores.
+void expectSameDesign(const ButtonState& a, const ButtonState& b) {
+    EXPECT_EQ(a.shapeKind, b.shapeKind);
+    EXPECT_EQ(a.roundness, b.roundness);
+    EXPECT_EQ(a.buttonWidth, b.buttonWidth);
+    EXPECT_EQ(a.buttonHeight, b.buttonHeight);
+    EXPECT_EQ(a.buttonDepth, b.buttonDepth);
+    EXPECT_EQ(std::make_tuple(a.buttonRed, a.buttonGreen, a.buttonBlue),
+              std::make_tuple(b.buttonRed, b.buttonGreen, b.buttonBlue));
+    EXPECT_EQ(std::make_tuple(a.textRed, a.textGreen, a.textBlue),
+              std::make_tuple(b.textRed, b.textGreen, b.textBlue));
+    EXPECT_EQ(a.lightPosition, b.lightPosition);
+    EXPECT_EQ(a.lightX, b.lightX);
+    EXPECT_EQ(a.lightY, b.lightY);
+    EXPECT_EQ(a.lightRadius, b.lightRadius);
+    EXPECT_EQ(a.lightIntensity, b.lightIntensity);
+    EXPECT_EQ(a.borderFade, b.borderFade);
+    EXPECT_EQ(a.lightenFront, b.lightenFront);
+    EXPECT_EQ(a.useText, b.useText);
+    EXPECT_EQ(a.buttonText, b.buttonText);
+    EXPECT_EQ(a.textFont, b.textFont);
+    EXPECT_EQ(a.text3D, b.text3D);
+    EXPECT_EQ(a.textOffsetX, b.textOffsetX);
+    EXPECT_EQ(a.textOffsetY, b.textOffsetY);
+    EXPECT_EQ(a.stretchPreview, b.stretchPreview);
+    EXPECT_EQ(a.exportFormat, b.exportFormat);
+    EXPECT_EQ(a.exportPressed, b.exportPressed);
+    EXPECT_EQ(a.jpegCompression, b.jpegCompression);
+    EXPECT_EQ(a.jpegProgressive, b.jpegProgressive);
+}
+
+ButtonState randomDesign(std::mt19937& rng) {
+    auto any = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    ButtonState s = state::defaultState();
+    state::setShapeKind(s, static_cast<state::ShapeKind>(any(0, 2)));
+    s.roundness = any(0, 200);
+    state::setButtonWidth(s, any(20, 330));
+    state::setButtonHeight(s, any(10, 195));
+    state::setButtonDepth(s, any(1, s.depthLimit));
+    state::setButtonColour(s, any(0, 255), any(0, 255), any(0, 255));
+    s.textRed = any(0, 255), s.textGreen = any(0, 255), s.textBlue = any(0, 255);
+    state::setLightPosition(s, any(1, 8));
+    s.lightRadius = any(1, 200), s.lightIntensity = any(1, 99), s.borderFade = any(1, 99);
+    s.lightenFront = any(0, 1), s.useText = any(0, 1);
+    const int length = any(0, 3) == 0 ? 300 : any(0, 12);
+    s.buttonText.clear();
+    for (int i = 0; i < length; ++i) s.buttonText.push_back(static_cast<char>(any(32, 126)));
+    s.textFont = {any(0, 1) ? "Arial" : "Liberation Serif", any(0, 100), any(0, 1) == 1, any(0, 1) == 1};
+    s.text3D = any(0, 1);
+    s.textOffsetX = state::textOffsetXRange(s.buttonWidth).clamp(any(-110, 110));
+    s.textOffsetY = state::textOffsetYRange(s.buttonHeight).clamp(any(-65, 65));
+    s.stretchPreview = any(0, 1);
+    s.exportFormat = static_cast<state::ExportFormat>(any(0, 2));
+    s.exportPressed = any(0, 1);
+    s.jpegCompression = any(0, 100);
+    s.jpegProgressive = any(0, 1);
+    return s;
+}
+
+fs::path freshDir(const char* name) {
+    fs::path dir = fs::temp_directory_path() / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+}  // namespace
+
+TEST(DesignFile, DefaultDesignBytes) {
+    const std::string bytes = encode(state::defaultState());
+    EXPECT_EQ(bytes.substr(0, 18), std::string("\x01\r\n\x0f\r\n100\r\n40\r\n7\r\n", 18));
+    const std::string rest = std::string("\xdc\r\n\xbe\r\n\x6e\r\n\0\r\n\0\r\n\0\r\n", 18) +
+                             "\x01\r\n\x64\r\n\x28\r\n\x32\r\n\x01\r\n\x01\r\ntext\r\n\x04\r\n"
+                             "Arial\r\n" + std::string("\0\r\n\0\r\n\x0c\r\n\0\r\n", 12) +
+                             "5\r\n0\r\n" + std::string("\0\r\n\0\r\n\x02\r\n\0\r\n\0\r\n\0\r\n", 18);
+    EXPECT_EQ(bytes.substr(18), rest);
+    int lines = 0;
+    for (size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
+    EXPECT_EQ(lines, 32);
+}
+
+TEST(DesignFile, RoundTripsVariedDesigns) {
+    std::mt19937 rng(42);
+    for (int k = 0; k < 300; ++k) {
+        ButtonState s = randomDesign(rng);
+        if (k < 3) {  // byte fields of 10, 13 and 26 read back as written
+            const uint8_t v[3] = {10, 13, 26};
+            state::setButtonColour(s, v[k], v[(k + 1) % 3], v[(k + 2) % 3]);
+            s.jpegCompression = v[k];
+        }
+        const ButtonState back = loadInto(encode(s), randomDesign(rng));
+        expectSameDesign(back, s);
+        EXPECT_EQ(back.prevWidth, state::kMaxWidth);
+        EXPECT_TRUE(back.liveUpdate);
+    }
+    ButtonState negative = state::defaultState();
+    negative.textOffsetX = -33, negative.textOffsetY = -13;
+    const std::string bytes = encode(negative);
+    EXPECT_NE(bytes.find("\r\n-33\r\n-13\r\n"), std::string::npos);
+    expectSameDesign(loadInto(bytes), negative);
+}
+
+TEST(DesignFile, FilesCutShortLoadFromLineNineteenOn) {
+    ButtonState s = state::defaultState();
+    s.buttonText = "a";  // stored length 1 does not equal 26
+    s.jpegProgressive = true;
+    const std::string bytes = encode(s);
+    size_t at = 0;
+    for (int line = 0; line <= 32; ++line) {
+        const std::string cut = bytes.substr(0, at);
+        EXPECT_EQ(files::parseDesign(cut).has_value(), line >= 19) << "cut after line " << line;
+        if (line >= 19 && line < 32) {
+            const ButtonState back = loadInto(cut);
+            EXPECT_EQ(back.buttonText, "a");
+            EXPECT_FALSE(back.jpegProgressive);  // 26 matches no flag value
+        }
+        at = bytes.find("\r\n", at) + 2;
+    }
+    // A lone LF ends a line as well.
+    std::string unix;
+    for (char c : bytes)
+        if (c != '\r') unix.push_back(c);
+    expectSameDesign(loadInto(unix), s);
+}
+
+TEST(DesignFile, OutOfRangeValuesAreClampedOrIgnored) {
+    std::string bytes = encode(state::defaultState());
+    bytes.replace(bytes.find("100\r\n"), 5, "9999\r\n");
+    bytes.replace(bytes.find("\r\n40\r\n") + 2, 4, "-5\r\n");
+    ButtonState s = loadInto(bytes);
+    EXPECT_EQ(s.buttonWidth, 330);
+    EXPECT_EQ(s.buttonHeight, 10);
+    EXPECT_EQ(s.buttonDepth, 5);  // 7 is beyond the 10-pixel height's limit
+
+    ButtonState lights = state::defaultState();
+    std::string b2 = encode(lights);
+    b2[b2.find("\x01\r\n\x64") ] = 9;  // light position 9: unchanged
+    ButtonState before = state::defaultState();
+    state::setLightPosition(before, 6);
+    EXPECT_EQ(loadInto(b2, before).lightPosition, 6);
+    EXPECT_FALSE(files::parseDesign(std::string("\x01\r\n\x0f\r\n1x0\r\n", 12)).has_value());
+}
+
+TEST(DesignFile, ATextWithALineBreakIsNotSaved) {
+    ButtonState s = state::defaultState();
+    s.buttonText = "two\nlines";
+    std::string bytes;
+    auto error = files::encodeDesign(s, bytes);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message.find("inscription"), std::string::npos);
+    const fs::path dir = freshDir("bevelmint-design-linebreak");
+    std::ofstream(dir / "old.bvm") << "old";
+    render::TextureImages images;
+    EXPECT_TRUE(files::savebutton((dir / "old.bvm").string(), s, images));
+    std::ifstream in(dir / "old.bvm");
+    std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(kept, "old");
+    fs::remove_all(dir);
+}
+
+TEST(DesignFile, LegacyTextIsReadAsWindows1252) {
+    EXPECT_EQ(files::decodeTextLine("caf\xe9"), "caf\xc3\xa9");
+    EXPECT_EQ(files::decodeTextLine("\x80 5"), "\xe2\x82\xac 5");
+    EXPECT_EQ(files::decodeTextLine("caf\xc3\xa9"), "caf\xc3\xa9");
+    std::string bytes = encode(state::defaultState());
+    bytes.replace(bytes.find("text\r\n\x04"), 7, "Gr\xfc\xdf\r\n\x04");  // four raw bytes
+    const ButtonState s = loadInto(bytes);
+    EXPECT_EQ(s.buttonText, "Gr\xc3\xbc\xc3\x9f");
+}
+
+TEST(DesignFile, SavedTextureTravelsWithTheDesign) {
+    const fs::path dir = freshDir("bevelmint-design-texture");
+    fs::create_directories(dir / "a");
+    fs::create_directories(dir / "b");
+    render::Picture wood(64, 32, render::makecolor(120, 80, 40));
+    wood.setPixel(0, 0, render::makecolor(10, 20, 30));
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    render::openbgimage(s, images, wood, "/somewhere/else/wood.bmp");
+    render::setTextureBrightness(s, images, 60);
+    state::setText3D(s, true);
+    ASSERT_FALSE(files::savebutton((dir / "a" / "d.bvm").string(), s, images));
+    EXPECT_EQ(s.lastFile, (dir / "a" / "d.bvm").string());
+    ASSERT_TRUE(fs::exists(dir / "a" / "wood.bmp"));
+
+    // Moved with its texture to another folder: the texture comes along.
+    fs::rename(dir / "a" / "d.bvm", dir / "b" / "d.bvm");
+    fs::rename(dir / "a" / "wood.bmp", dir / "b" / "wood.bmp");
+    ButtonState loaded = state::defaultState();
+    render::TextureImages loadedImages;
+    files::LoadResult r = files::openbutton((dir / "b" / "d.bvm").string(), loaded, loadedImages);
+    ASSERT_FALSE(r.error);
+    EXPECT_TRUE(r.notices.empty());
+    EXPECT_TRUE(loaded.textureActive);
+    EXPECT_EQ(loaded.textureBrightness, 60);
+    EXPECT_EQ(loadedImages.original, wood);  // saved unadjusted
+    EXPECT_EQ(loaded.buttonRed, 30);         // top-left pixel at brightness 60
+    EXPECT_EQ(loaded.textRed, 30);           // the engraved text follows
+    EXPECT_EQ(loaded.widthMax, 64);
+    EXPECT_EQ(loaded.textureFileName, "/somewhere/else/wood.bmp");
+
+    // Moved without it: a notice, and the rest still loads.
+    fs::remove(dir / "b" / "wood.bmp");
+    ButtonState other = state::defaultState();
+    render::TextureImages otherImages;
+    r = files::openbutton((dir / "b" / "d.bvm").string(), other, otherImages);
+    ASSERT_FALSE(r.error);
+    ASSERT_EQ(r.notices.size(), 1u);
+    EXPECT_EQ(r.notices[0].caption, "Load error");
+    EXPECT_EQ(r.notices[0].text, "the background texture bitmap \r\r" + (dir / "b" / "wood.bmp").string() +
+                                     "\r\r could not be found.");
+    EXPECT_FALSE(other.textureActive);
+    EXPECT_TRUE(other.text3D);
+    EXPECT_EQ(other.buttonWidth, 64);
+    EXPECT_EQ(other.widthMax, 330);
+    fs::remove_all(dir);
+}
+
+TEST(DesignFile, ANonDesignFileChangesNothing) {
+    const fs::path dir = freshDir("bevelmint-design-invalid");
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    render::openbgimage(s, images, render::Picture(50, 30, 7), "t.bmp");
+    const ButtonState before = s;
+    const render::Picture textureBefore = images.working;
+    std::ofstream(dir / "notes.bvm") << "Shopping list\r\nmilk\r\n";
+    files::LoadResult r = files::openbutton((dir / "notes.bvm").string(), s, images);
+    ASSERT_TRUE(r.error);
+    EXPECT_NE(r.error->message.find("not a valid Bevelmint design file"), std::string::npos);
+    expectSameDesign(s, before);
+    EXPECT_EQ(s.lastFile, before.lastFile);
+    EXPECT_TRUE(s.textureActive);
+    EXPECT_EQ(images.working, textureBefore);
+    r = files::openbutton((dir / "missing.bvm").string(), s, images);
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(r.error->message, "File not found");
+    fs::remove_all(dir);
+}
