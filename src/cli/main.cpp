@@ -23,32 +23,32 @@ using namespace bevelmint;
 constexpr int kFailure = 2;
 
 void printHelp() {
-    std::cout
-        << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
-           "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
-           "                        [--html FILE] [--save FILE.bvm]\n"
-           "\n"
-           "Renders a button design and writes its pictures. A design file given first is\n"
-           "loaded with its texture; the options then apply in the order given.\n"
-           "\n"
-           "  --set FIELD=VALUE  set a design field through the editor's rules (a depth\n"
-           "                     must fit the size set before it)\n"
-           "  --texture FILE     lay a Windows bitmap on the face, as the editor does: the\n"
-           "                     button shrinks to fit it and takes its colour\n"
-           "  --format FORMAT    picture format; otherwise the extension of --normal or\n"
-           "                     --pressed (.gif, .jpg, .jpeg, .bmp), else the design's\n"
-           "  --normal FILE      write the button at rest\n"
-           "  --pressed FILE     write the button held down (sets exportPressed)\n"
-           "  --html FILE        write the HTML page that shows the exported pictures by\n"
-           "                     their bare names (GIF or JPEG only)\n"
-           "  --save FILE.bvm    write the design, with its texture beside it\n"
-           "  --help             show this text\n"
-           "\n"
-           "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
-           "Every error prints one line and exits with 2; nothing is written then.\n"
-           "\n"
-           "Fields and the values they take:\n";
-    for (const std::string& line : state::fieldHelp()) std::cout << "  " << line << "\n";
+    std::cout << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
+                 "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
+                 "                        [--html FILE] [--save FILE.bvm]\n"
+                 "\n"
+                 "Renders a button design and writes its pictures. A design file given first is\n"
+                 "loaded with its texture; the options then apply in the order given.\n"
+                 "\n"
+                 "  --set FIELD=VALUE  set a design field through the editor's rules (a depth\n"
+                 "                     must fit the size set before it)\n"
+                 "  --texture FILE     lay a Windows bitmap on the face, as the editor does: the\n"
+                 "                     button shrinks to fit it and takes its colour\n"
+                 "  --format FORMAT    picture format; otherwise the extension of --normal or\n"
+                 "                     --pressed (.gif, .jpg, .jpeg, .bmp), else the design's\n"
+                 "  --normal FILE      write the button at rest\n"
+                 "  --pressed FILE     write the button held down (sets exportPressed)\n"
+                 "  --html FILE        write the HTML page that shows the exported pictures by\n"
+                 "                     their bare names (GIF or JPEG only)\n"
+                 "  --save FILE.bvm    write the design, with its texture beside it\n"
+                 "  --help             show this text\n"
+                 "\n"
+                 "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
+                 "Every error prints one line and exits with 2; nothing is written then.\n"
+                 "\n"
+                 "Fields and the values they take:\n";
+    for (const std::string& line : state::fieldHelp())
+        std::cout << "  " << line << "\n";
 }
 
 int fail(const std::string& message) {
@@ -100,8 +100,8 @@ int main(int argc, char** argv) {
             printHelp();
             return 0;
         }
-        static const std::vector<std::string> known = {"--set",     "--texture", "--format", "--normal",
-                                                       "--pressed", "--html",    "--save"};
+        static const std::vector<std::string> known = {
+            "--set", "--texture", "--format", "--normal", "--pressed", "--html", "--save"};
         if (std::find(known.begin(), known.end(), arg) == known.end()) {
             return fail("unknown option '" + arg + "' (see --help)");
         }
@@ -126,9 +126,11 @@ int main(int argc, char** argv) {
             render::openbgimage(design, texture, loaded, value);
         } else {
             const auto eq = value.find('=');
-            if (eq == std::string::npos) return fail("--set takes FIELD=VALUE, not '" + value + "'");
+            if (eq == std::string::npos)
+                return fail("--set takes FIELD=VALUE, not '" + value + "'");
             const std::string field = value.substr(0, eq);
-            if (auto error = state::setField(design, field, value.substr(eq + 1))) return fail(*error);
+            if (auto error = state::setField(design, field, value.substr(eq + 1)))
+                return fail(*error);
             if (field == "textureBrightness") {
                 render::setTextureBrightness(design, texture, design.textureBrightness);
             }
@@ -161,9 +163,9 @@ int main(int argc, char** argv) {
         if (auto e = exporter::stagePicture(batch, out.pressed, bytes)) return fail(e->message);
     }
     if (!out.html.empty()) {
-        const std::string fragment = exporter::htmlFragment(
-            render::fileNameOf(out.normal), render::fileNameOf(out.pressed), design.buttonText,
-            !out.pressed.empty());
+        const std::string fragment =
+            exporter::htmlFragment(render::fileNameOf(out.normal), render::fileNameOf(out.pressed),
+                                   design.buttonText, !out.pressed.empty());
         if (auto e = batch.stage(out.html, exporter::htmlPage(fragment))) {
             return fail(out.html + ": " + render::ioErrorText(*e));
         }
@@ -172,7 +174,8 @@ int main(int argc, char** argv) {
         std::vector<files::OutputFile> saved;
         if (auto e = files::designFiles(out.save, design, texture, saved)) return fail(e->message);
         for (const files::OutputFile& f : saved) {
-            if (auto e = batch.stage(f.path, f.bytes)) return fail(f.path + ": " + render::ioErrorText(*e));
+            if (auto e = batch.stage(f.path, f.bytes))
+                return fail(f.path + ": " + render::ioErrorText(*e));
         }
     }
     if (auto e = batch.commit()) return fail(render::ioErrorText(*e));

@@ -73,12 +73,4 @@ std::string cannotCreateMessage(const std::string& path) {
     return "Cannot create file " + path;
 }
 
-std::optional<render::FileError> writeBmp(const render::Picture& picture, int w, int h,
-                                          const std::string& path) {
-    if (render::writeFileReplacing(path, encodeBmp(picture, w, h))) {
-        return render::FileError{cannotCreateMessage(path)};
-    }
-    return std::nullopt;
-}
-
 }  // namespace bevelmint::exporter

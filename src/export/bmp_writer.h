@@ -11,10 +11,6 @@ namespace bevelmint::exporter {
 // The top-left w x h pixels as an uncompressed 24-bit Windows bitmap.
 std::string encodeBmp(const render::Picture& picture, int w, int h);
 
-// Writes encodeBmp's bytes; the error reads "Cannot create file <path>".
-std::optional<render::FileError> writeBmp(const render::Picture& picture, int w, int h,
-                                          const std::string& path);
-
 std::string cannotCreateMessage(const std::string& path);
 
 }  // namespace bevelmint::exporter

@@ -7,11 +7,20 @@ std::string escapeAttribute(const std::string& text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out.push_back(c);
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out.push_back(c);
         }
     }
     return out;
@@ -42,7 +51,8 @@ std::string htmlFragment(const std::string& exportFileName,
     out += "ALT=" + q + escapeAttribute(altText) + q + nl;
     if (withPressed) {
         out += "onmouseover=" + q + "pic1.src='" + scriptName(exportPressedFileName) + "'" + q + nl;
-        out += "onmouseout=" + q + "pic1.src='" + scriptName(exportFileName) + "'" + q + "></A>" + nl;
+        out +=
+            "onmouseout=" + q + "pic1.src='" + scriptName(exportFileName) + "'" + q + "></A>" + nl;
     } else {
         out += "></A>";
     }

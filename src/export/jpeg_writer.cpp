@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "export/bmp_writer.h"
-
 namespace bevelmint::exporter {
 
-int jpegQuality(int compression) { return std::clamp(100 - compression, 0, 100); }
+int jpegQuality(int compression) {
+    return std::clamp(100 - compression, 0, 100);
+}
 
 std::string encodeJpeg(const render::Picture& picture, int w, int h, int compression,
                        bool progressive) {
@@ -46,15 +46,6 @@ std::string encodeJpeg(const render::Picture& picture, int w, int h, int compres
     std::string out(reinterpret_cast<const char*>(buffer), size);
     std::free(buffer);
     return out;
-}
-
-std::optional<render::FileError> writeJpeg(const render::Picture& picture, int w, int h,
-                                           int compression, bool progressive,
-                                           const std::string& path) {
-    if (render::writeFileReplacing(path, encodeJpeg(picture, w, h, compression, progressive))) {
-        return render::FileError{cannotCreateMessage(path)};
-    }
-    return std::nullopt;
 }
 
 }  // namespace bevelmint::exporter

@@ -17,8 +17,4 @@ int jpegQuality(int compression);
 std::string encodeJpeg(const render::Picture& picture, int w, int h, int compression,
                        bool progressive);
 
-std::optional<render::FileError> writeJpeg(const render::Picture& picture, int w, int h,
-                                           int compression, bool progressive,
-                                           const std::string& path);
-
 }  // namespace bevelmint::exporter

@@ -13,7 +13,8 @@ std::string encodeForExport(const state::ButtonState& s, const render::Picture& 
     const int w = std::min(s.buttonWidth, picture.width());
     const int h = std::min(s.buttonHeight, picture.height());
     switch (s.exportFormat) {
-        case state::ExportFormat::bmp: return encodeBmp(picture, w, h);
+        case state::ExportFormat::bmp:
+            return encodeBmp(picture, w, h);
         case state::ExportFormat::jpg:
             return encodeJpeg(picture, w, h, s.jpegCompression, s.jpegProgressive);
         case state::ExportFormat::gif:

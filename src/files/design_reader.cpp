@@ -14,7 +14,7 @@ namespace {
 // rest up to the line end is skipped; past the end a byte reads 26 and a number
 // or text reads empty. A lone LF ends a line as well as CR LF.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view b) : b_(b) {}
 
     int byte() {
@@ -44,7 +44,7 @@ public:
         return ec == std::errc() && ptr == last;
     }
 
-private:
+  private:
     void skipLine() {
         const size_t lf = b_.find('\n', pos_);
         pos_ = lf == std::string_view::npos ? b_.size() : lf + 1;
@@ -74,7 +74,8 @@ std::string storedFileName(const std::string& path) {
 }
 
 Notice textureMissingNotice(const std::string& lookupPath) {
-    return {"Load error", "the background texture bitmap \r\r" + lookupPath + "\r\r could not be found."};
+    return {"Load error",
+            "the background texture bitmap \r\r" + lookupPath + "\r\r could not be found."};
 }
 
 std::optional<DesignLines> parseDesign(std::string_view bytes) {
@@ -86,14 +87,15 @@ std::optional<DesignLines> parseDesign(std::string_view bytes) {
     ok &= r.number(d.width);
     ok &= r.number(d.height);
     ok &= r.number(d.depth);
-    for (int* v : {&d.buttonRed, &d.buttonGreen, &d.buttonBlue, &d.textRed, &d.textGreen, &d.textBlue,
-                   &d.lightPosition, &d.lightRadius, &d.lightIntensity, &d.borderFade,
+    for (int* v : {&d.buttonRed, &d.buttonGreen, &d.buttonBlue, &d.textRed, &d.textGreen,
+                   &d.textBlue, &d.lightPosition, &d.lightRadius, &d.lightIntensity, &d.borderFade,
                    &d.lightenFront, &d.useText})
         *v = r.byte();
     d.buttonText = r.text();
     d.textLength = r.byte();
     d.fontFace = r.text();
-    for (int* v : {&d.bold, &d.italic, &d.fontSize, &d.text3D}) *v = r.byte();
+    for (int* v : {&d.bold, &d.italic, &d.fontSize, &d.text3D})
+        *v = r.byte();
     ok &= r.number(d.textOffsetX);
     ok &= r.number(d.textOffsetY);
     d.useTexture = r.byte();

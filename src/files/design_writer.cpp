@@ -6,7 +6,7 @@ namespace bevelmint::files {
 namespace {
 
 class LineWriter {
-public:
+  public:
     void byte(int64_t v) {
         out_.push_back(static_cast<char>(v & 0xFF));
         end();
@@ -21,36 +21,45 @@ public:
     }
     std::string take() { return std::move(out_); }
 
-private:
+  private:
     void end() { out_ += "\r\n"; }
     std::string out_;
 };
 
 int shapeCode(state::ShapeKind k) {
     switch (k) {
-        case state::ShapeKind::rect: return 1;
-        case state::ShapeKind::elips: return 2;
-        case state::ShapeKind::rrect: return 3;
+        case state::ShapeKind::rect:
+            return 1;
+        case state::ShapeKind::elips:
+            return 2;
+        case state::ShapeKind::rrect:
+            return 3;
     }
     return 1;
 }
 
 int formatCode(state::ExportFormat f) {
     switch (f) {
-        case state::ExportFormat::bmp: return 0;
-        case state::ExportFormat::jpg: return 1;
-        case state::ExportFormat::gif: return 2;
+        case state::ExportFormat::bmp:
+            return 0;
+        case state::ExportFormat::jpg:
+            return 1;
+        case state::ExportFormat::gif:
+            return 2;
     }
     return 2;
 }
 
-bool breaksLine(const std::string& t) { return t.find_first_of("\r\n") != std::string::npos; }
+bool breaksLine(const std::string& t) {
+    return t.find_first_of("\r\n") != std::string::npos;
+}
 
 }  // namespace
 
 std::optional<render::FileError> encodeDesign(const state::ButtonState& s, std::string& out) {
     const std::pair<const std::string*, const char*> texts[] = {
-        {&s.buttonText, "inscription"}, {&s.textFont.face, "font name"},
+        {&s.buttonText, "inscription"},
+        {&s.textFont.face, "font name"},
         {&s.textureFileName, "texture file name"}};
     for (const auto& [text, what] : texts) {
         if (text == &s.textureFileName && !s.useTexture) continue;

@@ -49,7 +49,8 @@ void appendUtf8(std::string& out, uint32_t cp) {
 std::string windows1252ToUtf8(const std::string& text) {
     std::string out;
     out.reserve(text.size() * 2);
-    for (unsigned char c : text) appendUtf8(out, c >= 0x80 && c < 0xA0 ? kHigh[c - 0x80] : c);
+    for (unsigned char c : text)
+        appendUtf8(out, c >= 0x80 && c < 0xA0 ? kHigh[c - 0x80] : c);
     return out;
 }
 

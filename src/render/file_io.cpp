@@ -29,7 +29,8 @@ bool writeAll(int fd, const std::string& bytes) {
 }  // namespace
 
 FileBatch::~FileBatch() {
-    for (const Staged& f : staged_) ::unlink(f.temporary.c_str());
+    for (const Staged& f : staged_)
+        ::unlink(f.temporary.c_str());
 }
 
 std::optional<int> FileBatch::stage(const std::string& path, const std::string& bytes) {
@@ -98,12 +99,28 @@ std::optional<std::string> readWholeFile(const std::string& path, int* error) {
 
 std::string ioErrorText(int error) {
     switch (error) {
-        case ENOENT: case ENOTDIR: return "File not found";
-        case EACCES: case EPERM: case EROFS: case EISDIR: case ETXTBSY: return "File access denied";
-        case ENOSPC: case EDQUOT: case EFBIG: return "Disk full";
-        case EMFILE: case ENFILE: return "Too many open files";
-        case ENAMETOOLONG: case EINVAL: case EILSEQ: return "Invalid filename";
-        default: return "I/O error " + std::to_string(error);
+        case ENOENT:
+        case ENOTDIR:
+            return "File not found";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case ETXTBSY:
+            return "File access denied";
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return "Disk full";
+        case EMFILE:
+        case ENFILE:
+            return "Too many open files";
+        case ENAMETOOLONG:
+        case EINVAL:
+        case EILSEQ:
+            return "Invalid filename";
+        default:
+            return "I/O error " + std::to_string(error);
     }
 }
 

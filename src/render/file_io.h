@@ -20,7 +20,7 @@ std::optional<int> writeFileReplacing(const std::string& path, const std::string
 // temporary file beside its target; commit renames them into place. A batch that
 // is not committed leaves no trace.
 class FileBatch {
-public:
+  public:
     FileBatch() = default;
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
@@ -31,7 +31,7 @@ public:
     // Renames every staged file into place, in order.
     std::optional<int> commit();
 
-private:
+  private:
     struct Staged {
         std::string target, temporary;
     };

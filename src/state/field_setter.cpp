@@ -106,6 +106,10 @@ const std::vector<Field>& fields() {
             [](ButtonState& s, int32_t v) { s.textOffsetY = v; }),
         boolField("text3D", setText3D),
         fixedInt("textureBrightness", kBrightnessRange, &ButtonState::textureBrightness),
+        plainBool("stretchPreview", &ButtonState::stretchPreview),
+        plainBool("exportPressed", &ButtonState::exportPressed),
+        fixedInt("jpegCompression", kJpegCompressionRange, &ButtonState::jpegCompression),
+        plainBool("jpegProgressive", &ButtonState::jpegProgressive),
     };
     return table;
 }

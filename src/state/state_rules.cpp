@@ -102,7 +102,8 @@ bool setButtonHeight(ButtonState& s, int32_t height) {
 }
 
 void setButtonSize(ButtonState& s, int32_t width, int32_t height) {
-    changeSize(s, Range{kMinWidth, kMaxWidth}.clamp(width), Range{kMinHeight, kMaxHeight}.clamp(height));
+    changeSize(s, Range{kMinWidth, kMaxWidth}.clamp(width),
+               Range{kMinHeight, kMaxHeight}.clamp(height));
 }
 
 bool setButtonDepth(ButtonState& s, int32_t depth) {

@@ -97,3 +97,60 @@ TEST(RenderCommand, TextureAndInscriptionFieldsGoThroughTheEditorRules) {
     EXPECT_EQ(r.status, 2);
     fs::remove_all(dir);
 }
+
+namespace {
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(RenderCommand, SavesLoadsAndExportsByteIdenticallyAcrossRuns) {
+    const fs::path dir = freshDir("bevelmint-cli-batch");
+    Outcome r =
+        run("--set shapeKind=elips --set smoothEdges=true --set buttonText=Go "
+            "--normal a.gif --pressed ap.gif --html a.html --save d.bvm",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "a.gif").substr(0, 6), "GIF89a");
+    EXPECT_NE(slurp(dir / "a.html").find("pic1.src='ap.gif'"), std::string::npos);
+    // The saved design renders the same pictures again (smoothing is not stored).
+    r = run("d.bvm --set smoothEdges=true --normal b.gif --pressed bp.gif", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "a.gif"), slurp(dir / "b.gif"));
+    EXPECT_EQ(slurp(dir / "ap.gif"), slurp(dir / "bp.gif"));
+    r = run("d.bvm --set jpegCompression=30 --normal c.jpg --save e.bvm", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "c.jpg").substr(0, 2), "\xff\xd8");
+    r = run("e.bvm --normal c2.jpg", dir);
+    EXPECT_EQ(slurp(dir / "c.jpg"), slurp(dir / "c2.jpg"));
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, EveryErrorExitsWithTwoAndWritesNothing) {
+    const fs::path dir = freshDir("bevelmint-cli-refusals");
+    std::ofstream(dir / "notes.bvm") << "not a design";
+    const std::pair<const char*, const char*> cases[] = {
+        {"notes.bvm --normal x.gif", "not a valid Bevelmint design file"},
+        {"missing.bvm --normal x.gif", "File not found"},
+        {"--normal x.bmp --html x.html", "HTML doesn't support BMP"},
+        {"--normal x.gif --pressed xp.jpg", "different picture formats"},
+        {"--format png --normal x.gif", "--format"},
+        {"--normal x.gif --html x.html --save no/such/dir/d.bvm", "File not found"},
+        {"--set 'buttonText=a\nb' --normal x.gif --save d.bvm", "line break"},
+    };
+    for (const auto& [args, needle] : cases) {
+        Outcome r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find(needle), std::string::npos) << args << ": " << r.err;
+        for (const char* f : {"x.gif", "x.bmp", "x.html", "xp.jpg", "d.bvm"})
+            EXPECT_FALSE(fs::exists(dir / f)) << args << " wrote " << f;
+    }
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
+        ++entries;
+    EXPECT_EQ(entries, 2);  // notes.bvm and stderr.txt: no temporary left behind
+    fs::remove_all(dir);
+}

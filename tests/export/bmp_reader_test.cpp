@@ -302,7 +302,7 @@ TEST(BmpReader, ReadsWhatTheWriterWritesAndNamesMissingFiles) {
         for (int x = 0; x < 31; ++x)
             pic.setPixel(x, y, trueColour(x, y));
     const std::string path = (dir / "round.bmp").string();
-    ASSERT_FALSE(exporter::writeBmp(pic, 31, 9, path));
+    ASSERT_FALSE(render::writeFileReplacing(path, exporter::encodeBmp(pic, 31, 9)));
     Picture back;
     ASSERT_FALSE(exporter::readBmp(path, back));
     EXPECT_EQ(back, pic);

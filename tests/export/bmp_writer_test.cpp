@@ -1,4 +1,5 @@
 #include "export/bmp_writer.h"
+#include "export/picture_export.h"
 
 #include <gtest/gtest.h>
 
@@ -40,26 +41,32 @@ TEST(BmpWriter, WritesBottomUpPaddedRowsOfTheTopLeftArea) {
     EXPECT_EQ(b[54 + 15], '\0');
 }
 
-TEST(BmpWriter, AFailedWriteNamesTheFileAndLeavesNothingBehind) {
-    const auto dir = std::filesystem::temp_directory_path() / "bevelmint-bmp-test";
+TEST(PictureExport, WritesBothOrNeitherAndNamesTheFileThatFailed) {
+    const auto dir = std::filesystem::temp_directory_path() / "bevelmint-export-test";
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    const std::string path = (dir / "b.bmp").string();
-    render::Picture p(20, 10, makecolor(1, 1, 1));
-    EXPECT_FALSE(exporter::writeBmp(p, 20, 10, path));
-    EXPECT_EQ(std::filesystem::file_size(path), 54u + 10 * 60);
+    state::ButtonState s = state::defaultState();
+    s.exportFormat = state::ExportFormat::bmp;
+    s.exportPressed = true;
+    render::Picture p(335, 199, makecolor(1, 1, 1));
+    const std::string normal = (dir / "b.bmp").string(), pressed = (dir / "bp.bmp").string();
+    EXPECT_FALSE(exporter::exportPictures(s, p, p, normal, pressed));
+    EXPECT_EQ(std::filesystem::file_size(normal), 54u + 40 * 300);  // cut to the button
+    EXPECT_EQ(std::filesystem::file_size(pressed), 54u + 40 * 300);
 
     const std::string missing = (dir / "no" / "such" / "x.bmp").string();
-    auto error = exporter::writeBmp(p, 20, 10, missing);
+    const std::string fresh = (dir / "fresh.bmp").string();
+    auto error = exporter::exportPictures(s, p, p, fresh, missing);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message, "Cannot create file " + missing);
+    EXPECT_FALSE(std::filesystem::exists(fresh));  // the pair is written whole or not at all
     // a folder in the way: the write fails, the folder survives, no temporary is left
     std::filesystem::create_directories(dir / "taken.bmp");
-    EXPECT_TRUE(exporter::writeBmp(p, 20, 10, (dir / "taken.bmp").string()));
+    EXPECT_TRUE(exporter::exportPictures(s, p, p, (dir / "taken.bmp").string(), pressed));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "taken.bmp"));
     int entries = 0;
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir))
         ++entries;
-    EXPECT_EQ(entries, 2);
+    EXPECT_EQ(entries, 3);
     std::filesystem::remove_all(dir);
 }

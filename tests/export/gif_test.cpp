@@ -49,7 +49,8 @@ Decoded decodeWithGiflib(const std::string& bytes) {
     EXPECT_NE(map, nullptr);
     for (int i = 0; map && i < map->ColorCount; ++i)
         d.palette.push_back({map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue});
-    d.indices.assign(image.RasterBits, image.RasterBits + image.ImageDesc.Width * image.ImageDesc.Height);
+    d.indices.assign(image.RasterBits,
+                     image.RasterBits + image.ImageDesc.Width * image.ImageDesc.Height);
     GraphicsControlBlock gcb;
     if (image.ExtensionBlockCount > 0 && DGifSavedExtensionToGCB(gif, 0, &gcb) == GIF_OK)
         d.transparent = gcb.TransparentColor;
@@ -58,13 +59,15 @@ Decoded decodeWithGiflib(const std::string& bytes) {
 }
 
 // Checks a GIF against what the encoder meant, through giflib.
-void expectDecodesTo(const std::string& bytes, const exporter::IndexPicture& meant, bool transparent) {
+void expectDecodesTo(const std::string& bytes, const exporter::IndexPicture& meant,
+                     bool transparent) {
     const Decoded d = decodeWithGiflib(bytes);
     EXPECT_EQ(d.version, transparent ? "89a" : "87a");
     EXPECT_EQ(d.width, meant.width);
     EXPECT_EQ(d.height, meant.height);
     ASSERT_EQ(d.palette.size(), 256u);
-    for (int i = 0; i < 256; ++i) EXPECT_EQ(d.palette[i], meant.palette[i]) << i;
+    for (int i = 0; i < 256; ++i)
+        EXPECT_EQ(d.palette[i], meant.palette[i]) << i;
     EXPECT_EQ(d.indices, meant.indices);
     EXPECT_EQ(d.transparent, transparent ? meant.at(0, meant.height - 1) : -1);
 }
@@ -110,7 +113,8 @@ Picture noise(int w, int h, unsigned seed) {
     Picture p(w, h);
     std::mt19937 rng(seed);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) p.setPixel(x, y, rng() & 0xFFFFFF);
+        for (int x = 0; x < w; ++x)
+            p.setPixel(x, y, rng() & 0xFFFFFF);
     return p;
 }
 
@@ -120,7 +124,8 @@ TEST(Gif, AFlatPictureIsOneEntryAndIndexZero) {
     const Picture p(20, 10, makecolor(220, 190, 110));
     const exporter::IndexPicture image = exporter::reduceColours(p, 20, 10);
     EXPECT_EQ(image.palette[0], (Rgb{220, 190, 110}));
-    for (int i = 1; i < 256; ++i) EXPECT_EQ(image.palette[i], (Rgb{0, 0, 0}));
+    for (int i = 1; i < 256; ++i)
+        EXPECT_EQ(image.palette[i], (Rgb{0, 0, 0}));
     EXPECT_EQ(std::set<uint8_t>(image.indices.begin(), image.indices.end()), std::set<uint8_t>{0});
     const std::string bytes = exporter::encodeGif(image, false);
     EXPECT_EQ(bytes.substr(0, 13), std::string("GIF87a\x14\x00\x0a\x00\x77\x00\x00", 13));
@@ -132,10 +137,12 @@ TEST(Gif, AFlatPictureIsOneEntryAndIndexZero) {
 TEST(Gif, FewColoursKeepTheirOwnEntriesAndCellsAreShared) {
     // 200 colours, distinct in their top five bits: each its own entry, no error.
     Picture p(20, 10);
-    for (int i = 0; i < 200; ++i) p.setPixel(i % 20, i / 20, makecolor(8 * (i % 32), 8 * (i / 32), 40));
+    for (int i = 0; i < 200; ++i)
+        p.setPixel(i % 20, i / 20, makecolor(8 * (i % 32), 8 * (i / 32), 40));
     const exporter::IndexPicture image = exporter::reduceColours(p, 20, 10);
     for (int i = 0; i < 200; ++i) {
-        EXPECT_EQ(image.palette[image.indices[i]], render::splitcolor(p.pixel(i % 20, i / 20))) << i;
+        EXPECT_EQ(image.palette[image.indices[i]], render::splitcolor(p.pixel(i % 20, i / 20)))
+            << i;
     }
     expectDecodesTo(exporter::encodeGif(image, true), image, true);
 
@@ -151,7 +158,8 @@ TEST(Gif, FewColoursKeepTheirOwnEntriesAndCellsAreShared) {
 
 TEST(Gif, ReductionFoldsTheNewestDeepestNode) {
     exporter::OctreeQuantizer q;
-    for (int r = 0; r < 256; ++r) q.add({static_cast<uint8_t>(r), 0, 0});
+    for (int r = 0; r < 256; ++r)
+        q.add({static_cast<uint8_t>(r), 0, 0});
     EXPECT_EQ(q.leafCount(), 256);
     q.add({0, 0, 1});  // leaf 257: the newest level-7 node, reds 254 and 255, folds
     EXPECT_EQ(q.leafCount(), 256);
@@ -171,7 +179,8 @@ TEST(Gif, NoisyPicturesUseClearCodesAndStayWithinTwelveBits) {
     const CodeStats stats = walkCodes(bytes);
     EXPECT_EQ(stats.maxWidth, 12);
     ASSERT_FALSE(stats.nextAtClear.empty());
-    for (int next : stats.nextAtClear) EXPECT_EQ(next, 4095);
+    for (int next : stats.nextAtClear)
+        EXPECT_EQ(next, 4095);
 }
 
 TEST(Gif, RoundShapesGetTheBottomLeftIndexAsTransparent) {
@@ -180,8 +189,8 @@ TEST(Gif, RoundShapesGetTheBottomLeftIndexAsTransparent) {
     const exporter::IndexPicture image = exporter::reduceColours(p, 40, 20);
     const std::string bytes = exporter::encodeGif(image, true);
     EXPECT_EQ(bytes.substr(0, 6), "GIF89a");
-    EXPECT_EQ(bytes.substr(13, 7), std::string("\x21\xf9\x04\x01\x00\x00", 6) +
-                                       static_cast<char>(image.at(0, 19)));
+    EXPECT_EQ(bytes.substr(13, 7),
+              std::string("\x21\xf9\x04\x01\x00\x00", 6) + static_cast<char>(image.at(0, 19)));
     expectDecodesTo(bytes, image, true);
     // One pixel and one row wide pictures encode too.
     const Picture one(1, 1, makecolor(1, 2, 3));

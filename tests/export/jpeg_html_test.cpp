@@ -30,7 +30,8 @@ JpegInfo decodeJpeg(const std::string& bytes) {
     info.components = cinfo.output_components;
     info.rgb.resize(static_cast<size_t>(info.width) * info.height * info.components);
     while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = info.rgb.data() + static_cast<size_t>(cinfo.output_scanline) * info.width * info.components;
+        JSAMPROW row = info.rgb.data() +
+                       static_cast<size_t>(cinfo.output_scanline) * info.width * info.components;
         jpeg_read_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_decompress(&cinfo);
@@ -50,7 +51,7 @@ TEST(Jpeg, QualityFollowsTheCompressionLevelAndProgressiveIsOptional) {
     EXPECT_FALSE(best.progressive);
     EXPECT_EQ(best.lumaDc, 1);  // quality 100
     EXPECT_NEAR(best.rgb[(20 * 100 + 50) * 3], 220, 2);
-    EXPECT_EQ(decodeJpeg(exporter::encodeJpeg(p, 100, 40, 50, false)).lumaDc, 16);  // quality 50
+    EXPECT_EQ(decodeJpeg(exporter::encodeJpeg(p, 100, 40, 50, false)).lumaDc, 16);    // quality 50
     EXPECT_EQ(decodeJpeg(exporter::encodeJpeg(p, 100, 40, 100, false)).lumaDc, 255);  // lowest
     EXPECT_EQ(exporter::jpegQuality(100), 0);
     EXPECT_TRUE(decodeJpeg(exporter::encodeJpeg(p, 100, 40, 0, true)).progressive);

@@ -76,8 +76,10 @@ ButtonState randomDesign(std::mt19937& rng) {
     s.lightenFront = any(0, 1), s.useText = any(0, 1);
     const int length = any(0, 3) == 0 ? 300 : any(0, 12);
     s.buttonText.clear();
-    for (int i = 0; i < length; ++i) s.buttonText.push_back(static_cast<char>(any(32, 126)));
-    s.textFont = {any(0, 1) ? "Arial" : "Liberation Serif", any(0, 100), any(0, 1) == 1, any(0, 1) == 1};
+    for (int i = 0; i < length; ++i)
+        s.buttonText.push_back(static_cast<char>(any(32, 126)));
+    s.textFont = {any(0, 1) ? "Arial" : "Liberation Serif", any(0, 100), any(0, 1) == 1,
+                  any(0, 1) == 1};
     s.text3D = any(0, 1);
     s.textOffsetX = state::textOffsetXRange(s.buttonWidth).clamp(any(-110, 110));
     s.textOffsetY = state::textOffsetYRange(s.buttonHeight).clamp(any(-65, 65));
@@ -103,11 +105,13 @@ TEST(DesignFile, DefaultDesignBytes) {
     EXPECT_EQ(bytes.substr(0, 18), std::string("\x01\r\n\x0f\r\n100\r\n40\r\n7\r\n", 18));
     const std::string rest = std::string("\xdc\r\n\xbe\r\n\x6e\r\n\0\r\n\0\r\n\0\r\n", 18) +
                              "\x01\r\n\x64\r\n\x28\r\n\x32\r\n\x01\r\n\x01\r\ntext\r\n\x04\r\n"
-                             "Arial\r\n" + std::string("\0\r\n\0\r\n\x0c\r\n\0\r\n", 12) +
-                             "5\r\n0\r\n" + std::string("\0\r\n\0\r\n\x02\r\n\0\r\n\0\r\n\0\r\n", 18);
+                             "Arial\r\n" +
+                             std::string("\0\r\n\0\r\n\x0c\r\n\0\r\n", 12) + "5\r\n0\r\n" +
+                             std::string("\0\r\n\0\r\n\x02\r\n\0\r\n\0\r\n\0\r\n", 18);
     EXPECT_EQ(bytes.substr(18), rest);
     int lines = 0;
-    for (size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
+    for (size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2)
+        ++lines;
     EXPECT_EQ(lines, 32);
 }
 
@@ -166,7 +170,7 @@ TEST(DesignFile, OutOfRangeValuesAreClampedOrIgnored) {
 
     ButtonState lights = state::defaultState();
     std::string b2 = encode(lights);
-    b2[b2.find("\x01\r\n\x64") ] = 9;  // light position 9: unchanged
+    b2[b2.find("\x01\r\n\x64")] = 9;  // light position 9: unchanged
     ButtonState before = state::defaultState();
     state::setLightPosition(before, 6);
     EXPECT_EQ(loadInto(b2, before).lightPosition, 6);
@@ -239,7 +243,8 @@ TEST(DesignFile, SavedTextureTravelsWithTheDesign) {
     ASSERT_FALSE(r.error);
     ASSERT_EQ(r.notices.size(), 1u);
     EXPECT_EQ(r.notices[0].caption, "Load error");
-    EXPECT_EQ(r.notices[0].text, "the background texture bitmap \r\r" + (dir / "b" / "wood.bmp").string() +
+    EXPECT_EQ(r.notices[0].text, "the background texture bitmap \r\r" +
+                                     (dir / "b" / "wood.bmp").string() +
                                      "\r\r could not be found.");
     EXPECT_FALSE(other.textureActive);
     EXPECT_TRUE(other.text3D);

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "render/color.h"
 
 #include "export/gif/octree_quantizer.h"
 
@@ -9,19 +12,45 @@ namespace bevelmint::exporter {
 
 // Nearest palette entry with a cache of 32768 cells, one per top-5-bit colour.
 // The cache is seeded with each entry's own cell (lowest index first); a miss
-// searches all 256 entries by the sum of absolute channel differences and its
-// answer then holds for every colour of the cell.
+// searches all 256 entries by the sum of absolute channel differences (the
+// lowest index wins a tie) and its answer then holds for every colour of the cell.
 class ColourLookup {
-public:
+  public:
     explicit ColourLookup(const Palette& palette);
-    uint8_t find(int r, int g, int b);
+    uint8_t find(int r, int g, int b) { return static_cast<uint8_t>(findEntry(r, g, b)); }
+    // The index in the low byte and the entry's red, green and blue above it, so a
+    // caller gets both with one read.
+    uint32_t findEntry(int r, int g, int b) {
+        const int c = cell(r, g, b);
+        if (!(filled_[c / 64] >> (c % 64) & 1)) fill(c, nearest(r, g, b));
+        return cache_[c];
+    }
     const Palette& palette() const { return palette_; }
 
-private:
+  private:
     static int cell(int r, int g, int b) { return (r >> 3) << 10 | (g >> 3) << 5 | (b >> 3); }
+    uint8_t nearest(int r, int g, int b);
+    void fill(int cell, uint8_t index);
 
     Palette palette_;
-    std::array<int16_t, 32768> cache_;
+    // The search looks only at the entries that can be nearest to some colour of
+    // the query's block (32 values a side, 512 blocks): those whose least
+    // distance to the block does not exceed the smallest largest distance of any
+    // entry. Found once per block, kept in index order, so ties still go to the
+    // lowest index.
+    // Lists are held by channel in 16-bit lanes, eight entries a vector, padded
+    // with entries too far away to be chosen.
+    using Lanes = int16_t __attribute__((vector_size(16)));
+    struct Candidates {
+        std::vector<Lanes> red, green, blue, index;
+    };
+    const Candidates& candidates(int block);
+    std::vector<Candidates> candidates_ = std::vector<Candidates>(512);
+    std::array<bool, 512> hasCandidates_{};
+    static constexpr int kVectors = 256 / 8;
+    Lanes red_[kVectors], green_[kVectors], blue_[kVectors];
+    std::array<uint32_t, 32768> cache_{};
+    std::array<uint64_t, 32768 / 64> filled_{};
 };
 
 }  // namespace bevelmint::exporter

@@ -1,6 +1,5 @@
 #include "export/gif/gif_writer.h"
 
-#include "export/bmp_writer.h"
 #include "export/gif/lzw_encoder.h"
 
 namespace bevelmint::exporter {
@@ -12,7 +11,9 @@ void put16(std::string& out, int v) {
     out.push_back(static_cast<char>((v >> 8) & 0xFF));
 }
 
-void header(std::string& out, bool extension) { out += extension ? "GIF89a" : "GIF87a"; }
+void header(std::string& out, bool extension) {
+    out += extension ? "GIF89a" : "GIF87a";
+}
 
 void logicalScreen(std::string& out, int w, int h) {
     put16(out, w);
@@ -72,14 +73,6 @@ std::string encodeGif(const IndexPicture& image, bool transparent) {
 
 std::string encodeGifPicture(const render::Picture& picture, int w, int h, bool transparent) {
     return encodeGif(reduceColours(picture, w, h), transparent);
-}
-
-std::optional<render::FileError> writeGif(const render::Picture& picture, int w, int h,
-                                          bool transparent, const std::string& path) {
-    if (render::writeFileReplacing(path, encodeGifPicture(picture, w, h, transparent))) {
-        return render::FileError{cannotCreateMessage(path)};
-    }
-    return std::nullopt;
 }
 
 }  // namespace bevelmint::exporter

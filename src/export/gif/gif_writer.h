@@ -16,7 +16,4 @@ std::string encodeGif(const IndexPicture& image, bool transparent);
 // Reduces the top-left w x h pixels to a palette picture and encodes it.
 std::string encodeGifPicture(const render::Picture& picture, int w, int h, bool transparent);
 
-std::optional<render::FileError> writeGif(const render::Picture& picture, int w, int h,
-                                          bool transparent, const std::string& path);
-
 }  // namespace bevelmint::exporter

@@ -14,59 +14,64 @@ constexpr int kLastString = 4094;  // strings get codes up to this one
 constexpr int kMaxWidth = 12;
 
 class BitSink {
-public:
+  public:
+    explicit BitSink(size_t codes) { out_.reserve(codes * 12 / 8 + 16); }
     void put(int code, int width) {
-        acc_ |= static_cast<uint32_t>(code) << bits_;
+        acc_ |= static_cast<uint64_t>(code) << bits_;
         bits_ += width;
-        while (bits_ >= 8) {
-            out_.push_back(static_cast<char>(acc_ & 0xFF));
-            acc_ >>= 8;
-            bits_ -= 8;
+        if (bits_ >= 32) {
+            for (int k = 0; k < 4; ++k)
+                out_.push_back(static_cast<char>((acc_ >> (8 * k)) & 0xFF));
+            acc_ >>= 32;
+            bits_ -= 32;
         }
     }
     std::string finish() {
-        if (bits_ > 0) out_.push_back(static_cast<char>(acc_ & 0xFF));
+        for (; bits_ > 0; bits_ -= 8, acc_ >>= 8)
+            out_.push_back(static_cast<char>(acc_ & 0xFF));
         return std::move(out_);
     }
 
-private:
+  private:
     std::string out_;
-    uint32_t acc_ = 0;
+    uint64_t acc_ = 0;
     int bits_ = 0;
 };
 
 // String table: the code of (prefix code, next index), in an open-addressing hash
-// table about twice the size of the largest table, so clearing stays cheap.
+// table about twice the size of the largest table, so clearing stays cheap. A
+// slot packs the 20-bit key above the 12-bit code; prefix 4095 never occurs, so
+// all ones marks an empty slot.
 class StringTable {
-public:
-    StringTable() { keys_.fill(kEmpty); }
+  public:
+    StringTable() { slots_.fill(kEmpty); }
     int find(int prefix, uint8_t k) const {
         const uint32_t key = static_cast<uint32_t>(prefix) << 8 | k;
         for (uint32_t h = hash(key);; h = (h + 1) & kMask) {
-            if (keys_[h] == key) return codes_[h];
-            if (keys_[h] == kEmpty) return -1;
+            const uint32_t slot = slots_[h];
+            if (slot >> 12 == key) return static_cast<int>(slot & 0xFFF);
+            if (slot == kEmpty) return -1;
         }
     }
     void add(int prefix, uint8_t k, int code) {
         const uint32_t key = static_cast<uint32_t>(prefix) << 8 | k;
         uint32_t h = hash(key);
-        while (keys_[h] != kEmpty) h = (h + 1) & kMask;
-        keys_[h] = key;
-        codes_[h] = static_cast<uint16_t>(code);
+        while (slots_[h] != kEmpty)
+            h = (h + 1) & kMask;
+        slots_[h] = key << 12 | static_cast<uint32_t>(code);
     }
-    void clear() { keys_.fill(kEmpty); }
+    void clear() { slots_.fill(kEmpty); }
 
-private:
+  private:
     static constexpr uint32_t kSize = 8192, kMask = kSize - 1, kEmpty = 0xFFFFFFFF;
     static uint32_t hash(uint32_t key) { return (key * 2654435761u) >> 19; }
-    std::array<uint32_t, kSize> keys_;
-    std::array<uint16_t, kSize> codes_{};
+    std::array<uint32_t, kSize> slots_;
 };
 
 }  // namespace
 
 std::string lzwEncode(const std::vector<uint8_t>& indices) {
-    BitSink sink;
+    BitSink sink(indices.size() + 2);
     StringTable table;
     int width = 9;
     int next = kFirstFree;

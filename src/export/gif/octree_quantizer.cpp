@@ -2,7 +2,9 @@
 
 namespace bevelmint::exporter {
 
-OctreeQuantizer::OctreeQuantizer() { reducible_.fill(-1); }
+OctreeQuantizer::OctreeQuantizer() {
+    reducible_.fill(-1);
+}
 
 int32_t OctreeQuantizer::newNode(int level) {
     int32_t n;
@@ -24,11 +26,15 @@ int32_t OctreeQuantizer::newNode(int level) {
     return n;
 }
 
-void OctreeQuantizer::freeNode(int32_t n) { free_.push_back(n); }
+void OctreeQuantizer::freeNode(int32_t n) {
+    free_.push_back(n);
+}
 
 void OctreeQuantizer::add(render::Rgb c) {
-    if (lastLeaf_ >= 0 && c == last_) {
-        Node& leaf = nodes_[lastLeaf_];
+    const uint32_t key = render::makecolor(c);
+    CacheEntry& cached = cache_[(key * 2654435761u) >> 20];
+    if (cached.colour == key && cached.generation == generation_) {
+        Node& leaf = nodes_[cached.leaf];
         ++leaf.count, leaf.red += c.r, leaf.green += c.g, leaf.blue += c.b;
         return;
     }
@@ -41,24 +47,25 @@ void OctreeQuantizer::add(render::Rgb c) {
             break;
         }
         const int shift = 7 - level;
-        const int child = ((c.r >> shift) & 1) << 2 | ((c.g >> shift) & 1) << 1 | ((c.b >> shift) & 1);
+        const int child =
+            ((c.r >> shift) & 1) << 2 | ((c.g >> shift) & 1) << 1 | ((c.b >> shift) & 1);
         if (nodes_[n].children[child] < 0) {
             const int32_t created = newNode(level + 1);
             nodes_[n].children[child] = created;
         }
         n = nodes_[n].children[child];
     }
-    lastLeaf_ = n;
-    last_ = c;
+    cached = {key, n, generation_};
     while (leafCount_ > kMaxColours) {
         reduce();
-        lastLeaf_ = -1;
+        ++generation_;
     }
 }
 
 void OctreeQuantizer::reduce() {
     int level = kDepth - 1;
-    while (level > 0 && reducible_[level] < 0) --level;
+    while (level > 0 && reducible_[level] < 0)
+        --level;
     const int32_t n = reducible_[level];
     if (n < 0) return;
     reducible_[level] = nodes_[n].nextReducible;
@@ -79,7 +86,8 @@ void OctreeQuantizer::reduce() {
 void OctreeQuantizer::addPicture(const render::Picture& picture, int w, int h) {
     for (int y = 0; y < h; ++y) {
         const render::Colour* row = picture.row(y);
-        for (int x = 0; x < w; ++x) add(render::splitcolor(row[x]));
+        for (int x = 0; x < w; ++x)
+            add(render::splitcolor(row[x]));
     }
 }
 

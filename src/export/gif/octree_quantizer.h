@@ -14,7 +14,7 @@ using Palette = std::array<render::Rgb, 256>;
 // reading order; whenever the tree holds more than 256 leaves, the most recently
 // created inner node of the deepest level that has one is folded into a leaf.
 class OctreeQuantizer {
-public:
+  public:
     OctreeQuantizer();
     void add(render::Rgb c);
     void addPicture(const render::Picture& picture, int w, int h);
@@ -22,7 +22,7 @@ public:
     Palette palette() const;
     int leafCount() const { return leafCount_; }
 
-private:
+  private:
     struct Node {
         uint64_t count = 0, red = 0, green = 0, blue = 0;
         int32_t children[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
@@ -41,9 +41,16 @@ private:
     int32_t root_ = -1;
     std::array<int32_t, kDepth> reducible_;  // front of each level's list
     int leafCount_ = 0;
-    // A run of one colour lands in the same leaf while no reduction intervenes.
-    int32_t lastLeaf_ = -1;
-    render::Rgb last_{};
+    // A colour lands in the same leaf as long as no reduction intervenes: a small
+    // direct-mapped cache of colour to leaf, emptied by every reduction.
+    struct CacheEntry {
+        uint32_t colour = 0xFFFFFFFF;
+        int32_t leaf = -1;
+        uint32_t generation = 0;
+    };
+    static constexpr uint32_t kCacheSize = 4096;
+    std::vector<CacheEntry> cache_ = std::vector<CacheEntry>(kCacheSize);
+    uint32_t generation_ = 1;
 };
 
 }  // namespace bevelmint::exporter

@@ -1,0 +1,94 @@
+// Picture encoders on rendered buttons: GIF (quantise, dither, LZW) and JPEG.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "export/gif/gif_writer.h"
+#include "export/jpeg_writer.h"
+#include "render/render_pipeline.h"
+#include "render/texture.h"
+#include "state/state_rules.h"
+
+namespace {
+
+using namespace bevelmint;
+
+state::ButtonState largest() {
+    state::ButtonState s = state::defaultState();
+    state::setButtonWidth(s, 330);
+    state::setButtonHeight(s, 195);
+    state::setButtonDepth(s, 97);
+    state::setShapeKind(s, state::ShapeKind::elips);
+    s.smoothEdges = true;
+    s.useText = false;
+    return s;
+}
+
+render::Picture renderNormal(state::ButtonState s, const render::Picture* texture = nullptr) {
+    render::TextureImages images;
+    if (texture) render::openbgimage(s, images, *texture, "bench.bmp");
+    render::RenderPipeline pipeline;
+    pipeline.paintbutton(s, render::activeTexture(s, images));
+    return pipeline.normal().cut(s.buttonWidth, s.buttonHeight);
+}
+
+render::Picture manyColours() {
+    render::Picture t(330, 195);
+    std::mt19937 rng(1);
+    for (int y = 0; y < 195; ++y)
+        for (int x = 0; x < 330; ++x)
+            t.setPixel(x, y,
+                       render::makecolor((x * 3 + rng() % 40) % 256, (y * 5 + rng() % 40) % 256,
+                                         (x + y + rng() % 60) % 256));
+    state::ButtonState s = state::defaultState();
+    state::setButtonWidth(s, 330);
+    state::setButtonHeight(s, 195);
+    state::setButtonDepth(s, 20);
+    state::setShapeKind(s, state::ShapeKind::rrect);
+    return renderNormal(s, &t);
+}
+
+void gif(benchmark::State& bench, const render::Picture& p, bool transparent) {
+    size_t bytes = 0;
+    for (auto _ : bench) {
+        const std::string out = exporter::encodeGifPicture(p, p.width(), p.height(), transparent);
+        bytes = out.size();
+        benchmark::DoNotOptimize(out.data());
+    }
+    bench.counters["bytes"] = static_cast<double>(bytes);
+}
+
+void BM_GifDefaultButton(benchmark::State& b) {
+    gif(b, renderNormal(state::defaultState()), false);
+}
+void BM_GifLargestButton(benchmark::State& b) {
+    gif(b, renderNormal(largest()), true);
+}
+void BM_GifTexturedManyColours(benchmark::State& b) {
+    static const render::Picture p = manyColours();
+    gif(b, p, true);
+}
+
+void jpeg(benchmark::State& bench, bool progressive) {
+    const render::Picture p = renderNormal(largest());
+    for (auto _ : bench) {
+        const std::string out = exporter::encodeJpeg(p, p.width(), p.height(), 0, progressive);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+
+void BM_JpegQuality100(benchmark::State& b) {
+    jpeg(b, false);
+}
+void BM_JpegProgressive(benchmark::State& b) {
+    jpeg(b, true);
+}
+
+}  // namespace
+
+BENCHMARK(BM_GifDefaultButton)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GifLargestButton)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GifTexturedManyColours)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_JpegQuality100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_JpegProgressive)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();
