@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "bench/designs.h"
 #include "export/gif/gif_writer.h"
 #include "export/jpeg_writer.h"
 #include "render/render_pipeline.h"
@@ -12,17 +13,6 @@
 namespace {
 
 using namespace bevelmint;
-
-state::ButtonState largest() {
-    state::ButtonState s = state::defaultState();
-    state::setButtonWidth(s, 330);
-    state::setButtonHeight(s, 195);
-    state::setButtonDepth(s, 97);
-    state::setShapeKind(s, state::ShapeKind::elips);
-    s.smoothEdges = true;
-    s.useText = false;
-    return s;
-}
 
 render::Picture renderNormal(state::ButtonState s, const render::Picture* texture = nullptr) {
     render::TextureImages images;
@@ -62,7 +52,7 @@ void BM_GifDefaultButton(benchmark::State& b) {
     gif(b, renderNormal(state::defaultState()), false);
 }
 void BM_GifLargestButton(benchmark::State& b) {
-    gif(b, renderNormal(largest()), true);
+    gif(b, renderNormal(bench::largestButton()), true);
 }
 void BM_GifTexturedManyColours(benchmark::State& b) {
     static const render::Picture p = manyColours();
@@ -70,7 +60,7 @@ void BM_GifTexturedManyColours(benchmark::State& b) {
 }
 
 void jpeg(benchmark::State& bench, bool progressive) {
-    const render::Picture p = renderNormal(largest());
+    const render::Picture p = renderNormal(bench::largestButton());
     for (auto _ : bench) {
         const std::string out = exporter::encodeJpeg(p, p.width(), p.height(), 0, progressive);
         benchmark::DoNotOptimize(out.data());

@@ -1,6 +1,7 @@
 // Full renders (both pictures, every pass) of the default and the largest button.
 #include <benchmark/benchmark.h>
 
+#include "bench/designs.h"
 #include "render/render_pipeline.h"
 #include "render/text_engine.h"
 #include "render/texture.h"
@@ -25,23 +26,12 @@ void BM_DefaultDesign(benchmark::State& bench) {
     renderDesign(bench, state::defaultState());
 }
 
-state::ButtonState largest() {
-    state::ButtonState s = state::defaultState();
-    state::setButtonWidth(s, 330);
-    state::setButtonHeight(s, 195);
-    state::setButtonDepth(s, 97);
-    state::setShapeKind(s, state::ShapeKind::elips);
-    s.smoothEdges = true;
-    s.useText = false;
-    return s;
-}
-
 void BM_LargestEllipseSmoothed(benchmark::State& bench) {
-    renderDesign(bench, largest());
+    renderDesign(bench, bench::largestButton());
 }
 
 void BM_LargestWithEngravedText(benchmark::State& bench) {
-    state::ButtonState s = largest();
+    state::ButtonState s = bench::largestButton();
     s.useText = true;
     s.buttonText = "Engraved";
     state::setText3D(s, true);

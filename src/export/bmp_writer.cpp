@@ -1,21 +1,13 @@
 #include "export/bmp_writer.h"
 
+#include "export/byte_output.h"
+
 #include <algorithm>
 #include <cstdint>
 
 namespace bevelmint::exporter {
 
 namespace {
-
-void put16(std::string& out, uint32_t v) {
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-
-void put32(std::string& out, uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
 
 constexpr uint32_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;

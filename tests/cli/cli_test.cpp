@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "test_support.h"
+
 #include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
@@ -7,6 +9,8 @@
 #include <string>
 
 namespace fs = std::filesystem;
+using bevelmint::testing::freshDir;
+using bevelmint::testing::slurp;
 
 namespace {
 
@@ -23,13 +27,6 @@ Outcome run(const std::string& args, const fs::path& dir) {
     std::ifstream in(errFile);
     std::string err((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, err};
-}
-
-fs::path freshDir(const char* name) {
-    fs::path dir = fs::temp_directory_path() / name;
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
 }
 
 }  // namespace
@@ -97,15 +94,6 @@ TEST(RenderCommand, TextureAndInscriptionFieldsGoThroughTheEditorRules) {
     EXPECT_EQ(r.status, 2);
     fs::remove_all(dir);
 }
-
-namespace {
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-}  // namespace
 
 TEST(RenderCommand, SavesLoadsAndExportsByteIdenticallyAcrossRuns) {
     const fs::path dir = freshDir("bevelmint-cli-batch");

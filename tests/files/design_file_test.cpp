@@ -1,5 +1,7 @@
 #include "files/design_file.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include "state/state_rules.h"
 
 namespace fs = std::filesystem;
+using bevelmint::testing::freshDir;
 using namespace bevelmint;
 using state::ButtonState;
 
@@ -89,13 +92,6 @@ ButtonState randomDesign(std::mt19937& rng) {
     s.jpegCompression = any(0, 100);
     s.jpegProgressive = any(0, 1);
     return s;
-}
-
-fs::path freshDir(const char* name) {
-    fs::path dir = fs::temp_directory_path() / name;
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
 }
 
 }  // namespace

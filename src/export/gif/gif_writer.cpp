@@ -1,15 +1,11 @@
 #include "export/gif/gif_writer.h"
 
+#include "export/byte_output.h"
 #include "export/gif/lzw_encoder.h"
 
 namespace bevelmint::exporter {
 
 namespace {
-
-void put16(std::string& out, int v) {
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
 
 void header(std::string& out, bool extension) {
     out += extension ? "GIF89a" : "GIF87a";
