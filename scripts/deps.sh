@@ -2,7 +2,7 @@
 # Sourced by scripts/test and scripts/run.
 bevelmint_packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libpng-dev
     libfreetype-dev libfontconfig-dev fontconfig fonts-liberation libjpeg-dev libgif-dev
-    python3 python3-selenium chromium chromium-driver)
+    python3 python3-selenium chromium chromium-driver qt6-base-dev qt6-svg-dev libgl-dev)
 
 bevelmint_install_deps() {
     local missing=()

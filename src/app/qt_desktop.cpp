@@ -1,0 +1,89 @@
+#include "app/qt_desktop.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace bevelmint::app {
+
+QString errorBoxText(const QString& text) {
+    if (!text.isEmpty() && text.back().unicode() > '.') return text + ".";
+    return text;
+}
+
+namespace {
+
+// "Name|*.ext|Other|*.o" as Qt's "Name (*.ext);;Other (*.o)".
+QString qtFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << parts[i] + " (" + parts[i + 1] + ")";
+    return out.join(";;");
+}
+
+// A confirmed dialog also makes the chosen folder the current folder.
+std::optional<QString> confirmed(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+    return path;
+}
+
+}  // namespace
+
+std::optional<QString> QtDesktop::openFileName(const QString& filter, const QString&) {
+    return confirmed(QFileDialog::getOpenFileName(parent_, QString(), QString(), qtFilter(filter)));
+}
+
+std::optional<QString> QtDesktop::saveFileName(const QString& filter, const QString& defaultExt) {
+    QFileDialog dialog(parent_, QString(), QString(), qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultExt);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return confirmed(dialog.selectedFiles().front());
+}
+
+std::optional<QColor> QtDesktop::chooseColour(const QColor& initial) {
+    const QColor c = QColorDialog::getColor(initial, parent_);
+    if (!c.isValid()) return std::nullopt;
+    return c;
+}
+
+std::optional<state::FontDesc> QtDesktop::chooseFont(const state::FontDesc& initial) {
+    QFont font(QString::fromStdString(initial.face), initial.size);
+    font.setBold(initial.bold);
+    font.setItalic(initial.italic);
+    bool ok = false;
+    const QFont chosen =
+        QFontDialog::getFont(&ok, font, parent_, QString(), QFontDialog::FontDialogOptions());
+    if (!ok) return std::nullopt;
+    return state::FontDesc{chosen.family().toStdString(), chosen.pointSize(), chosen.bold(),
+                           chosen.italic()};
+}
+
+void QtDesktop::inform(const QString& caption, const QString& text) {
+    QString shown = text;
+    shown.replace('\r', '\n');
+    QMessageBox::information(parent_, caption, shown);
+}
+
+void QtDesktop::error(const QString& text) {
+    QMessageBox::critical(parent_, QApplication::applicationName(), errorBoxText(text));
+}
+
+void QtDesktop::copyText(const QString& text) {
+    QApplication::clipboard()->setText(text);
+}
+
+void QtDesktop::openFile(const QString& path, bool) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+}  // namespace bevelmint::app

@@ -1,0 +1,353 @@
+// The real window, driven offscreen through its controls by object name.
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMap>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QSlider>
+#include <deque>
+
+#include "app/settings_store.h"
+
+using namespace bevelmint;
+using app::TForm1;
+
+namespace {
+
+// Scripted answers for the dialogs; records what the window showed.
+struct ScriptedDesktop : app::Desktop {
+    std::deque<std::optional<QString>> files;
+    std::deque<std::optional<QColor>> colours;
+    std::deque<std::optional<state::FontDesc>> fonts;
+    QStringList informed, errors, opened;
+    QString clipboard;
+
+    std::optional<QString> openFileName(const QString&, const QString&) override {
+        return next(files);
+    }
+    std::optional<QString> saveFileName(const QString&, const QString&) override {
+        return next(files);
+    }
+    std::optional<QColor> chooseColour(const QColor&) override { return next(colours); }
+    std::optional<state::FontDesc> chooseFont(const state::FontDesc&) override {
+        return next(fonts);
+    }
+    void inform(const QString& caption, const QString& text) override {
+        informed << caption + ": " + text;
+    }
+    void error(const QString& text) override { errors << app::errorBoxText(text); }
+    void copyText(const QString& text) override { clipboard = text; }
+    void openFile(const QString& path, bool) override { opened << path; }
+
+    template <class T>
+    static T next(std::deque<T>& q) {
+        if (q.empty()) return T{};
+        T v = q.front();
+        q.pop_front();
+        return v;
+    }
+};
+
+struct MemoryStore : app::SettingsStore {
+    QMap<QString, QVariant> values;
+    bool refuseWrites = false;
+
+    bool keyExists() const override { return !values.isEmpty(); }
+    std::optional<Error> readString(const QString& name, QString& out) const override {
+        if (values.isEmpty()) return out = "none", std::nullopt;
+        out = values.value(name).toString();
+        return std::nullopt;
+    }
+    std::optional<Error> readInteger(const QString& name, int& out) const override {
+        if (values.isEmpty()) return Error{"Key does not exist"};
+        if (!values.contains(name)) return Error{QString("Failed to get data for '%1'").arg(name)};
+        out = values.value(name).toInt();
+        return std::nullopt;
+    }
+    std::optional<Error> writeString(const QString& name, const QString& v) override {
+        return write(name, v);
+    }
+    std::optional<Error> writeInteger(const QString& name, int v) override {
+        return write(name, v);
+    }
+    std::optional<Error> write(const QString& name, const QVariant& v) {
+        if (refuseWrites) return Error{QString("Failed to set data for '%1'").arg(name)};
+        values[name] = v;
+        return std::nullopt;
+    }
+};
+
+struct Window {
+    ScriptedDesktop desktop;
+    MemoryStore store;
+    std::unique_ptr<TForm1> form;
+
+    explicit Window(bool seeded = true) {
+        if (seeded) app::seedFirstStart(store, "/nowhere");
+        form = std::make_unique<TForm1>(desktop, store, QStringList{}, false);
+    }
+    template <class W>
+    W* find(const char* name) {
+        W* w = form->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void menu(const char* name) { form->popupMenu()->findChild<QAction*>(name)->trigger(); }
+    void click(const char* name) { find<QAbstractButton>(name)->click(); }
+};
+
+void moveOver(QWidget* w) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void press(QWidget* w, QEvent::Type type) {
+    QMouseEvent e(type, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+QImage shown(QLabel* l) {
+    return l->pixmap().toImage();
+}
+
+}  // namespace
+
+TEST(Window, StartsWithTheDefaultsAndOneRender) {
+    Window w;
+    EXPECT_EQ(w.form->windowTitle(), "Bevelmint");
+    EXPECT_EQ(w.form->size(), QSize(624, 447));
+    EXPECT_EQ(w.form->renderCount(), 1);
+    EXPECT_TRUE(w.desktop.errors.isEmpty());
+    EXPECT_EQ(w.find<QLabel>("Image6")->geometry(), QRect(405, 120, 100, 40));
+    EXPECT_EQ(w.find<QLabel>("Image42")->geometry(), QRect(405, 319, 100, 40));
+    EXPECT_FALSE(w.find<QWidget>("FatScrollBar1")->isVisibleTo(w.form.get()));
+    EXPECT_EQ(w.find<QAbstractButton>("SpeedButton1")->text(), "Fast Edit Mode");
+}
+
+TEST(Window, FirstStartSeedsTheStoreAndMissingValuesStillRender) {
+    MemoryStore store;
+    app::seedFirstStart(store, "/data/bevelmint");
+    EXPECT_EQ(store.values.value(app::kAppPath).toString(), "/data/bevelmint");
+    EXPECT_TRUE(store.values.contains(app::kMenuRedValue));
+
+    Window lacking(false);  // an empty store: no key at all
+    EXPECT_EQ(lacking.desktop.errors, QStringList{"Key does not exist."});
+    EXPECT_EQ(lacking.form->renderCount(), 1);
+
+    ScriptedDesktop desktop;
+    MemoryStore partial;
+    partial.values[app::kMenuRedValue] = 1;
+    partial.values[app::kLastFile] = "none";
+    TForm1 form(desktop, partial, {}, false);
+    EXPECT_EQ(desktop.errors, QStringList{"Failed to get data for 'MenuGreenValue'"});
+    EXPECT_EQ(form.renderCount(), 1);
+    EXPECT_EQ(form.design().lastFile, "");
+    EXPECT_EQ(form.design().buttonWidth, 100);
+}
+
+TEST(Window, ClosingWritesLastFileAndClosesEvenWhenRefused) {
+    Window w;
+    w.form->design().lastFile = "/x/d.bvm";
+    w.find<QTabWidget>("PageControl1")->setCurrentIndex(2);
+    EXPECT_TRUE(w.form->close());
+    EXPECT_EQ(w.store.values.value(app::kLastFile).toString(), "/x/d.bvm");
+    EXPECT_EQ(w.find<QTabWidget>("PageControl1")->currentIndex(), 0);
+
+    Window refused;
+    refused.store.refuseWrites = true;
+    EXPECT_TRUE(refused.form->close());
+    EXPECT_EQ(refused.desktop.errors, QStringList{"Failed to set data for 'LastFile'"});
+}
+
+TEST(Window, ShrinkingTheWidthClampsTheTextOffset) {
+    Window w;
+    w.find<QScrollBar>("FatScrollBar2")->setValue(200);
+    w.find<QSlider>("TrackBar1")->setValue(60);
+    EXPECT_EQ(w.form->design().textOffsetX, 60);
+    const int before = w.form->renderCount();
+    w.find<QScrollBar>("FatScrollBar2")->setValue(100);
+    EXPECT_EQ(w.form->design().textOffsetX, 33);
+    EXPECT_EQ(w.find<QSlider>("TrackBar1")->value(), 33);
+    EXPECT_TRUE(w.form->design().liveUpdate);
+    EXPECT_EQ(w.form->renderCount(), before + 1);
+    EXPECT_EQ(w.find<QLabel>("Label24")->text(), "100");
+    // Depth follows the smaller side.
+    w.find<QScrollBar>("FatScrollBar3")->setValue(10);
+    EXPECT_EQ(w.find<QScrollBar>("FatScrollBar4")->value(), 5);
+    EXPECT_EQ(w.find<QScrollBar>("FatScrollBar4")->maximum(), 5);
+}
+
+TEST(Window, EngravedTextFollowsTheRedBarWithOneRender) {
+    Window w;
+    w.click("AMCheckBox3");
+    EXPECT_EQ(w.find<QScrollBar>("FatScrollBar13")->value(), 220);
+    const int before = w.form->renderCount();
+    w.find<QScrollBar>("FatScrollBar5")->setValue(100);
+    EXPECT_EQ(w.form->design().textRed, 100);
+    EXPECT_EQ(w.find<QScrollBar>("FatScrollBar13")->value(), 100);
+    EXPECT_EQ(w.form->renderCount(), before + 1);
+    w.click("AMCheckBox3");
+    EXPECT_EQ(w.form->design().textRed, 0);
+}
+
+TEST(Window, MenuColourSetsTheCaptionColour) {
+    Window w;
+    auto* save = w.find<app::BevelButton>("ktBevelButton2");
+    w.form->setmenucolor(QColor(200, 200, 170));
+    EXPECT_EQ(save->captionColour(), QColor(Qt::white));
+    w.form->setmenucolor(QColor(200, 200, 176));
+    EXPECT_EQ(save->captionColour(), QColor(Qt::black));
+    w.desktop.colours.push_back(QColor(0, 0, 128));
+    w.click("ktBevelButton15");
+    EXPECT_EQ(save->captionColour(), QColor(Qt::white));
+    EXPECT_EQ(w.store.values.value(app::kMenuBlueValue).toInt(), 128);
+}
+
+TEST(Window, MenuCommandsKeepChecksInStep) {
+    Window w;
+    const int before = w.form->renderCount();
+    w.menu("SmoothEdges1");  // on a rectangle: nothing but the checks
+    EXPECT_FALSE(w.form->design().smoothEdges);
+    EXPECT_EQ(w.form->renderCount(), before);
+    w.menu("EllipseCircle1");
+    EXPECT_TRUE(w.find<QRadioButton>("AMRadioButton2")->isChecked());
+    w.menu("SmoothEdges1");
+    EXPECT_TRUE(w.form->design().smoothEdges);
+    w.menu("JPG1");
+    auto checked = [&](const char* n) {
+        return w.form->popupMenu()->findChild<QAction*>(n)->isChecked();
+    };
+    EXPECT_TRUE(checked("JPG1"));
+    EXPECT_FALSE(checked("GIF1"));
+    EXPECT_FALSE(checked("BMP1"));
+    EXPECT_TRUE(w.find<QWidget>("TrackBar3")->isEnabled());
+}
+
+TEST(Window, LightRotatesClockwiseAndReturnsAfterEightSteps) {
+    Window w;
+    w.click("AMRadioButton6");
+    EXPECT_EQ(w.form->design().lightPosition, 4);
+    EXPECT_EQ(w.form->design().lightX, -7);
+    w.menu("ChangeLightPosition1");
+    EXPECT_EQ(w.form->design().lightPosition, 1);
+    EXPECT_TRUE(w.find<QRadioButton>("AMRadioButton11")->isChecked());
+    for (int i = 0; i < 8; ++i)
+        w.menu("ChangeLightPosition1");
+    EXPECT_EQ(w.form->design().lightPosition, 1);
+}
+
+TEST(Window, BusyIconAdvancesEveryThirtyColumns) {
+    Window w;
+    w.form->design().busyFrame = 1;
+    w.form->paintbutton();
+    EXPECT_EQ(w.form->design().busyFrame, 5);  // columns 0, 30, 60, 90
+}
+
+TEST(Window, TestModeOnHoverAndOnClick) {
+    Window w;
+    w.click("ktBevelButton12");
+    auto* button = w.find<QLabel>("Image5");
+    EXPECT_TRUE(w.form->inTestMode());
+    EXPECT_EQ(button->geometry(), QRect(265, 233, 100, 40));
+    EXPECT_FALSE(w.find<QWidget>("PageControl1")->isVisibleTo(w.form.get()));
+    const QImage normal = shown(button);
+    moveOver(button);
+    const QImage pressed = shown(button);
+    EXPECT_NE(pressed, normal);
+    moveOver(w.find<QWidget>("Shape9"));  // leaving upwards into the toolbar strip
+    EXPECT_EQ(shown(button), pressed);
+    moveOver(w.find<QWidget>("Shape10"));
+    EXPECT_EQ(shown(button), normal);
+
+    w.click("AMRadioButton16");
+    moveOver(button);
+    EXPECT_EQ(shown(button), normal);
+    press(button, QEvent::MouseButtonPress);
+    EXPECT_EQ(shown(button), pressed);
+    press(button, QEvent::MouseButtonRelease);
+    EXPECT_EQ(shown(button), normal);
+    w.click("ktBevelButton13");
+    EXPECT_FALSE(w.form->inTestMode());
+    EXPECT_TRUE(w.find<QWidget>("PageControl1")->isVisibleTo(w.form.get()));
+
+    // Starting the test in fast edit mode switches to real edit mode first.
+    w.click("SpeedButton1");
+    EXPECT_TRUE(w.form->design().fastEdit);
+    w.click("ktBevelButton12");
+    EXPECT_FALSE(w.form->design().fastEdit);
+    EXPECT_EQ(w.find<QAbstractButton>("SpeedButton1")->text(), "Fast Edit Mode");
+}
+
+TEST(Window, TextureFromTheTexturePage) {
+    Window w;
+    const std::string path = testing::TempDir() + "bevelmint-window-texture.bmp";
+    {
+        render::Picture t(64, 32, render::makecolor(50, 60, 70));
+        std::string bytes;
+        FILE* f = std::fopen(path.c_str(), "wb");
+        // A 24-bit bitmap written by hand: header, then bottom-up padded rows.
+        auto put = [&](uint32_t v, int n) {
+            for (int k = 0; k < n; ++k)
+                bytes.push_back(static_cast<char>(v >> (8 * k)));
+        };
+        bytes += "BM";
+        put(54 + 64 * 3 * 32, 4), put(0, 4), put(54, 4), put(40, 4), put(64, 4), put(32, 4);
+        put(1, 2), put(24, 2), put(0, 4), put(64 * 3 * 32, 4), put(0, 16);
+        for (int i = 0; i < 64 * 32; ++i)
+            bytes += std::string("\x46\x3c\x32", 3);
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    w.desktop.files.push_back(QString::fromStdString(path));
+    w.click("AMCheckBox4");
+    EXPECT_TRUE(w.form->design().textureActive);
+    EXPECT_EQ(w.form->design().buttonWidth, 64);
+    EXPECT_EQ(w.find<QScrollBar>("FatScrollBar2")->maximum(), 64);
+    EXPECT_EQ(w.find<QScrollBar>("FatScrollBar5")->value(), 50);
+    EXPECT_EQ(w.find<QLabel>("Label30")->text(), "64");
+    EXPECT_TRUE(w.find<QWidget>("FatScrollBar18")->isEnabled());
+    w.find<QScrollBar>("FatScrollBar18")->setValue(60);
+    EXPECT_EQ(w.form->design().buttonRed, 70);
+    w.click("AMCheckBox4");  // unchecked: the texture goes, the colour stays
+    EXPECT_FALSE(w.form->design().textureActive);
+    EXPECT_EQ(w.find<QScrollBar>("FatScrollBar2")->maximum(), 330);
+    EXPECT_EQ(w.form->design().buttonRed, 70);
+    // A cancelled dialog leaves the box unchecked.
+    w.click("AMCheckBox4");
+    EXPECT_FALSE(w.find<QCheckBox>("AMCheckBox4")->isChecked());
+    std::remove(path.c_str());
+}
+
+TEST(Window, TextPageAndHelp) {
+    Window w;
+    w.find<QLineEdit>("Edit5")->setText("Hello");
+    EXPECT_EQ(w.form->design().buttonText, "text");
+    w.click("ktBevelButton4");
+    EXPECT_EQ(w.form->design().buttonText, "Hello");
+    w.desktop.fonts.push_back(state::FontDesc{"Liberation Serif", 20, true, false});
+    const int before = w.form->renderCount();
+    w.click("ktBevelButton5");
+    EXPECT_EQ(w.form->design().textFont.face, "Liberation Serif");
+    EXPECT_EQ(w.find<QScrollBar>("FatScrollBar17")->value(), 20);
+    EXPECT_EQ(w.form->renderCount(), before + 1);
+    w.click("AMCheckBox2");
+    EXPECT_FALSE(w.find<QWidget>("Edit5")->isEnabled());
+    EXPECT_TRUE(w.find<QWidget>("ktBevelButton3")->isEnabled());
+    w.click("SpeedButton2");
+    ASSERT_EQ(w.desktop.opened.size(), 1);
+    EXPECT_TRUE(w.desktop.opened[0].endsWith("/Help.html"));
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
