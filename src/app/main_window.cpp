@@ -15,6 +15,9 @@
 
 #include "app/about_box.h"
 #include "export/bmp_reader.h"
+#include "export/html_snippet.h"
+#include "export/picture_export.h"
+#include "files/design_file.h"
 #include "render/color.h"
 
 // The pictures are compiled into this static library; register them explicitly.
@@ -180,8 +183,10 @@ void TForm1::buildToolbar() {
     connect(toolbar_[3], &QPushButton::clicked, this, &TForm1::enterTestMode);
     connect(modeButton_, &QPushButton::clicked, this, &TForm1::switchMode);
     connect(toolbar_[6], &QPushButton::clicked, this, &TForm1::openHelp);
-    for (int i : {0, 1, 2, 4})
-        connect(toolbar_[i], &QPushButton::clicked, this, &TForm1::resetfromshowmode);
+    connect(toolbar_[0], &QPushButton::clicked, this, &TForm1::saveDesign);
+    connect(toolbar_[1], &QPushButton::clicked, this, &TForm1::loadDesign);
+    connect(toolbar_[2], &QPushButton::clicked, this, &TForm1::loadLastDesign);
+    connect(toolbar_[4], &QPushButton::clicked, this, &TForm1::exportPictures);
 
     busyIcon_ = new PointerLabel("Image31", this);
     busyIcon_->setGeometry(592, 3, 30, 30);
@@ -514,10 +519,11 @@ void TForm1::buildExportPage(QWidget* page) {
 }
 
 void TForm1::buildHtmlPage(QWidget* page) {
-    auto* box = new QPlainTextEdit(page);
-    box->setObjectName("Memo1");
-    box->setGeometry(10, 10, 206, 220);
-    box->setToolTip("HTML Edit Box");
+    memo_ = new QPlainTextEdit(page);
+    memo_->setObjectName("Memo1");
+    memo_->setGeometry(10, 10, 206, 220);
+    memo_->setToolTip("HTML Edit Box");
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     const char* names[4] = {"SpeedButton3", "SpeedButton4", "SpeedButton5", "SpeedButton6"};
     const char* captions[4] = {"Create HTML Tag", "Copy to Clipboard", "Save to File         ",
                                "Open in Browser  "};
@@ -528,7 +534,12 @@ void TForm1::buildHtmlPage(QWidget* page) {
         auto* b =
             new BevelButton(names[i], captions[i], hints[i], {10, 240 + 32 * i, 206, 26}, page);
         b->setEnabled(i == 0);
+        htmlButtons_[i] = b;
     }
+    connect(htmlButtons_[0], &QPushButton::clicked, this, &TForm1::createHtmlTag);
+    connect(htmlButtons_[1], &QPushButton::clicked, this, &TForm1::copyHtml);
+    connect(htmlButtons_[2], &QPushButton::clicked, this, &TForm1::saveHtml);
+    connect(htmlButtons_[3], &QPushButton::clicked, this, &TForm1::openHtml);
 }
 
 void TForm1::buildAboutPage(QWidget* page) {
@@ -595,10 +606,10 @@ void TForm1::buildPopupMenu() {
         return a;
     };
     QMenu* file = popup_->addMenu("File");
-    add(file, "Load1", "Load...", [this] { resetfromshowmode(); });
-    add(file, "LoadLast1", "Load Last", [this] { resetfromshowmode(); });
-    add(file, "Save1", "Save...", [this] { resetfromshowmode(); });
-    add(file, "ExportPic1", "Export Pic", [this] { resetfromshowmode(); });
+    add(file, "Load1", "Load...", [this] { loadDesign(); });
+    add(file, "LoadLast1", "Load Last", [this] { loadLastDesign(); });
+    add(file, "Save1", "Save...", [this] { saveDesign(); });
+    add(file, "ExportPic1", "Export Pic", [this] { exportPictures(); });
     QMenu* props = popup_->addMenu("Properties");
     QMenu* shape = props->addMenu("Shape");
     const char* shapeNames[3] = {"Rectangle1", "EllipseCircle1", "RoundRect1"};
@@ -744,8 +755,9 @@ void TForm1::formCreate(const QStringList& arguments) {
     smoothEdges_->hide();
     showLightDiagram();
     updateallnumbers();
-    (void)arguments;  // a design named first is opened once design files reach the window
-    if (s_.liveUpdate) paintbutton();
+    // A design named first is opened; further arguments are ignored. One that
+    // cannot be read leaves the defaults, which are rendered all the same.
+    if (arguments.isEmpty() || !openbutton(arguments.front())) paintbutton();
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
@@ -1250,6 +1262,211 @@ void TForm1::choosePicturePath(bool pressed) {
     (pressed ? edit14_ : edit13_)->setText(*path);
     (pressed ? s_.exportPressedFileName : s_.exportFileName) =
         QFileInfo(*path).fileName().toStdString();
+}
+
+// ---------------------------------------------------------------- design files
+
+namespace {
+
+const char* kDesignFilter = "Bevelmint|*.bvm";
+
+}  // namespace
+
+void TForm1::saveDesign() {
+    resetfromshowmode();
+    const auto path = desktop_.saveFileName(kDesignFilter, "bvm");
+    if (!path) return;
+    if (auto error = files::savebutton(path->toStdString(), s_, texture_)) {
+        desktop_.error(QString::fromStdString(error->message));
+    }
+}
+
+void TForm1::loadDesign() {
+    resetfromshowmode();
+    const auto path = desktop_.openFileName(kDesignFilter, "bvm");
+    if (path) openbutton(*path);
+}
+
+void TForm1::loadLastDesign() {
+    resetfromshowmode();
+    if (s_.lastFile.empty()) {
+        desktop_.inform(
+            "No File saved",
+            "Sorry, you can not load the last button when you didn't open or save a button ever!");
+        return;
+    }
+    const QString last = QString::fromStdString(s_.lastFile);
+    if (QFileInfo::exists(last)) openbutton(last);
+}
+
+// Loads through the shared reader, then brings every control in step with the
+// loaded design, live update off until the end, and renders once.
+bool TForm1::openbutton(const QString& path) {
+    const files::LoadResult result = files::openbutton(path.toStdString(), s_, texture_);
+    if (result.error) {
+        desktop_.error(QString::fromStdString(result.error->message));
+        return false;
+    }
+    for (const files::Notice& n : result.notices) {
+        desktop_.inform(QString::fromStdString(n.caption), QString::fromStdString(n.text));
+    }
+    syncAllControls();
+    s_.liveUpdate = true;
+    paintbutton();
+    return true;
+}
+
+void TForm1::syncAllControls() {
+    const state::ButtonState loaded = s_;
+    s_.liveUpdate = false;
+    shapeButtons_[static_cast<int>(loaded.shapeKind)]->setChecked(true);
+    syncShapeControls();
+    roundness_->setPosition(loaded.roundness);
+    smoothEdges_->setChecked(loaded.smoothEdges);
+    // The bars' limits never cut the loaded size.
+    width_->setLimit(std::max(loaded.widthMax, loaded.buttonWidth));
+    height_->setLimit(std::max(loaded.heightMax, loaded.buttonHeight));
+    width_->setPosition(loaded.buttonWidth);
+    height_->setPosition(loaded.buttonHeight);
+    depth_->setLimit(loaded.depthLimit);
+    depth_->setPosition(loaded.buttonDepth);
+    syncColourBars();
+    lightButton(loaded.lightPosition)->setChecked(true);
+    showLightDiagram();
+    radius_->setPosition(loaded.lightRadius);
+    intensity_->setPosition(loaded.lightIntensity);
+    fade_->setPosition(loaded.borderFade);
+    lightenFront_->setChecked(loaded.lightenFront);
+    useText_->setChecked(loaded.useText);
+    setTextControlsEnabled(loaded.useText);
+    edit5_->setText(QString::fromStdString(loaded.buttonText));
+    fontSize_->setPosition(loaded.textFont.size);
+    text3D_->setChecked(loaded.text3D);
+    offsetX_->setRange(state::textOffsetXRange(loaded.buttonWidth).min,
+                       state::textOffsetXRange(loaded.buttonWidth).max);
+    offsetY_->setRange(state::textOffsetYRange(loaded.buttonHeight).min,
+                       state::textOffsetYRange(loaded.buttonHeight).max);
+    offsetX_->setValue(loaded.textOffsetX);
+    offsetY_->setValue(loaded.textOffsetY);
+    useTexture_->setChecked(loaded.useTexture);
+    for (QWidget* w : std::initializer_list<QWidget*>{chooseTexture_, stretch_, brightness_})
+        w->setEnabled(loaded.textureActive);
+    brightness_->setPosition(loaded.textureBrightness);
+    stretch_->setChecked(loaded.stretchPreview);
+    const render::Picture& t = texture_.original;
+    textureName_->setText(loaded.textureActive
+                              ? QFileInfo(QString::fromStdString(loaded.textureFileName)).fileName()
+                              : QString());
+    textureWidth_->setText(loaded.textureActive ? QString::number(t.width()) : QString());
+    textureHeight_->setText(loaded.textureActive ? QString::number(t.height()) : QString());
+    showTexturePreview();
+    formatButtons_[static_cast<int>(loaded.exportFormat)]->setChecked(true);
+    const bool jpeg = loaded.exportFormat == state::ExportFormat::jpg;
+    jpegGroup_->setEnabled(jpeg);
+    jpegGroup_->setVisible(jpeg);
+    exportPressed_->setChecked(loaded.exportPressed);
+    button8_->setEnabled(loaded.exportPressed);
+    edit14_->setEnabled(loaded.exportPressed);
+    jpegCompression_->setValue(loaded.jpegCompression);
+    progressive_->setChecked(loaded.jpegProgressive);
+    // The handlers the moves ran left the same values; keep the loaded record whole.
+    s_ = loaded;
+    s_.liveUpdate = false;
+    updateallnumbers();
+}
+
+// ---------------------------------------------------------------- export and HTML
+
+namespace {
+
+const char* kMissingNames =
+    "Please enter a filename for the button-picture first.\r\rIf you checked \"Export Pressed "
+    "Button Too\" then "
+    "make shure\rto enter a second filename too!";
+const char* kMissingHtmlNames =
+    "Please enter a filename for the button-picture at Export-Section first.\r\rIf you checked "
+    "\"Export Pressed "
+    "Button Too\" then make shure\rto enter a second filename too!";
+
+}  // namespace
+
+void TForm1::exportPictures() {
+    resetfromshowmode();
+    if (edit13_->text().isEmpty()) choosePicturePath(false);
+    if (exportPressed_->isChecked() && edit14_->text().isEmpty()) choosePicturePath(true);
+    if (edit13_->text().isEmpty() || (exportPressed_->isChecked() && edit14_->text().isEmpty())) {
+        desktop_.inform("Missing File Name(s)", kMissingNames);
+        return;
+    }
+    if (s_.fastEdit) switchMode();
+    const auto error =
+        exporter::exportPictures(s_, pipeline_.normal(), pipeline_.pressed(),
+                                 edit13_->text().toStdString(), edit14_->text().toStdString());
+    paintbutton();
+    if (error) {
+        desktop_.error(QString::fromStdString(error->message));
+        return;
+    }
+    desktop_.inform("Complete", s_.exportPressed ? "Files Saved !" : "File Saved !");
+}
+
+void TForm1::createHtmlTag() {
+    if (edit13_->text().isEmpty() || (exportPressed_->isChecked() && edit14_->text().isEmpty())) {
+        desktop_.inform("Missing File Name(s)", kMissingHtmlNames);
+        return;
+    }
+    if (s_.exportFormat == state::ExportFormat::bmp) {
+        desktop_.inform("HTML doesn't support BMP",
+                        "You have to choose GIF Export or JPG Export at Export-Section\rbecause "
+                        "Browsers can't read "
+                        "BMP Bitmaps !");
+        return;
+    }
+    const std::string fragment = exporter::htmlFragment(s_.exportFileName, s_.exportPressedFileName,
+                                                        s_.buttonText, exportPressed_->isChecked());
+    memo_->setPlainText(QString::fromStdString(fragment).replace("\r\n", "\n"));
+    htmlButtons_[1]->setEnabled(true);
+    htmlButtons_[2]->setEnabled(true);
+}
+
+namespace {
+
+// The edit box's text with the file format's line ends.
+QString memoText(const QPlainTextEdit* memo) {
+    return memo->toPlainText().replace("\n", "\r\n");
+}
+
+}  // namespace
+
+void TForm1::copyHtml() {
+    if (memo_->toPlainText().isEmpty()) {
+        desktop_.inform("Missing Tag", "Please Create a HTML TAG first!");
+        return;
+    }
+    memo_->selectAll();
+    desktop_.copyText(memoText(memo_));
+    QTextCursor cursor = memo_->textCursor();
+    cursor.clearSelection();
+    memo_->setTextCursor(cursor);
+}
+
+void TForm1::saveHtml() {
+    if (memo_->toPlainText().isEmpty()) {
+        desktop_.inform("Missing Tag", "Please Create a HTML TAG first!");
+        return;
+    }
+    const auto path = desktop_.saveFileName("html|*.html|htm|*.htm", "html");
+    if (!path) return;
+    s_.htmlFileName = path->toStdString();
+    if (auto error = exporter::writeHtmlPage(memoText(memo_).toStdString(), s_.htmlFileName)) {
+        desktop_.error(QString::fromStdString(error->message));
+        return;
+    }
+    htmlButtons_[3]->setEnabled(true);
+}
+
+void TForm1::openHtml() {
+    if (!s_.htmlFileName.empty()) desktop_.openFile(QString::fromStdString(s_.htmlFileName), true);
 }
 
 }  // namespace bevelmint::app

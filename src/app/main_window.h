@@ -104,6 +104,16 @@ class TForm1 : public QWidget {
     void formatChosen(state::ExportFormat f);
     void exportPressedClicked();
     void choosePicturePath(bool pressed);
+    void saveDesign();
+    void loadDesign();
+    void loadLastDesign();
+    bool openbutton(const QString& path);
+    void syncAllControls();
+    void exportPictures();
+    void createHtmlTag();
+    void copyHtml();
+    void saveHtml();
+    void openHtml();
 
     void syncShapeControls();
     void syncColourBars();
@@ -190,6 +200,8 @@ class TForm1 : public QWidget {
     QSlider* jpegCompression_ = nullptr;
     QLineEdit* edit12_ = nullptr;
     QCheckBox* progressive_ = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
+    BevelButton* htmlButtons_[4] = {};
     QMenu* popup_ = nullptr;
     // Test mode.
     PointerLabel* image5_ = nullptr;

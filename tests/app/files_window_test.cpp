@@ -1,0 +1,218 @@
+// Save, load, export and HTML through the window's controls, with scripted dialogs.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <filesystem>
+
+#include "test_support.h"
+#include "window_fixture.h"
+
+namespace fs = std::filesystem;
+using bevelmint::testing::freshDir;
+using bevelmint::testing::slurp;
+
+namespace {
+
+QString in(const fs::path& dir, const char* name) {
+    return QString::fromStdString((dir / name).string());
+}
+
+void writeTexture(const fs::path& path) {
+    std::string b = "BM";
+    auto put = [&](uint32_t v, int n) {
+        for (int k = 0; k < n; ++k)
+            b.push_back(static_cast<char>(v >> (8 * k)));
+    };
+    put(54 + 192 * 32, 4), put(0, 4), put(54, 4), put(40, 4), put(64, 4), put(32, 4), put(1, 2),
+        put(24, 2);
+    put(0, 4), put(192 * 32, 4), put(0, 16);
+    for (int i = 0; i < 64 * 32; ++i)
+        b += std::string("\x46\x3c\x32", 3);
+    std::ofstream(path, std::ios::binary) << b;
+}
+
+}  // namespace
+
+TEST(WindowFiles, SaveThenLoadRestoresEveryControlAndTheTexture) {
+    const fs::path dir = freshDir("bevelmint-window-files");
+    fs::create_directories(dir / "moved");
+    writeTexture(dir / "wood.bmp");
+    Window w;
+    w.desktop.files.push_back(in(dir, "wood.bmp"));
+    w.click("AMCheckBox4");
+    w.click("AMRadioButton3");
+    w.find<QScrollBar>("FatScrollBar1")->setValue(30);
+    w.find<QScrollBar>("FatScrollBar4")->setValue(9);
+    w.click("AMRadioButton9");
+    w.find<QScrollBar>("FatScrollBar14")->setValue(150);
+    w.click("AMCheckBox3");
+    w.find<QLineEdit>("Edit5")->setText("Go");
+    w.click("ktBevelButton4");
+    w.find<QScrollBar>("FatScrollBar18")->setValue(40);
+    w.click("AMRadioButton13");
+    w.desktop.files.push_back(in(dir, "d.bvm"));
+    w.click("ktBevelButton2");
+    ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
+    ASSERT_TRUE(fs::exists(dir / "d.bvm"));
+    fs::rename(dir / "d.bvm", dir / "moved" / "d.bvm");
+    fs::copy(dir / "wood.bmp", dir / "moved" / "wood.bmp");
+
+    Window fresh;
+    fresh.desktop.files.push_back(in(dir / "moved", "d.bvm"));
+    fresh.click("ktBevelButton7");
+    EXPECT_TRUE(fresh.desktop.informed.isEmpty())
+        << fresh.desktop.informed.join("; ").toStdString();
+    EXPECT_TRUE(fresh.find<QRadioButton>("AMRadioButton3")->isChecked());
+    EXPECT_TRUE(fresh.find<QWidget>("FatScrollBar1")->isVisibleTo(fresh.form.get()));
+    EXPECT_EQ(fresh.find<QScrollBar>("FatScrollBar1")->value(), 30);
+    EXPECT_EQ(fresh.find<QScrollBar>("FatScrollBar2")->value(), 64);
+    EXPECT_EQ(fresh.find<QScrollBar>("FatScrollBar4")->value(), 9);
+    EXPECT_TRUE(fresh.find<QRadioButton>("AMRadioButton9")->isChecked());
+    EXPECT_EQ(fresh.find<QScrollBar>("FatScrollBar14")->value(), 150);
+    EXPECT_TRUE(fresh.find<QCheckBox>("AMCheckBox3")->isChecked());
+    EXPECT_EQ(fresh.find<QLineEdit>("Edit5")->text(), "Go");
+    EXPECT_TRUE(fresh.find<QCheckBox>("AMCheckBox4")->isChecked());
+    EXPECT_EQ(fresh.find<QScrollBar>("FatScrollBar18")->value(), 40);
+    EXPECT_EQ(fresh.find<QLabel>("Label30")->text(), "64");
+    EXPECT_TRUE(fresh.find<QRadioButton>("AMRadioButton13")->isChecked());
+    EXPECT_TRUE(fresh.find<QWidget>("TrackBar3")->isEnabled());
+    EXPECT_EQ(fresh.form->design().buttonRed, w.form->design().buttonRed);
+    EXPECT_EQ(fresh.form->pipeline().normal().cut(64, 32), w.form->pipeline().normal().cut(64, 32));
+    EXPECT_TRUE(fresh.form->design().liveUpdate);
+
+    // Moved without its texture: "Load error", and the rest still loads.
+    fs::remove(dir / "moved" / "wood.bmp");
+    Window lost;
+    lost.desktop.files.push_back(in(dir / "moved", "d.bvm"));
+    lost.click("ktBevelButton7");
+    ASSERT_EQ(lost.desktop.informed.size(), 1);
+    EXPECT_TRUE(
+        lost.desktop.informed[0].startsWith("Load error: the background texture bitmap \r\r"));
+    EXPECT_FALSE(lost.find<QCheckBox>("AMCheckBox4")->isChecked());
+    EXPECT_EQ(lost.find<QScrollBar>("FatScrollBar1")->value(), 30);
+    fs::remove_all(dir);
+}
+
+TEST(WindowFiles, LoadLastAndBadDesigns) {
+    const fs::path dir = freshDir("bevelmint-window-loadlast");
+    Window w;
+    w.click("ktBevelButton8");
+    EXPECT_EQ(
+        w.desktop.informed,
+        QStringList{
+            "No File saved: Sorry, you can not load the last button when you didn't open or save a "
+            "button ever!"});
+    w.form->design().lastFile = (dir / "gone.bvm").string();
+    const int renders = w.form->renderCount();
+    w.click("ktBevelButton8");
+    EXPECT_EQ(w.desktop.informed.size(), 1);  // a vanished last file: nothing at all
+    EXPECT_EQ(w.form->renderCount(), renders);
+
+    std::ofstream(dir / "notes.bvm") << "shopping list";
+    w.find<QScrollBar>("FatScrollBar2")->setValue(150);
+    w.desktop.files.push_back(in(dir, "notes.bvm"));
+    w.click("ktBevelButton7");
+    ASSERT_EQ(w.desktop.errors.size(), 1);
+    EXPECT_TRUE(w.desktop.errors[0].contains("not a valid Bevelmint design file"));
+    EXPECT_EQ(w.form->design().buttonWidth, 150);
+    EXPECT_TRUE(w.form->design().liveUpdate);
+
+    // A design named on the command line; one that cannot be read still gives a usable window.
+    ScriptedDesktop desktop;
+    MemoryStore store;
+    app::seedFirstStart(store, "/nowhere");
+    app::TForm1 bad(desktop, store, {in(dir, "notes.bvm"), in(dir, "other.bvm")}, false);
+    EXPECT_EQ(desktop.errors.size(), 1);
+    EXPECT_EQ(bad.renderCount(), 1);
+    fs::remove_all(dir);
+}
+
+TEST(WindowFiles, LineTwentyNineSelectsJpegAndShowsItsSettings) {
+    const fs::path dir = freshDir("bevelmint-window-jpeg");
+    Window saver;
+    saver.click("AMRadioButton13");
+    saver.click("AMCheckBox7");
+    saver.desktop.files.push_back(in(dir, "j.bvm"));
+    saver.click("ktBevelButton2");
+    Window w;  // GIF selected
+    w.form->design().lastFile = (dir / "j.bvm").string();
+    w.click("ktBevelButton8");
+    EXPECT_TRUE(w.find<QRadioButton>("AMRadioButton13")->isChecked());
+    EXPECT_TRUE(w.find<QWidget>("TrackBar3")->isVisibleTo(w.find<QWidget>("TabSheetExport")));
+    EXPECT_TRUE(w.find<QCheckBox>("AMCheckBox7")->isChecked());
+    fs::remove_all(dir);
+}
+
+TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
+    const fs::path dir = freshDir("bevelmint-window-export");
+    Window w;
+    w.click("AMCheckBox6");
+    w.desktop.files = {in(dir, "b.gif"), std::nullopt};  // the pressed name's dialog is cancelled
+    w.click("ktBevelButton9");
+    EXPECT_TRUE(
+        w.desktop.informed.last().startsWith("Missing File Name(s): Please enter a filename"));
+    EXPECT_FALSE(fs::exists(dir / "b.gif"));
+
+    w.click("SpeedButton1");
+    EXPECT_TRUE(w.form->design().fastEdit);
+    w.desktop.files = {in(dir, "bp.gif")};
+    w.click("ktBevelButton9");
+    EXPECT_EQ(w.desktop.informed.last(), "Complete: Files Saved !");
+    EXPECT_FALSE(w.form->design().fastEdit);
+    EXPECT_EQ(slurp(dir / "b.gif").substr(0, 6), "GIF87a");
+    EXPECT_TRUE(fs::exists(dir / "bp.gif"));
+
+    // An unwritable folder: the error names the file, nothing partial is left.
+    w.click("AMRadioButton14");  // BMP, and the path fields are emptied
+    EXPECT_TRUE(w.find<QLineEdit>("Edit13")->text().isEmpty());
+    w.desktop.files = {in(dir / "missing", "x.bmp")};
+    w.click("ktBevelButton9");
+    ASSERT_FALSE(w.desktop.errors.isEmpty());
+    EXPECT_EQ(w.desktop.errors.last(), "Cannot create file " + in(dir / "missing", "x.bmp") + ".");
+    fs::remove_all(dir);
+}
+
+TEST(WindowFiles, HtmlTagCopyAndSave) {
+    const fs::path dir = freshDir("bevelmint-window-html");
+    Window w;
+    w.click("SpeedButton3");
+    EXPECT_TRUE(w.desktop.informed.last().startsWith(
+        "Missing File Name(s): Please enter a filename for the "
+        "button-picture at Export-Section first."));
+    w.desktop.files = {in(dir, "b.gif")};
+    w.click("Button7");
+    w.click("SpeedButton6");  // nothing saved yet: nothing opens
+    EXPECT_TRUE(w.desktop.opened.isEmpty());
+    w.click("SpeedButton3");
+    auto* memo = w.find<QPlainTextEdit>("Memo1");
+    EXPECT_EQ(memo->toPlainText().count('\n'), 4);  // five lines, the last without a line end
+    EXPECT_TRUE(w.find<QWidget>("SpeedButton4")->isEnabled());
+    w.click("SpeedButton4");
+    EXPECT_TRUE(w.desktop.clipboard.startsWith(
+        "<A HREF=\"http://www.your-site.example/\">\r\n<IMG SRC=\"b.gif\""));
+    EXPECT_TRUE(w.desktop.clipboard.endsWith("\r\n></A>"));
+
+    memo->setPlainText("<P>edited</P>");
+    w.desktop.files = {in(dir, "page.html")};
+    w.click("SpeedButton5");
+    EXPECT_EQ(slurp(dir / "page.html"),
+              "<HTML>\r\n<BODY BGCOLOR=\"#FFFFFF\">\r\n<P>edited</P>\r\n</HTML>\r\n");
+    w.click("SpeedButton6");
+    EXPECT_EQ(w.desktop.opened, QStringList{in(dir, "page.html")});
+
+    w.click("AMCheckBox6");
+    w.desktop.files = {in(dir, "bp.gif")};
+    w.click("Button8");
+    w.click("SpeedButton3");
+    EXPECT_EQ(memo->toPlainText().count('\n'), 6);  // six lines and a final line end
+    w.click("AMRadioButton14");
+    w.desktop.files = {in(dir, "b.bmp")};
+    w.click("Button7");
+    w.click("SpeedButton3");
+    EXPECT_TRUE(w.desktop.informed.last().startsWith("HTML doesn't support BMP: "));
+    fs::remove_all(dir);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMap>
+#include <QMenu>
+#include <deque>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/settings_store.h"
+
+namespace app = bevelmint::app;
+namespace state = bevelmint::state;
+namespace render = bevelmint::render;
+using bevelmint::app::TForm1;
+
+// Scripted answers for the dialogs; records what the window showed.
+struct ScriptedDesktop : app::Desktop {
+    std::deque<std::optional<QString>> files;
+    std::deque<std::optional<QColor>> colours;
+    std::deque<std::optional<state::FontDesc>> fonts;
+    QStringList informed, errors, opened;
+    QString clipboard;
+
+    std::optional<QString> openFileName(const QString&, const QString&) override {
+        return next(files);
+    }
+    std::optional<QString> saveFileName(const QString&, const QString&) override {
+        return next(files);
+    }
+    std::optional<QColor> chooseColour(const QColor&) override { return next(colours); }
+    std::optional<state::FontDesc> chooseFont(const state::FontDesc&) override {
+        return next(fonts);
+    }
+    void inform(const QString& caption, const QString& text) override {
+        informed << caption + ": " + text;
+    }
+    void error(const QString& text) override { errors << app::errorBoxText(text); }
+    void copyText(const QString& text) override { clipboard = text; }
+    void openFile(const QString& path, bool) override { opened << path; }
+
+    template <class T>
+    static T next(std::deque<T>& q) {
+        if (q.empty()) return T{};
+        T v = q.front();
+        q.pop_front();
+        return v;
+    }
+};
+
+struct MemoryStore : app::SettingsStore {
+    QMap<QString, QVariant> values;
+    bool refuseWrites = false;
+
+    bool keyExists() const override { return !values.isEmpty(); }
+    std::optional<Error> readString(const QString& name, QString& out) const override {
+        if (values.isEmpty()) return out = "none", std::nullopt;
+        out = values.value(name).toString();
+        return std::nullopt;
+    }
+    std::optional<Error> readInteger(const QString& name, int& out) const override {
+        if (values.isEmpty()) return Error{"Key does not exist"};
+        if (!values.contains(name)) return Error{QString("Failed to get data for '%1'").arg(name)};
+        out = values.value(name).toInt();
+        return std::nullopt;
+    }
+    std::optional<Error> writeString(const QString& name, const QString& v) override {
+        return write(name, v);
+    }
+    std::optional<Error> writeInteger(const QString& name, int v) override {
+        return write(name, v);
+    }
+    std::optional<Error> write(const QString& name, const QVariant& v) {
+        if (refuseWrites) return Error{QString("Failed to set data for '%1'").arg(name)};
+        values[name] = v;
+        return std::nullopt;
+    }
+};
+
+struct Window {
+    ScriptedDesktop desktop;
+    MemoryStore store;
+    std::unique_ptr<TForm1> form;
+
+    explicit Window(bool seeded = true) {
+        if (seeded) app::seedFirstStart(store, "/nowhere");
+        form = std::make_unique<TForm1>(desktop, store, QStringList{}, false);
+    }
+    template <class W>
+    W* find(const char* name) {
+        W* w = form->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void menu(const char* name) { form->popupMenu()->findChild<QAction*>(name)->trigger(); }
+    void click(const char* name) { find<QAbstractButton>(name)->click(); }
+};
