@@ -150,6 +150,15 @@ QAction* TForm1::menuAction(const char* name) const {
 
 // ---------------------------------------------------------------- building
 
+// A control whose change stores one field, refreshes the read-outs and renders if live.
+void TForm1::bindRefreshed(QAbstractSlider* control, int32_t state::ButtonState::*field) {
+    connect(control, &QAbstractSlider::valueChanged, this, [this, field](int v) {
+        s_.*field = v;
+        updateallnumbers();
+        renderIfLive();
+    });
+}
+
 void TForm1::buildToolbar() {
     shape9_ = new Swatch("Shape9", {0, 0, 625, 40}, this);
     shape9_->installEventFilter(this);
@@ -360,16 +369,8 @@ void TForm1::buildLightPage(QWidget* page) {
                      99, 40, 220, &intensityOut_);
     fade_ = bar("Border- Fade-Out", "FatScrollBar16", "Adjust the border fade out strength",
                 "Label39", 1, 99, 50, 280, &fadeOut_);
-    connect(radius_, &QScrollBar::valueChanged, this, [this](int v) {
-        s_.lightRadius = v;
-        updateallnumbers();
-        renderIfLive();
-    });
-    connect(intensity_, &QScrollBar::valueChanged, this, [this](int v) {
-        s_.lightIntensity = v;
-        updateallnumbers();
-        renderIfLive();
-    });
+    bindRefreshed(radius_, &state::ButtonState::lightRadius);
+    bindRefreshed(intensity_, &state::ButtonState::lightIntensity);
     connect(fade_, &QScrollBar::valueChanged, this, [this](int v) {
         s_.borderFade = v;
         renderIfLive();
@@ -412,16 +413,8 @@ void TForm1::buildTextPage(QWidget* page) {
     connect(fontButton_, &QPushButton::clicked, this, &TForm1::chooseFont);
     connect(fontSize_, &QScrollBar::valueChanged, this, &TForm1::fontSizeChanged);
     connect(text3D_, &QCheckBox::clicked, this, &TForm1::text3DClicked);
-    connect(offsetX_, &QSlider::valueChanged, this, [this](int v) {
-        s_.textOffsetX = v;
-        updateallnumbers();
-        renderIfLive();
-    });
-    connect(offsetY_, &QSlider::valueChanged, this, [this](int v) {
-        s_.textOffsetY = v;
-        updateallnumbers();
-        renderIfLive();
-    });
+    bindRefreshed(offsetX_, &state::ButtonState::textOffsetX);
+    bindRefreshed(offsetY_, &state::ButtonState::textOffsetY);
 }
 
 void TForm1::buildTexturePage(QWidget* page) {

@@ -62,6 +62,7 @@ class TForm1 : public QWidget {
         const bool wasLive;
     };
     void renderIfLive();
+    void bindRefreshed(QAbstractSlider* control, int32_t state::ButtonState::*field);
 
     void formCreate(const QStringList& arguments);
     void buildToolbar();
