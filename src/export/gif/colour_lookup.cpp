@@ -7,7 +7,7 @@ namespace bevelmint::exporter {
 
 ColourLookup::ColourLookup(const Palette& palette) : palette_(palette) {
     for (int i = 0; i < 256; ++i) {
-        const int c = cell(palette[i].r, palette[i].g, palette[i].b);
+        const uint32_t c = cell(palette[i].r, palette[i].g, palette[i].b);
         if (!(filled_[c / 64] >> (c % 64) & 1)) fill(c, static_cast<uint8_t>(i));
         red_[i / 8][i % 8] = palette[i].r;
         green_[i / 8][i % 8] = palette[i].g;
@@ -103,7 +103,7 @@ uint8_t ColourLookup::nearest(int r, int g, int b) {
     return 0;
 }
 
-void ColourLookup::fill(int c, uint8_t index) {
+void ColourLookup::fill(uint32_t c, uint8_t index) {
     cache_[c] = index | render::makecolor(palette_[index]) << 8;
     filled_[c / 64] |= uint64_t{1} << (c % 64);
 }

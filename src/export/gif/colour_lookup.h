@@ -21,16 +21,18 @@ class ColourLookup {
     // The index in the low byte and the entry's red, green and blue above it, so a
     // caller gets both with one read.
     uint32_t findEntry(int r, int g, int b) {
-        const int c = cell(r, g, b);
+        const uint32_t c = cell(r, g, b);
         if (!(filled_[c / 64] >> (c % 64) & 1)) fill(c, nearest(r, g, b));
         return cache_[c];
     }
     const Palette& palette() const { return palette_; }
 
   private:
-    static int cell(int r, int g, int b) { return (r >> 3) << 10 | (g >> 3) << 5 | (b >> 3); }
+    static uint32_t cell(int r, int g, int b) {
+        return static_cast<uint32_t>((r >> 3) << 10 | (g >> 3) << 5 | (b >> 3));
+    }
     uint8_t nearest(int r, int g, int b);
-    void fill(int cell, uint8_t index);
+    void fill(uint32_t cell, uint8_t index);
 
     Palette palette_;
     // The search looks only at the entries that can be nearest to some colour of
