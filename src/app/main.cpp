@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 
 #include "app/main_window.h"
 #include "app/qt_desktop.h"
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
     bevelmint::app::QtDesktop desktop;
     bevelmint::app::TForm1 window(desktop, settings, app.arguments().mid(1));
     desktop.setParent(&window);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
     window.show();
     return app.exec();
 }

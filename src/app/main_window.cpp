@@ -1195,6 +1195,8 @@ void TForm1::loadTexture(const QString& path) {
 }
 
 void TForm1::brightnessChanged(int v) {
+    // A bar brought in step with the state changes nothing.
+    if (v == s_.textureBrightness) return;
     if (s_.textureActive) {
         progress2_->setValue(0);
         progress2_->show();

@@ -63,7 +63,9 @@ TEST(WindowFiles, SaveThenLoadRestoresEveryControlAndTheTexture) {
 
     Window fresh;
     fresh.desktop.files.push_back(in(dir / "moved", "d.bvm"));
+    const int renders = fresh.form->renderCount();
     fresh.click("ktBevelButton7");
+    EXPECT_EQ(fresh.form->renderCount(), renders + 1);  // a load renders once
     EXPECT_TRUE(fresh.desktop.informed.isEmpty())
         << fresh.desktop.informed.join("; ").toStdString();
     EXPECT_TRUE(fresh.find<QRadioButton>("AMRadioButton3")->isChecked());
