@@ -21,26 +21,12 @@ QString in(const fs::path& dir, const char* name) {
     return QString::fromStdString((dir / name).string());
 }
 
-void writeTexture(const fs::path& path) {
-    std::string b = "BM";
-    auto put = [&](uint32_t v, int n) {
-        for (int k = 0; k < n; ++k)
-            b.push_back(static_cast<char>(v >> (8 * k)));
-    };
-    put(54 + 192 * 32, 4), put(0, 4), put(54, 4), put(40, 4), put(64, 4), put(32, 4), put(1, 2),
-        put(24, 2);
-    put(0, 4), put(192 * 32, 4), put(0, 16);
-    for (int i = 0; i < 64 * 32; ++i)
-        b += std::string("\x46\x3c\x32", 3);
-    std::ofstream(path, std::ios::binary) << b;
-}
-
 }  // namespace
 
 TEST(WindowFiles, SaveThenLoadRestoresEveryControlAndTheTexture) {
     const fs::path dir = freshDir("bevelmint-window-files");
     fs::create_directories(dir / "moved");
-    writeTexture(dir / "wood.bmp");
+    writeTexture((dir / "wood.bmp").string());
     Window w;
     w.desktop.files.push_back(in(dir, "wood.bmp"));
     w.click("AMCheckBox4");

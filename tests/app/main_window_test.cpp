@@ -206,23 +206,7 @@ TEST(Window, TestModeOnHoverAndOnClick) {
 TEST(Window, TextureFromTheTexturePage) {
     Window w;
     const std::string path = testing::TempDir() + "bevelmint-window-texture.bmp";
-    {
-        render::Picture t(64, 32, render::makecolor(50, 60, 70));
-        std::string bytes;
-        FILE* f = std::fopen(path.c_str(), "wb");
-        // A 24-bit bitmap written by hand: header, then bottom-up padded rows.
-        auto put = [&](uint32_t v, int n) {
-            for (int k = 0; k < n; ++k)
-                bytes.push_back(static_cast<char>(v >> (8 * k)));
-        };
-        bytes += "BM";
-        put(54 + 64 * 3 * 32, 4), put(0, 4), put(54, 4), put(40, 4), put(64, 4), put(32, 4);
-        put(1, 2), put(24, 2), put(0, 4), put(64 * 3 * 32, 4), put(0, 16);
-        for (int i = 0; i < 64 * 32; ++i)
-            bytes += std::string("\x46\x3c\x32", 3);
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
+    writeTexture(path);
     w.desktop.files.push_back(QString::fromStdString(path));
     w.click("AMCheckBox4");
     EXPECT_TRUE(w.form->design().textureActive);

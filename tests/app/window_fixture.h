@@ -11,6 +11,8 @@
 
 #include "app/main_window.h"
 #include "app/settings_store.h"
+#include "export/bmp_writer.h"
+#include "render/file_io.h"
 
 namespace app = bevelmint::app;
 namespace state = bevelmint::state;
@@ -98,3 +100,9 @@ struct Window {
     void menu(const char* name) { form->popupMenu()->findChild<QAction*>(name)->trigger(); }
     void click(const char* name) { find<QAbstractButton>(name)->click(); }
 };
+
+// A flat 64 x 32 texture bitmap of colour (50, 60, 70).
+inline void writeTexture(const std::string& path) {
+    const render::Picture t(64, 32, render::makecolor(50, 60, 70));
+    bevelmint::render::writeFileReplacing(path, bevelmint::exporter::encodeBmp(t, 64, 32));
+}
