@@ -246,3 +246,20 @@ TEST(Window, TextPageAndHelp) {
     ASSERT_EQ(w.desktop.opened.size(), 1);
     EXPECT_TRUE(w.desktop.opened[0].endsWith("/Help.html"));
 }
+
+TEST(Window, PopupOpensOnARightClickOverTheToolbarAndThePreviews) {
+    Window w;
+    for (const char* place : {"Shape9", "Image6", "Shape7"}) {
+        w.form->popupMenu()->hide();
+        QWidget* target = w.find<QWidget>(place);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3),
+                            target->mapToGlobal(QPointF(3, 3)), Qt::RightButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
+        EXPECT_TRUE(w.form->popupMenu()->isVisible()) << place;
+    }
+    w.form->popupMenu()->hide();
+    // A left click on a preview starts the test instead.
+    press(w.find<QWidget>("Image42"), QEvent::MouseButtonRelease);
+    EXPECT_TRUE(w.form->inTestMode());
+}
