@@ -938,17 +938,15 @@ void TForm1::syncShapeControls() {
 }
 
 void TForm1::widthChanged(int v) {
-    if (!state::setButtonWidth(s_, v)) return;
-    {
-        Suppressed quiet(s_);
-        depth_->setPosition(s_.buttonDepth);
-    }
-    updateallnumbers();
-    renderIfLive();
+    sizeChanged(state::setButtonWidth(s_, v));
+}
+void TForm1::heightChanged(int v) {
+    sizeChanged(state::setButtonHeight(s_, v));
 }
 
-void TForm1::heightChanged(int v) {
-    if (!state::setButtonHeight(s_, v)) return;
+// After a real size change the depth bar follows the limited depth quietly.
+void TForm1::sizeChanged(bool changed) {
+    if (!changed) return;
     {
         Suppressed quiet(s_);
         depth_->setPosition(s_.buttonDepth);

@@ -82,6 +82,7 @@ class TForm1 : public QWidget {
     void shapeChosen(state::ShapeKind kind);
     void widthChanged(int v);
     void heightChanged(int v);
+    void sizeChanged(bool changed);
     void depthChanged(int v);
     void buttonChannelChanged(state::Channel c, int v);
     void textChannelChanged(state::Channel c, int v);
