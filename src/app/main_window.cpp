@@ -96,6 +96,19 @@ TForm1::TForm1(Desktop& desktop, SettingsStore& settings, const QStringList& arg
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
     setAutoFillBackground(true);
+    // Check boxes and radio buttons drawn with the program's glyphs.
+    QString glyphs;
+    for (const char* kind : {"QCheckBox", "QRadioButton"}) {
+        const QString name = QString(kind) == "QCheckBox" ? "check" : "radio";
+        glyphs +=
+            QString(
+                "%1::indicator { width: 14px; height: 14px; image: url(:/assets/%2-off.svg); }"
+                "%1::indicator:checked { image: url(:/assets/%2-on.svg); }"
+                "%1::indicator:disabled { image: url(:/assets/%2-off-disabled.svg); }"
+                "%1::indicator:checked:disabled { image: url(:/assets/%2-on-disabled.svg); }")
+                .arg(kind, name);
+    }
+    setStyleSheet(glyphs);
 
     text_.warn = [this](const std::string& m) { desktop_.error(QString::fromStdString(m)); };
     pipeline_.useTextEngine(text_);
