@@ -19,10 +19,11 @@ struct Outcome {
     std::string err;
 };
 
-Outcome run(const std::string& args, const fs::path& dir) {
+Outcome run(const std::string& args, const fs::path& dir, const std::string& env = {}) {
     const fs::path errFile = dir / "stderr.txt";
-    const std::string cmd = std::string("cd '") + dir.string() + "' && '" + BEVELMINT_RENDER_EXE +
-                            "' " + args + " 2>'" + errFile.string() + "' >/dev/null";
+    const std::string cmd = std::string("cd '") + dir.string() + "' && " + env + " '" +
+                            BEVELMINT_RENDER_EXE + "' " + args + " 2>'" + errFile.string() +
+                            "' >/dev/null";
     const int raw = std::system(cmd.c_str());
     std::ifstream in(errFile);
     std::string err((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -140,5 +141,20 @@ TEST(RenderCommand, EveryErrorExitsWithTwoAndWritesNothing) {
     for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
         ++entries;
     EXPECT_EQ(entries, 2);  // notes.bvm and stderr.txt: no temporary left behind
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, WithoutAnyFontTheInscriptionIsSkippedWithOneWarning) {
+    const fs::path dir = freshDir("bevelmint-cli-nofont");
+    std::ofstream(dir / "fonts.conf") << "<?xml version=\"1.0\"?><fontconfig></fontconfig>";
+    Outcome r = run("--normal a.bmp --pressed b.bmp", dir);
+    ASSERT_EQ(r.status, 0);
+    const std::string withFont = slurp(dir / "a.bmp");
+    r = run("--normal c.bmp", dir, "FONTCONFIG_FILE='" + (dir / "fonts.conf").string() + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_NE(r.err.find("warning"), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::exists(dir / "c.bmp"));
+    EXPECT_NE(slurp(dir / "c.bmp"), withFont);  // the same button without its inscription
     fs::remove_all(dir);
 }
