@@ -611,6 +611,14 @@ void TForm1::buildPopupMenu() {
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
+    // A menu entry that toggles a box, runs the box's own handler and syncs the checks.
+    auto toggle = [this](QCheckBox* box, void (TForm1::*handler)()) {
+        return [this, box, handler] {
+            box->setChecked(!box->isChecked());
+            (this->*handler)();
+            updatemenu();
+        };
+    };
     QMenu* file = popup_->addMenu("File");
     add(file, "Load1", "Load...", [this] { loadDesign(); });
     add(file, "LoadLast1", "Load Last", [this] { loadLastDesign(); });
@@ -667,30 +675,10 @@ void TForm1::buildPopupMenu() {
         },
         true);
     QMenu* text = props->addMenu("Text");
-    add(
-        text, "UseText1", "Use Text",
-        [this] {
-            useText_->setChecked(!useText_->isChecked());
-            useTextClicked();
-            updatemenu();
-        },
-        true);
-    add(
-        text, "N3DText1", "3D Text",
-        [this] {
-            text3D_->setChecked(!text3D_->isChecked());
-            text3DClicked();
-            updatemenu();
-        },
-        true);
+    add(text, "UseText1", "Use Text", toggle(useText_, &TForm1::useTextClicked), true);
+    add(text, "N3DText1", "3D Text", toggle(text3D_, &TForm1::text3DClicked), true);
     QMenu* texture = props->addMenu("Texture");
-    add(
-        texture, "UseTexture1", "Use Texture ",
-        [this] {
-            useTexture_->setChecked(!useTexture_->isChecked());
-            useTextureClicked();
-            updatemenu();
-        },
+    add(texture, "UseTexture1", "Use Texture ", toggle(useTexture_, &TForm1::useTextureClicked),
         true);
     add(texture, "ChooseTexture1", "Choose Texture...", [this] {
         if (useTexture_->isChecked()) chooseTexture();
@@ -709,14 +697,8 @@ void TForm1::buildPopupMenu() {
             },
             true);
     }
-    add(
-        exports, "ExportPressedButtontoo1", "Export Pressed Button too",
-        [this] {
-            exportPressed_->setChecked(!exportPressed_->isChecked());
-            exportPressedClicked();
-            updatemenu();
-        },
-        true);
+    add(exports, "ExportPressedButtontoo1", "Export Pressed Button too",
+        toggle(exportPressed_, &TForm1::exportPressedClicked), true);
     add(popup_, "SwitchMode1", "Switch Mode", [this] { switchMode(); });
     add(popup_, "TestButton1", "Test Button", [this] { enterTestMode(); });
     add(popup_, "About1", "About", [this] { pages_->setCurrentIndex(7); });
