@@ -14,7 +14,7 @@ namespace {
 
 using namespace bevelmint;
 
-render::Picture renderNormal(state::ButtonState s, const render::Picture* texture = nullptr) {
+image::Picture renderNormal(state::ButtonState s, const image::Picture* texture = nullptr) {
     render::TextureImages images;
     if (texture) render::openbgimage(s, images, *texture, "bench.bmp");
     render::RenderPipeline pipeline;
@@ -22,14 +22,14 @@ render::Picture renderNormal(state::ButtonState s, const render::Picture* textur
     return pipeline.normal().cut(s.buttonWidth, s.buttonHeight);
 }
 
-render::Picture manyColours() {
-    render::Picture t(330, 195);
+image::Picture manyColours() {
+    image::Picture t(330, 195);
     std::mt19937 rng(1);
     for (int y = 0; y < 195; ++y)
         for (int x = 0; x < 330; ++x)
             t.setPixel(x, y,
-                       render::makecolor((x * 3 + rng() % 40) % 256, (y * 5 + rng() % 40) % 256,
-                                         (x + y + rng() % 60) % 256));
+                       image::makecolor((x * 3 + rng() % 40) % 256, (y * 5 + rng() % 40) % 256,
+                                        (x + y + rng() % 60) % 256));
     state::ButtonState s = state::defaultState();
     state::setButtonWidth(s, 330);
     state::setButtonHeight(s, 195);
@@ -38,7 +38,7 @@ render::Picture manyColours() {
     return renderNormal(s, &t);
 }
 
-void gif(benchmark::State& bench, const render::Picture& p, bool transparent) {
+void gif(benchmark::State& bench, const image::Picture& p, bool transparent) {
     size_t bytes = 0;
     for (auto _ : bench) {
         const std::string out = exporter::encodeGifPicture(p, p.width(), p.height(), transparent);
@@ -55,12 +55,12 @@ void BM_GifLargestButton(benchmark::State& b) {
     gif(b, renderNormal(bench::largestButton()), true);
 }
 void BM_GifTexturedManyColours(benchmark::State& b) {
-    static const render::Picture p = manyColours();
+    static const image::Picture p = manyColours();
     gif(b, p, true);
 }
 
 void jpeg(benchmark::State& bench, bool progressive) {
-    const render::Picture p = renderNormal(bench::largestButton());
+    const image::Picture p = renderNormal(bench::largestButton());
     for (auto _ : bench) {
         const std::string out = exporter::encodeJpeg(p, p.width(), p.height(), 0, progressive);
         benchmark::DoNotOptimize(out.data());

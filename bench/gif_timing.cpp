@@ -5,14 +5,14 @@
 #include <cstdio>
 #include <vector>
 
-#include "export/bmp_reader.h"
 #include "export/gif/gif_writer.h"
+#include "image/bmp_reader.h"
 
 int main(int argc, char** argv) {
     using namespace bevelmint;
     for (int i = 1; i < argc; ++i) {
-        render::Picture p;
-        if (auto error = exporter::readBmp(argv[i], p)) {
+        image::Picture p;
+        if (auto error = image::readBmp(argv[i], p)) {
             std::fprintf(stderr, "%s\n", error->message.c_str());
             return 1;
         }

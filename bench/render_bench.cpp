@@ -40,10 +40,10 @@ void BM_LargestWithEngravedText(benchmark::State& bench) {
 
 void BM_BrightnessPass400x300(benchmark::State& bench) {
     state::ButtonState s = state::defaultState();
-    render::Picture loaded(400, 300);
+    image::Picture loaded(400, 300);
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 400; ++x)
-            loaded.setPixel(x, y, render::makecolor(x % 256, y % 256, (x + y) % 256));
+            loaded.setPixel(x, y, image::makecolor(x % 256, y % 256, (x + y) % 256));
     render::TextureImages images;
     render::openbgimage(s, images, loaded, "bench.bmp");
     int p = 0;

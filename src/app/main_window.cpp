@@ -14,11 +14,11 @@
 #include <QTimer>
 
 #include "app/about_box.h"
-#include "export/bmp_reader.h"
 #include "export/html_snippet.h"
 #include "export/picture_export.h"
 #include "files/design_file.h"
-#include "render/color.h"
+#include "image/bmp_reader.h"
+#include "image/color.h"
 
 // The pictures are compiled into this static library; register them explicitly.
 static void initAssets() {
@@ -32,24 +32,24 @@ namespace {
 using state::Channel;
 using state::ShapeKind;
 
-QColor toQColor(render::Rgb c) {
+QColor toQColor(image::Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 QColor toQColor(uint32_t v) {
-    return toQColor(render::splitcolor(v));
+    return toQColor(image::splitcolor(v));
 }
-render::Rgb fromQColor(const QColor& c) {
+image::Rgb fromQColor(const QColor& c) {
     return {static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()),
             static_cast<uint8_t>(c.blue())};
 }
 
 // The top-left w x h pixels of a picture.
-QPixmap toPixmap(const render::Picture& p, int w, int h) {
+QPixmap toPixmap(const image::Picture& p, int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            const render::Rgb c = render::splitcolor(p.pixel(x, y));
+            const image::Rgb c = image::splitcolor(p.pixel(x, y));
             line[x] = qRgb(c.r, c.g, c.b);
         }
     }
@@ -468,9 +468,9 @@ void TForm1::buildTexturePage(QWidget* page) {
 }
 
 void TForm1::buildExportPage(QWidget* page) {
-    auto* format = frame("Picture Format", {6, 4, 216, 100}, page);
+    auto* format = frame("image::Picture Format", {6, 4, 216, 100}, page);
     const char* names[3] = {"AMRadioButton12", "AMRadioButton13", "AMRadioButton14"};
-    const char* captions[3] = {"GIF - Graphics Interchange", "JPG - JPeG Encoded Picture",
+    const char* captions[3] = {"GIF - Graphics Interchange", "JPG - JPeG Encoded image::Picture",
                                "BMP - Windows Bitmap"};
     const state::ExportFormat formats[3] = {state::ExportFormat::gif, state::ExportFormat::jpg,
                                             state::ExportFormat::bmp};
@@ -583,7 +583,7 @@ void TForm1::buildTestMode() {
     closeTest_->setIcon(QIcon(asset("glyph-close.svg", {12, 12})));
     connect(closeTest_, &QPushButton::clicked, this, &TForm1::resetfromshowmode);
     auto showPressed = [this](bool pressed) {
-        const render::Picture& p = pressed ? pipeline_.pressed() : pipeline_.normal();
+        const image::Picture& p = pressed ? pipeline_.pressed() : pipeline_.normal();
         image5_->setPixmap(toPixmap(p, s_.buttonWidth, s_.buttonHeight));
     };
     connect(image5_, &PointerLabel::pressed, this, [this, showPressed](Qt::MouseButton) {
@@ -733,7 +733,7 @@ void TForm1::formCreate(const QStringList& arguments) {
     s_.lastFile = lastFile == "none" ? std::string() : lastFile.toStdString();
     s_.busyFrame = 1;
     s_.liveUpdate = true;
-    const render::Rgb back{s_.backRed, s_.backGreen, s_.backBlue};
+    const image::Rgb back{s_.backRed, s_.backGreen, s_.backBlue};
     for (Swatch* sw : {shape3_, shape7_, shape8_})
         sw->setColour(toQColor(back));
     shape2_->setColour(QColor(s_.buttonRed, s_.buttonGreen, s_.buttonBlue));
@@ -990,7 +990,7 @@ void TForm1::syncColourBars() {
 void TForm1::pickButtonColour() {
     const auto c = desktop_.chooseColour(QColor(s_.buttonRed, s_.buttonGreen, s_.buttonBlue));
     if (!c) return;
-    const render::Rgb rgb = fromQColor(*c);
+    const image::Rgb rgb = fromQColor(*c);
     state::setButtonColour(s_, rgb.r, rgb.g, rgb.b);
     syncColourBars();
     {
@@ -1003,7 +1003,7 @@ void TForm1::pickButtonColour() {
 void TForm1::pickTextColour() {
     const auto c = desktop_.chooseColour(QColor(s_.textRed, s_.textGreen, s_.textBlue));
     if (!c) return;
-    const render::Rgb rgb = fromQColor(*c);
+    const image::Rgb rgb = fromQColor(*c);
     s_.textRed = rgb.r, s_.textGreen = rgb.g, s_.textBlue = rgb.b;
     s_.liveUpdate = false;
     syncColourBars();
@@ -1015,7 +1015,7 @@ void TForm1::pickTextColour() {
 void TForm1::pickBackgroundColour() {
     const auto c = desktop_.chooseColour(QColor(s_.backRed, s_.backGreen, s_.backBlue));
     if (!c) return;
-    const render::Rgb rgb = fromQColor(*c);
+    const image::Rgb rgb = fromQColor(*c);
     s_.backRed = rgb.r, s_.backGreen = rgb.g, s_.backBlue = rgb.b;
     paintbutton();
     for (Swatch* sw : {shape3_, shape7_, shape8_})
@@ -1025,7 +1025,7 @@ void TForm1::pickBackgroundColour() {
 void TForm1::pickMenuColour() {
     const auto c = desktop_.chooseColour(shape20_->colour());
     if (!c) return;
-    s_.menuColour = render::makecolor(fromQColor(*c));
+    s_.menuColour = image::makecolor(fromQColor(*c));
     setmenucolor(*c);
     const int rgb[3] = {c->red(), c->green(), c->blue()};
     const QString names[3] = {kMenuRedValue, kMenuGreenValue, kMenuBlueValue};
@@ -1157,8 +1157,8 @@ void TForm1::chooseTexture() {
 }
 
 void TForm1::loadTexture(const QString& path) {
-    render::Picture loaded;
-    if (auto error = exporter::readBmp(path.toStdString(), loaded)) {
+    image::Picture loaded;
+    if (auto error = image::readBmp(path.toStdString(), loaded)) {
         desktop_.error(QString::fromStdString(error->message));
         useTexture_->setChecked(s_.textureActive);
         return;
@@ -1211,7 +1211,7 @@ void TForm1::brightnessChanged(int v) {
 }
 
 void TForm1::showTexturePreview() {
-    const render::Picture& t = texture_.working;
+    const image::Picture& t = texture_.working;
     if (!s_.textureActive || t.width() == 0) {
         image3_->clear();
         return;
@@ -1241,8 +1241,8 @@ void TForm1::exportPressedClicked() {
 }
 
 void TForm1::choosePicturePath(bool pressed) {
-    static const char* filters[3] = {"Graphics Interchange|*.gif", "JPEG Encoded Picture|*.jpg",
-                                     "Windows Bitmap|*.bmp"};
+    static const char* filters[3] = {"Graphics Interchange|*.gif",
+                                     "JPEG Encoded image::Picture|*.jpg", "Windows Bitmap|*.bmp"};
     static const char* exts[3] = {"gif", "jpg", "bmp"};
     const int k = static_cast<int>(s_.exportFormat);
     const auto path = desktop_.saveFileName(filters[k], exts[k]);
@@ -1341,7 +1341,7 @@ void TForm1::syncAllControls() {
         w->setEnabled(loaded.textureActive);
     brightness_->setPosition(loaded.textureBrightness);
     stretch_->setChecked(loaded.stretchPreview);
-    const render::Picture& t = texture_.original;
+    const image::Picture& t = texture_.original;
     textureName_->setText(loaded.textureActive
                               ? QFileInfo(QString::fromStdString(loaded.textureFileName)).fileName()
                               : QString());

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "export/bmp_reader.h"
 #include "export/html_snippet.h"
 #include "export/picture_export.h"
 #include "files/design_file.h"
+#include "image/bmp_reader.h"
 #include "render/render_pipeline.h"
 #include "render/text_engine.h"
 #include "render/texture.h"
@@ -121,8 +121,8 @@ int main(int argc, char** argv) {
             if (!state::parseExportFormat(value, f)) return fail("--format takes gif, jpg or bmp");
             out.format = f;
         } else if (arg == "--texture") {
-            render::Picture loaded;
-            if (auto error = exporter::readBmp(value, loaded)) return fail(error->message);
+            image::Picture loaded;
+            if (auto error = image::readBmp(value, loaded)) return fail(error->message);
             render::openbgimage(design, texture, loaded, value);
         } else {
             const auto eq = value.find('=');
@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
     pipeline.useTextEngine(text);
     pipeline.paintbutton(design, render::activeTexture(design, texture));
 
-    render::FileBatch batch;
+    base::FileBatch batch;
     if (!out.normal.empty()) {
         const std::string bytes = exporter::encodeForExport(design, pipeline.normal());
         if (auto e = exporter::stagePicture(batch, out.normal, bytes)) return fail(e->message);
@@ -164,10 +164,10 @@ int main(int argc, char** argv) {
     }
     if (!out.html.empty()) {
         const std::string fragment =
-            exporter::htmlFragment(render::fileNameOf(out.normal), render::fileNameOf(out.pressed),
+            exporter::htmlFragment(base::fileNameOf(out.normal), base::fileNameOf(out.pressed),
                                    design.buttonText, !out.pressed.empty());
         if (auto e = batch.stage(out.html, exporter::htmlPage(fragment))) {
-            return fail(out.html + ": " + render::ioErrorText(*e));
+            return fail(out.html + ": " + base::ioErrorText(*e));
         }
     }
     if (!out.save.empty()) {
@@ -175,9 +175,9 @@ int main(int argc, char** argv) {
         if (auto e = files::designFiles(out.save, design, texture, saved)) return fail(e->message);
         for (const files::OutputFile& f : saved) {
             if (auto e = batch.stage(f.path, f.bytes))
-                return fail(f.path + ": " + render::ioErrorText(*e));
+                return fail(f.path + ": " + base::ioErrorText(*e));
         }
     }
-    if (auto e = batch.commit()) return fail(render::ioErrorText(*e));
+    if (auto e = batch.commit()) return fail(base::ioErrorText(*e));
     return 0;
 }

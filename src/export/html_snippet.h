@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "render/file_io.h"
+#include "base/file_io.h"
 
 namespace bevelmint::exporter {
 
@@ -24,7 +24,6 @@ std::string htmlFragment(const std::string& exportFileName,
 std::string htmlPage(const std::string& fragment);
 
 // Writes the page; the error names the failure ("File access denied", ...).
-std::optional<render::FileError> writeHtmlPage(const std::string& fragment,
-                                               const std::string& path);
+std::optional<base::FileError> writeHtmlPage(const std::string& fragment, const std::string& path);
 
 }  // namespace bevelmint::exporter

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "render/file_io.h"
-#include "render/picture.h"
+#include "base/file_io.h"
+#include "image/picture.h"
 
 namespace bevelmint::exporter {
 
@@ -14,7 +14,7 @@ int jpegQuality(int compression);
 
 // The top-left w x h pixels as a colour JPEG: library defaults, floating-point
 // DCT, baseline-compatible tables, the simple progressive script on request.
-std::string encodeJpeg(const render::Picture& picture, int w, int h, int compression,
+std::string encodeJpeg(const image::Picture& picture, int w, int h, int compression,
                        bool progressive);
 
 }  // namespace bevelmint::exporter

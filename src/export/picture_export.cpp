@@ -3,18 +3,18 @@
 #include <algorithm>
 #include <cctype>
 
-#include "export/bmp_writer.h"
 #include "export/gif/gif_writer.h"
 #include "export/jpeg_writer.h"
+#include "image/bmp_writer.h"
 
 namespace bevelmint::exporter {
 
-std::string encodeForExport(const state::ButtonState& s, const render::Picture& picture) {
+std::string encodeForExport(const state::ButtonState& s, const image::Picture& picture) {
     const int w = std::min(s.buttonWidth, picture.width());
     const int h = std::min(s.buttonHeight, picture.height());
     switch (s.exportFormat) {
         case state::ExportFormat::bmp:
-            return encodeBmp(picture, w, h);
+            return image::encodeBmp(picture, w, h);
         case state::ExportFormat::jpg:
             return encodeJpeg(picture, w, h, s.jpegCompression, s.jpegProgressive);
         case state::ExportFormat::gif:
@@ -23,23 +23,23 @@ std::string encodeForExport(const state::ButtonState& s, const render::Picture& 
     return {};
 }
 
-std::optional<render::FileError> stagePicture(render::FileBatch& batch, const std::string& path,
-                                              const std::string& bytes) {
-    if (batch.stage(path, bytes)) return render::FileError{cannotCreateMessage(path)};
+std::optional<base::FileError> stagePicture(base::FileBatch& batch, const std::string& path,
+                                            const std::string& bytes) {
+    if (batch.stage(path, bytes)) return base::FileError{base::cannotCreateMessage(path)};
     return std::nullopt;
 }
 
-std::optional<render::FileError> exportPictures(const state::ButtonState& s,
-                                                const render::Picture& normal,
-                                                const render::Picture& pressed,
-                                                const std::string& normalPath,
-                                                const std::string& pressedPath) {
-    render::FileBatch batch;
+std::optional<base::FileError> exportPictures(const state::ButtonState& s,
+                                              const image::Picture& normal,
+                                              const image::Picture& pressed,
+                                              const std::string& normalPath,
+                                              const std::string& pressedPath) {
+    base::FileBatch batch;
     if (auto e = stagePicture(batch, normalPath, encodeForExport(s, normal))) return e;
     if (s.exportPressed) {
         if (auto e = stagePicture(batch, pressedPath, encodeForExport(s, pressed))) return e;
     }
-    if (batch.commit()) return render::FileError{cannotCreateMessage(normalPath)};
+    if (batch.commit()) return base::FileError{base::cannotCreateMessage(normalPath)};
     return std::nullopt;
 }
 

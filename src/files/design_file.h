@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "render/file_io.h"
+#include "base/file_io.h"
 #include "render/texture.h"
 #include "state/button_state.h"
 
@@ -40,13 +40,13 @@ struct Notice {
 };
 
 struct LoadResult {
-    std::optional<render::FileError> error;  // nothing was changed
-    std::vector<Notice> notices;             // the load went on
+    std::optional<base::FileError> error;  // nothing was changed
+    std::vector<Notice> notices;           // the load went on
 };
 
 // The design's bytes, 32 lines or 34 with a texture, each ended CR LF. Refused
 // with a message when a text would break the line format.
-std::optional<render::FileError> encodeDesign(const state::ButtonState& s, std::string& out);
+std::optional<base::FileError> encodeDesign(const state::ButtonState& s, std::string& out);
 
 // A file the save writes: the design, or its texture beside it.
 struct OutputFile {
@@ -57,15 +57,15 @@ struct OutputFile {
 
 // What saving the design to path writes: the design file, and the unadjusted
 // texture under its own file name in the same folder while one is used.
-std::optional<render::FileError> designFiles(const std::string& path, const state::ButtonState& s,
-                                             const render::TextureImages& images,
-                                             std::vector<OutputFile>& out);
+std::optional<base::FileError> designFiles(const std::string& path, const state::ButtonState& s,
+                                           const render::TextureImages& images,
+                                           std::vector<OutputFile>& out);
 
 // Saves the design and its texture. Sets lastFile. The design file is replaced
 // only once complete; a texture that cannot be written beside it is reported
 // after the design is saved ("Cannot create file <path>").
-std::optional<render::FileError> savebutton(const std::string& path, state::ButtonState& s,
-                                            const render::TextureImages& images);
+std::optional<base::FileError> savebutton(const std::string& path, state::ButtonState& s,
+                                          const render::TextureImages& images);
 
 // Reads and checks the lines; nullopt when the bytes are not a design file.
 std::optional<DesignLines> parseDesign(std::string_view bytes);

@@ -1,9 +1,9 @@
 #include <charconv>
 #include <filesystem>
 
-#include "export/bmp_reader.h"
 #include "files/design_file.h"
 #include "files/text_encoding.h"
+#include "image/bmp_reader.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::files {
@@ -160,11 +160,11 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
     } else if (d.useTexture == 1) {
         const std::string stored = decodeTextLine(d.texturePath);
         const std::string lookup = designFolder + storedFileName(stored);
-        render::Picture loaded;
+        image::Picture loaded;
         std::error_code ec;
         if (!std::filesystem::is_regular_file(lookup, ec)) {
             notices.push_back(textureMissingNotice(lookup));
-        } else if (auto error = exporter::readBmp(lookup, loaded)) {
+        } else if (auto error = image::readBmp(lookup, loaded)) {
             notices.push_back({"Load error", error->message});
         } else {
             render::applyTexture(s, images, loaded, stored, false);
@@ -193,19 +193,19 @@ LoadResult openbutton(const std::string& path, state::ButtonState& s,
                       render::TextureImages& images) {
     LoadResult result;
     int error = 0;
-    const auto bytes = render::readWholeFile(path, &error);
+    const auto bytes = base::readWholeFile(path, &error);
     if (!bytes) {
-        result.error = render::FileError{render::ioErrorText(error)};
+        result.error = base::FileError{base::ioErrorText(error)};
         return result;
     }
     const auto lines = parseDesign(*bytes);
     if (!lines) {
-        result.error = render::FileError{"\"" + path + "\" is not a valid Bevelmint design file."};
+        result.error = base::FileError{"\"" + path + "\" is not a valid Bevelmint design file."};
         return result;
     }
     state::ButtonState loaded = s;
     render::TextureImages textures = images;
-    result.notices = applyDesign(*lines, render::folderOf(path), loaded, textures);
+    result.notices = applyDesign(*lines, base::folderOf(path), loaded, textures);
     loaded.lastFile = path;
     s = std::move(loaded);
     images = std::move(textures);

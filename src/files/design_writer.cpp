@@ -1,5 +1,5 @@
-#include "export/bmp_writer.h"
 #include "files/design_file.h"
+#include "image/bmp_writer.h"
 
 namespace bevelmint::files {
 
@@ -56,7 +56,7 @@ bool breaksLine(const std::string& t) {
 
 }  // namespace
 
-std::optional<render::FileError> encodeDesign(const state::ButtonState& s, std::string& out) {
+std::optional<base::FileError> encodeDesign(const state::ButtonState& s, std::string& out) {
     const std::pair<const std::string*, const char*> texts[] = {
         {&s.buttonText, "inscription"},
         {&s.textFont.face, "font name"},
@@ -64,8 +64,8 @@ std::optional<render::FileError> encodeDesign(const state::ButtonState& s, std::
     for (const auto& [text, what] : texts) {
         if (text == &s.textureFileName && !s.useTexture) continue;
         if (breaksLine(*text)) {
-            return render::FileError{std::string("The ") + what +
-                                     " holds a line break, which a design file cannot store."};
+            return base::FileError{std::string("The ") + what +
+                                   " holds a line break, which a design file cannot store."};
         }
     }
     LineWriter w;
@@ -105,29 +105,29 @@ std::optional<render::FileError> encodeDesign(const state::ButtonState& s, std::
     return std::nullopt;
 }
 
-std::optional<render::FileError> designFiles(const std::string& path, const state::ButtonState& s,
-                                             const render::TextureImages& images,
-                                             std::vector<OutputFile>& out) {
+std::optional<base::FileError> designFiles(const std::string& path, const state::ButtonState& s,
+                                           const render::TextureImages& images,
+                                           std::vector<OutputFile>& out) {
     std::string bytes;
     if (auto error = encodeDesign(s, bytes)) return error;
     out.push_back({path, std::move(bytes), false});
-    const render::Picture& texture = images.original;
+    const image::Picture& texture = images.original;
     if (s.useTexture && texture.width() > 0 && texture.height() > 0) {
-        out.push_back({render::folderOf(path) + storedFileName(s.textureFileName),
-                       exporter::encodeBmp(texture, texture.width(), texture.height()), true});
+        out.push_back({base::folderOf(path) + storedFileName(s.textureFileName),
+                       image::encodeBmp(texture, texture.width(), texture.height()), true});
     }
     return std::nullopt;
 }
 
-std::optional<render::FileError> savebutton(const std::string& path, state::ButtonState& s,
-                                            const render::TextureImages& images) {
+std::optional<base::FileError> savebutton(const std::string& path, state::ButtonState& s,
+                                          const render::TextureImages& images) {
     std::vector<OutputFile> files;
     if (auto error = designFiles(path, s, images, files)) return error;
     s.lastFile = path;
     for (const OutputFile& f : files) {
-        if (auto error = render::writeFileReplacing(f.path, f.bytes)) {
-            return render::FileError{f.isTexture ? exporter::cannotCreateMessage(f.path)
-                                                 : render::ioErrorText(*error)};
+        if (auto error = base::writeFileReplacing(f.path, f.bytes)) {
+            return base::FileError{f.isTexture ? base::cannotCreateMessage(f.path)
+                                               : base::ioErrorText(*error)};
         }
     }
     return std::nullopt;

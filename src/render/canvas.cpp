@@ -22,7 +22,7 @@ int64_t isqrt(int64_t n) {
     return r;
 }
 
-void fillRowClipped(Picture& picture, int y, int left, int right, Colour c) {
+void fillRowClipped(image::Picture& picture, int y, int left, int right, image::Colour c) {
     left = std::max(left, 0);
     right = std::min(right, picture.width() - 1);
     if (left <= right) std::fill(picture.row(y) + left, picture.row(y) + right + 1, c);
@@ -66,7 +66,7 @@ bool RoundShape::contains(int x, int y) const {
     return span(y, s) && s.contains(x);
 }
 
-void Canvas::fillSpan(int y, int left, int right, Colour c) {
+void Canvas::fillSpan(int y, int left, int right, image::Colour c) {
     if (y >= 0 && y < picture_.height()) fillRowClipped(picture_, y, left, right, c);
 }
 
@@ -115,7 +115,7 @@ void fillNestedShapes(const std::vector<RoundShape>& shapes, const std::vector<N
             if (y < 0 || y >= fill.picture->height()) continue;
             for (size_t i = 0; i < count; ++i) {
                 const Span& s = spans[i];
-                const Colour c = (*fill.colours)[i];
+                const image::Colour c = (*fill.colours)[i];
                 if (i + 1 < count) {
                     fillRowClipped(*fill.picture, y, s.left, spans[i + 1].left - 1, c);
                     fillRowClipped(*fill.picture, y, spans[i + 1].right + 1, s.right, c);

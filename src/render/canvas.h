@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "render/picture.h"
+#include "image/picture.h"
 
 namespace bevelmint::render {
 
@@ -48,12 +48,12 @@ enum class PenStyle { solid, dotted };
 enum class BrushStyle { solid, none };
 
 struct Pen {
-    Colour colour = kBlack;
+    image::Colour colour = image::kBlack;
     PenStyle style = PenStyle::solid;
 };
 
 struct Brush {
-    Colour colour = kWhite;
+    image::Colour colour = image::kWhite;
     BrushStyle style = BrushStyle::solid;
 };
 
@@ -66,12 +66,12 @@ constexpr bool dotOn(int x, int y) {
 // canvas does. Everything is clipped to the picture.
 class Canvas {
   public:
-    explicit Canvas(Picture& picture) : picture_(picture) {}
+    explicit Canvas(image::Picture& picture) : picture_(picture) {}
 
     Pen pen;
     Brush brush;
 
-    void setSolid(Colour c) {
+    void setSolid(image::Colour c) {
         pen = {c, PenStyle::solid};
         brush = {c, BrushStyle::solid};
     }
@@ -86,15 +86,15 @@ class Canvas {
     void draw(const RoundShape& shape);
 
   private:
-    void fillSpan(int y, int left, int right, Colour c);
+    void fillSpan(int y, int left, int right, image::Colour c);
 
-    Picture& picture_;
+    image::Picture& picture_;
 };
 
 // A picture and the colour of each nested shape on it.
 struct NestedFill {
-    Picture* picture;
-    const std::vector<Colour>* colours;
+    image::Picture* picture;
+    const std::vector<image::Colour>* colours;
 };
 
 // Draws shapes[0] in colours[0], then shapes[1] in colours[1] and so on, each with

@@ -1,21 +1,21 @@
 #include "render/inscription.h"
 
-#include "render/color.h"
+#include "image/color.h"
 
 namespace bevelmint::render {
 
 uint8_t bright(uint8_t v) {
-    const int64_t b = roundHalfEven(1.5L * v);
+    const int64_t b = image::roundHalfEven(1.5L * v);
     return static_cast<uint8_t>(b >= 255 ? 255 : b);
 }
 
-Rgb half(Rgb c) {
+image::Rgb half(image::Rgb c) {
     return {half(c.r), half(c.g), half(c.b)};
 }
-Rgb quarter(Rgb c) {
+image::Rgb quarter(image::Rgb c) {
     return {quarter(c.r), quarter(c.g), quarter(c.b)};
 }
-Rgb bright(Rgb c) {
+image::Rgb bright(image::Rgb c) {
     return {bright(c.r), bright(c.g), bright(c.b)};
 }
 
@@ -33,12 +33,13 @@ Offset textAnchor(const state::ButtonState& s) {
             s.buttonHeight / 2 - h / 2 + s.textOffsetY};
 }
 
-void painttext(const state::ButtonState& s, Picture& normal, Picture& pressed, TextEngine& text) {
+void painttext(const state::ButtonState& s, image::Picture& normal, image::Picture& pressed,
+               TextEngine& text) {
     const Offset at = textAnchor(s);
-    const Rgb t{s.textRed, s.textGreen, s.textBlue};
-    auto draw = [&](Picture& pic, Offset shift, Rgb colour) {
+    const image::Rgb t{s.textRed, s.textGreen, s.textBlue};
+    auto draw = [&](image::Picture& pic, Offset shift, image::Rgb colour) {
         text.drawText(pic, at.x + shift.x, at.y + shift.y, s.buttonText, s.textFont,
-                      makecolor(colour));
+                      image::makecolor(colour));
     };
     if (s.text3D && !s.fastEdit) {
         const Offset d = towardsLight(s.lightPosition);
@@ -49,8 +50,8 @@ void painttext(const state::ButtonState& s, Picture& normal, Picture& pressed, T
         draw(pressed, away, half(bright(t)));
     }
     const bool black = s.fastEdit && s.text3D;
-    draw(normal, {}, black ? Rgb{} : t);
-    draw(pressed, {}, black ? Rgb{} : half(t));
+    draw(normal, {}, black ? image::Rgb{} : t);
+    draw(pressed, {}, black ? image::Rgb{} : half(t));
 }
 
 }  // namespace bevelmint::render

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/picture.h"
+#include "image/picture.h"
 #include "render/text_engine.h"
 #include "state/button_state.h"
 
@@ -15,9 +15,9 @@ constexpr uint8_t quarter(uint8_t v) {
 }
 // Nearest integer to 1.5 v (halves to even), at most 255.
 uint8_t bright(uint8_t v);
-Rgb half(Rgb c);
-Rgb quarter(Rgb c);
-Rgb bright(Rgb c);
+image::Rgb half(image::Rgb c);
+image::Rgb quarter(image::Rgb c);
+image::Rgb bright(image::Rgb c);
 
 struct Offset {
     int x = 0, y = 0;
@@ -33,6 +33,7 @@ Offset textAnchor(const state::ButtonState& s);
 // Draws the inscription onto both pictures: plain, or engraved with a dark copy
 // towards the light and a bright one away from it; fast edit mode draws no
 // fringes and an engraved inscription black.
-void painttext(const state::ButtonState& s, Picture& normal, Picture& pressed, TextEngine& text);
+void painttext(const state::ButtonState& s, image::Picture& normal, image::Picture& pressed,
+               TextEngine& text);
 
 }  // namespace bevelmint::render

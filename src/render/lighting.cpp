@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "render/color.h"
+#include "image/color.h"
 
 namespace bevelmint::render {
 
@@ -41,10 +41,10 @@ uint8_t addClamped(int v, int t, int b) {
     return static_cast<uint8_t>(std::clamp(v + t - b, 0, 255));
 }
 
-Colour blend(Colour pixel, Rgb t, Rgb b) {
-    Rgb p = splitcolor(pixel);
-    return makecolor(addClamped(p.r, t.r, b.r), addClamped(p.g, t.g, b.g),
-                     addClamped(p.b, t.b, b.b));
+image::Colour blend(image::Colour pixel, image::Rgb t, image::Rgb b) {
+    image::Rgb p = image::splitcolor(pixel);
+    return image::makecolor(addClamped(p.r, t.r, b.r), addClamped(p.g, t.g, b.g),
+                            addClamped(p.b, t.b, b.b));
 }
 
 uint8_t litChannel(uint8_t v, const LightFactor& x) {
@@ -52,19 +52,20 @@ uint8_t litChannel(uint8_t v, const LightFactor& x) {
     return static_cast<uint8_t>(n < 255 ? n : 254);
 }
 
-Colour lit(Colour pixel, const LightFactor& x) {
-    Rgb p = splitcolor(pixel);
-    return makecolor(litChannel(p.r, x), litChannel(p.g, x), litChannel(p.b, x));
+image::Colour lit(image::Colour pixel, const LightFactor& x) {
+    image::Rgb p = image::splitcolor(pixel);
+    return image::makecolor(litChannel(p.r, x), litChannel(p.g, x), litChannel(p.b, x));
 }
 
 }  // namespace
 
-void lightentheshape(const state::ButtonState& s, const Picture& mask, const Picture* texture,
-                     Picture& normal, Picture& pressed, const std::function<void()>& progress) {
+void lightentheshape(const state::ButtonState& s, const image::Picture& mask,
+                     const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
+                     const std::function<void()>& progress) {
     const int w = s.buttonWidth, h = s.buttonHeight;
     const int radius = s.lightRadius;
     const bool textured = s.textureActive && texture != nullptr;
-    const Rgb button{s.buttonRed, s.buttonGreen, s.buttonBlue};
+    const image::Rgb button{s.buttonRed, s.buttonGreen, s.buttonBlue};
 
     // The factor depends on the rounded distance alone: one per distance inside the disc.
     std::vector<LightFactor> factors(radius);
@@ -81,15 +82,16 @@ void lightentheshape(const state::ButtonState& s, const Picture& mask, const Pic
         const int64_t dx = i - s.lightX;
         int64_t dist = static_cast<int64_t>(std::sqrt(static_cast<double>(dx * dx)));
         for (int j = 0; j <= h; ++j) {
-            const Colour m = mask.pixel(i, j);
-            if (m != kWhite && m != kRed) continue;
+            const image::Colour m = mask.pixel(i, j);
+            if (m != image::kWhite && m != image::kRed) continue;
             if (textured) {
                 // Beyond the texture's edge the button colour stands in: no change.
-                const Rgb t = texture->contains(i, j) ? splitcolor(texture->pixel(i, j)) : button;
+                const image::Rgb t =
+                    texture->contains(i, j) ? image::splitcolor(texture->pixel(i, j)) : button;
                 normal.setPixel(i, j, blend(normal.pixel(i, j), t, button));
                 pressed.setPixel(i, j, blend(pressed.pixel(i, j), t, button));
             }
-            if (!(m == kWhite || (textured && s.lightenFront))) continue;
+            if (!(m == image::kWhite || (textured && s.lightenFront))) continue;
             const int64_t dy = j - s.lightY;
             const int64_t n = dx * dx + dy * dy;
             if (n > outside) continue;

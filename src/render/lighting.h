@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "render/picture.h"
+#include "image/picture.h"
 #include "state/button_state.h"
 
 namespace bevelmint::render {
@@ -24,7 +24,8 @@ class LightFactor {
 // picture round the light point, the pressed one round its mirror point. Reads
 // the shape mask; `texture` is the working texture, used while textureActive is
 // set. `progress` runs at the start of every column whose index is a multiple of 30.
-void lightentheshape(const state::ButtonState& s, const Picture& mask, const Picture* texture,
-                     Picture& normal, Picture& pressed, const std::function<void()>& progress);
+void lightentheshape(const state::ButtonState& s, const image::Picture& mask,
+                     const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
+                     const std::function<void()>& progress);
 
 }  // namespace bevelmint::render

@@ -32,17 +32,17 @@ RoundShape shapeAtInset(const ButtonState& s, int i) {
 RenderPipeline::RenderPipeline()
     : normal_(kWorkWidth, kWorkHeight),
       pressed_(kWorkWidth, kWorkHeight),
-      work_(kWorkWidth, kWorkHeight, kBlack) {}
+      work_(kWorkWidth, kWorkHeight, image::kBlack) {}
 
 void RenderPipeline::useTextEngine(TextEngine& engine) {
-    inscription = [&engine](const ButtonState& s, Picture& normal, Picture& pressed) {
+    inscription = [&engine](const ButtonState& s, image::Picture& normal, image::Picture& pressed) {
         painttext(s, normal, pressed, engine);
     };
 }
 
 void RenderPipeline::clearimages(const ButtonState& s) {
-    const Colour back = makecolor(s.backRed, s.backGreen, s.backBlue);
-    for (Picture* pic : {&normal_, &pressed_}) {
+    const image::Colour back = image::makecolor(s.backRed, s.backGreen, s.backBlue);
+    for (image::Picture* pic : {&normal_, &pressed_}) {
         Canvas c(*pic);
         c.setSolid(back);
         c.fillRect({0, 0, s.prevWidth, s.prevHeight});
@@ -53,23 +53,23 @@ void RenderPipeline::clearimages(const ButtonState& s) {
 void RenderPipeline::buildMask(const ButtonState& s, bool textured) {
     Canvas mask(work_);
     if (s.shapeKind != ShapeKind::rect) {
-        mask.setSolid(kBlue);
+        mask.setSolid(image::kBlue);
         mask.draw(shapeInBox(s, {-1, -1, s.buttonWidth + 1, s.buttonHeight + 1}));
     }
-    mask.setSolid(kWhite);
+    mask.setSolid(image::kWhite);
     mask.draw(shapeAtInset(s, 0));
     if (!s.lightenFront) {
-        mask.setSolid(kBlack);
+        mask.setSolid(image::kBlack);
         mask.draw(shapeAtInset(s, s.buttonDepth));
     }
     if (textured) {
-        mask.setSolid(kRed);
+        mask.setSolid(image::kRed);
         mask.draw(shapeAtInset(s, s.buttonDepth));
     }
 }
 
 void RenderPipeline::drawRings(const ButtonState& s) {
-    const Rgb button{s.buttonRed, s.buttonGreen, s.buttonBlue};
+    const image::Rgb button{s.buttonRed, s.buttonGreen, s.buttonBlue};
     std::vector<RoundShape> rings;
     rings.reserve(s.buttonDepth + 1);
     for (int i = 0; i <= s.buttonDepth; ++i)
@@ -80,23 +80,23 @@ void RenderPipeline::drawRings(const ButtonState& s) {
 }
 
 void RenderPipeline::drawFastEdit(const ButtonState& s) {
-    const Colour button = makecolor(s.buttonRed, s.buttonGreen, s.buttonBlue);
-    for (Picture* pic : {&normal_, &pressed_}) {
+    const image::Colour button = image::makecolor(s.buttonRed, s.buttonGreen, s.buttonBlue);
+    for (image::Picture* pic : {&normal_, &pressed_}) {
         Canvas c(*pic);
         c.brush = {button, BrushStyle::solid};
-        c.pen = {kBlack, PenStyle::solid};
+        c.pen = {image::kBlack, PenStyle::solid};
         c.draw(shapeAtInset(s, 0));
         c.pen.style = PenStyle::dotted;
         c.draw(shapeAtInset(s, s.buttonDepth));
     }
     Canvas c(normal_);
-    c.pen = {makecolor(254, 254, 254), PenStyle::dotted};
+    c.pen = {image::makecolor(254, 254, 254), PenStyle::dotted};
     c.brush.style = BrushStyle::none;
     c.ellipse({s.lightX - s.lightRadius, s.lightY - s.lightRadius, s.lightX + s.lightRadius,
                s.lightY + s.lightRadius});
 }
 
-void RenderPipeline::paintbutton(const ButtonState& state, const Picture* texture) {
+void RenderPipeline::paintbutton(const ButtonState& state, const image::Picture* texture) {
     const ButtonState s = state::clampedForRender(state);
     const bool textured = s.textureActive && texture != nullptr;
 
@@ -106,7 +106,7 @@ void RenderPipeline::paintbutton(const ButtonState& state, const Picture* textur
     {
         // Only the previous area is erased: marks of earlier, larger renders stay.
         Canvas mask(work_);
-        mask.setSolid(kBlack);
+        mask.setSolid(image::kBlack);
         mask.fillRect({0, 0, s.prevWidth, s.prevHeight});
     }
 

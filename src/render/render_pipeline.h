@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "image/picture.h"
 #include "render/canvas.h"
-#include "render/picture.h"
 #include "render/text_engine.h"
 #include "state/button_state.h"
 
@@ -25,8 +25,8 @@ class RenderPipeline {
 
     // Draws the inscription onto both pictures (the text pass); runs after the
     // bevel rings, before the lighting.
-    using InscriptionPass =
-        std::function<void(const state::ButtonState&, Picture& normal, Picture& pressed)>;
+    using InscriptionPass = std::function<void(const state::ButtonState&, image::Picture& normal,
+                                               image::Picture& pressed)>;
 
     // Runs while lighting, at the start of every 30th column.
     std::function<void()> progress;
@@ -38,16 +38,16 @@ class RenderPipeline {
     // Renders both pictures from the state. `texture` is the working texture,
     // blended in while the state says a texture is active. Fields outside their
     // ranges are clamped first.
-    void paintbutton(const state::ButtonState& state, const Picture* texture = nullptr);
+    void paintbutton(const state::ButtonState& state, const image::Picture* texture = nullptr);
 
-    const Picture& normal() const { return normal_; }
-    const Picture& pressed() const { return pressed_; }
-    const Picture& work() const { return work_; }
+    const image::Picture& normal() const { return normal_; }
+    const image::Picture& pressed() const { return pressed_; }
+    const image::Picture& work() const { return work_; }
 
     // The pictures may be replaced (an export cuts them); the next render grows
     // them back as needed.
-    Picture& normal() { return normal_; }
-    Picture& pressed() { return pressed_; }
+    image::Picture& normal() { return normal_; }
+    image::Picture& pressed() { return pressed_; }
 
   private:
     void clearimages(const state::ButtonState& s);
@@ -55,9 +55,9 @@ class RenderPipeline {
     void drawRings(const state::ButtonState& s);
     void drawFastEdit(const state::ButtonState& s);
 
-    Picture normal_;
-    Picture pressed_;
-    Picture work_;
+    image::Picture normal_;
+    image::Picture pressed_;
+    image::Picture work_;
 };
 
 }  // namespace bevelmint::render

@@ -9,22 +9,22 @@ namespace {
 uint8_t fade(int64_t a, uint8_t b, int borderFade) {
     const double f = borderFade / 100.0;
     const long double f_ext = f;
-    return static_cast<uint8_t>(roundHalfEven(a * f_ext + (1.0L - f_ext) * b));
+    return static_cast<uint8_t>(image::roundHalfEven(a * f_ext + (1.0L - f_ext) * b));
 }
 
 // round(n / d * b) in extended precision.
 int64_t ramp(int n, int d, uint8_t b) {
-    return roundHalfEven(static_cast<long double>(n) / d * b);
+    return image::roundHalfEven(static_cast<long double>(n) / d * b);
 }
 
-std::vector<Colour> ringColours(Rgb button, int d, int borderFade,
-                                uint8_t (*channel)(uint8_t, int, int, int)) {
-    std::vector<Colour> out;
+std::vector<image::Colour> ringColours(image::Rgb button, int d, int borderFade,
+                                       uint8_t (*channel)(uint8_t, int, int, int)) {
+    std::vector<image::Colour> out;
     out.reserve(d + 1);
     for (int i = 0; i <= d; ++i) {
-        out.push_back(makecolor(channel(button.r, i, d, borderFade),
-                                channel(button.g, i, d, borderFade),
-                                channel(button.b, i, d, borderFade)));
+        out.push_back(image::makecolor(channel(button.r, i, d, borderFade),
+                                       channel(button.g, i, d, borderFade),
+                                       channel(button.b, i, d, borderFade)));
     }
     return out;
 }
@@ -39,11 +39,11 @@ uint8_t pressedRingChannel(uint8_t b, int i, int d, int borderFade) {
     return fade(ramp(d - i, d, b), b, borderFade);
 }
 
-std::vector<Colour> normalRingColours(Rgb button, int d, int borderFade) {
+std::vector<image::Colour> normalRingColours(image::Rgb button, int d, int borderFade) {
     return ringColours(button, d, borderFade, normalRingChannel);
 }
 
-std::vector<Colour> pressedRingColours(Rgb button, int d, int borderFade) {
+std::vector<image::Colour> pressedRingColours(image::Rgb button, int d, int borderFade) {
     return ringColours(button, d, borderFade, pressedRingChannel);
 }
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/color.h"
+#include "image/color.h"
 
 namespace bevelmint::render {
 
@@ -14,7 +14,7 @@ uint8_t normalRingChannel(uint8_t b, int i, int d, int borderFade);
 uint8_t pressedRingChannel(uint8_t b, int i, int d, int borderFade);
 
 // Ring colours 0..d, outermost first.
-std::vector<Colour> normalRingColours(Rgb button, int d, int borderFade);
-std::vector<Colour> pressedRingColours(Rgb button, int d, int borderFade);
+std::vector<image::Colour> normalRingColours(image::Rgb button, int d, int borderFade);
+std::vector<image::Colour> pressedRingColours(image::Rgb button, int d, int borderFade);
 
 }  // namespace bevelmint::render

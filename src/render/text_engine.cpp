@@ -165,15 +165,15 @@ int ascentPixels(FT_Face ft, int pixelSize) {
 
 }  // namespace
 
-void TextEngine::drawText(Picture& picture, int x, int y, const std::string& utf8,
-                          const state::FontDesc& font, Colour colour) {
+void TextEngine::drawText(image::Picture& picture, int x, int y, const std::string& utf8,
+                          const state::FontDesc& font, image::Colour colour) {
     const int pixelSize = characterHeight(font.size);
     if (pixelSize <= 0 || utf8.empty()) return;
     Face* f = face(font);
     if (!f || !f->ft) return;
     FT_Set_Pixel_Sizes(f->ft, 0, static_cast<FT_UInt>(pixelSize));
     const int baseline = y + ascentPixels(f->ft, pixelSize);
-    const Rgb c = splitcolor(colour);
+    const image::Rgb c = image::splitcolor(colour);
     int pen = x;
     for (uint32_t cp : decodeUtf8(utf8)) {
         const Glyph& g = glyph(*f, pixelSize, cp);
@@ -185,10 +185,10 @@ void TextEngine::drawText(Picture& picture, int x, int y, const std::string& utf
                 const int a = g.coverage[static_cast<size_t>(r) * g.width + col];
                 const int px = gx + col;
                 if (a == 0 || px < 0 || px >= picture.width()) continue;
-                const Rgb under = splitcolor(picture.pixel(px, py));
-                picture.setPixel(
-                    px, py,
-                    makecolor(mix(c.r, under.r, a), mix(c.g, under.g, a), mix(c.b, under.b, a)));
+                const image::Rgb under = image::splitcolor(picture.pixel(px, py));
+                picture.setPixel(px, py,
+                                 image::makecolor(mix(c.r, under.r, a), mix(c.g, under.g, a),
+                                                  mix(c.b, under.b, a)));
             }
         }
         pen += g.advance;

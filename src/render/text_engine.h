@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "render/picture.h"
+#include "image/picture.h"
 #include "state/button_state.h"
 
 namespace bevelmint::render {
@@ -31,8 +31,8 @@ class TextEngine {
 
     // Draws utf8 text; nothing happens for size 0, an empty string or when no
     // font is installed at all.
-    void drawText(Picture& picture, int x, int y, const std::string& utf8,
-                  const state::FontDesc& font, Colour colour);
+    void drawText(image::Picture& picture, int x, int y, const std::string& utf8,
+                  const state::FontDesc& font, image::Colour colour);
 
     // The file fontconfig chose for the font, empty when there is none.
     std::string fontFile(const state::FontDesc& font);

@@ -8,19 +8,19 @@ namespace bevelmint::render {
 
 namespace {
 
-void takeButtonColour(state::ButtonState& s, const Picture& texture) {
-    const Rgb c = splitcolor(texture.pixel(0, 0));
+void takeButtonColour(state::ButtonState& s, const image::Picture& texture) {
+    const image::Rgb c = image::splitcolor(texture.pixel(0, 0));
     state::setButtonColour(s, c.r, c.g, c.b);
 }
 
 }  // namespace
 
-void openbgimage(state::ButtonState& s, TextureImages& images, const Picture& loaded,
+void openbgimage(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
                  const std::string& path) {
     applyTexture(s, images, loaded, path, true);
 }
 
-void applyTexture(state::ButtonState& s, TextureImages& images, const Picture& loaded,
+void applyTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
                   const std::string& path, bool shrinkToFit) {
     s.textureFileName = path;
     images.working = loaded;
@@ -38,10 +38,10 @@ void applyTexture(state::ButtonState& s, TextureImages& images, const Picture& l
 }
 
 void Helligkeit(state::ButtonState& s, TextureImages& images, const ProgressFn& progress) {
-    const Picture& src = images.original;
-    Picture& out = images.working;
+    const image::Picture& src = images.original;
+    image::Picture& out = images.working;
     if (out.width() != src.width() || out.height() != src.height())
-        out = Picture(src.width(), src.height());
+        out = image::Picture(src.width(), src.height());
     const int shift = 2 * (s.textureBrightness - 50);
     auto adjust = [shift](uint8_t v) {
         return static_cast<uint8_t>(std::clamp(v + shift, 0, 255));
@@ -52,8 +52,8 @@ void Helligkeit(state::ButtonState& s, TextureImages& images, const ProgressFn& 
     for (int x = 0; x < src.width(); ++x) {
         if (x % step == 0 && progress) progress(position = std::min(100, position + 5));
         for (int y = 0; y < src.height(); ++y) {
-            const Rgb c = splitcolor(src.pixel(x, y));
-            out.setPixel(x, y, makecolor(adjust(c.r), adjust(c.g), adjust(c.b)));
+            const image::Rgb c = image::splitcolor(src.pixel(x, y));
+            out.setPixel(x, y, image::makecolor(adjust(c.r), adjust(c.g), adjust(c.b)));
         }
     }
     takeButtonColour(s, out);
@@ -69,14 +69,14 @@ void setTextureBrightness(state::ButtonState& s, TextureImages& images, int brig
 }
 
 void deletebgimage(state::ButtonState& s, TextureImages& images) {
-    images.working = Picture();
+    images.working = image::Picture();
     s.textureActive = false;
     s.useTexture = false;
     state::setSizeMaxima(s, state::kMaxWidth, state::kMaxHeight);
     s.textureBrightness = 50;
 }
 
-const Picture* activeTexture(const state::ButtonState& s, const TextureImages& images) {
+const image::Picture* activeTexture(const state::ButtonState& s, const TextureImages& images) {
     return s.textureActive ? &images.working : nullptr;
 }
 

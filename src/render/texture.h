@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "render/picture.h"
+#include "image/picture.h"
 #include "state/button_state.h"
 
 namespace bevelmint::render {
@@ -11,8 +11,8 @@ namespace bevelmint::render {
 // The two texture pictures: the working one that the lighting pass blends in
 // (brightness applied) and the picture exactly as loaded.
 struct TextureImages {
-    Picture working;
-    Picture original;
+    image::Picture working;
+    image::Picture original;
 };
 
 // Advances a progress display; receives the new position 0..100.
@@ -21,10 +21,10 @@ using ProgressFn = std::function<void(int)>;
 // Makes a decoded bitmap the texture: both pictures, brightness 50, the button
 // colour from its top-left pixel (an engraved inscription follows), the size
 // controls limited to the texture and the button shrunk to fit.
-void openbgimage(state::ButtonState& s, TextureImages& images, const Picture& loaded,
+void openbgimage(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
                  const std::string& path);
 // The same without shrinking the button, as a design load applies its texture.
-void applyTexture(state::ButtonState& s, TextureImages& images, const Picture& loaded,
+void applyTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
                   const std::string& path, bool shrinkToFit);
 
 // Recomputes the working texture from the original at the state's brightness and
@@ -42,6 +42,6 @@ void setTextureBrightness(state::ButtonState& s, TextureImages& images, int brig
 void deletebgimage(state::ButtonState& s, TextureImages& images);
 
 // The texture for a render: the working picture while one is active, else none.
-const Picture* activeTexture(const state::ButtonState& s, const TextureImages& images);
+const image::Picture* activeTexture(const state::ButtonState& s, const TextureImages& images);
 
 }  // namespace bevelmint::render

@@ -11,12 +11,14 @@
 
 #include "app/main_window.h"
 #include "app/settings_store.h"
-#include "export/bmp_writer.h"
-#include "render/file_io.h"
+#include "base/file_io.h"
+#include "image/bmp_writer.h"
 
 namespace app = bevelmint::app;
 namespace state = bevelmint::state;
 namespace render = bevelmint::render;
+namespace image = bevelmint::image;
+namespace base = bevelmint::base;
 using bevelmint::app::TForm1;
 
 // Scripted answers for the dialogs; records what the window showed.
@@ -103,6 +105,6 @@ struct Window {
 
 // A flat 64 x 32 texture bitmap of colour (50, 60, 70).
 inline void writeTexture(const std::string& path) {
-    const render::Picture t(64, 32, render::makecolor(50, 60, 70));
-    bevelmint::render::writeFileReplacing(path, bevelmint::exporter::encodeBmp(t, 64, 32));
+    const image::Picture t(64, 32, image::makecolor(50, 60, 70));
+    bevelmint::base::writeFileReplacing(path, bevelmint::image::encodeBmp(t, 64, 32));
 }

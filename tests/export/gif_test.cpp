@@ -9,9 +9,9 @@
 #include "export/gif/octree_quantizer.h"
 
 using namespace bevelmint;
-using render::makecolor;
-using render::Picture;
-using render::Rgb;
+using image::makecolor;
+using image::Picture;
+using image::Rgb;
 
 namespace {
 
@@ -141,8 +141,7 @@ TEST(Gif, FewColoursKeepTheirOwnEntriesAndCellsAreShared) {
         p.setPixel(i % 20, i / 20, makecolor(8 * (i % 32), 8 * (i / 32), 40));
     const exporter::IndexPicture image = exporter::reduceColours(p, 20, 10);
     for (int i = 0; i < 200; ++i) {
-        EXPECT_EQ(image.palette[image.indices[i]], render::splitcolor(p.pixel(i % 20, i / 20)))
-            << i;
+        EXPECT_EQ(image.palette[image.indices[i]], image::splitcolor(p.pixel(i % 20, i / 20))) << i;
     }
     expectDecodesTo(exporter::encodeGif(image, true), image, true);
 

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <random>
 
-#include "export/bmp_writer.h"
 #include "files/text_encoding.h"
+#include "image/bmp_writer.h"
 #include "state/state_rules.h"
 
 namespace fs = std::filesystem;
@@ -204,8 +204,8 @@ TEST(DesignFile, SavedTextureTravelsWithTheDesign) {
     const fs::path dir = freshDir("bevelmint-design-texture");
     fs::create_directories(dir / "a");
     fs::create_directories(dir / "b");
-    render::Picture wood(64, 32, render::makecolor(120, 80, 40));
-    wood.setPixel(0, 0, render::makecolor(10, 20, 30));
+    image::Picture wood(64, 32, image::makecolor(120, 80, 40));
+    wood.setPixel(0, 0, image::makecolor(10, 20, 30));
     ButtonState s = state::defaultState();
     render::TextureImages images;
     render::openbgimage(s, images, wood, "/somewhere/else/wood.bmp");
@@ -253,9 +253,9 @@ TEST(DesignFile, ANonDesignFileChangesNothing) {
     const fs::path dir = freshDir("bevelmint-design-invalid");
     ButtonState s = state::defaultState();
     render::TextureImages images;
-    render::openbgimage(s, images, render::Picture(50, 30, 7), "t.bmp");
+    render::openbgimage(s, images, image::Picture(50, 30, 7), "t.bmp");
     const ButtonState before = s;
-    const render::Picture textureBefore = images.working;
+    const image::Picture textureBefore = images.working;
     std::ofstream(dir / "notes.bvm") << "Shopping list\r\nmilk\r\n";
     files::LoadResult r = files::openbutton((dir / "notes.bvm").string(), s, images);
     ASSERT_TRUE(r.error);

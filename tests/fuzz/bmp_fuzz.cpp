@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "export/bmp_reader.h"
+#include "image/bmp_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    bevelmint::render::Picture picture;
-    bevelmint::exporter::decodeBmp(std::string_view(reinterpret_cast<const char*>(data), size),
-                                   picture);
+    bevelmint::image::Picture picture;
+    bevelmint::image::decodeBmp(std::string_view(reinterpret_cast<const char*>(data), size),
+                                picture);
     return 0;
 }

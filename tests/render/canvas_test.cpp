@@ -5,6 +5,7 @@
 #include <vector>
 
 using namespace bevelmint::render;
+using namespace bevelmint::image;
 
 namespace {
 

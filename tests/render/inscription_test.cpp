@@ -5,13 +5,13 @@
 #include "state/state_rules.h"
 
 using namespace bevelmint;
-using render::makecolor;
-using render::Picture;
-using render::Rgb;
+using image::makecolor;
+using image::Picture;
+using image::Rgb;
 
 namespace {
 
-const render::Colour kFace = makecolor(220, 190, 110);
+const image::Colour kFace = makecolor(220, 190, 110);
 
 struct Drawn {
     Picture normal{100, 40, kFace};
@@ -27,7 +27,7 @@ Drawn inscribe(const state::ButtonState& s, render::TextEngine& engine) {
 // What a single copy drawn at (x, y) in colour c looks like on the plain face.
 Picture copyAt(render::TextEngine& engine, const state::ButtonState& s, int x, int y, Rgb c,
                Picture on = Picture(100, 40, kFace)) {
-    engine.drawText(on, x, y, s.buttonText, s.textFont, render::makecolor(c));
+    engine.drawText(on, x, y, s.buttonText, s.textFont, image::makecolor(c));
     return on;
 }
 

@@ -9,24 +9,24 @@
 #include "state/state_rules.h"
 
 using namespace bevelmint;
-using render::Colour;
-using render::makecolor;
-using render::Picture;
+using image::Colour;
+using image::makecolor;
+using image::Picture;
 
 namespace {
 
 struct Scene {
     state::ButtonState s = state::defaultState();
-    Picture mask{335, 199, render::kBlack};
-    Picture normal{335, 199, render::kBlack};
-    Picture pressed{335, 199, render::kBlack};
+    Picture mask{335, 199, image::kBlack};
+    Picture normal{335, 199, image::kBlack};
+    Picture pressed{335, 199, image::kBlack};
 
     Scene(int w, int h) {
         state::setButtonWidth(s, w);
         state::setButtonHeight(s, h);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                mask.setPixel(x, y, render::kWhite);
+                mask.setPixel(x, y, image::kWhite);
     }
     void light(const Picture* texture = nullptr) {
         render::lightentheshape(s, mask, texture, normal, pressed, nullptr);
@@ -62,7 +62,7 @@ TEST(Lighting, MultipliesEachChannelCapsAt254AndLeavesBlackBlack) {
     // dist 1: x = 99/100 * 0.5; 200 gains 99
     EXPECT_EQ(sc.normal.pixel(1, 1), makecolor(254, 254, 0));
     EXPECT_EQ(sc.pressed.pixel(99, 39), makecolor(254, 254, 254));
-    EXPECT_EQ(sc.normal.pixel(50, 20), render::kBlack);
+    EXPECT_EQ(sc.normal.pixel(50, 20), image::kBlack);
 }
 
 TEST(Lighting, TheDiscEndsBeforeTheRadiusAndThePressedPictureIsLitAtTheMirror) {
@@ -92,9 +92,9 @@ TEST(Lighting, TheDiscEndsBeforeTheRadiusAndThePressedPictureIsLitAtTheMirror) {
 TEST(Lighting, OnlyWhiteMaskPixelsAreLitWithoutATexture) {
     Scene sc(100, 40);
     sc.normal.fill(makecolor(100, 100, 100));
-    sc.mask.setPixel(1, 0, render::kBlack);
-    sc.mask.setPixel(2, 0, render::kBlue);
-    sc.mask.setPixel(3, 0, render::kRed);
+    sc.mask.setPixel(1, 0, image::kBlack);
+    sc.mask.setPixel(2, 0, image::kBlue);
+    sc.mask.setPixel(3, 0, image::kRed);
     sc.light();
     EXPECT_NE(sc.normal.pixel(0, 0), makecolor(100, 100, 100));
     for (int x = 1; x <= 3; ++x)
@@ -126,7 +126,7 @@ TEST(Lighting, TexturedFaceIsLitOnlyWithLightenFrontAndTheEdgeKeepsTheBevel) {
         sc.s.lightenFront = front;
         sc.s.textureActive = true;
         state::setButtonColour(sc.s, 100, 100, 100);
-        sc.mask.setPixel(0, 0, render::kRed);
+        sc.mask.setPixel(0, 0, image::kRed);
         Picture texture(30, 15, makecolor(110, 90, 100));
         sc.normal.fill(makecolor(120, 120, 120));
         sc.light(&texture);
@@ -157,7 +157,7 @@ void referenceLighting(const state::ButtonState& s, const Picture& mask, const P
     for (int i = 0; i <= s.buttonWidth; ++i) {
         for (int j = 0; j <= s.buttonHeight; ++j) {
             const Colour m = mask.pixel(i, j);
-            if (m != render::kWhite && m != render::kRed) continue;
+            if (m != image::kWhite && m != image::kRed) continue;
             if (s.textureActive) {
                 const Colour t = texture->contains(i, j) ? texture->pixel(i, j) : b;
                 for (Picture* p : {&normal, &pressed}) {
@@ -167,7 +167,7 @@ void referenceLighting(const state::ButtonState& s, const Picture& mask, const P
                     p->setPixel(i, j, make(v));
                 }
             }
-            if (!(m == render::kWhite || (s.textureActive && s.lightenFront))) continue;
+            if (!(m == image::kWhite || (s.textureActive && s.lightenFront))) continue;
             const long long n = (i - s.lightX) * (i - s.lightX) + (j - s.lightY) * (j - s.lightY);
             const int dist =
                 static_cast<int>(std::nearbyintl(std::sqrt(static_cast<long double>(n))));
@@ -208,8 +208,8 @@ TEST(Lighting, MatchesThePlainRulesOnRandomScenes) {
         for (Picture* p : {&sc.mask, &sc.normal, &sc.pressed, &texture}) {
             for (int y = 0; y < p->height(); ++y) {
                 for (int x = 0; x < p->width(); ++x) {
-                    const Colour masks[] = {render::kWhite, render::kRed, render::kBlue,
-                                            render::kBlack};
+                    const Colour masks[] = {image::kWhite, image::kRed, image::kBlue,
+                                            image::kBlack};
                     p->setPixel(x, y,
                                 p == &sc.mask ? masks[any(0, 3)]
                                               : makecolor(any(0, 255), any(0, 255), any(0, 255)));

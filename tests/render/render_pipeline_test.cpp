@@ -8,9 +8,9 @@
 #include "state/state_rules.h"
 
 using namespace bevelmint;
-using render::Colour;
-using render::makecolor;
-using render::Picture;
+using image::Colour;
+using image::makecolor;
+using image::Picture;
 using state::ButtonState;
 
 namespace {
@@ -40,12 +40,12 @@ int count(const Picture& p, int w, int h, Colour c) {
 bool blueOnlyBesideTheShape(const Picture& m) {
     for (int y = 0; y < m.height(); ++y) {
         for (int x = 0; x < m.width(); ++x) {
-            if (m.pixel(x, y) != render::kBlue) continue;
+            if (m.pixel(x, y) != image::kBlue) continue;
             bool touches = false;
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx) {
                     Colour c = m.pixel(x + dx, y + dy);
-                    touches |= c != render::kBlue && c != render::kBlack;
+                    touches |= c != image::kBlue && c != image::kBlack;
                 }
             if (!touches) return false;
         }
@@ -91,27 +91,27 @@ TEST(RenderPipeline, MaskColoursPerShapeLightingAndTexture) {
     render::RenderPipeline pipeline;
     ButtonState s = state::defaultState();
     pipeline.paintbutton(s);
-    EXPECT_EQ(count(pipeline.work(), 335, 199, render::kBlue), 0);
-    EXPECT_EQ(count(pipeline.work(), 335, 199, render::kWhite), 100 * 40);
+    EXPECT_EQ(count(pipeline.work(), 335, 199, image::kBlue), 0);
+    EXPECT_EQ(count(pipeline.work(), 335, 199, image::kWhite), 100 * 40);
 
     state::setShapeKind(s, state::ShapeKind::elips);
     s.lightenFront = false;
     pipeline.paintbutton(s);
     const Picture& m = pipeline.work();
-    EXPECT_EQ(m.pixel(50, 20), render::kBlack);  // unlit face
-    EXPECT_EQ(m.pixel(0, 20), render::kWhite);   // bevel
-    EXPECT_EQ(m.pixel(-1, 20), render::kBlack);  // off the canvas
-    EXPECT_EQ(m.pixel(100, 20), render::kBlue);  // edge ring touches column W
-    EXPECT_GT(count(m, 101, 41, render::kBlue), 100);
+    EXPECT_EQ(m.pixel(50, 20), image::kBlack);  // unlit face
+    EXPECT_EQ(m.pixel(0, 20), image::kWhite);   // bevel
+    EXPECT_EQ(m.pixel(-1, 20), image::kBlack);  // off the canvas
+    EXPECT_EQ(m.pixel(100, 20), image::kBlue);  // edge ring touches column W
+    EXPECT_GT(count(m, 101, 41, image::kBlue), 100);
     EXPECT_TRUE(blueOnlyBesideTheShape(m));
 
     state::setShapeKind(s, state::ShapeKind::rrect);
     s.textureActive = true;
     Picture texture(100, 40, makecolor(220, 190, 110));
     pipeline.paintbutton(s, &texture);
-    EXPECT_EQ(pipeline.work().pixel(50, 20), render::kRed);
-    EXPECT_EQ(pipeline.work().pixel(3, 20), render::kWhite);
-    EXPECT_EQ(pipeline.work().pixel(0, 0), render::kBlack);  // corner cut by roundness 15
+    EXPECT_EQ(pipeline.work().pixel(50, 20), image::kRed);
+    EXPECT_EQ(pipeline.work().pixel(3, 20), image::kWhite);
+    EXPECT_EQ(pipeline.work().pixel(0, 0), image::kBlack);  // corner cut by roundness 15
     EXPECT_TRUE(blueOnlyBesideTheShape(pipeline.work()));
 }
 
@@ -127,7 +127,7 @@ TEST(RenderPipeline, AShrunkButtonLeavesOnlyBackgroundInTheOldArea) {
         for (int x = 100; x < 200; ++x) {
             ASSERT_EQ(pipeline.normal().pixel(x, y), kBack);
             ASSERT_EQ(pipeline.pressed().pixel(x, y), kBack);
-            ASSERT_EQ(pipeline.work().pixel(x, y), render::kBlack);
+            ASSERT_EQ(pipeline.work().pixel(x, y), image::kBlack);
         }
     }
 }
@@ -141,8 +141,8 @@ TEST(RenderPipeline, StaleMaskMarksOutsideTheErasedAreaStayAndAreHarmless) {
     state::setButtonWidth(s, 100);
     state::setButtonHeight(s, 30);
     pipeline.paintbutton(s);
-    EXPECT_EQ(pipeline.work().pixel(100, 5), render::kWhite);
-    EXPECT_EQ(pipeline.work().pixel(150, 5), render::kWhite);
+    EXPECT_EQ(pipeline.work().pixel(100, 5), image::kWhite);
+    EXPECT_EQ(pipeline.work().pixel(150, 5), image::kWhite);
     // Column W is visited and lit, its pressed mirror at column -1 dropped: the
     // button itself is the same as from a fresh pipeline.
     render::RenderPipeline fresh;
@@ -159,20 +159,20 @@ TEST(RenderPipeline, FastEditDrawsAFlatButtonWithDottedGuides) {
     const Colour button = makecolor(220, 190, 110);
     const Colour guide = makecolor(254, 254, 254);
     for (const Picture* p : {&pipeline.normal(), &pipeline.pressed()}) {
-        EXPECT_EQ(p->pixel(0, 0), render::kBlack);
-        EXPECT_EQ(p->pixel(50, 0), render::kBlack);
+        EXPECT_EQ(p->pixel(0, 0), image::kBlack);
+        EXPECT_EQ(p->pixel(50, 0), image::kBlack);
         EXPECT_EQ(p->pixel(3, 20), button);
         EXPECT_EQ(p->pixel(50, 20), button);
         int dots = 0;
         for (int x = 7; x < 93; ++x)
-            dots += p->pixel(x, 7) == render::kBlack;
+            dots += p->pixel(x, 7) == image::kBlack;
         EXPECT_GT(dots, 20);
         EXPECT_LT(dots, 86);
     }
     EXPECT_GT(count(pipeline.normal(), 100, 40, guide),
               10);  // light circle, radius 100 round (0, 0)
     EXPECT_EQ(count(pipeline.pressed(), 100, 40, guide), 0);
-    EXPECT_EQ(pipeline.work().pixel(50, 20), render::kWhite);  // the mask is still built
+    EXPECT_EQ(pipeline.work().pixel(50, 20), image::kWhite);  // the mask is still built
 }
 
 TEST(RenderPipeline, SmoothingChangesRoundShapesOnlyAndPassesRunInOrder) {

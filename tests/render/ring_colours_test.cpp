@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 using namespace bevelmint::render;
+using namespace bevelmint::image;
 
 TEST(RingColours, DefaultDesignTableAndItsReversal) {
     const Rgb normal[] = {{110, 95, 55},  {126, 108, 63}, {142, 122, 70},  {157, 136, 78},

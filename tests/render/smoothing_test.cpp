@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace bevelmint::render;
+using namespace bevelmint::image;
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include "state/state_rules.h"
 
 using namespace bevelmint;
-using render::makecolor;
-using render::Picture;
+using image::makecolor;
+using image::Picture;
 
 namespace {
 
-Picture texture(int w, int h, render::Colour fill = makecolor(80, 120, 200)) {
+Picture texture(int w, int h, image::Colour fill = makecolor(80, 120, 200)) {
     Picture p(w, h, fill);
     p.setPixel(0, 0, makecolor(10, 20, 30));
     return p;

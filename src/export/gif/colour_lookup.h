@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/color.h"
+#include "image/color.h"
 
 #include "export/gif/octree_quantizer.h"
 

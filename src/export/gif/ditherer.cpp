@@ -4,7 +4,7 @@
 
 namespace bevelmint::exporter {
 
-IndexPicture ditherPicture(const render::Picture& picture, int w, int h, ColourLookup& lookup) {
+IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLookup& lookup) {
     IndexPicture out;
     out.width = w, out.height = h;
     out.indices.resize(static_cast<size_t>(w) * h);
@@ -18,11 +18,11 @@ IndexPicture ditherPicture(const render::Picture& picture, int w, int h, ColourL
         const int step = leftToRight ? 1 : -1;
         int slot = leftToRight ? 0 : w + 1;
         int carried[3] = {0, 0, 0}, below[3] = {0, 0, 0}, belowPrevious[3] = {0, 0, 0};
-        const render::Colour* row = picture.row(y);
+        const image::Colour* row = picture.row(y);
         uint8_t* indices = out.indices.data() + static_cast<size_t>(y) * w;
         for (int i = 0; i < w; ++i, slot += step) {
             const int x = leftToRight ? i : w - 1 - i;
-            const render::Rgb p = render::splitcolor(row[x]);
+            const image::Rgb p = image::splitcolor(row[x]);
             const int channel[3] = {p.r, p.g, p.b};
             int* s = &slots[3 * static_cast<size_t>(slot)];
             int value[3];
@@ -51,7 +51,7 @@ IndexPicture ditherPicture(const render::Picture& picture, int w, int h, ColourL
     return out;
 }
 
-IndexPicture reduceColours(const render::Picture& picture, int w, int h) {
+IndexPicture reduceColours(const image::Picture& picture, int w, int h) {
     OctreeQuantizer quantizer;
     quantizer.addPicture(picture, w, h);
     ColourLookup lookup(quantizer.palette());

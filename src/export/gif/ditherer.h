@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "export/gif/colour_lookup.h"
-#include "render/picture.h"
+#include "image/picture.h"
 
 namespace bevelmint::exporter {
 
@@ -17,9 +17,9 @@ struct IndexPicture {
 };
 
 // Serpentine Floyd-Steinberg error diffusion in sixteenths onto the look-up's palette.
-IndexPicture ditherPicture(const render::Picture& picture, int w, int h, ColourLookup& lookup);
+IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLookup& lookup);
 
 // The whole colour reduction: octree palette, then dithering onto it.
-IndexPicture reduceColours(const render::Picture& picture, int w, int h);
+IndexPicture reduceColours(const image::Picture& picture, int w, int h);
 
 }  // namespace bevelmint::exporter

@@ -1,7 +1,7 @@
 #include "export/gif/gif_writer.h"
 
-#include "export/byte_output.h"
 #include "export/gif/lzw_encoder.h"
+#include "image/byte_output.h"
 
 namespace bevelmint::exporter {
 
@@ -12,8 +12,8 @@ void header(std::string& out, bool extension) {
 }
 
 void logicalScreen(std::string& out, int w, int h) {
-    put16(out, w);
-    put16(out, h);
+    image::put16(out, w);
+    image::put16(out, h);
     out.push_back('\x77');  // no global table, 8-bit colour resolution
     out.push_back('\0');    // background index
     out.push_back('\0');    // aspect ratio
@@ -27,15 +27,15 @@ void graphicControl(std::string& out, uint8_t transparentIndex) {
 
 void imageDescriptor(std::string& out, int w, int h) {
     out.push_back('\x2C');
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, w);
-    put16(out, h);
+    image::put16(out, 0);
+    image::put16(out, 0);
+    image::put16(out, w);
+    image::put16(out, h);
     out.push_back('\x87');  // local table of 256 entries, not interlaced
 }
 
 void colourTable(std::string& out, const Palette& palette) {
-    for (const render::Rgb& c : palette) {
+    for (const image::Rgb& c : palette) {
         out.push_back(static_cast<char>(c.r));
         out.push_back(static_cast<char>(c.g));
         out.push_back(static_cast<char>(c.b));
@@ -67,7 +67,7 @@ std::string encodeGif(const IndexPicture& image, bool transparent) {
     return out;
 }
 
-std::string encodeGifPicture(const render::Picture& picture, int w, int h, bool transparent) {
+std::string encodeGifPicture(const image::Picture& picture, int w, int h, bool transparent) {
     return encodeGif(reduceColours(picture, w, h), transparent);
 }
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "base/file_io.h"
 #include "export/gif/ditherer.h"
-#include "render/file_io.h"
 
 namespace bevelmint::exporter {
 
@@ -14,6 +14,6 @@ namespace bevelmint::exporter {
 std::string encodeGif(const IndexPicture& image, bool transparent);
 
 // Reduces the top-left w x h pixels to a palette picture and encodes it.
-std::string encodeGifPicture(const render::Picture& picture, int w, int h, bool transparent);
+std::string encodeGifPicture(const image::Picture& picture, int w, int h, bool transparent);
 
 }  // namespace bevelmint::exporter

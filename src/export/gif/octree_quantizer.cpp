@@ -30,8 +30,8 @@ void OctreeQuantizer::freeNode(int32_t n) {
     free_.push_back(n);
 }
 
-void OctreeQuantizer::add(render::Rgb c) {
-    const uint32_t key = render::makecolor(c);
+void OctreeQuantizer::add(image::Rgb c) {
+    const uint32_t key = image::makecolor(c);
     CacheEntry& cached = cache_[(key * 2654435761u) >> 20];
     if (cached.colour == key && cached.generation == generation_) {
         Node& leaf = nodes_[cached.leaf];
@@ -83,11 +83,11 @@ void OctreeQuantizer::reduce() {
     leafCount_ -= children - 1;
 }
 
-void OctreeQuantizer::addPicture(const render::Picture& picture, int w, int h) {
+void OctreeQuantizer::addPicture(const image::Picture& picture, int w, int h) {
     for (int y = 0; y < h; ++y) {
-        const render::Colour* row = picture.row(y);
+        const image::Colour* row = picture.row(y);
         for (int x = 0; x < w; ++x)
-            add(render::splitcolor(row[x]));
+            add(image::splitcolor(row[x]));
     }
 }
 

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/picture.h"
+#include "image/picture.h"
 
 namespace bevelmint::exporter {
 
-using Palette = std::array<render::Rgb, 256>;
+using Palette = std::array<image::Rgb, 256>;
 
 // Octree colour quantisation to at most 256 colours. Pixels are added in
 // reading order; whenever the tree holds more than 256 leaves, the most recently
@@ -16,8 +16,8 @@ using Palette = std::array<render::Rgb, 256>;
 class OctreeQuantizer {
   public:
     OctreeQuantizer();
-    void add(render::Rgb c);
-    void addPicture(const render::Picture& picture, int w, int h);
+    void add(image::Rgb c);
+    void addPicture(const image::Picture& picture, int w, int h);
     // Leaves depth first, children in order 0 to 7; the rest of the 256 black.
     Palette palette() const;
     int leafCount() const { return leafCount_; }

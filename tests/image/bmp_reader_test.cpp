@@ -1,4 +1,4 @@
-#include "export/bmp_reader.h"
+#include "image/bmp_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "export/bmp_writer.h"
+#include "image/bmp_writer.h"
 
 using namespace bevelmint;
-using render::Colour;
-using render::makecolor;
-using render::Picture;
+using image::Colour;
+using image::makecolor;
+using image::Picture;
 
 namespace {
 
@@ -105,14 +105,14 @@ std::string packRows(int bits, bool topDown, const std::function<uint32_t(int, i
 
 Picture decoded(const Fixture& f) {
     Picture p;
-    auto error = exporter::decodeBmp(f.bytes(), p);
+    auto error = image::decodeBmp(f.bytes(), p);
     EXPECT_FALSE(error) << *error;
     return p;
 }
 
 std::string refusal(const std::string& bytes) {
     Picture p;
-    auto error = exporter::decodeBmp(bytes, p);
+    auto error = image::decodeBmp(bytes, p);
     return error ? *error : std::string();
 }
 
@@ -236,7 +236,7 @@ TEST(BmpReader, RunLengthEncodings) {
     const int want[3][6] = {{2, 2, 2, 2, 2, 2}, {-1, -1, -1, -1, 4, 4}, {1, 1, 2, 3, 4, -1}};
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 6; ++x)
-            EXPECT_EQ(p.pixel(x, y), want[y][x] < 0 ? render::kBlack : paletteColour(want[y][x]))
+            EXPECT_EQ(p.pixel(x, y), want[y][x] < 0 ? image::kBlack : paletteColour(want[y][x]))
                 << x << "," << y;
 
     Fixture f4;
@@ -266,7 +266,7 @@ TEST(BmpReader, DamagedFilesAreRefusedWithTheirFault) {
     const std::string bytes = good.bytes();
     Picture untouched(3, 3, makecolor(1, 2, 3));
     Picture p = untouched;
-    EXPECT_FALSE(exporter::decodeBmp(bytes, p));
+    EXPECT_FALSE(image::decodeBmp(bytes, p));
 
     EXPECT_NE(refusal("GIF89a....................").find("not a Windows bitmap"),
               std::string::npos);
@@ -290,7 +290,7 @@ TEST(BmpReader, DamagedFilesAreRefusedWithTheirFault) {
 
     // A refused file leaves the caller's picture as it was.
     p = untouched;
-    EXPECT_TRUE(exporter::decodeBmp(bytes.substr(0, 40), p));
+    EXPECT_TRUE(image::decodeBmp(bytes.substr(0, 40), p));
     EXPECT_EQ(p, untouched);
 }
 
@@ -302,17 +302,17 @@ TEST(BmpReader, ReadsWhatTheWriterWritesAndNamesMissingFiles) {
         for (int x = 0; x < 31; ++x)
             pic.setPixel(x, y, trueColour(x, y));
     const std::string path = (dir / "round.bmp").string();
-    ASSERT_FALSE(render::writeFileReplacing(path, exporter::encodeBmp(pic, 31, 9)));
+    ASSERT_FALSE(base::writeFileReplacing(path, image::encodeBmp(pic, 31, 9)));
     Picture back;
-    ASSERT_FALSE(exporter::readBmp(path, back));
+    ASSERT_FALSE(image::readBmp(path, back));
     EXPECT_EQ(back, pic);
 
     const std::string missing = (dir / "missing.bmp").string();
-    auto error = exporter::readBmp(missing, back);
+    auto error = image::readBmp(missing, back);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message, "Cannot load the bitmap \"" + missing + "\": File not found.");
     std::ofstream(dir / "junk.bmp") << "not a picture at all";
-    error = exporter::readBmp((dir / "junk.bmp").string(), back);
+    error = image::readBmp((dir / "junk.bmp").string(), back);
     ASSERT_TRUE(error);
     EXPECT_NE(error->message.find("junk.bmp\": it is not a Windows bitmap."), std::string::npos);
     std::filesystem::remove_all(dir);

@@ -1,4 +1,4 @@
-#include "render/file_io.h"
+#include "base/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace bevelmint::render {
+namespace bevelmint::base {
 
 namespace {
 
@@ -134,4 +134,8 @@ std::string fileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-}  // namespace bevelmint::render
+std::string cannotCreateMessage(const std::string& path) {
+    return "Cannot create file " + path;
+}
+
+}  // namespace bevelmint::base

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace bevelmint::render {
+namespace bevelmint::image {
 
 // A colour value: red in the low byte, green in the second, blue in the third.
 using Colour = uint32_t;
@@ -33,4 +33,4 @@ inline constexpr Colour kBlue = makecolor(0, 0, 255);
 // Nearest integer, exact halves to the even integer (extended precision input).
 int64_t roundHalfEven(long double v);
 
-}  // namespace bevelmint::render
+}  // namespace bevelmint::image

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "export/bmp_reader.h"
+#include "image/bmp_reader.h"
 
 namespace fs = std::filesystem;
 using namespace bevelmint;
@@ -16,18 +16,18 @@ namespace {
 
 const fs::path kSuite = BEVELMINT_BMPSUITE_DIR;
 
-bool readPng(const fs::path& path, render::Picture& out) {
+bool readPng(const fs::path& path, image::Picture& out) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
     image.format = PNG_FORMAT_RGBA;
     std::vector<png_byte> buffer(PNG_IMAGE_SIZE(image));
     if (!png_image_finish_read(&image, nullptr, buffer.data(), 0, nullptr)) return false;
-    out = render::Picture(static_cast<int>(image.width), static_cast<int>(image.height));
+    out = image::Picture(static_cast<int>(image.width), static_cast<int>(image.height));
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x) {
             const png_byte* p = &buffer[(static_cast<size_t>(y) * image.width + x) * 4];
-            out.setPixel(x, y, render::makecolor(p[0], p[1], p[2]));
+            out.setPixel(x, y, image::makecolor(p[0], p[1], p[2]));
         }
     return true;
 }
@@ -49,12 +49,12 @@ TEST(BmpSuite, GoodFilesLoadAndMatchTheirReferences) {
     int checked = 0;
     for (const auto& entry : fs::directory_iterator(kSuite / "g")) {
         const std::string name = "g/" + entry.path().filename().string();
-        render::Picture picture;
-        auto error = exporter::readBmp(entry.path().string(), picture);
+        image::Picture picture;
+        auto error = image::readBmp(entry.path().string(), picture);
         ASSERT_FALSE(error) << error->message;
         auto ref = refs.find(name);
         if (ref == refs.end() || ref->second == "-") continue;
-        render::Picture want;
+        image::Picture want;
         ASSERT_TRUE(readPng(kSuite / "ref" / ref->second, want)) << ref->second;
         if (name == "g/pal8nonsquare.bmp") {  // its reference is stretched
             EXPECT_EQ(picture.width(), want.width());
@@ -71,8 +71,8 @@ TEST(BmpSuite, QuestionableAndBadFilesLoadOrAreRefusedWithAMessage) {
     for (const char* dir : {"q", "b", "x"}) {
         if (!fs::is_directory(kSuite / dir)) continue;
         for (const auto& entry : fs::directory_iterator(kSuite / dir)) {
-            render::Picture picture;
-            auto error = exporter::readBmp(entry.path().string(), picture);
+            image::Picture picture;
+            auto error = image::readBmp(entry.path().string(), picture);
             if (error) {
                 EXPECT_NE(error->message.find(entry.path().filename().string()), std::string::npos);
             } else {

@@ -1,15 +1,12 @@
-#include "export/bmp_reader.h"
+#include "image/bmp_reader.h"
 
 #include <bit>
 #include <cstdint>
 #include <vector>
 
-namespace bevelmint::exporter {
+namespace bevelmint::image {
 
 namespace {
-
-using render::Colour;
-using render::makecolor;
 
 enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kAlphaBitfields = 6 };
 
@@ -59,7 +56,7 @@ struct Decoder {
     Header h;
     std::vector<Colour> palette;
     uint64_t data = 0;
-    render::Picture* out = nullptr;
+    Picture* out = nullptr;
 
     std::optional<std::string> header();
     std::optional<std::string> readPalette(uint64_t at);
@@ -231,7 +228,7 @@ std::optional<std::string> Decoder::runLength(bool fourBit) {
 
 }  // namespace
 
-std::optional<std::string> decodeBmp(std::string_view bytes, render::Picture& out) {
+std::optional<std::string> decodeBmp(std::string_view bytes, Picture& out) {
     Decoder d{Bytes(bytes), {}, {}, 0, nullptr};
     if (auto e = d.header()) return e;
     const Header& h = d.h;
@@ -250,7 +247,7 @@ std::optional<std::string> decodeBmp(std::string_view bytes, render::Picture& ou
         const uint64_t offBits = d.in.u32(10);
         d.data = offBits >= after ? offBits : after;
     }
-    render::Picture picture(static_cast<int>(h.width), static_cast<int>(h.height), render::kBlack);
+    Picture picture(static_cast<int>(h.width), static_cast<int>(h.height), kBlack);
     d.out = &picture;
     std::optional<std::string> e;
     if (h.compression == kRle8 || h.compression == kRle4) {
@@ -263,15 +260,15 @@ std::optional<std::string> decodeBmp(std::string_view bytes, render::Picture& ou
     return std::nullopt;
 }
 
-std::optional<render::FileError> readBmp(const std::string& path, render::Picture& out) {
+std::optional<base::FileError> readBmp(const std::string& path, Picture& out) {
     auto fail = [&](const std::string& why) {
-        return render::FileError{"Cannot load the bitmap \"" + path + "\": " + why + "."};
+        return base::FileError{"Cannot load the bitmap \"" + path + "\": " + why + "."};
     };
     int error = 0;
-    const auto bytes = render::readWholeFile(path, &error);
-    if (!bytes) return fail(render::ioErrorText(error));
+    const auto bytes = base::readWholeFile(path, &error);
+    if (!bytes) return fail(base::ioErrorText(error));
     if (auto why = decodeBmp(*bytes, out)) return fail(*why);
     return std::nullopt;
 }
 
-}  // namespace bevelmint::exporter
+}  // namespace bevelmint::image

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/color.h"
+#include "image/color.h"
 
-namespace bevelmint::render {
+namespace bevelmint::image {
 
 // A true-colour picture. Reads outside it give black and writes outside it are
 // ignored, so passes may touch the border freely.
@@ -43,4 +43,4 @@ class Picture {
     std::vector<Colour> pixels_;
 };
 
-}  // namespace bevelmint::render
+}  // namespace bevelmint::image

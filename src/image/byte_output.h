@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace bevelmint::exporter {
+namespace bevelmint::image {
 
 // Little-endian numbers appended to an encoder's output.
 inline void put16(std::string& out, uint32_t v) {
@@ -16,4 +16,4 @@ inline void put32(std::string& out, uint32_t v) {
     put16(out, v >> 16);
 }
 
-}  // namespace bevelmint::exporter
+}  // namespace bevelmint::image

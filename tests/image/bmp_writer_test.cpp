@@ -1,4 +1,4 @@
-#include "export/bmp_writer.h"
+#include "image/bmp_writer.h"
 #include "export/picture_export.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <fstream>
 
 using namespace bevelmint;
-using render::makecolor;
+using image::makecolor;
 
 namespace {
 
@@ -21,10 +21,10 @@ uint32_t le32(const std::string& b, size_t at) {
 }  // namespace
 
 TEST(BmpWriter, WritesBottomUpPaddedRowsOfTheTopLeftArea) {
-    render::Picture p(10, 10, makecolor(9, 9, 9));
+    image::Picture p(10, 10, makecolor(9, 9, 9));
     p.setPixel(0, 0, makecolor(1, 2, 3));  // top left
     p.setPixel(4, 2, makecolor(4, 5, 6));  // bottom right of a 5 x 3 cut
-    const std::string b = exporter::encodeBmp(p, 5, 3);
+    const std::string b = image::encodeBmp(p, 5, 3);
     const size_t stride = 16;  // 15 bytes padded to 4
     ASSERT_EQ(b.size(), 54 + 3 * stride);
     EXPECT_EQ(b.substr(0, 2), "BM");
@@ -48,7 +48,7 @@ TEST(PictureExport, WritesBothOrNeitherAndNamesTheFileThatFailed) {
     state::ButtonState s = state::defaultState();
     s.exportFormat = state::ExportFormat::bmp;
     s.exportPressed = true;
-    render::Picture p(335, 199, makecolor(1, 1, 1));
+    image::Picture p(335, 199, makecolor(1, 1, 1));
     const std::string normal = (dir / "b.bmp").string(), pressed = (dir / "bp.bmp").string();
     EXPECT_FALSE(exporter::exportPictures(s, p, p, normal, pressed));
     EXPECT_EQ(std::filesystem::file_size(normal), 54u + 40 * 300);  // cut to the button

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace bevelmint::render {
+namespace bevelmint::base {
 
 // The one error type at every file boundary: the message the user will see.
 struct FileError {
@@ -49,4 +49,7 @@ std::string ioErrorText(int error);
 std::string folderOf(const std::string& path);
 std::string fileNameOf(const std::string& path);
 
-}  // namespace bevelmint::render
+// The message of a file that could not be written.
+std::string cannotCreateMessage(const std::string& path);
+
+}  // namespace bevelmint::base

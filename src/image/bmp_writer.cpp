@@ -1,11 +1,11 @@
-#include "export/bmp_writer.h"
+#include "image/bmp_writer.h"
 
-#include "export/byte_output.h"
+#include "image/byte_output.h"
 
 #include <algorithm>
 #include <cstdint>
 
-namespace bevelmint::exporter {
+namespace bevelmint::image {
 
 namespace {
 
@@ -34,10 +34,10 @@ void infoHeader(std::string& out, int w, int h, uint32_t imageSize) {
     put32(out, 0);  // important colours
 }
 
-void pixelRows(std::string& out, const render::Picture& picture, int w, int h, int stride) {
+void pixelRows(std::string& out, const Picture& picture, int w, int h, int stride) {
     for (int y = h - 1; y >= 0; --y) {
         for (int x = 0; x < w; ++x) {
-            render::Rgb c = render::splitcolor(picture.pixel(x, y));
+            Rgb c = splitcolor(picture.pixel(x, y));
             out.push_back(static_cast<char>(c.b));
             out.push_back(static_cast<char>(c.g));
             out.push_back(static_cast<char>(c.r));
@@ -48,7 +48,7 @@ void pixelRows(std::string& out, const render::Picture& picture, int w, int h, i
 
 }  // namespace
 
-std::string encodeBmp(const render::Picture& picture, int w, int h) {
+std::string encodeBmp(const Picture& picture, int w, int h) {
     w = std::clamp(w, 0, picture.width());
     h = std::clamp(h, 0, picture.height());
     const int stride = (3 * w + 3) / 4 * 4;
@@ -61,8 +61,4 @@ std::string encodeBmp(const render::Picture& picture, int w, int h) {
     return out;
 }
 
-std::string cannotCreateMessage(const std::string& path) {
-    return "Cannot create file " + path;
-}
-
-}  // namespace bevelmint::exporter
+}  // namespace bevelmint::image

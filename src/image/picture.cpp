@@ -1,8 +1,8 @@
-#include "render/picture.h"
+#include "image/picture.h"
 
 #include <algorithm>
 
-namespace bevelmint::render {
+namespace bevelmint::image {
 
 Picture::Picture(int width, int height, Colour fill)
     : width_(std::max(width, 0)),
@@ -28,4 +28,4 @@ Picture Picture::cut(int w, int h) const {
     return out;
 }
 
-}  // namespace bevelmint::render
+}  // namespace bevelmint::image

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "base/file_io.h"
+#include "image/picture.h"
+
+namespace bevelmint::image {
+
+// The top-left w x h pixels as an uncompressed 24-bit Windows bitmap.
+std::string encodeBmp(const Picture& picture, int w, int h);
+
+}  // namespace bevelmint::image
