@@ -8,9 +8,9 @@
 
 #include "export/html_snippet.h"
 #include "export/picture_export.h"
+#include "export/picture_set.h"
 #include "files/design_file.h"
 #include "image/bmp_reader.h"
-#include "render/render_pipeline.h"
 #include "render/text_engine.h"
 #include "render/texture.h"
 #include "state/button_state.h"
@@ -24,8 +24,9 @@ constexpr int kFailure = 2;
 
 void printHelp() {
     std::cout << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
-                 "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
-                 "                        [--html FILE] [--save FILE.bvm]\n"
+                 "                        [--format FORMAT] [--scale N | --scales N,N...]\n"
+                 "                        [--normal FILE] [--hover FILE] [--pressed FILE]\n"
+                 "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n"
                  "\n"
                  "Renders a button design and writes its pictures. A design file given first is\n"
                  "loaded with its texture; the options then apply in the order given.\n"
@@ -34,15 +35,22 @@ void printHelp() {
                  "                     must fit the size set before it)\n"
                  "  --texture FILE     lay a Windows bitmap on the face, as the editor does: the\n"
                  "                     button shrinks to fit it and takes its colour\n"
-                 "  --format FORMAT    picture format; otherwise the extension of --normal or\n"
-                 "                     --pressed (.gif, .jpg, .jpeg, .bmp), else the design's\n"
+                 "  --format FORMAT    gif, jpg, bmp, png or webp; otherwise each file's\n"
+                 "                     extension, else the design's\n"
+                 "  --scale N          draw the pictures N times larger (1 to 4)\n"
+                 "  --scales 1,2,3     write every picture at each scale, \"@2x\" or \"@3x\"\n"
+                 "                     inserted before the extension above 1\n"
                  "  --normal FILE      write the button at rest\n"
+                 "  --hover FILE       write the button under the pointer (hoverLift)\n"
                  "  --pressed FILE     write the button held down (sets exportPressed)\n"
+                 "  --sprite FILE      write normal, hover and pressed stacked from the top\n"
                  "  --html FILE        write the HTML page that shows the exported pictures by\n"
-                 "                     their bare names (GIF or JPEG only)\n"
+                 "                     their bare names (not BMP)\n"
                  "  --save FILE.bvm    write the design, with its texture beside it\n"
                  "  --help             show this text\n"
                  "\n"
+                 "PNG and WebP (lossless) carry true alpha at round edges; the background\n"
+                 "colour shows nowhere in them.\n"
                  "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
                  "Every error prints one line and exits with 2; nothing is written then.\n"
                  "\n"
@@ -57,23 +65,9 @@ int fail(const std::string& message) {
 }
 
 struct Outputs {
-    std::string normal, pressed, html, save;
-    std::optional<state::ExportFormat> format;
+    exporter::PictureSetRequest pictures;
+    std::string html, save;
 };
-
-// The picture format: the one named, else the extensions, else the design's.
-std::optional<std::string> chooseFormat(const Outputs& out, state::ButtonState& design) {
-    std::optional<state::ExportFormat> chosen = out.format;
-    for (const std::string* path : {&out.normal, &out.pressed}) {
-        if (path->empty() || out.format) continue;
-        auto f = exporter::formatFromExtension(*path);
-        if (!f) continue;
-        if (chosen && *chosen != *f) return "--normal and --pressed name different picture formats";
-        chosen = f;
-    }
-    if (chosen) design.exportFormat = *chosen;
-    return std::nullopt;
-}
 
 }  // namespace
 
@@ -101,25 +95,40 @@ int main(int argc, char** argv) {
             return 0;
         }
         static const std::vector<std::string> known = {
-            "--set", "--texture", "--format", "--normal", "--pressed", "--html", "--save"};
+            "--set",    "--texture", "--format", "--normal", "--pressed", "--hover",
+            "--sprite", "--scale",   "--scales", "--html",   "--save"};
         if (std::find(known.begin(), known.end(), arg) == known.end()) {
             return fail("unknown option '" + arg + "' (see --help)");
         }
         if (i + 1 >= args.size()) return fail(arg + " needs a value");
         const std::string& value = args[++i];
+        exporter::PictureSetRequest& pictures = out.pictures;
         if (arg == "--normal") {
-            out.normal = value;
+            pictures.normal = value;
         } else if (arg == "--pressed") {
-            out.pressed = value;
+            pictures.pressed = value;
             design.exportPressed = true;
+        } else if (arg == "--hover") {
+            pictures.hover = value;
+        } else if (arg == "--sprite") {
+            pictures.sprite = value;
+        } else if (arg == "--scale" || arg == "--scales") {
+            auto scales = exporter::parseScales(value);
+            if (!scales || (arg == "--scale" && scales->size() != 1))
+                return fail(arg + " takes " +
+                            (arg == "--scale" ? "a number" : "numbers like 1,2,3") + ", not '" +
+                            value + "'");
+            pictures.scales = *scales;
+            pictures.scaleNames = arg == "--scales";
         } else if (arg == "--html") {
             out.html = value;
         } else if (arg == "--save") {
             out.save = value;
         } else if (arg == "--format") {
-            state::ExportFormat f{};
-            if (!state::parseExportFormat(value, f)) return fail("--format takes gif, jpg or bmp");
-            out.format = f;
+            exporter::PictureFormat f{};
+            if (!exporter::parsePictureFormat(value, f))
+                return fail("--format takes gif, jpg, bmp, png or webp");
+            pictures.format = f;
         } else if (arg == "--texture") {
             image::Picture loaded;
             if (auto error = image::readBmp(value, loaded)) return fail(error->message);
@@ -136,11 +145,18 @@ int main(int argc, char** argv) {
             }
         }
     }
-    if (auto error = chooseFormat(out, design)) return fail(*error);
-    if (!out.pressed.empty() && out.normal.empty()) return fail("--pressed needs --normal too");
+    const exporter::PictureSetRequest& pictures = out.pictures;
+    if (auto error = exporter::checkRequest(pictures, design)) return fail(*error);
+    const exporter::PictureFormat format = exporter::fileFormat(pictures, pictures.normal, design);
+    // A saved design keeps the format of the pictures when it can name it.
+    if (pictures.format || !pictures.normal.empty())
+        design.exportFormat = exporter::exportFormat(format).value_or(design.exportFormat);
+    if (!pictures.pressed.empty() && pictures.normal.empty())
+        return fail("--pressed needs --normal too");
     if (!out.html.empty()) {
-        if (out.normal.empty()) return fail("--html needs the exported pictures: give --normal");
-        if (design.exportFormat == state::ExportFormat::bmp) {
+        if (pictures.normal.empty())
+            return fail("--html needs the exported pictures: give --normal");
+        if (format == exporter::PictureFormat::bmp) {
             return fail("HTML doesn't support BMP: export GIF or JPG pictures");
         }
     }
@@ -149,23 +165,15 @@ int main(int argc, char** argv) {
     text.warn = [](const std::string& message) {
         std::cerr << "bevelmint-render: warning: " << message << "\n";
     };
-    render::RenderPipeline pipeline;
-    pipeline.useTextEngine(text);
-    pipeline.paintbutton(design, render::activeTexture(design, texture));
-
     base::FileBatch batch;
-    if (!out.normal.empty()) {
-        const std::string bytes = exporter::encodeForExport(design, pipeline.normal());
-        if (auto e = exporter::stagePicture(batch, out.normal, bytes)) return fail(e->message);
-    }
-    if (!out.pressed.empty()) {
-        const std::string bytes = exporter::encodeForExport(design, pipeline.pressed());
-        if (auto e = exporter::stagePicture(batch, out.pressed, bytes)) return fail(e->message);
+    for (const exporter::PictureFile& f : exporter::encodePictureSet(
+             pictures, design, render::activeTexture(design, texture), text)) {
+        if (auto e = exporter::stagePicture(batch, f.path, f.bytes)) return fail(e->message);
     }
     if (!out.html.empty()) {
-        const std::string fragment =
-            exporter::htmlFragment(base::fileNameOf(out.normal), base::fileNameOf(out.pressed),
-                                   design.buttonText, !out.pressed.empty());
+        const std::string fragment = exporter::htmlFragment(
+            base::fileNameOf(pictures.normal), base::fileNameOf(pictures.pressed),
+            design.buttonText, !pictures.pressed.empty());
         if (auto e = batch.stage(out.html, exporter::htmlPage(fragment))) {
             return fail(out.html + ": " + base::ioErrorText(*e));
         }
