@@ -6,13 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "export/html_snippet.h"
+#include "editor/editor.h"
 #include "export/picture_export.h"
 #include "export/picture_set.h"
 #include "files/design_file.h"
-#include "image/bmp_reader.h"
-#include "render/text_engine.h"
-#include "render/texture.h"
 #include "state/button_state.h"
 #include "state/field_setter.h"
 
@@ -41,7 +38,7 @@ void printHelp() {
                  "  --scales 1,2,3     write every picture at each scale, \"@2x\" or \"@3x\"\n"
                  "                     inserted before the extension above 1\n"
                  "  --normal FILE      write the button at rest\n"
-                 "  --hover FILE       write the button under the pointer (hoverLift)\n"
+                 "  --hover FILE       write the button under the pointer (see hoverLift)\n"
                  "  --pressed FILE     write the button held down (sets exportPressed)\n"
                  "  --sprite FILE      write normal, hover and pressed stacked from the top\n"
                  "  --html FILE        write the HTML page that shows the exported pictures by\n"
@@ -65,20 +62,35 @@ int fail(const std::string& message) {
 }
 
 struct Outputs {
-    exporter::PictureSetRequest pictures;
-    std::string html, save;
+    editor::Outputs files;
+    std::optional<exporter::PictureFormat> format;
 };
+
+// The normal picture's format, which a saved design keeps when it can name it.
+exporter::PictureFormat chooseFormat(Outputs& out, editor::Editor& design) {
+    editor::Outputs& files = out.files;
+    files.format = out.format;
+    exporter::PictureSetRequest request;
+    request.format = out.format;
+    const exporter::PictureFormat f =
+        exporter::fileFormat(request, files.normalPicture, design.state());
+    if (auto kept = exporter::exportFormat(f); kept && (out.format || !files.normalPicture.empty()))
+        design.setField("exportFormat", state::exportFormatName(*kept));
+    return f;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    state::ButtonState design = state::defaultState();
-    render::TextureImages texture;
+    editor::Editor design;
+    design.setFontWarning([](const std::string& message) {
+        std::cerr << "bevelmint-render: warning: " << message << "\n";
+    });
     Outputs out;
     std::vector<std::string> args(argv + 1, argv + argc);
     size_t i = 0;
     if (!args.empty() && args[0].rfind("--", 0) != 0) {
-        const files::LoadResult loaded = files::openbutton(args[0], design, texture);
+        const files::LoadResult loaded = design.loadDesign(args[0]);
         if (loaded.error) return fail(args[0] + ": " + loaded.error->message);
         for (const files::Notice& n : loaded.notices) {
             std::string text = n.text;
@@ -102,90 +114,63 @@ int main(int argc, char** argv) {
         }
         if (i + 1 >= args.size()) return fail(arg + " needs a value");
         const std::string& value = args[++i];
-        exporter::PictureSetRequest& pictures = out.pictures;
+        editor::Outputs& files = out.files;
         if (arg == "--normal") {
-            pictures.normal = value;
+            files.normalPicture = value;
         } else if (arg == "--pressed") {
-            pictures.pressed = value;
-            design.exportPressed = true;
+            files.pressedPicture = value;
+            design.setExportPressed(true);
         } else if (arg == "--hover") {
-            pictures.hover = value;
+            files.hoverPicture = value;
         } else if (arg == "--sprite") {
-            pictures.sprite = value;
+            files.spritePicture = value;
         } else if (arg == "--scale" || arg == "--scales") {
             auto scales = exporter::parseScales(value);
-            if (!scales || (arg == "--scale" && scales->size() != 1))
+            if (!scales || (arg == "--scale" && scales->size() != 1)) {
                 return fail(arg + " takes " +
                             (arg == "--scale" ? "a number" : "numbers like 1,2,3") + ", not '" +
                             value + "'");
-            pictures.scales = *scales;
-            pictures.scaleNames = arg == "--scales";
+            }
+            files.scales = *scales;
+            files.scaleNames = arg == "--scales";
         } else if (arg == "--html") {
-            out.html = value;
+            files.htmlPage = value;
         } else if (arg == "--save") {
-            out.save = value;
+            files.design = value;
         } else if (arg == "--format") {
             exporter::PictureFormat f{};
             if (!exporter::parsePictureFormat(value, f))
                 return fail("--format takes gif, jpg, bmp, png or webp");
-            pictures.format = f;
+            out.format = f;
         } else if (arg == "--texture") {
-            image::Picture loaded;
-            if (auto error = image::readBmp(value, loaded)) return fail(error->message);
-            render::openbgimage(design, texture, loaded, value);
+            if (auto error = design.loadTexture(value)) return fail(error->message);
         } else {
             const auto eq = value.find('=');
             if (eq == std::string::npos)
                 return fail("--set takes FIELD=VALUE, not '" + value + "'");
-            const std::string field = value.substr(0, eq);
-            if (auto error = state::setField(design, field, value.substr(eq + 1)))
+            if (auto error = design.setField(value.substr(0, eq), value.substr(eq + 1)))
                 return fail(*error);
-            if (field == "textureBrightness") {
-                render::setTextureBrightness(design, texture, design.textureBrightness);
-            }
         }
     }
-    const exporter::PictureSetRequest& pictures = out.pictures;
-    if (auto error = exporter::checkRequest(pictures, design)) return fail(*error);
-    const exporter::PictureFormat format = exporter::fileFormat(pictures, pictures.normal, design);
-    // A saved design keeps the format of the pictures when it can name it.
-    if (pictures.format || !pictures.normal.empty())
-        design.exportFormat = exporter::exportFormat(format).value_or(design.exportFormat);
-    if (!pictures.pressed.empty() && pictures.normal.empty())
+    editor::Outputs& files = out.files;
+    const exporter::PictureFormat format = chooseFormat(out, design);
+    if (auto error = design.checkPictures(files)) return fail(*error);
+    if (!files.pressedPicture.empty() && files.normalPicture.empty())
         return fail("--pressed needs --normal too");
-    if (!out.html.empty()) {
-        if (pictures.normal.empty())
+    if (!files.htmlPage.empty()) {
+        if (files.normalPicture.empty())
             return fail("--html needs the exported pictures: give --normal");
-        if (format == exporter::PictureFormat::bmp) {
+        if (!exporter::shownInBrowsers(format)) {
             return fail("HTML doesn't support BMP: export GIF or JPG pictures");
         }
     }
-
-    render::TextEngine text;
-    text.warn = [](const std::string& message) {
-        std::cerr << "bevelmint-render: warning: " << message << "\n";
-    };
-    base::FileBatch batch;
-    for (const exporter::PictureFile& f : exporter::encodePictureSet(
-             pictures, design, render::activeTexture(design, texture), text)) {
-        if (auto e = exporter::stagePicture(batch, f.path, f.bytes)) return fail(e->message);
+    design.setExportPath(files.normalPicture);
+    design.setExportPressedPath(files.pressedPicture);
+    if (!files.htmlPage.empty()) files.htmlFragment = design.htmlFragment();
+    if (auto e = design.write(files)) {
+        // Name the file unless the message already does.
+        const bool named = e->path.empty() || e->message.find(e->path) != std::string::npos;
+        return fail(named ? e->message : e->path + ": " + e->message);
     }
-    if (!out.html.empty()) {
-        const std::string fragment = exporter::htmlFragment(
-            base::fileNameOf(pictures.normal), base::fileNameOf(pictures.pressed),
-            design.buttonText, !pictures.pressed.empty());
-        if (auto e = batch.stage(out.html, exporter::htmlPage(fragment))) {
-            return fail(out.html + ": " + base::ioErrorText(*e));
-        }
-    }
-    if (!out.save.empty()) {
-        std::vector<files::OutputFile> saved;
-        if (auto e = files::designFiles(out.save, design, texture, saved)) return fail(e->message);
-        for (const files::OutputFile& f : saved) {
-            if (auto e = batch.stage(f.path, f.bytes))
-                return fail(f.path + ": " + base::ioErrorText(*e));
-        }
-    }
-    if (auto e = batch.commit()) return fail(base::ioErrorText(*e));
     return 0;
 }

@@ -93,6 +93,10 @@ bool parsePictureFormat(const std::string& text, PictureFormat& format) {
     return false;
 }
 
+bool shownInBrowsers(PictureFormat format) {
+    return format != PictureFormat::bmp;
+}
+
 std::optional<PictureFormat> formatFromExtension(const std::string& path) {
     const auto dot = path.find_last_of('.');
     if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::nullopt;

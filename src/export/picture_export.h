@@ -19,6 +19,8 @@ PictureFormat pictureFormat(state::ExportFormat format);
 std::optional<state::ExportFormat> exportFormat(PictureFormat format);
 const char* pictureFormatName(PictureFormat format);
 bool parsePictureFormat(const std::string& text, PictureFormat& format);
+// Browsers show every format but BMP.
+bool shownInBrowsers(PictureFormat format);
 // The format a file name's extension names (.gif, .jpg/.jpeg, .bmp, .png,
 // .webp), if any.
 std::optional<PictureFormat> formatFromExtension(const std::string& path);

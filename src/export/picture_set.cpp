@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 
-#include "render/button_pictures.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::exporter {
@@ -63,17 +62,23 @@ std::optional<std::string> checkRequest(const PictureSetRequest& request,
     return std::nullopt;
 }
 
+PictureSource freshRenders(const state::ButtonState& s, const image::Picture* texture,
+                           render::TextEngine& text) {
+    return [s, texture, &text](int scale, bool withHover) {
+        return render::renderButtonPictures(s, texture, scale, text, withHover);
+    };
+}
+
 std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
                                           const state::ButtonState& s,
-                                          const image::Picture* texture, render::TextEngine& text) {
+                                          const PictureSource& source) {
     std::vector<PictureFile> files;
     if (request.normal.empty() && request.hover.empty() && request.pressed.empty() &&
         request.sprite.empty())
         return files;
     const bool withHover = !request.hover.empty() || !request.sprite.empty();
     for (int scale : request.scales) {
-        const render::ButtonPictures pictures =
-            render::renderButtonPictures(s, texture, scale, text, withHover);
+        const render::ButtonPictures pictures = source(scale, withHover);
         auto add = [&](const std::string& path, std::vector<const image::Picture*> parts) {
             if (path.empty()) return;
             const std::string name = request.scaleNames ? scaledFileName(path, scale) : path;

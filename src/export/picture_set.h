@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "export/picture_export.h"
 #include "image/picture.h"
+#include "render/button_pictures.h"
 #include "render/text_engine.h"
 #include "state/button_state.h"
 
@@ -40,11 +42,16 @@ PictureFormat fileFormat(const PictureSetRequest& request, const std::string& pa
 std::optional<std::string> checkRequest(const PictureSetRequest& request,
                                         const state::ButtonState& s);
 
-// Renders the design at every scale asked for and encodes every picture asked
-// for, in the order normal, hover, pressed, sprite for each scale. `texture` is
-// the working texture. A file whose encoder failed has empty bytes.
+// The pictures of the design at a scale, with the hover picture when asked for.
+using PictureSource = std::function<render::ButtonPictures(int scale, bool withHover)>;
+
+// A source that renders every scale afresh; `texture` is the working texture.
+PictureSource freshRenders(const state::ButtonState& s, const image::Picture* texture,
+                           render::TextEngine& text);
+
+// Encodes every picture asked for at every scale asked for, in the order normal,
+// hover, pressed, sprite for each scale. A file whose encoder failed has empty bytes.
 std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
-                                          const state::ButtonState& s,
-                                          const image::Picture* texture, render::TextEngine& text);
+                                          const state::ButtonState& s, const PictureSource& source);
 
 }  // namespace bevelmint::exporter
