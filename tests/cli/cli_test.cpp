@@ -109,8 +109,9 @@ TEST(RenderCommand, SavesLoadsAndExportsByteIdenticallyAcrossRuns) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(slurp(dir / "a.gif").substr(0, 6), "GIF89a");
     EXPECT_NE(slurp(dir / "a.html").find("pic1.src='ap.gif'"), std::string::npos);
-    // The saved design renders the same pictures again (smoothing is not stored).
-    r = run("d.bvm --set smoothEdges=true --normal b.gif --pressed bp.gif", dir);
+    // The saved design, smoothing included, renders the same pictures again.
+    EXPECT_NE(slurp(dir / "d.bvm").find("\r\nsmoothEdges=true\r\n"), std::string::npos);
+    r = run("d.bvm --normal b.gif --pressed bp.gif", dir);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(slurp(dir / "a.gif"), slurp(dir / "b.gif"));
     EXPECT_EQ(slurp(dir / "ap.gif"), slurp(dir / "bp.gif"));
