@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <vector>
@@ -68,33 +69,49 @@ std::optional<int> writeFileReplacing(const std::string& path, const std::string
     return batch.commit();
 }
 
-std::optional<std::string> readWholeFile(const std::string& path, int* error) {
-    auto fail = [&](int e) -> std::optional<std::string> {
-        if (error) *error = e;
-        return std::nullopt;
-    };
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return fail(errno);
+namespace {
+
+// Closes the descriptor on every way out.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+}  // namespace
+
+std::optional<FileError> readWholeFile(const std::string& path, std::string& out, uint64_t maxBytes,
+                                       const SizeBound& bound) {
+    const FileError tooLarge{"File too large"};
+    // O_NONBLOCK: opening a pipe without a writer must not wait for one.
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
+    if (file.fd < 0) return FileError{ioErrorText(errno)};
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return fail(EISDIR);
-    }
-    std::string out;
-    char buffer[65536];
+    if (::fstat(file.fd, &st) != 0) return FileError{ioErrorText(errno)};
+    if (S_ISDIR(st.st_mode)) return FileError{ioErrorText(EISDIR)};
+    if (!S_ISREG(st.st_mode)) return FileError{"Not a regular file"};
+    if (static_cast<uint64_t>(st.st_size) > maxBytes) return tooLarge;
+    std::string bytes;
+    uint64_t limit = maxBytes;
+    bool bounded = !bound;
+    char buffer[kHeadBytes];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int e = errno;
-            ::close(fd);
-            return fail(e);
+        if (n < 0) return FileError{ioErrorText(errno)};
+        if (n > 0) bytes.append(buffer, static_cast<size_t>(n));
+        if (!bounded && (n == 0 || bytes.size() >= kHeadBytes)) {
+            bounded = true;
+            limit = std::min(limit, bound(std::string_view(bytes).substr(0, kHeadBytes)));
+            if (static_cast<uint64_t>(st.st_size) > limit) return tooLarge;
         }
+        // The file may grow while it is read: never hold more than the limit.
+        if (bytes.size() > limit) return tooLarge;
         if (n == 0) break;
-        out.append(buffer, static_cast<size_t>(n));
     }
-    ::close(fd);
-    return out;
+    out = std::move(bytes);
+    return std::nullopt;
 }
 
 std::string ioErrorText(int error) {

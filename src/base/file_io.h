@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bevelmint::base {
@@ -38,8 +41,19 @@ class FileBatch {
     std::vector<Staged> staged_;
 };
 
-// Reads a whole file; on failure the system's error number.
-std::optional<std::string> readWholeFile(const std::string& path, int* error = nullptr);
+// How many of a file's first bytes a SizeBound is shown.
+inline constexpr size_t kHeadBytes = 65536;
+
+// The most bytes a file may hold, judged from its first bytes (up to kHeadBytes,
+// fewer for a shorter file).
+using SizeBound = std::function<uint64_t(std::string_view head)>;
+
+// Reads a whole regular file of at most maxBytes, and at most what bound allows
+// once the first bytes are known. Anything else (a folder, a device, a pipe) is
+// refused without waiting on it, and a larger file without reading it all. The
+// error is the user's message ("File not found", "Not a regular file", ...).
+std::optional<FileError> readWholeFile(const std::string& path, std::string& out, uint64_t maxBytes,
+                                       const SizeBound& bound = {});
 
 // The user's words for a system error: "File not found", "File access denied",
 // "Disk full", ... or "I/O error %d".

@@ -11,6 +11,9 @@
 
 namespace bevelmint::files {
 
+// A design file is a few hundred bytes; anything past this is not one.
+inline constexpr uint64_t kMaxDesignBytes = uint64_t{1} << 20;
+
 // The lines of a design file as read, before any is applied. Byte lines hold
 // 0..255 (26 past the end of the file), number lines a signed value, text lines
 // their raw bytes.

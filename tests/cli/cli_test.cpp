@@ -2,6 +2,7 @@
 
 #include "test_support.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
@@ -156,5 +157,21 @@ TEST(RenderCommand, WithoutAnyFontTheInscriptionIsSkippedWithOneWarning) {
     EXPECT_NE(r.err.find("warning"), std::string::npos) << r.err;
     EXPECT_TRUE(fs::exists(dir / "c.bmp"));
     EXPECT_NE(slurp(dir / "c.bmp"), withFont);  // the same button without its inscription
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, DevicesAndPipesAreRefusedAtOnce) {
+    const fs::path dir = freshDir("bevelmint-cli-special");
+    ASSERT_EQ(::mkfifo((dir / "f.bvm").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir / "f.bmp").c_str(), 0600), 0);
+    // A hang or an endless read would run into the timeout's status 124.
+    for (const char* args :
+         {"/dev/zero --normal o.bmp", "f.bvm --normal o.bmp", "--texture /dev/zero --normal o.bmp",
+          "--texture f.bmp --normal o.bmp"}) {
+        Outcome r = run(args, dir, "timeout 10");
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("Not a regular file"), std::string::npos) << args << ": " << r.err;
+        EXPECT_FALSE(fs::exists(dir / "o.bmp")) << args;
+    }
     fs::remove_all(dir);
 }
