@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <vector>
 
@@ -27,6 +28,13 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// A file-size limit must fail the write with EFBIG, which is reported, instead of
+// killing the program in the middle of a batch with its temporaries left behind.
+void ignoreFileSizeSignal() {
+    static const bool ignored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+    (void)ignored;
+}
+
 }  // namespace
 
 FileBatch::~FileBatch() {
@@ -37,6 +45,7 @@ FileBatch::~FileBatch() {
 std::optional<int> FileBatch::stage(const std::string& path, const std::string& bytes) {
     struct stat target {};
     if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;
+    ignoreFileSizeSignal();
     std::string pattern = path + ".tmpXXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');

@@ -4,10 +4,12 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 using bevelmint::testing::freshDir;
@@ -172,6 +174,29 @@ TEST(RenderCommand, DevicesAndPipesAreRefusedAtOnce) {
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_NE(r.err.find("Not a regular file"), std::string::npos) << args << ": " << r.err;
         EXPECT_FALSE(fs::exists(dir / "o.bmp")) << args;
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
+    const fs::path dir = freshDir("bevelmint-cli-fsize");
+    std::ofstream(dir / "old.bvm") << "old";
+    const std::string text(3000, 'x');
+    const std::pair<std::string, std::string> cases[] = {
+        {"--set buttonText=" + text + " --save old.bvm", "old.bvm: Disk full"},
+        {"--normal a.bmp --pressed b.bmp", "Cannot create file a.bmp"},
+        {"--normal a.gif --html a.html", "Cannot create file a.gif"}};
+    for (const auto& [args, needle] : cases) {
+        // 1 KiB: the shell's redirection of the message fits, the outputs do not.
+        Outcome r = run(args, dir, "ulimit -f 1;");
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find(needle), std::string::npos) << args << ": " << r.err;
+        std::vector<std::string> left;
+        for (auto& e : fs::directory_iterator(dir))
+            left.push_back(e.path().filename().string());
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{"old.bvm", "stderr.txt"})) << args;
+        EXPECT_EQ(slurp(dir / "old.bvm"), "old");
     }
     fs::remove_all(dir);
 }
