@@ -43,6 +43,7 @@ FileBatch::~FileBatch() {
 }
 
 std::optional<int> FileBatch::stage(const std::string& path, const std::string& bytes) {
+    failedPath_ = path;
     struct stat target {};
     if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;
     ignoreFileSizeSignal();
@@ -60,16 +61,74 @@ std::optional<int> FileBatch::stage(const std::string& path, const std::string& 
     if (!writeAll(fd, bytes)) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) return error;
+    failedPath_.clear();
     return std::nullopt;
 }
 
-std::optional<int> FileBatch::commit() {
-    while (!staged_.empty()) {
-        const Staged f = staged_.front();
-        if (std::rename(f.temporary.c_str(), f.target.c_str()) != 0) return errno;
-        staged_.erase(staged_.begin());
+namespace {
+
+// An old file kept under a fresh name beside its target until the batch is done.
+struct OldFile {
+    std::string target, backup;  // backup empty: there was no old file
+    bool moved = false;          // moved away rather than linked
+
+    // A second hard link keeps the file in place; where the file system has
+    // none, the file is moved.
+    std::optional<int> keep() {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0) return std::nullopt;
+        if (S_ISDIR(st.st_mode)) return EISDIR;
+        static unsigned counter = 0;
+        for (;;) {
+            backup = target + ".old" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+            if (::link(target.c_str(), backup.c_str()) == 0) return std::nullopt;
+            if (errno == EEXIST) continue;
+            moved = std::rename(target.c_str(), backup.c_str()) == 0;
+            if (moved) return std::nullopt;
+            backup.clear();
+            return errno;
+        }
     }
-    return std::nullopt;
+    // Puts the old file back: over the new one once replaced, else where it was.
+    void restore(bool replaced) const {
+        if (backup.empty()) {
+            if (replaced) ::unlink(target.c_str());
+        } else if (replaced || moved) {
+            std::rename(backup.c_str(), target.c_str());
+        } else {
+            ::unlink(backup.c_str());
+        }
+    }
+};
+
+}  // namespace
+
+// Every old file is kept until all new ones are in place; on a failure the old
+// files go back over the new ones, so the folders are left as they were.
+std::optional<int> FileBatch::commit() {
+    std::vector<OldFile> replaced;
+    std::optional<int> error;
+    for (const Staged& f : staged_) {
+        OldFile old{f.target, {}, false};
+        error = old.keep();
+        if (!error && std::rename(f.temporary.c_str(), f.target.c_str()) != 0) {
+            error = errno;
+            old.restore(false);
+        }
+        if (error) {
+            failedPath_ = f.target;
+            break;
+        }
+        replaced.push_back(old);
+    }
+    for (auto it = replaced.rbegin(); error && it != replaced.rend(); ++it)
+        it->restore(true);
+    for (const OldFile& old : replaced)
+        if (!error && !old.backup.empty()) ::unlink(old.backup.c_str());
+    for (size_t i = replaced.size(); i < staged_.size(); ++i)
+        ::unlink(staged_[i].temporary.c_str());
+    staged_.clear();
+    return error;
 }
 
 std::optional<int> writeFileReplacing(const std::string& path, const std::string& bytes) {

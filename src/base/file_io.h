@@ -20,8 +20,9 @@ struct FileError {
 std::optional<int> writeFileReplacing(const std::string& path, const std::string& bytes);
 
 // Several files written all or none: each is first written completely to a
-// temporary file beside its target; commit renames them into place. A batch that
-// is not committed leaves no trace.
+// temporary file beside its target; commit renames them into place, keeping the
+// old files until every new one is in place. A batch that is not committed, or
+// whose commit fails, leaves the folders as they were.
 class FileBatch {
   public:
     FileBatch() = default;
@@ -31,14 +32,19 @@ class FileBatch {
 
     // Writes the temporary file; returns the system's error number on failure.
     std::optional<int> stage(const std::string& path, const std::string& bytes);
-    // Renames every staged file into place, in order.
+    // Renames every staged file into place, in order, or on failure puts back
+    // every file it had replaced. The batch is empty afterwards.
     std::optional<int> commit();
+
+    // The file whose stage or commit failed last, for the message.
+    const std::string& failedPath() const { return failedPath_; }
 
   private:
     struct Staged {
         std::string target, temporary;
     };
     std::vector<Staged> staged_;
+    std::string failedPath_;
 };
 
 // How many of a file's first bytes a SizeBound is shown.

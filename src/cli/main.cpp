@@ -173,11 +173,8 @@ int main(int argc, char** argv) {
     if (!out.save.empty()) {
         std::vector<files::OutputFile> saved;
         if (auto e = files::designFiles(out.save, design, texture, saved)) return fail(e->message);
-        for (const files::OutputFile& f : saved) {
-            if (auto e = batch.stage(f.path, f.bytes))
-                return fail(f.path + ": " + base::ioErrorText(*e));
-        }
+        if (auto e = files::stageDesignFiles(batch, saved)) return fail(e->message);
     }
-    if (auto e = batch.commit()) return fail(base::ioErrorText(*e));
+    if (auto e = batch.commit()) return fail(batch.failedPath() + ": " + base::ioErrorText(*e));
     return 0;
 }

@@ -64,9 +64,13 @@ std::optional<base::FileError> designFiles(const std::string& path, const state:
                                            const render::TextureImages& images,
                                            std::vector<OutputFile>& out);
 
-// Saves the design and its texture. Sets lastFile. The design file is replaced
-// only once complete; a texture that cannot be written beside it is reported
-// after the design is saved ("Cannot create file <path>").
+// Stages the files of a save in a batch. The error names the file: "<path>:
+// <reason>", or for the texture "Cannot create file <path>".
+std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
+                                                const std::vector<OutputFile>& files);
+
+// Saves the design and its texture, both or neither, and sets lastFile. The
+// error names the file as stageDesignFiles does.
 std::optional<base::FileError> savebutton(const std::string& path, state::ButtonState& s,
                                           const render::TextureImages& images);
 

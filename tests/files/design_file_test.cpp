@@ -303,3 +303,21 @@ TEST(DesignFile, DevicesPipesAndOversizedFilesAreRefusedUnchanged) {
     expectSameDesign(s, before);
     fs::remove_all(dir);
 }
+
+TEST(DesignFile, ASaveWhoseTextureCannotBeWrittenKeepsTheOldDesign) {
+    const fs::path dir = freshDir("bevelmint-design-allornone");
+    std::ofstream(dir / "d.bvm") << "old design";
+    fs::create_directories(dir / "wood.bmp");  // the texture's place is taken
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    render::openbgimage(s, images, image::Picture(64, 32, 9), "/elsewhere/wood.bmp");
+    auto error = files::savebutton((dir / "d.bvm").string(), s, images);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message, "Cannot create file " + (dir / "wood.bmp").string());
+    EXPECT_EQ(bevelmint::testing::slurp(dir / "d.bvm"), "old design");
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
+        ++entries;
+    EXPECT_EQ(entries, 2);
+    fs::remove_all(dir);
+}
