@@ -46,3 +46,11 @@ bevelmint_build() {
         cmake --build "$dir" -j "$(nproc)" --target "${targets[@]}"
     fi
 }
+
+# bevelmint_build_programs DIR: builds the window and bevelmint-render. A new build folder
+# leaves out the tests and benchmarks; one made by scripts/test keeps them.
+bevelmint_build_programs() {
+    local dir="$1" options=()
+    [ -f "$dir/CMakeCache.txt" ] || options=(-DBEVELMINT_TESTS=OFF -DBEVELMINT_BENCH=OFF)
+    bevelmint_build "$dir" "${options[@]}" -- bevelmint bevelmint-render
+}
