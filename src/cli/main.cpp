@@ -19,12 +19,15 @@ using namespace bevelmint;
 
 constexpr int kFailure = 2;
 
+constexpr const char* kUsage =
+    "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
+    "                        [--format FORMAT] [--scale N | --scales N,N...]\n"
+    "                        [--normal FILE] [--hover FILE] [--pressed FILE]\n"
+    "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n";
+
 void printHelp() {
-    std::cout << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
-                 "                        [--format FORMAT] [--scale N | --scales N,N...]\n"
-                 "                        [--normal FILE] [--hover FILE] [--pressed FILE]\n"
-                 "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n"
-                 "\n"
+    std::cout << kUsage
+              << "\n"
                  "Renders a button design and writes its pictures. A design file given first is\n"
                  "loaded with its texture; the options then apply in the order given.\n"
                  "\n"
@@ -45,6 +48,7 @@ void printHelp() {
                  "                     their bare names (not BMP)\n"
                  "  --save FILE.bvm    write the design, with its texture beside it\n"
                  "  --help             show this text\n"
+                 "  --version          show the version\n"
                  "\n"
                  "PNG and WebP (lossless) carry true alpha at round edges; the background\n"
                  "colour shows nowhere in them.\n"
@@ -106,6 +110,10 @@ int main(int argc, char** argv) {
             printHelp();
             return 0;
         }
+        if (arg == "--version") {
+            std::cout << "bevelmint-render " << BEVELMINT_VERSION << "\n";
+            return 0;
+        }
         static const std::vector<std::string> known = {
             "--set",    "--texture", "--format", "--normal", "--pressed", "--hover",
             "--sprite", "--scale",   "--scales", "--html",   "--save"};
@@ -153,6 +161,13 @@ int main(int argc, char** argv) {
         }
     }
     editor::Outputs& files = out.files;
+    if (files.normalPicture.empty() && files.pressedPicture.empty() && files.hoverPicture.empty() &&
+        files.spritePicture.empty() && files.htmlPage.empty() && files.design.empty()) {
+        std::cerr << kUsage
+                  << "Nothing to write: give --normal, --sprite, --html or --save (--help tells "
+                     "more).\n";
+        return kFailure;
+    }
     const exporter::PictureFormat format = chooseFormat(out, design);
     if (auto error = design.checkPictures(files)) return fail(*error);
     if (!files.pressedPicture.empty() && files.normalPicture.empty())
