@@ -48,7 +48,14 @@ bool RoundShape::span(int y, Span& out) const {
         const int64_t cw2 = int64_t{cw_} * cw_, ch2 = int64_t{ch_} * ch_;
         const int64_t rhs = cw2 * ch2 - qy * qy * cw2;
         if (rhs < 0) return false;
-        reach = (w - cw_) + isqrt(rhs / ch2);
+        // floor(sqrt(rhs / ch2)) without an integer division: the k with
+        // k^2 ch2 <= rhs < (k + 1)^2 ch2, from a floating-point guess.
+        auto k = static_cast<int64_t>(std::sqrt(static_cast<double>(rhs)) / ch_);
+        while (k > 0 && k * k * ch2 > rhs)
+            --k;
+        while ((k + 1) * (k + 1) * ch2 <= rhs)
+            ++k;
+        reach = (w - cw_) + k;
     }
     const int64_t s = box_.x1 + box_.x2;
     // 2x + 1 - s >= -reach and <= reach
@@ -104,21 +111,45 @@ void Canvas::draw(const RoundShape& shape) {
 
 namespace {
 
-// One row of nested shapes on one picture: the band of each shape outside the
-// next, and the innermost span whole. Columns are clipped to the picture.
-void fillNestedRow(image::Colour* row, int width, const std::vector<Span>& spans, size_t count,
-                   const std::vector<image::Colour>& colours) {
-    auto band = [&](int left, int right, image::Colour c) {
+// A run of one row in the colour of one of the nested shapes.
+struct Run {
+    int left, right;
+    size_t shape;
+};
+
+// The runs of one row: the band of each shape outside the next, and the innermost
+// span whole, clipped to columns 0..width-1; empty bands are left out.
+void nestedRuns(const std::vector<Span>& spans, size_t count, int width, std::vector<Run>& runs) {
+    runs.clear();
+    auto band = [&](int left, int right, size_t shape) {
         left = std::max(left, 0);
         right = std::min(right, width - 1);
-        for (int x = left; x <= right; ++x)
-            row[x] = c;
+        if (left <= right) runs.push_back({left, right, shape});
     };
     for (size_t i = 0; i + 1 < count; ++i) {
-        band(spans[i].left, spans[i + 1].left - 1, colours[i]);
-        band(spans[i + 1].right + 1, spans[i].right, colours[i]);
+        band(spans[i].left, spans[i + 1].left - 1, i);
+        band(spans[i + 1].right + 1, spans[i].right, i);
     }
-    if (count > 0) band(spans[count - 1].left, spans[count - 1].right, colours[count - 1]);
+    if (count > 0) band(spans[count - 1].left, spans[count - 1].right, count - 1);
+}
+
+// A row of a picture the runs are painted on, in that picture's colours.
+struct Target {
+    image::Colour* row;
+    int width;
+    const std::vector<image::Colour>* colours;
+};
+
+// Each run is painted on every target in turn, so the runs are walked once.
+void paintRuns(const std::vector<Run>& runs, const std::vector<Target>& targets) {
+    for (const Run& r : runs) {
+        for (const Target& t : targets) {
+            const image::Colour c = (*t.colours)[r.shape];
+            const int right = std::min(r.right, t.width - 1);
+            for (int x = r.left; x <= right; ++x)
+                t.row[x] = c;
+        }
+    }
 }
 
 }  // namespace
@@ -133,21 +164,29 @@ void fillNestedShapes(const std::vector<RoundShape>& shapes, const std::vector<N
     for (const RoundShape& shape : shapes)
         mirrored = mirrored && shape.box().y1 + shape.box().y2 == rowSum;
     const int lastRow = mirrored ? (rowSum - 1) / 2 : outer.y2 - 1;
+    int width = 0;
+    for (const NestedFill& fill : fills)
+        width = std::max(width, fill.picture->width());
     std::vector<Span> spans(shapes.size());
+    std::vector<Run> runs;
+    std::vector<Target> targets;
     for (int y = outer.y1; y <= lastRow; ++y) {
         // Spans of the shapes that reach this row; nesting makes them a prefix.
         size_t count = 0;
         while (count < shapes.size() && shapes[count].span(y, spans[count]))
             ++count;
+        nestedRuns(spans, count, width, runs);
         const int mirror = rowSum - 1 - y;
+        targets.clear();
         for (const NestedFill& fill : fills) {
             image::Picture& p = *fill.picture;
             const int rows[2] = {y, mirror};
             for (int k = 0; k < (mirrored && mirror != y ? 2 : 1); ++k) {
                 if (rows[k] >= 0 && rows[k] < p.height())
-                    fillNestedRow(p.row(rows[k]), p.width(), spans, count, *fill.colours);
+                    targets.push_back({p.row(rows[k]), p.width(), fill.colours});
             }
         }
+        paintRuns(runs, targets);
     }
 }
 
