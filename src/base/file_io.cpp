@@ -34,6 +34,11 @@ FileBatch::~FileBatch() {
 }
 
 std::optional<int> FileBatch::stage(const std::string& path, const std::string& bytes) {
+    if (mode_ == Mode::compare) {
+        const std::optional<std::string> onDisk = readWholeFile(path);
+        if (!onDisk || *onDisk != bytes) differing_.push_back(path);
+        return std::nullopt;
+    }
     struct stat target {};
     if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;
     std::string pattern = path + ".tmpXXXXXX";
@@ -54,12 +59,17 @@ std::optional<int> FileBatch::stage(const std::string& path, const std::string& 
 }
 
 std::optional<int> FileBatch::commit() {
-    while (!staged_.empty()) {
-        const Staged f = staged_.front();
-        if (std::rename(f.temporary.c_str(), f.target.c_str()) != 0) return errno;
-        staged_.erase(staged_.begin());
+    std::optional<int> error;
+    size_t done = 0;
+    for (; done < staged_.size(); ++done) {
+        const Staged& f = staged_[done];
+        if (std::rename(f.temporary.c_str(), f.target.c_str()) != 0) {
+            error = errno;
+            break;
+        }
     }
-    return std::nullopt;
+    staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(done));
+    return error;
 }
 
 std::optional<int> writeFileReplacing(const std::string& path, const std::string& bytes) {

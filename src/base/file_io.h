@@ -19,9 +19,14 @@ std::optional<int> writeFileReplacing(const std::string& path, const std::string
 // Several files written all or none: each is first written completely to a
 // temporary file beside its target; commit renames them into place. A batch that
 // is not committed leaves no trace.
+//
+// A comparing batch writes nothing at all: it only notes each staged file whose
+// target is missing or holds other bytes, so a build can prove that the files on
+// disk are what the command would write.
 class FileBatch {
   public:
-    FileBatch() = default;
+    enum class Mode { write, compare };
+    explicit FileBatch(Mode mode = Mode::write) : mode_(mode) {}
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
     ~FileBatch();
@@ -31,11 +36,16 @@ class FileBatch {
     // Renames every staged file into place, in order.
     std::optional<int> commit();
 
+    // The targets a comparing batch found missing or different, in staging order.
+    const std::vector<std::string>& differing() const { return differing_; }
+
   private:
     struct Staged {
         std::string target, temporary;
     };
+    Mode mode_;
     std::vector<Staged> staged_;
+    std::vector<std::string> differing_;
 };
 
 // Reads a whole file; on failure the system's error number.
