@@ -1,13 +1,16 @@
 // bevelmint-render: renders a design headlessly and writes its pictures, its
 // HTML page and the design itself, all or nothing.
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "export/html_snippet.h"
+#include "export/img_bundle.h"
 #include "export/picture_export.h"
+#include "export/set_renderer.h"
 #include "files/design_file.h"
 #include "image/bmp_reader.h"
 #include "render/render_pipeline.h"
@@ -21,11 +24,14 @@ namespace {
 using namespace bevelmint;
 
 constexpr int kFailure = 2;
+constexpr int kCheckFailed = 1;
+constexpr int kStrictFailed = 3;
 
 void printHelp() {
     std::cout << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
                  "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
-                 "                        [--html FILE] [--save FILE.bvm]\n"
+                 "                        [--html FILE] [--img-page FILE] [--save FILE.bvm]\n"
+                 "                        [--labels FILE] [--report [--strict]] [--check]\n"
                  "\n"
                  "Renders a button design and writes its pictures. A design file given first is\n"
                  "loaded with its texture; the options then apply in the order given.\n"
@@ -40,6 +46,17 @@ void printHelp() {
                  "  --pressed FILE     write the button held down (sets exportPressed)\n"
                  "  --html FILE        write the HTML page that shows the exported pictures by\n"
                  "                     their bare names (GIF or JPEG only)\n"
+                 "  --img-page FILE    write a page with each button as an image in a link,\n"
+                 "                     for e-mail and README files where styles are stripped\n"
+                 "  --labels FILE      one inscription a line (UTF-8): render the design once per\n"
+                 "                     label, naming each file with \"-\" and the label's slug\n"
+                 "                     before the extension; pages show the whole set\n"
+                 "  --report           print a JSON contrast, size and name report per button\n"
+                 "  --strict           with --report: exit with 3 when text or edge contrast,\n"
+                 "                     the 24 x 24 size or the name falls short (after writing)\n"
+                 "  --check            write nothing; list each file that would differ from the\n"
+                 "                     one on disk, or is missing, and exit with 1 if any does\n"
+                 "                     (0 if none); the report is not printed then\n"
                  "  --save FILE.bvm    write the design, with its texture beside it\n"
                  "  --help             show this text\n"
                  "\n"
@@ -57,9 +74,27 @@ int fail(const std::string& message) {
 }
 
 struct Outputs {
-    std::string normal, pressed, html, save;
+    std::string normal, pressed, html, save, imgPage, labels;
+    bool report = false, strict = false, check = false;
     std::optional<state::ExportFormat> format;
 };
+
+// The buttons to render: the design's own, or one per line of a labels file.
+std::optional<std::string> chooseMembers(const Outputs& out, const state::ButtonState& design,
+                                         std::vector<exporter::SetMember>& members) {
+    if (out.labels.empty()) {
+        members = {{design.buttonText, ""}};
+        return std::nullopt;
+    }
+    int error = 0;
+    const std::optional<std::string> text = base::readWholeFile(out.labels, &error);
+    if (!text) return out.labels + ": " + base::ioErrorText(error);
+    std::vector<std::string> labels;
+    if (auto e = exporter::parseLabels(*text, labels)) return out.labels + ": " + *e;
+    if (labels.empty()) return out.labels + ": no labels in it";
+    members = exporter::buttonSet(labels);
+    return std::nullopt;
+}
 
 // The picture format: the one named, else the extensions, else the design's.
 std::optional<std::string> chooseFormat(const Outputs& out, state::ButtonState& design) {
@@ -100,8 +135,13 @@ int main(int argc, char** argv) {
             printHelp();
             return 0;
         }
-        static const std::vector<std::string> known = {
-            "--set", "--texture", "--format", "--normal", "--pressed", "--html", "--save"};
+        if (arg == "--report" || arg == "--strict" || arg == "--check") {
+            (arg == "--report" ? out.report : arg == "--strict" ? out.strict : out.check) = true;
+            continue;
+        }
+        static const std::vector<std::string> known = {"--set",      "--texture", "--format",
+                                                       "--normal",   "--pressed", "--html",
+                                                       "--img-page", "--labels",  "--save"};
         if (std::find(known.begin(), known.end(), arg) == known.end()) {
             return fail("unknown option '" + arg + "' (see --help)");
         }
@@ -114,6 +154,10 @@ int main(int argc, char** argv) {
             design.exportPressed = true;
         } else if (arg == "--html") {
             out.html = value;
+        } else if (arg == "--img-page") {
+            out.imgPage = value;
+        } else if (arg == "--labels") {
+            out.labels = value;
         } else if (arg == "--save") {
             out.save = value;
         } else if (arg == "--format") {
@@ -138,29 +182,37 @@ int main(int argc, char** argv) {
     }
     if (auto error = chooseFormat(out, design)) return fail(*error);
     if (!out.pressed.empty() && out.normal.empty()) return fail("--pressed needs --normal too");
-    if (!out.html.empty()) {
-        if (out.normal.empty()) return fail("--html needs the exported pictures: give --normal");
+    for (const auto& [page, option] :
+         {std::pair{&out.html, "--html"}, {&out.imgPage, "--img-page"}}) {
+        if (page->empty()) continue;
+        if (out.normal.empty())
+            return fail(std::string(option) + " needs the exported pictures: give --normal");
         if (design.exportFormat == state::ExportFormat::bmp) {
             return fail("HTML doesn't support BMP: export GIF or JPG pictures");
         }
     }
+    if (out.strict && !out.report) return fail("--strict needs --report");
+    if (!out.labels.empty() && !out.html.empty())
+        return fail("--html shows one button; use --img-page with --labels");
+    std::vector<exporter::SetMember> members;
+    if (auto error = chooseMembers(out, design, members)) return fail(*error);
 
-    render::TextEngine text;
-    text.warn = [](const std::string& message) {
-        std::cerr << "bevelmint-render: warning: " << message << "\n";
-    };
-    render::RenderPipeline pipeline;
-    pipeline.useTextEngine(text);
-    pipeline.paintbutton(design, render::activeTexture(design, texture));
+    const exporter::RenderedSet rendered = exporter::renderSet(
+        design, render::activeTexture(design, texture), members,
+        {out.normal, out.pressed, out.report && !out.check}, [](const std::string& message) {
+            std::cerr << "bevelmint-render: warning: " << message << "\n";
+        });
 
-    base::FileBatch batch;
-    if (!out.normal.empty()) {
-        const std::string bytes = exporter::encodeForExport(design, pipeline.normal());
-        if (auto e = exporter::stagePicture(batch, out.normal, bytes)) return fail(e->message);
+    base::FileBatch batch(out.check ? base::FileBatch::Mode::compare
+                                    : base::FileBatch::Mode::write);
+    for (const exporter::RenderedFile& f : rendered.files) {
+        if (auto e = exporter::stagePicture(batch, f.path, f.bytes)) return fail(e->message);
     }
-    if (!out.pressed.empty()) {
-        const std::string bytes = exporter::encodeForExport(design, pipeline.pressed());
-        if (auto e = exporter::stagePicture(batch, out.pressed, bytes)) return fail(e->message);
+    if (!out.imgPage.empty()) {
+        const std::string page =
+            exporter::imgPage(exporter::webButtons(design, members, out.normal));
+        if (auto e = batch.stage(out.imgPage, page))
+            return fail(out.imgPage + ": " + base::ioErrorText(*e));
     }
     if (!out.html.empty()) {
         const std::string fragment =
@@ -178,6 +230,18 @@ int main(int argc, char** argv) {
                 return fail(f.path + ": " + base::ioErrorText(*e));
         }
     }
+    if (out.check) {
+        for (const std::string& path : batch.differing())
+            std::cout << path << (std::filesystem::exists(path) ? " differs\n" : " is missing\n");
+        return batch.differing().empty() ? 0 : kCheckFailed;
+    }
     if (auto e = batch.commit()) return fail(base::ioErrorText(*e));
+    if (out.report) {
+        std::cout << exporter::reportJson(rendered.reports) << std::flush;
+        const bool fallsShort =
+            std::any_of(rendered.reports.begin(), rendered.reports.end(),
+                        [](const exporter::ButtonReport& r) { return !r.passes(); });
+        if (out.strict && fallsShort) return kStrictFailed;
+    }
     return 0;
 }

@@ -4,19 +4,14 @@
 #include "export/css_button.h"
 #include "export/html_snippet.h"
 #include "export/img_bundle.h"
+#include "test_support.h"
 
 using namespace bevelmint;
+using bevelmint::testing::countOf;
 using exporter::WebButton;
 using exporter::WebButtons;
 
 namespace {
-
-size_t count(const std::string& text, const std::string& what) {
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
-}
 
 WebButtons oneButton(std::vector<exporter::ScaledName> pictures) {
     return {100, 40, {196, 196, 196}, {{"Buy now", "", std::move(pictures)}}};
@@ -68,7 +63,7 @@ TEST(CssButton, ASetHasOneRuleAndOneLinkPerButton) {
         set.buttons.push_back({m.label, m.slug, {{1, exporter::withSlug("s.png", m.slug)}}});
     }
     const std::string page = exporter::cssPage(set);
-    EXPECT_EQ(count(page, "<a class=\"bvm bvm-"), 3u);
+    EXPECT_EQ(countOf(page, "<a class=\"bvm bvm-"), 3u);
     EXPECT_NE(page.find(".bvm-buy-now-2 {\n  background-image: url(\"s-buy-now-2.png\");"),
               std::string::npos);
     EXPECT_NE(page.find("class=\"bvm bvm-sell\""), std::string::npos);
@@ -83,9 +78,9 @@ TEST(CssButton, EveryTextIsEscapedWhereItLands) {
     const std::string nasty = "</style><script>alert(\"&\\'\")</script>";
     const WebButtons set = {100, 40, {0, 0, 0}, {{nasty, "x", {{1, nasty + ".png"}}}}};
     for (const std::string& page : {exporter::cssPage(set), exporter::imgPage(set)}) {
-        EXPECT_EQ(count(page, "<script"), 0u) << page;
-        EXPECT_EQ(count(page, "</style>"), page.find("<style>") == std::string::npos ? 0u : 1u);
-        EXPECT_EQ(count(page, "\"&\\"), 0u);
+        EXPECT_EQ(countOf(page, "<script"), 0u) << page;
+        EXPECT_EQ(countOf(page, "</style>"), page.find("<style>") == std::string::npos ? 0u : 1u);
+        EXPECT_EQ(countOf(page, "\"&\\"), 0u);
         EXPECT_NE(page.find("&lt;/style&gt;&lt;script&gt;alert(&quot;&amp;\\'&quot;)"),
                   std::string::npos);
     }
