@@ -7,15 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "export/html_snippet.h"
+#include "editor/editor.h"
 #include "export/img_bundle.h"
 #include "export/picture_export.h"
 #include "export/set_renderer.h"
 #include "files/design_file.h"
-#include "image/bmp_reader.h"
-#include "render/render_pipeline.h"
-#include "render/text_engine.h"
-#include "render/texture.h"
 #include "state/button_state.h"
 #include "state/field_setter.h"
 
@@ -97,7 +93,7 @@ std::optional<std::string> chooseMembers(const Outputs& out, const state::Button
 }
 
 // The picture format: the one named, else the extensions, else the design's.
-std::optional<std::string> chooseFormat(const Outputs& out, state::ButtonState& design) {
+std::optional<std::string> chooseFormat(const Outputs& out, editor::Editor& design) {
     std::optional<state::ExportFormat> chosen = out.format;
     for (const std::string* path : {&out.normal, &out.pressed}) {
         if (path->empty() || out.format) continue;
@@ -106,20 +102,23 @@ std::optional<std::string> chooseFormat(const Outputs& out, state::ButtonState& 
         if (chosen && *chosen != *f) return "--normal and --pressed name different picture formats";
         chosen = f;
     }
-    if (chosen) design.exportFormat = *chosen;
+    if (chosen) design.setField("exportFormat", state::exportFormatName(*chosen));
     return std::nullopt;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    state::ButtonState design = state::defaultState();
-    render::TextureImages texture;
+    editor::Editor design;
+    const auto warn = [](const std::string& message) {
+        std::cerr << "bevelmint-render: warning: " << message << "\n";
+    };
+    design.setFontWarning(warn);
     Outputs out;
     std::vector<std::string> args(argv + 1, argv + argc);
     size_t i = 0;
     if (!args.empty() && args[0].rfind("--", 0) != 0) {
-        const files::LoadResult loaded = files::openbutton(args[0], design, texture);
+        const files::LoadResult loaded = design.loadDesign(args[0]);
         if (loaded.error) return fail(args[0] + ": " + loaded.error->message);
         for (const files::Notice& n : loaded.notices) {
             std::string text = n.text;
@@ -151,7 +150,7 @@ int main(int argc, char** argv) {
             out.normal = value;
         } else if (arg == "--pressed") {
             out.pressed = value;
-            design.exportPressed = true;
+            design.setExportPressed(true);
         } else if (arg == "--html") {
             out.html = value;
         } else if (arg == "--img-page") {
@@ -165,19 +164,13 @@ int main(int argc, char** argv) {
             if (!state::parseExportFormat(value, f)) return fail("--format takes gif, jpg or bmp");
             out.format = f;
         } else if (arg == "--texture") {
-            image::Picture loaded;
-            if (auto error = image::readBmp(value, loaded)) return fail(error->message);
-            render::openbgimage(design, texture, loaded, value);
+            if (auto error = design.loadTexture(value)) return fail(error->message);
         } else {
             const auto eq = value.find('=');
             if (eq == std::string::npos)
                 return fail("--set takes FIELD=VALUE, not '" + value + "'");
-            const std::string field = value.substr(0, eq);
-            if (auto error = state::setField(design, field, value.substr(eq + 1)))
+            if (auto error = design.setField(value.substr(0, eq), value.substr(eq + 1)))
                 return fail(*error);
-            if (field == "textureBrightness") {
-                render::setTextureBrightness(design, texture, design.textureBrightness);
-            }
         }
     }
     if (auto error = chooseFormat(out, design)) return fail(*error);
@@ -187,7 +180,7 @@ int main(int argc, char** argv) {
         if (page->empty()) continue;
         if (out.normal.empty())
             return fail(std::string(option) + " needs the exported pictures: give --normal");
-        if (design.exportFormat == state::ExportFormat::bmp) {
+        if (!design.formatShownInBrowsers()) {
             return fail("HTML doesn't support BMP: export GIF or JPG pictures");
         }
     }
@@ -195,47 +188,36 @@ int main(int argc, char** argv) {
     if (!out.labels.empty() && !out.html.empty())
         return fail("--html shows one button; use --img-page with --labels");
     std::vector<exporter::SetMember> members;
-    if (auto error = chooseMembers(out, design, members)) return fail(*error);
+    if (auto error = chooseMembers(out, design.state(), members)) return fail(*error);
+    design.setExportPath(out.normal);
+    design.setExportPressedPath(out.pressed);
 
-    const exporter::RenderedSet rendered = exporter::renderSet(
-        design, render::activeTexture(design, texture), members,
-        {out.normal, out.pressed, out.report && !out.check}, [](const std::string& message) {
-            std::cerr << "bevelmint-render: warning: " << message << "\n";
-        });
-
-    base::FileBatch batch(out.check ? base::FileBatch::Mode::compare
-                                    : base::FileBatch::Mode::write);
-    for (const exporter::RenderedFile& f : rendered.files) {
-        if (auto e = exporter::stagePicture(batch, f.path, f.bytes)) return fail(e->message);
-    }
+    // The pictures of every button, rendered on all cores.
+    const state::ButtonState& s = design.state();
+    exporter::RenderedSet rendered =
+        exporter::renderSet(s, render::activeTexture(s, design.texture()), members,
+                            {out.normal, out.pressed, out.report && !out.check}, warn);
+    editor::Outputs files;
+    files.files = std::move(rendered.files);
     if (!out.imgPage.empty()) {
-        const std::string page =
-            exporter::imgPage(exporter::webButtons(design, members, out.normal));
-        if (auto e = batch.stage(out.imgPage, page))
-            return fail(out.imgPage + ": " + base::ioErrorText(*e));
+        files.files.push_back(
+            {out.imgPage, exporter::imgPage(exporter::webButtons(s, members, out.normal))});
     }
-    if (!out.html.empty()) {
-        const std::string fragment =
-            exporter::htmlFragment(base::fileNameOf(out.normal), base::fileNameOf(out.pressed),
-                                   design.buttonText, !out.pressed.empty());
-        if (auto e = batch.stage(out.html, exporter::htmlPage(fragment))) {
-            return fail(out.html + ": " + base::ioErrorText(*e));
-        }
-    }
-    if (!out.save.empty()) {
-        std::vector<files::OutputFile> saved;
-        if (auto e = files::designFiles(out.save, design, texture, saved)) return fail(e->message);
-        for (const files::OutputFile& f : saved) {
-            if (auto e = batch.stage(f.path, f.bytes))
-                return fail(f.path + ": " + base::ioErrorText(*e));
-        }
+    files.htmlPage = out.html;
+    if (!out.html.empty()) files.htmlFragment = design.htmlFragment();
+    files.design = out.save;
+
+    std::vector<std::string> differing;
+    if (auto e = out.check ? design.check(files, differing) : design.write(files)) {
+        // Name the file unless the message already does.
+        const bool named = e->path.empty() || e->message.find(e->path) != std::string::npos;
+        return fail(named ? e->message : e->path + ": " + e->message);
     }
     if (out.check) {
-        for (const std::string& path : batch.differing())
+        for (const std::string& path : differing)
             std::cout << path << (std::filesystem::exists(path) ? " differs\n" : " is missing\n");
-        return batch.differing().empty() ? 0 : kCheckFailed;
+        return differing.empty() ? 0 : kCheckFailed;
     }
-    if (auto e = batch.commit()) return fail(base::ioErrorText(*e));
     if (out.report) {
         std::cout << exporter::reportJson(rendered.reports) << std::flush;
         const bool fallsShort =
