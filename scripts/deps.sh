@@ -1,8 +1,8 @@
 # Installs the Debian packages the build needs, when any is missing.
 # Sourced by scripts/test and scripts/run.
-bevelmint_packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libpng-dev
+bevelmint_packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev libpng-dev libwebp-dev
     libfreetype-dev libfontconfig-dev fontconfig fonts-liberation libjpeg-dev libgif-dev
-    python3 python3-selenium chromium chromium-driver qt6-base-dev qt6-svg-dev libgl-dev)
+    python3 python3-selenium python3-pil chromium chromium-driver qt6-base-dev qt6-svg-dev libgl-dev)
 
 bevelmint_install_deps() {
     local missing=()

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "editor/editor.h"
+#include "export/css_button.h"
 #include "export/img_bundle.h"
 #include "export/picture_export.h"
+#include "export/picture_set.h"
 #include "export/set_renderer.h"
 #include "files/design_file.h"
 #include "state/button_state.h"
@@ -24,42 +26,56 @@ constexpr int kCheckFailed = 1;
 constexpr int kStrictFailed = 3;
 
 void printHelp() {
-    std::cout << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
-                 "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
-                 "                        [--html FILE] [--img-page FILE] [--save FILE.bvm]\n"
-                 "                        [--labels FILE] [--report [--strict]] [--check]\n"
-                 "\n"
-                 "Renders a button design and writes its pictures. A design file given first is\n"
-                 "loaded with its texture; the options then apply in the order given.\n"
-                 "\n"
-                 "  --set FIELD=VALUE  set a design field through the editor's rules (a depth\n"
-                 "                     must fit the size set before it)\n"
-                 "  --texture FILE     lay a Windows bitmap on the face, as the editor does: the\n"
-                 "                     button shrinks to fit it and takes its colour\n"
-                 "  --format FORMAT    picture format; otherwise the extension of --normal or\n"
-                 "                     --pressed (.gif, .jpg, .jpeg, .bmp), else the design's\n"
-                 "  --normal FILE      write the button at rest\n"
-                 "  --pressed FILE     write the button held down (sets exportPressed)\n"
-                 "  --html FILE        write the HTML page that shows the exported pictures by\n"
-                 "                     their bare names (GIF or JPEG only)\n"
-                 "  --img-page FILE    write a page with each button as an image in a link,\n"
-                 "                     for e-mail and README files where styles are stripped\n"
-                 "  --labels FILE      one inscription a line (UTF-8): render the design once per\n"
-                 "                     label, naming each file with \"-\" and the label's slug\n"
-                 "                     before the extension; pages show the whole set\n"
-                 "  --report           print a JSON contrast, size and name report per button\n"
-                 "  --strict           with --report: exit with 3 when text or edge contrast,\n"
-                 "                     the 24 x 24 size or the name falls short (after writing)\n"
-                 "  --check            write nothing; list each file that would differ from the\n"
-                 "                     one on disk, or is missing, and exit with 1 if any does\n"
-                 "                     (0 if none); the report is not printed then\n"
-                 "  --save FILE.bvm    write the design, with its texture beside it\n"
-                 "  --help             show this text\n"
-                 "\n"
-                 "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
-                 "Every error prints one line and exits with 2; nothing is written then.\n"
-                 "\n"
-                 "Fields and the values they take:\n";
+    std::cout
+        << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
+           "                        [--format FORMAT] [--scale N | --scales N,N...]\n"
+           "                        [--normal FILE] [--hover FILE] [--pressed FILE]\n"
+           "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n"
+           "                        [--css-page FILE] [--css-snippet FILE] [--img-page FILE]\n"
+           "                        [--labels FILE] [--report [--strict]] [--check]\n"
+           "\n"
+           "Renders a button design and writes its pictures. A design file given first is\n"
+           "loaded with its texture; the options then apply in the order given.\n"
+           "\n"
+           "  --set FIELD=VALUE  set a design field through the editor's rules (a depth\n"
+           "                     must fit the size set before it)\n"
+           "  --texture FILE     lay a Windows bitmap on the face, as the editor does: the\n"
+           "                     button shrinks to fit it and takes its colour\n"
+           "  --format FORMAT    gif, jpg, bmp, png or webp; otherwise each file's\n"
+           "                     extension, else the design's\n"
+           "  --scale N          draw the pictures N times larger (1 to 4)\n"
+           "  --scales 1,2,3     write every picture at each scale, \"@2x\" or \"@3x\"\n"
+           "                     inserted before the extension above 1\n"
+           "  --normal FILE      write the button at rest\n"
+           "  --hover FILE       write the button under the pointer (see hoverLift)\n"
+           "  --pressed FILE     write the button held down (sets exportPressed)\n"
+           "  --sprite FILE      write normal, hover and pressed stacked from the top\n"
+           "  --html FILE        write the HTML page that shows the exported pictures by\n"
+           "                     their bare names (not BMP)\n"
+           "  --css-page FILE    write a page with the button as a link styled by CSS\n"
+           "                     alone: the sprite (--sprite, by its bare name) switches\n"
+           "                     to hover and pressed, Tab shows an outline\n"
+           "  --css-snippet FILE write the same style rules and links without the page\n"
+           "  --img-page FILE    write a page with each button as an image in a link,\n"
+           "                     for e-mail and README files where styles are stripped\n"
+           "  --labels FILE      one inscription a line (UTF-8): render the design once per\n"
+           "                     label, naming each file with \"-\" and the label's slug\n"
+           "                     before the extension; the pages show the whole set\n"
+           "  --report           print a JSON contrast, size and name report per button\n"
+           "  --strict           with --report: exit with 3 when text or edge contrast,\n"
+           "                     the 24 x 24 size or the name falls short (after writing)\n"
+           "  --check            write nothing; list each file that would differ from the\n"
+           "                     one on disk, or is missing, and exit with 1 if any does\n"
+           "                     (0 if none); the report is not printed then\n"
+           "  --save FILE.bvm    write the design, with its texture beside it\n"
+           "  --help             show this text\n"
+           "\n"
+           "PNG and WebP (lossless) carry true alpha at round edges; the background\n"
+           "colour shows nowhere in them.\n"
+           "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
+           "Every error prints one line and exits with 2; nothing is written then.\n"
+           "\n"
+           "Fields and the values they take:\n";
     for (const std::string& line : state::fieldHelp())
         std::cout << "  " << line << "\n";
 }
@@ -70,9 +86,10 @@ int fail(const std::string& message) {
 }
 
 struct Outputs {
-    std::string normal, pressed, html, save, imgPage, labels;
+    editor::Outputs files;
+    std::optional<exporter::PictureFormat> format;
+    std::string cssPage, cssSnippet, imgPage, labels;
     bool report = false, strict = false, check = false;
-    std::optional<state::ExportFormat> format;
 };
 
 // The buttons to render: the design's own, or one per line of a labels file.
@@ -92,18 +109,42 @@ std::optional<std::string> chooseMembers(const Outputs& out, const state::Button
     return std::nullopt;
 }
 
-// The picture format: the one named, else the extensions, else the design's.
-std::optional<std::string> chooseFormat(const Outputs& out, editor::Editor& design) {
-    std::optional<state::ExportFormat> chosen = out.format;
-    for (const std::string* path : {&out.normal, &out.pressed}) {
-        if (path->empty() || out.format) continue;
-        auto f = exporter::formatFromExtension(*path);
-        if (!f) continue;
-        if (chosen && *chosen != *f) return "--normal and --pressed name different picture formats";
-        chosen = f;
+// Why the pages cannot be written as asked: each needs its pictures in a format
+// browsers show.
+std::optional<std::string> checkPages(const Outputs& out, const exporter::PictureSetRequest& r,
+                                      const state::ButtonState& s) {
+    const std::pair<const std::string*, std::pair<const char*, const std::string*>> pages[] = {
+        {&out.files.htmlPage, {"--html", &r.normal}},
+        {&out.imgPage, {"--img-page", &r.normal}},
+        {&out.cssPage, {"--css-page", &r.sprite}},
+        {&out.cssSnippet, {"--css-snippet", &r.sprite}}};
+    for (const auto& [page, needs] : pages) {
+        const auto& [option, picture] = needs;
+        if (page->empty()) continue;
+        if (picture->empty()) {
+            return std::string(option) + " needs the exported pictures: give " +
+                   (picture == &r.sprite ? "--sprite" : "--normal");
+        }
+        if (!exporter::shownInBrowsers(exporter::fileFormat(r, *picture, s)))
+            return "HTML doesn't support BMP: export GIF or JPG pictures";
     }
-    if (chosen) design.setField("exportFormat", state::exportFormatName(*chosen));
+    if (out.strict && !out.report) return "--strict needs --report";
+    if (!out.labels.empty() && !out.files.htmlPage.empty())
+        return "--html shows one button; use --css-page or --img-page with --labels";
     return std::nullopt;
+}
+
+// The normal picture's format, which a saved design keeps when it can name it.
+exporter::PictureFormat chooseFormat(Outputs& out, editor::Editor& design) {
+    editor::Outputs& files = out.files;
+    files.format = out.format;
+    exporter::PictureSetRequest request;
+    request.format = out.format;
+    const exporter::PictureFormat f =
+        exporter::fileFormat(request, files.normalPicture, design.state());
+    if (auto kept = exporter::exportFormat(f); kept && (out.format || !files.normalPicture.empty()))
+        design.setField("exportFormat", state::exportFormatName(*kept));
+    return f;
 }
 
 }  // namespace
@@ -138,30 +179,50 @@ int main(int argc, char** argv) {
             (arg == "--report" ? out.report : arg == "--strict" ? out.strict : out.check) = true;
             continue;
         }
-        static const std::vector<std::string> known = {"--set",      "--texture", "--format",
-                                                       "--normal",   "--pressed", "--html",
-                                                       "--img-page", "--labels",  "--save"};
+        static const std::vector<std::string> known = {
+            "--set",   "--texture",  "--format",      "--normal",   "--pressed",
+            "--hover", "--sprite",   "--scale",       "--scales",   "--html",
+            "--save",  "--css-page", "--css-snippet", "--img-page", "--labels"};
         if (std::find(known.begin(), known.end(), arg) == known.end()) {
             return fail("unknown option '" + arg + "' (see --help)");
         }
         if (i + 1 >= args.size()) return fail(arg + " needs a value");
         const std::string& value = args[++i];
+        editor::Outputs& files = out.files;
         if (arg == "--normal") {
-            out.normal = value;
+            files.normalPicture = value;
         } else if (arg == "--pressed") {
-            out.pressed = value;
+            files.pressedPicture = value;
             design.setExportPressed(true);
+        } else if (arg == "--hover") {
+            files.hoverPicture = value;
+        } else if (arg == "--sprite") {
+            files.spritePicture = value;
+        } else if (arg == "--scale" || arg == "--scales") {
+            auto scales = exporter::parseScales(value);
+            if (!scales || (arg == "--scale" && scales->size() != 1)) {
+                return fail(arg + " takes " +
+                            (arg == "--scale" ? "a number" : "numbers like 1,2,3") + ", not '" +
+                            value + "'");
+            }
+            files.scales = *scales;
+            files.scaleNames = arg == "--scales";
         } else if (arg == "--html") {
-            out.html = value;
+            files.htmlPage = value;
+        } else if (arg == "--css-page") {
+            out.cssPage = value;
+        } else if (arg == "--css-snippet") {
+            out.cssSnippet = value;
         } else if (arg == "--img-page") {
             out.imgPage = value;
         } else if (arg == "--labels") {
             out.labels = value;
         } else if (arg == "--save") {
-            out.save = value;
+            files.design = value;
         } else if (arg == "--format") {
-            state::ExportFormat f{};
-            if (!state::parseExportFormat(value, f)) return fail("--format takes gif, jpg or bmp");
+            exporter::PictureFormat f{};
+            if (!exporter::parsePictureFormat(value, f))
+                return fail("--format takes gif, jpg, bmp, png or webp");
             out.format = f;
         } else if (arg == "--texture") {
             if (auto error = design.loadTexture(value)) return fail(error->message);
@@ -173,39 +234,35 @@ int main(int argc, char** argv) {
                 return fail(*error);
         }
     }
-    if (auto error = chooseFormat(out, design)) return fail(*error);
-    if (!out.pressed.empty() && out.normal.empty()) return fail("--pressed needs --normal too");
-    for (const auto& [page, option] :
-         {std::pair{&out.html, "--html"}, {&out.imgPage, "--img-page"}}) {
-        if (page->empty()) continue;
-        if (out.normal.empty())
-            return fail(std::string(option) + " needs the exported pictures: give --normal");
-        if (!design.formatShownInBrowsers()) {
-            return fail("HTML doesn't support BMP: export GIF or JPG pictures");
-        }
-    }
-    if (out.strict && !out.report) return fail("--strict needs --report");
-    if (!out.labels.empty() && !out.html.empty())
-        return fail("--html shows one button; use --img-page with --labels");
-    std::vector<exporter::SetMember> members;
-    if (auto error = chooseMembers(out, design.state(), members)) return fail(*error);
-    design.setExportPath(out.normal);
-    design.setExportPressedPath(out.pressed);
-
-    // The pictures of every button, rendered on all cores.
+    editor::Outputs& files = out.files;
+    chooseFormat(out, design);
+    if (auto error = design.checkPictures(files)) return fail(*error);
+    if (!files.pressedPicture.empty() && files.normalPicture.empty())
+        return fail("--pressed needs --normal too");
+    const exporter::PictureSetRequest request = editor::pictureRequest(files);
     const state::ButtonState& s = design.state();
+    if (auto error = checkPages(out, request, s)) return fail(*error);
+    std::vector<exporter::SetMember> members;
+    if (auto error = chooseMembers(out, s, members)) return fail(*error);
+    design.setExportPath(files.normalPicture);
+    design.setExportPressedPath(files.pressedPicture);
+    if (!files.htmlPage.empty()) files.htmlFragment = design.htmlFragment();
+
+    // Every button's pictures come from the set, rendered on all cores.
     exporter::RenderedSet rendered =
-        exporter::renderSet(s, render::activeTexture(s, design.texture()), members,
-                            {out.normal, out.pressed, out.report && !out.check}, warn);
-    editor::Outputs files;
+        exporter::renderSet(s, render::activeTexture(s, design.texture()), members, request,
+                            out.report && !out.check, warn);
     files.files = std::move(rendered.files);
-    if (!out.imgPage.empty()) {
-        files.files.push_back(
-            {out.imgPage, exporter::imgPage(exporter::webButtons(s, members, out.normal))});
+    files.normalPicture = files.hoverPicture = files.pressedPicture = files.spritePicture = {};
+    const std::pair<const std::string*, std::string (*)(const exporter::WebButtons&)> pages[] = {
+        {&out.cssPage, exporter::cssPage},
+        {&out.cssSnippet, exporter::cssSnippet},
+        {&out.imgPage, exporter::imgPage}};
+    for (const auto& [page, markup] : pages) {
+        if (page->empty()) continue;
+        const std::string& pictures = page == &out.imgPage ? request.normal : request.sprite;
+        files.files.push_back({*page, markup(exporter::webButtons(s, members, pictures, request))});
     }
-    files.htmlPage = out.html;
-    if (!out.html.empty()) files.htmlFragment = design.htmlFragment();
-    files.design = out.save;
 
     std::vector<std::string> differing;
     if (auto e = out.check ? design.check(files, differing) : design.write(files)) {

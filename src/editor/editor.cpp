@@ -4,7 +4,9 @@
 
 #include "export/html_snippet.h"
 #include "export/picture_export.h"
+#include "export/picture_set.h"
 #include "image/bmp_reader.h"
+#include "render/button_pictures.h"
 #include "state/field_setter.h"
 
 namespace bevelmint::editor {
@@ -434,7 +436,23 @@ bool Editor::exportNamesComplete() const {
 }
 
 bool Editor::formatShownInBrowsers() const {
-    return s_.exportFormat != state::ExportFormat::bmp;
+    return exporter::shownInBrowsers(exporter::pictureFormat(s_.exportFormat));
+}
+
+exporter::PictureSetRequest pictureRequest(const Outputs& out) {
+    exporter::PictureSetRequest request;
+    request.normal = out.normalPicture;
+    request.hover = out.hoverPicture;
+    request.pressed = out.pressedPicture;
+    request.sprite = out.spritePicture;
+    request.format = out.format;
+    request.scales = out.scales;
+    request.scaleNames = out.scaleNames;
+    return request;
+}
+
+std::optional<std::string> Editor::checkPictures(const Outputs& outputs) const {
+    return exporter::checkRequest(pictureRequest(outputs), s_);
 }
 
 std::optional<WriteError> Editor::exportPictures() {
@@ -443,6 +461,7 @@ std::optional<WriteError> Editor::exportPictures() {
     Outputs outputs;
     outputs.normalPicture = exportPath_;
     if (s_.exportPressed) outputs.pressedPicture = exportPressedPath_;
+    outputs.format = exporter::pictureFormat(s_.exportFormat);
     auto error = write(outputs);
     render();
     return error;
@@ -479,7 +498,8 @@ std::optional<WriteError> Editor::check(const Outputs& outputs,
 }
 
 std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& batch) {
-    if (picturesStale_ && (!out.normalPicture.empty() || !out.pressedPicture.empty())) render();
+    const exporter::PictureSetRequest request = pictureRequest(out);
+    if (auto why = exporter::checkRequest(request, s_)) return WriteError{{}, *why};
     auto put = [&](const std::string& path, const std::string& bytes,
                    bool namedInMessage) -> std::optional<WriteError> {
         if (auto error = batch.stage(path, bytes)) {
@@ -488,14 +508,25 @@ std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& bat
         }
         return std::nullopt;
     };
-    const std::pair<const std::string*, const image::Picture*> pictures[] = {
-        {&out.normalPicture, &normal()}, {&out.pressedPicture, &pressed()}};
-    for (const auto& [path, picture] : pictures) {
-        if (path->empty()) continue;
-        if (auto e = put(*path, exporter::encodeForExport(s_, *picture), true)) return e;
-    }
-    for (const exporter::RenderedFile& f : out.files) {
-        if (auto e = put(f.path, f.bytes, true)) return e;
+    // The pictures at scale 1 without hover are the editor's own render.
+    auto source = [&](int scale, bool withHover) {
+        if (scale != 1 || withHover) {
+            return render::renderButtonPictures(s_, render::activeTexture(s_, *texture_), scale,
+                                                text_, withHover);
+        }
+        if (picturesStale_) render();
+        const state::ButtonState design = state::clampedForRender(s_);
+        return render::ButtonPictures{normal().cut(design.buttonWidth, design.buttonHeight),
+                                      {},
+                                      pressed().cut(design.buttonWidth, design.buttonHeight)};
+    };
+    const std::vector<exporter::PictureFile> encoded =
+        exporter::encodePictureSet(request, s_, source);
+    for (const auto* list : {&encoded, &out.files}) {
+        for (const exporter::PictureFile& f : *list) {
+            if (f.bytes.empty()) return WriteError{f.path, base::cannotCreateMessage(f.path)};
+            if (auto e = put(f.path, f.bytes, true)) return e;
+        }
     }
     if (!out.htmlPage.empty()) {
         if (auto e = put(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;

@@ -26,9 +26,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/changes.h"
 #include "editor/history.h"
+#include "export/picture_export.h"
 #include "export/set_renderer.h"
 #include "files/design_file.h"
 #include "image/color.h"
@@ -50,15 +52,27 @@ struct WriteError {
 
 // What one all-or-nothing write produces; an empty path is not written.
 struct Outputs {
-    std::string normalPicture;   // the button at rest, in the design's export format
+    std::string normalPicture;   // the button at rest
     std::string pressedPicture;  // the button held down
-    std::string htmlPage;        // the HTML page around htmlFragment
+    std::string hoverPicture;    // the button under the pointer (hoverLift)
+    std::string spritePicture;   // normal, hover and pressed stacked from the top
+    // The pictures' format; unset, each picture's extension names it, else the
+    // design's export format does.
+    std::optional<exporter::PictureFormat> format;
+    // Every picture is written at each scale; with scaleNames "@2x", "@3x" go
+    // before the extension above scale 1.
+    std::vector<int> scales{1};
+    bool scaleNames = false;
+    std::string htmlPage;  // the HTML page around htmlFragment
     std::string htmlFragment;
     std::string design;  // the design file, with its texture beside it
     // Files made outside the editor (bevelmint-render's button sets and their
     // pages), written together with the rest.
-    std::vector<exporter::RenderedFile> files;
+    std::vector<exporter::PictureFile> files;
 };
+
+// The pictures of an all-or-nothing write as the exporter asks for them.
+exporter::PictureSetRequest pictureRequest(const Outputs& outputs);
 
 class Editor {
   public:
@@ -176,6 +190,9 @@ class Editor {
     bool exportNamesComplete() const;
     // Browsers show GIF and JPEG, not BMP: the HTML page needs one of those.
     bool formatShownInBrowsers() const;
+    // Why the pictures asked for cannot be written (a scale out of range, the
+    // normal, hover and pressed pictures in different formats), if they cannot.
+    std::optional<std::string> checkPictures(const Outputs& outputs) const;
     // Leaves fast edit mode, writes the normal picture (and the pressed one when
     // asked for) to the export paths, all or none, and renders again.
     std::optional<WriteError> exportPictures();

@@ -3,61 +3,55 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <thread>
 
-#include "export/picture_export.h"
-#include "render/render_pipeline.h"
+#include "render/button_pictures.h"
 #include "render/text_engine.h"
 
 namespace bevelmint::exporter {
 
 namespace {
 
-// What one thread renders with; nothing in it is shared.
-struct Worker {
-    render::TextEngine text;
-    render::RenderPipeline pipeline;
-    Worker() { pipeline.useTextEngine(text); }
-};
-
-state::ButtonState memberDesign(const state::ButtonState& design, const SetMember& m) {
+void renderMember(render::TextEngine& text, const state::ButtonState& design,
+                  const image::Picture* texture, const SetMember& m,
+                  const PictureSetRequest& request, bool report, std::vector<PictureFile>& files,
+                  ButtonReport& measured) {
     state::ButtonState s = design;
     s.buttonText = m.label;
-    return s;
-}
-
-void renderMember(Worker& w, const state::ButtonState& design, const image::Picture* texture,
-                  const SetMember& m, const PictureRequest& request,
-                  std::vector<RenderedFile>& files, ButtonReport* report) {
-    const state::ButtonState s = memberDesign(design, m);
-    w.pipeline.paintbutton(s, texture);
-    if (!request.normal.empty())
-        files.push_back(
-            {withSlug(request.normal, m.slug), encodeForExport(s, w.pipeline.normal())});
-    if (!request.pressed.empty())
-        files.push_back(
-            {withSlug(request.pressed, m.slug), encodeForExport(s, w.pipeline.pressed())});
-    if (report) *report = reportButton(s, w.pipeline.normal(), inscriptionInk(s, w.text));
+    PictureSetRequest named = request;
+    for (std::string* path : {&named.normal, &named.hover, &named.pressed, &named.sprite})
+        if (!path->empty()) *path = withSlug(*path, m.slug);
+    // The report measures the normal picture at scale 1, rendered once for both.
+    const PictureSource fresh = freshRenders(s, texture, text);
+    std::optional<image::Picture> normal;
+    files = encodePictureSet(named, s, [&](int scale, bool withHover) {
+        render::ButtonPictures pictures = fresh(scale, withHover);
+        if (scale == 1) normal = pictures.normal;
+        return pictures;
+    });
+    if (report) {
+        if (!normal) normal = fresh(1, false).normal;
+        measured = reportButton(s, *normal, inscriptionInk(s, text));
+    }
 }
 
 }  // namespace
 
 RenderedSet renderSet(const state::ButtonState& design, const image::Picture* texture,
-                      const std::vector<SetMember>& members, const PictureRequest& request,
-                      const std::function<void(const std::string&)>& warn) {
-    std::vector<std::vector<RenderedFile>> files(members.size());
-    std::vector<ButtonReport> reports(request.report ? members.size() : 0);
+                      const std::vector<SetMember>& members, const PictureSetRequest& request,
+                      bool report, const std::function<void(const std::string&)>& warn) {
+    std::vector<std::vector<PictureFile>> files(members.size());
+    std::vector<ButtonReport> reports(members.size());
     std::atomic<size_t> next{0};
     std::once_flag warned;
     auto work = [&] {
-        Worker w;
-        w.text.warn = [&](const std::string& message) {
+        render::TextEngine text;
+        text.warn = [&](const std::string& message) {
             if (warn) std::call_once(warned, warn, message);
         };
-        for (size_t i = next++; i < members.size(); i = next++) {
-            renderMember(w, design, texture, members[i], request, files[i],
-                         request.report ? &reports[i] : nullptr);
-        }
+        for (size_t i = next++; i < members.size(); i = next++)
+            renderMember(text, design, texture, members[i], request, report, files[i], reports[i]);
     };
     const size_t cores = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::thread> threads;
@@ -68,21 +62,30 @@ RenderedSet renderSet(const state::ButtonState& design, const image::Picture* te
         t.join();
 
     RenderedSet out;
-    out.reports = std::move(reports);
+    if (report) out.reports = std::move(reports);
     for (auto& member : files)
-        for (RenderedFile& f : member)
+        for (PictureFile& f : member)
             out.files.push_back(std::move(f));
     return out;
 }
 
 WebButtons webButtons(const state::ButtonState& design, const std::vector<SetMember>& members,
-                      const std::string& path) {
+                      const std::string& path, const PictureSetRequest& request) {
     WebButtons set{design.buttonWidth,
                    design.buttonHeight,
                    {design.backRed, design.backGreen, design.backBlue},
                    {}};
+    std::vector<int> scales = request.scales;
+    std::sort(scales.begin(), scales.end());
+    scales.erase(std::unique(scales.begin(), scales.end()), scales.end());
     for (const SetMember& m : members) {
-        set.buttons.push_back({m.label, m.slug, {{1, base::fileNameOf(withSlug(path, m.slug))}}});
+        WebButton b{m.label, m.slug, {}};
+        const std::string named = withSlug(path, m.slug);
+        for (int scale : scales) {
+            const std::string file = request.scaleNames ? scaledFileName(named, scale) : named;
+            b.pictures.push_back({scale, base::fileNameOf(file)});
+        }
+        set.buttons.push_back(std::move(b));
     }
     return set;
 }

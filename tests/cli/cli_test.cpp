@@ -131,7 +131,7 @@ TEST(RenderCommand, EveryErrorExitsWithTwoAndWritesNothing) {
         {"missing.bvm --normal x.gif", "File not found"},
         {"--normal x.bmp --html x.html", "HTML doesn't support BMP"},
         {"--normal x.gif --pressed xp.jpg", "different picture formats"},
-        {"--format png --normal x.gif", "--format"},
+        {"--format tiff --normal x.gif", "--format"},
         {"--normal x.gif --html x.html --save no/such/dir/d.bvm", "File not found"},
         {"--set 'buttonText=a\nb' --normal x.gif --save d.bvm", "line break"},
     };
