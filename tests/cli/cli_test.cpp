@@ -211,3 +211,48 @@ TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
     }
     fs::remove_all(dir);
 }
+
+TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
+    const fs::path dir = freshDir("bevelmint-cli-webset");
+    std::ofstream(dir / "labels.txt") << "Buy now\nSell\n";
+    const std::string set =
+        "--labels labels.txt --set shapeKind=rrect --scales 1,2 --normal b.png --hover bh.png "
+        "--pressed bp.png --sprite s.png --css-page page.html --css-snippet snippet.html "
+        "--img-page mail.html";
+    Outcome r = run(set + " --report", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* stem : {"b", "bh", "bp", "s"})
+        for (const char* slug : {"-buy-now", "-sell"})
+            for (const char* scale : {"", "@2x"})
+                EXPECT_TRUE(fs::exists(dir / (std::string(stem) + slug + scale + ".png")))
+                    << stem << slug << scale;
+    EXPECT_EQ(entries(dir), 1u + 16u + 3u);
+    const std::string page = slurp(dir / "page.html");
+    EXPECT_NE(page.find("image-set(url(\"s-sell.png\") 1x, url(\"s-sell@2x.png\") 2x)"),
+              std::string::npos);
+    EXPECT_NE(slurp(dir / "mail.html").find("<img src=\"b-sell@2x.png\" alt=\"Sell\""),
+              std::string::npos);
+    const std::string snippet = slurp(dir / "snippet.html");
+    EXPECT_EQ(snippet.rfind("<style>\n", 0), 0u);
+    EXPECT_NE(page.find(snippet.substr(8, snippet.find("</style>") - 8)), std::string::npos);
+    EXPECT_EQ(countOf(r.out, "\"label\": "), 2u);
+
+    r = run(set + " --check", dir);
+    EXPECT_EQ(r.status, 0) << r.err << r.out;
+    EXPECT_EQ(r.out, "");
+    std::ofstream(dir / "bh-sell@2x.png", std::ios::binary | std::ios::app) << '\0';
+    r = run(set + " --check", dir);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, "bh-sell@2x.png differs\n");
+
+    r = run("--normal b.png --css-page p.html", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--css-page needs the exported pictures: give --sprite"),
+              std::string::npos)
+        << r.err;
+    r = run("--sprite s.bmp --css-snippet p.html", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("BMP"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "p.html"));
+    fs::remove_all(dir);
+}
