@@ -24,58 +24,63 @@ using namespace bevelmint;
 constexpr int kFailure = 2;
 constexpr int kCheckFailed = 1;
 constexpr int kStrictFailed = 3;
+// A labels file longer than this is not a list of button labels.
+constexpr uint64_t kMaxLabelsBytes = 16 << 20;
+
+constexpr const char* kUsage =
+    "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
+    "                        [--format FORMAT] [--scale N | --scales N,N...]\n"
+    "                        [--normal FILE] [--hover FILE] [--pressed FILE]\n"
+    "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n"
+    "                        [--css-page FILE] [--css-snippet FILE] [--img-page FILE]\n"
+    "                        [--labels FILE] [--report [--strict]] [--check]\n";
 
 void printHelp() {
-    std::cout
-        << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
-           "                        [--format FORMAT] [--scale N | --scales N,N...]\n"
-           "                        [--normal FILE] [--hover FILE] [--pressed FILE]\n"
-           "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n"
-           "                        [--css-page FILE] [--css-snippet FILE] [--img-page FILE]\n"
-           "                        [--labels FILE] [--report [--strict]] [--check]\n"
-           "\n"
-           "Renders a button design and writes its pictures. A design file given first is\n"
-           "loaded with its texture; the options then apply in the order given.\n"
-           "\n"
-           "  --set FIELD=VALUE  set a design field through the editor's rules (a depth\n"
-           "                     must fit the size set before it)\n"
-           "  --texture FILE     lay a Windows bitmap on the face, as the editor does: the\n"
-           "                     button shrinks to fit it and takes its colour\n"
-           "  --format FORMAT    gif, jpg, bmp, png or webp; otherwise each file's\n"
-           "                     extension, else the design's\n"
-           "  --scale N          draw the pictures N times larger (1 to 4)\n"
-           "  --scales 1,2,3     write every picture at each scale, \"@2x\" or \"@3x\"\n"
-           "                     inserted before the extension above 1\n"
-           "  --normal FILE      write the button at rest\n"
-           "  --hover FILE       write the button under the pointer (see hoverLift)\n"
-           "  --pressed FILE     write the button held down (sets exportPressed)\n"
-           "  --sprite FILE      write normal, hover and pressed stacked from the top\n"
-           "  --html FILE        write the HTML page that shows the exported pictures by\n"
-           "                     their bare names (not BMP)\n"
-           "  --css-page FILE    write a page with the button as a link styled by CSS\n"
-           "                     alone: the sprite (--sprite, by its bare name) switches\n"
-           "                     to hover and pressed, Tab shows an outline\n"
-           "  --css-snippet FILE write the same style rules and links without the page\n"
-           "  --img-page FILE    write a page with each button as an image in a link,\n"
-           "                     for e-mail and README files where styles are stripped\n"
-           "  --labels FILE      one inscription a line (UTF-8): render the design once per\n"
-           "                     label, naming each file with \"-\" and the label's slug\n"
-           "                     before the extension; the pages show the whole set\n"
-           "  --report           print a JSON contrast, size and name report per button\n"
-           "  --strict           with --report: exit with 3 when text or edge contrast,\n"
-           "                     the 24 x 24 size or the name falls short (after writing)\n"
-           "  --check            write nothing; list each file that would differ from the\n"
-           "                     one on disk, or is missing, and exit with 1 if any does\n"
-           "                     (0 if none); the report is not printed then\n"
-           "  --save FILE.bvm    write the design, with its texture beside it\n"
-           "  --help             show this text\n"
-           "\n"
-           "PNG and WebP (lossless) carry true alpha at round edges; the background\n"
-           "colour shows nowhere in them.\n"
-           "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
-           "Every error prints one line and exits with 2; nothing is written then.\n"
-           "\n"
-           "Fields and the values they take:\n";
+    std::cout << kUsage
+              << "\n"
+                 "Renders a button design and writes its pictures. A design file given first is\n"
+                 "loaded with its texture; the options then apply in the order given.\n"
+                 "\n"
+                 "  --set FIELD=VALUE  set a design field through the editor's rules (a depth\n"
+                 "                     must fit the size set before it)\n"
+                 "  --texture FILE     lay a Windows bitmap on the face, as the editor does: the\n"
+                 "                     button shrinks to fit it and takes its colour\n"
+                 "  --format FORMAT    gif, jpg, bmp, png or webp; otherwise each file's\n"
+                 "                     extension, else the design's\n"
+                 "  --scale N          draw the pictures N times larger (1 to 4)\n"
+                 "  --scales 1,2,3     write every picture at each scale, \"@2x\" or \"@3x\"\n"
+                 "                     inserted before the extension above 1\n"
+                 "  --normal FILE      write the button at rest\n"
+                 "  --hover FILE       write the button under the pointer (see hoverLift)\n"
+                 "  --pressed FILE     write the button held down (sets exportPressed)\n"
+                 "  --sprite FILE      write normal, hover and pressed stacked from the top\n"
+                 "  --html FILE        write the HTML page that shows the exported pictures by\n"
+                 "                     their bare names (not BMP)\n"
+                 "  --css-page FILE    write a page with the button as a link styled by CSS\n"
+                 "                     alone: the sprite (--sprite, by its bare name) switches\n"
+                 "                     to hover and pressed, Tab shows an outline\n"
+                 "  --css-snippet FILE write the same style rules and links without the page\n"
+                 "  --img-page FILE    write a page with each button as an image in a link,\n"
+                 "                     for e-mail and README files where styles are stripped\n"
+                 "  --labels FILE      one inscription a line (UTF-8): render the design once per\n"
+                 "                     label, naming each file with \"-\" and the label's slug\n"
+                 "                     before the extension; the pages show the whole set\n"
+                 "  --report           print a JSON contrast, size and name report per button\n"
+                 "  --strict           with --report: exit with 3 when text or edge contrast,\n"
+                 "                     the 24 x 24 size or the name falls short (after writing)\n"
+                 "  --check            write nothing; list each file that would differ from the\n"
+                 "                     one on disk, or is missing, and exit with 1 if any does\n"
+                 "                     (0 if none); the report is not printed then\n"
+                 "  --save FILE.bvm    write the design, with its texture beside it\n"
+                 "  --help             show this text\n"
+                 "  --version          show the version\n"
+                 "\n"
+                 "PNG and WebP (lossless) carry true alpha at round edges; the background\n"
+                 "colour shows nowhere in them.\n"
+                 "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
+                 "Every error prints one line and exits with 2; nothing is written then.\n"
+                 "\n"
+                 "Fields and the values they take:\n";
     for (const std::string& line : state::fieldHelp())
         std::cout << "  " << line << "\n";
 }
@@ -99,11 +104,11 @@ std::optional<std::string> chooseMembers(const Outputs& out, const state::Button
         members = {{design.buttonText, ""}};
         return std::nullopt;
     }
-    int error = 0;
-    const std::optional<std::string> text = base::readWholeFile(out.labels, &error);
-    if (!text) return out.labels + ": " + base::ioErrorText(error);
+    std::string text;
+    if (auto e = base::readWholeFile(out.labels, text, kMaxLabelsBytes))
+        return out.labels + ": " + e->message;
     std::vector<std::string> labels;
-    if (auto e = exporter::parseLabels(*text, labels)) return out.labels + ": " + *e;
+    if (auto e = exporter::parseLabels(text, labels)) return out.labels + ": " + *e;
     if (labels.empty()) return out.labels + ": no labels in it";
     members = exporter::buttonSet(labels);
     return std::nullopt;
@@ -179,6 +184,10 @@ int main(int argc, char** argv) {
             (arg == "--report" ? out.report : arg == "--strict" ? out.strict : out.check) = true;
             continue;
         }
+        if (arg == "--version") {
+            std::cout << "bevelmint-render " << BEVELMINT_VERSION << "\n";
+            return 0;
+        }
         static const std::vector<std::string> known = {
             "--set",   "--texture",  "--format",      "--normal",   "--pressed",
             "--hover", "--sprite",   "--scale",       "--scales",   "--html",
@@ -235,6 +244,17 @@ int main(int argc, char** argv) {
         }
     }
     editor::Outputs& files = out.files;
+    const bool anyOutput = !files.normalPicture.empty() || !files.pressedPicture.empty() ||
+                           !files.hoverPicture.empty() || !files.spritePicture.empty() ||
+                           !files.htmlPage.empty() || !files.design.empty() ||
+                           !out.cssPage.empty() || !out.cssSnippet.empty() ||
+                           !out.imgPage.empty() || out.report;
+    if (!anyOutput) {
+        std::cerr << kUsage
+                  << "Nothing to write: give --normal, --sprite, --html, --css-page, "
+                     "--img-page, --report or --save (--help tells more).\n";
+        return kFailure;
+    }
     chooseFormat(out, design);
     if (auto error = design.checkPictures(files)) return fail(*error);
     if (!files.pressedPicture.empty() && files.normalPicture.empty())

@@ -485,7 +485,8 @@ std::optional<WriteError> Editor::saveHtmlPage(const std::string& path,
 std::optional<WriteError> Editor::write(const Outputs& outputs) {
     base::FileBatch batch;
     if (auto e = stage(outputs, batch)) return e;
-    if (auto error = batch.commit()) return WriteError{{}, base::ioErrorText(*error)};
+    if (auto error = batch.commit())
+        return WriteError{batch.failedPath(), base::ioErrorText(*error)};
     return std::nullopt;
 }
 
@@ -535,9 +536,8 @@ std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& bat
         std::vector<files::OutputFile> files;
         if (auto error = files::designFiles(out.design, s_, *texture_, files))
             return WriteError{out.design, error->message};
-        for (const files::OutputFile& f : files) {
-            if (auto e = put(f.path, f.bytes, f.isTexture)) return e;
-        }
+        if (auto error = files::stageDesignFiles(batch, files))
+            return WriteError{batch.failedPath(), error->message};
     }
     return std::nullopt;
 }

@@ -2,11 +2,14 @@
 
 #include "test_support.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 using bevelmint::testing::countOf;
@@ -17,17 +20,22 @@ namespace {
 
 struct Outcome {
     int status;
-    std::string err, out;
+    std::string err;
+    std::string out;
 };
 
-// Runs the command in dir; its output streams are kept outside it.
+// Runs the command in `dir`; its standard output goes to a file outside it, so a folder
+// the test counts holds only what the command wrote and stderr.txt.
 Outcome run(const std::string& args, const fs::path& dir, const std::string& env = {}) {
-    const fs::path errFile = dir.string() + ".stderr", outFile = dir.string() + ".stdout";
+    const fs::path errFile = dir / "stderr.txt";
+    const fs::path outFile = dir.string() + "-stdout.txt";
     const std::string cmd = std::string("cd '") + dir.string() + "' && " + env + " '" +
                             BEVELMINT_RENDER_EXE + "' " + args + " 2>'" + errFile.string() +
                             "' >'" + outFile.string() + "'";
     const int raw = std::system(cmd.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(errFile), slurp(outFile)};
+    Outcome result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(errFile), slurp(outFile)};
+    fs::remove(outFile);
+    return result;
 }
 
 size_t entries(const fs::path& dir) {
@@ -142,7 +150,7 @@ TEST(RenderCommand, EveryErrorExitsWithTwoAndWritesNothing) {
         for (const char* f : {"x.gif", "x.bmp", "x.html", "xp.jpg", "d.bvm"})
             EXPECT_FALSE(fs::exists(dir / f)) << args << " wrote " << f;
     }
-    EXPECT_EQ(entries(dir), 1u);  // notes.bvm: no temporary left behind
+    EXPECT_EQ(entries(dir), 2u);  // notes.bvm and stderr.txt: no temporary left behind
     fs::remove_all(dir);
 }
 
@@ -171,7 +179,7 @@ TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
     for (const char* f : {"b-buy-now.gif", "b-sell.gif", "b-buy-now-2.gif", "bp-buy-now.gif",
                           "bp-sell.gif", "bp-buy-now-2.gif", "m.html"})
         EXPECT_TRUE(fs::exists(dir / f)) << f;
-    EXPECT_EQ(entries(dir), 8u);
+    EXPECT_EQ(entries(dir), 9u);  // with labels.txt and stderr.txt
     EXPECT_EQ(countOf(r.out, "\"label\": "), 3u) << r.out;
     EXPECT_NE(r.out.find("\"label\": \"Sell\""), std::string::npos);
     EXPECT_EQ(countOf(slurp(dir / "m.html"), "<img src=\"b-"), 3u);
@@ -191,7 +199,7 @@ TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
     EXPECT_EQ(r.status, 1) << r.err;
     EXPECT_EQ(r.out, "b-sell.gif differs\nbp-buy-now-2.gif is missing\n");
     EXPECT_FALSE(fs::exists(dir / "bp-buy-now-2.gif"));
-    EXPECT_EQ(entries(dir), 7u);
+    EXPECT_EQ(entries(dir), 8u);
 
     std::ofstream(dir / "bad.txt") << "fine\nnot \xff fine\n";
     std::ofstream(dir / "empty.txt") << "\n \n";
@@ -212,6 +220,22 @@ TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
     fs::remove_all(dir);
 }
 
+TEST(RenderCommand, DevicesAndPipesAreRefusedAtOnce) {
+    const fs::path dir = freshDir("bevelmint-cli-special");
+    ASSERT_EQ(::mkfifo((dir / "f.bvm").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir / "f.bmp").c_str(), 0600), 0);
+    // A hang or an endless read would run into the timeout's status 124.
+    for (const char* args :
+         {"/dev/zero --normal o.bmp", "f.bvm --normal o.bmp", "--texture /dev/zero --normal o.bmp",
+          "--texture f.bmp --normal o.bmp"}) {
+        Outcome r = run(args, dir, "timeout 10");
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("Not a regular file"), std::string::npos) << args << ": " << r.err;
+        EXPECT_FALSE(fs::exists(dir / "o.bmp")) << args;
+    }
+    fs::remove_all(dir);
+}
+
 TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
     const fs::path dir = freshDir("bevelmint-cli-webset");
     std::ofstream(dir / "labels.txt") << "Buy now\nSell\n";
@@ -226,7 +250,7 @@ TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
             for (const char* scale : {"", "@2x"})
                 EXPECT_TRUE(fs::exists(dir / (std::string(stem) + slug + scale + ".png")))
                     << stem << slug << scale;
-    EXPECT_EQ(entries(dir), 1u + 16u + 3u);
+    EXPECT_EQ(entries(dir), 2u + 16u + 3u);  // labels.txt, stderr.txt, pictures, pages
     const std::string page = slurp(dir / "page.html");
     EXPECT_NE(page.find("image-set(url(\"s-sell.png\") 1x, url(\"s-sell@2x.png\") 2x)"),
               std::string::npos);
@@ -254,5 +278,47 @@ TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("BMP"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir / "p.html"));
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
+    const fs::path dir = freshDir("bevelmint-cli-fsize");
+    std::ofstream(dir / "old.bvm") << "old";
+    const std::string text(3000, 'x');
+    const std::pair<std::string, std::string> cases[] = {
+        {"--set buttonText=" + text + " --save old.bvm", "old.bvm: Disk full"},
+        {"--normal a.bmp --pressed b.bmp", "Cannot create file a.bmp"},
+        {"--normal a.gif --html a.html", "Cannot create file a.gif"}};
+    for (const auto& [args, needle] : cases) {
+        // 1 KiB: the shell's redirection of the message fits, the outputs do not.
+        Outcome r = run(args, dir, "ulimit -f 1;");
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find(needle), std::string::npos) << args << ": " << r.err;
+        std::vector<std::string> left;
+        for (auto& e : fs::directory_iterator(dir))
+            left.push_back(e.path().filename().string());
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{"old.bvm", "stderr.txt"})) << args;
+        EXPECT_EQ(slurp(dir / "old.bvm"), "old");
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, WithNothingToWriteShowsItsUsageAndExitsWithTwo) {
+    const fs::path dir = freshDir("bevelmint-cli-usage");
+    for (const char* args : {"", "--set buttonWidth=40", "--format gif"}) {
+        Outcome r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(r.err.rfind("Usage: bevelmint-render", 0), 0u) << args << ": " << r.err;
+        EXPECT_NE(r.err.find("Nothing to write"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "") << args;
+    }
+    Outcome r = run("--version", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, std::string("bevelmint-render ") + BEVELMINT_VERSION + "\n");
+    r = run("--help", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Usage: bevelmint-render", 0), 0u);
+    EXPECT_EQ(r.err, "");
     fs::remove_all(dir);
 }
