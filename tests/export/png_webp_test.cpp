@@ -1,56 +1,26 @@
 // PNG and WebP with true alpha, decoded with libpng and libwebp and checked
 // against the outline's geometry computed here from its definition.
 #include <gtest/gtest.h>
-#include <png.h>
-#include <webp/decode.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "decoders.h"
 #include "export/picture_export.h"
 #include "render/render_pipeline.h"
 #include "render/text_engine.h"
 #include "state/state_rules.h"
 
 using namespace bevelmint;
+using bevelmint::testing::Decoded;
+using bevelmint::testing::decodePng;
+using bevelmint::testing::decodeWebp;
 using exporter::PictureFormat;
 using state::ButtonState;
 using state::ShapeKind;
 
 namespace {
-
-struct Decoded {
-    int width = 0, height = 0;
-    bool hasAlpha = false;
-    std::vector<uint8_t> rgba;
-    const uint8_t* at(int x, int y) const {
-        return &rgba[(static_cast<size_t>(y) * width + x) * 4];
-    }
-};
-
-Decoded decodePng(const std::string& bytes) {
-    Decoded d;
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    EXPECT_TRUE(png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()));
-    d.hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
-    image.format = PNG_FORMAT_RGBA;
-    d.width = static_cast<int>(image.width), d.height = static_cast<int>(image.height);
-    d.rgba.resize(PNG_IMAGE_SIZE(image));
-    EXPECT_TRUE(png_image_finish_read(&image, nullptr, d.rgba.data(), 0, nullptr));
-    return d;
-}
-
-Decoded decodeWebp(const std::string& bytes) {
-    Decoded d;
-    uint8_t* out = WebPDecodeRGBA(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
-                                  &d.width, &d.height);
-    EXPECT_NE(out, nullptr);
-    if (out) d.rgba.assign(out, out + static_cast<size_t>(d.width) * d.height * 4);
-    WebPFree(out);
-    return d;
-}
 
 // The outline of a W x H button: an ellipse filling the box, or a box whose
 // corners are quarters of an ellipse min(roundness, W) x min(roundness, H).
