@@ -439,8 +439,6 @@ bool Editor::formatShownInBrowsers() const {
     return exporter::shownInBrowsers(exporter::pictureFormat(s_.exportFormat));
 }
 
-namespace {
-
 exporter::PictureSetRequest pictureRequest(const Outputs& out) {
     exporter::PictureSetRequest request;
     request.normal = out.normalPicture;
@@ -452,8 +450,6 @@ exporter::PictureSetRequest pictureRequest(const Outputs& out) {
     request.scaleNames = out.scaleNames;
     return request;
 }
-
-}  // namespace
 
 std::optional<std::string> Editor::checkPictures(const Outputs& outputs) const {
     return exporter::checkRequest(pictureRequest(outputs), s_);
@@ -486,12 +482,27 @@ std::optional<WriteError> Editor::saveHtmlPage(const std::string& path,
     return write(outputs);
 }
 
-std::optional<WriteError> Editor::write(const Outputs& out) {
+std::optional<WriteError> Editor::write(const Outputs& outputs) {
+    base::FileBatch batch;
+    if (auto e = stage(outputs, batch)) return e;
+    if (auto error = batch.commit())
+        return WriteError{batch.failedPath(), base::ioErrorText(*error)};
+    return std::nullopt;
+}
+
+std::optional<WriteError> Editor::check(const Outputs& outputs,
+                                        std::vector<std::string>& differing) {
+    base::FileBatch batch(base::FileBatch::Mode::compare);
+    if (auto e = stage(outputs, batch)) return e;
+    differing = batch.differing();
+    return std::nullopt;
+}
+
+std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& batch) {
     const exporter::PictureSetRequest request = pictureRequest(out);
     if (auto why = exporter::checkRequest(request, s_)) return WriteError{{}, *why};
-    base::FileBatch batch;
-    auto stage = [&](const std::string& path, const std::string& bytes,
-                     bool namedInMessage) -> std::optional<WriteError> {
+    auto put = [&](const std::string& path, const std::string& bytes,
+                   bool namedInMessage) -> std::optional<WriteError> {
         if (auto error = batch.stage(path, bytes)) {
             return WriteError{
                 path, namedInMessage ? base::cannotCreateMessage(path) : base::ioErrorText(*error)};
@@ -510,12 +521,16 @@ std::optional<WriteError> Editor::write(const Outputs& out) {
                                       {},
                                       pressed().cut(design.buttonWidth, design.buttonHeight)};
     };
-    for (const exporter::PictureFile& f : exporter::encodePictureSet(request, s_, source)) {
-        if (f.bytes.empty()) return WriteError{f.path, base::cannotCreateMessage(f.path)};
-        if (auto e = stage(f.path, f.bytes, true)) return e;
+    const std::vector<exporter::PictureFile> encoded =
+        exporter::encodePictureSet(request, s_, source);
+    for (const auto* list : {&encoded, &out.files}) {
+        for (const exporter::PictureFile& f : *list) {
+            if (f.bytes.empty()) return WriteError{f.path, base::cannotCreateMessage(f.path)};
+            if (auto e = put(f.path, f.bytes, true)) return e;
+        }
     }
     if (!out.htmlPage.empty()) {
-        if (auto e = stage(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;
+        if (auto e = put(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;
     }
     if (!out.design.empty()) {
         std::vector<files::OutputFile> files;
@@ -524,8 +539,6 @@ std::optional<WriteError> Editor::write(const Outputs& out) {
         if (auto error = files::stageDesignFiles(batch, files))
             return WriteError{batch.failedPath(), error->message};
     }
-    if (auto error = batch.commit())
-        return WriteError{batch.failedPath(), base::ioErrorText(*error)};
     return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 #include "state/state_rules.h"
 
@@ -70,8 +71,13 @@ struct Match {
     int slant = FC_SLANT_ROMAN;
 };
 
+// Each engine has its own FreeType library, so engines on different threads
+// share nothing but fontconfig's configuration, which is asked one at a time.
+std::mutex fontconfigLock;
+
 Match matchFont(const state::FontDesc& font) {
     Match m;
+    const std::lock_guard<std::mutex> lock(fontconfigLock);
     if (!FcInit()) return m;
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(font.face.c_str()));

@@ -19,6 +19,7 @@ int characterHeight(int pointSize);
 // Draws a string with the top-left corner of its text cell at a point: the
 // baseline lies one ascent (the face's Windows ascent) below the cell's top.
 // Glyphs are anti-aliased and blended over the picture with a clear background.
+// One engine serves one thread; engines on several threads may run at once.
 class TextEngine {
   public:
     TextEngine();
