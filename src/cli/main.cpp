@@ -39,7 +39,7 @@ void printHelp() {
                  "  --save FILE.bvm    write the design, with its texture beside it\n"
                  "  --help             show this text\n"
                  "\n"
-                 "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
+                 "Export settings are fields too: jpegCompression, jpegProgressive, exportFormat.\n"
                  "Every error prints one line and exits with 2; nothing is written then.\n"
                  "\n"
                  "Fields and the values they take:\n";
