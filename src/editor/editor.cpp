@@ -487,11 +487,11 @@ std::optional<WriteError> Editor::write(const Outputs& out) {
         std::vector<files::OutputFile> files;
         if (auto error = files::designFiles(out.design, s_, *texture_, files))
             return WriteError{out.design, error->message};
-        for (const files::OutputFile& f : files) {
-            if (auto e = stage(f.path, f.bytes, f.isTexture)) return e;
-        }
+        if (auto error = files::stageDesignFiles(batch, files))
+            return WriteError{batch.failedPath(), error->message};
     }
-    if (auto error = batch.commit()) return WriteError{{}, base::ioErrorText(*error)};
+    if (auto error = batch.commit())
+        return WriteError{batch.failedPath(), base::ioErrorText(*error)};
     return std::nullopt;
 }
 
