@@ -1,5 +1,6 @@
 #include "editor/editor.h"
 
+#include <algorithm>
 #include <tuple>
 
 #include "export/html_snippet.h"
@@ -466,32 +467,36 @@ std::optional<WriteError> Editor::saveHtmlPage(const std::string& path,
 std::optional<WriteError> Editor::write(const Outputs& out) {
     if (picturesStale_ && (!out.normalPicture.empty() || !out.pressedPicture.empty())) render();
     base::FileBatch batch;
-    auto stage = [&](const std::string& path, const std::string& bytes,
-                     bool namedInMessage) -> std::optional<WriteError> {
-        if (auto error = batch.stage(path, bytes)) {
-            return WriteError{
-                path, namedInMessage ? base::cannotCreateMessage(path) : base::ioErrorText(*error)};
-        }
-        return std::nullopt;
+    // Pictures and the texture are named in their message ("Cannot create file
+    // <path>"); the design file and the page say what went wrong.
+    std::vector<std::string> named;
+    auto message = [&](const std::string& path, int error) {
+        const bool isNamed = std::find(named.begin(), named.end(), path) != named.end();
+        return WriteError{path,
+                          isNamed ? base::cannotCreateMessage(path) : base::ioErrorText(error)};
     };
     const std::pair<const std::string*, const image::Picture*> pictures[] = {
         {&out.normalPicture, &normal()}, {&out.pressedPicture, &pressed()}};
     for (const auto& [path, picture] : pictures) {
         if (path->empty()) continue;
-        if (auto e = stage(*path, exporter::encodeForExport(s_, *picture), true)) return e;
+        named.push_back(*path);
+        if (auto error = batch.stage(*path, exporter::encodeForExport(s_, *picture)))
+            return message(*path, *error);
     }
     if (!out.htmlPage.empty()) {
-        if (auto e = stage(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;
+        if (auto error = batch.stage(out.htmlPage, exporter::htmlPage(out.htmlFragment)))
+            return message(out.htmlPage, *error);
     }
     if (!out.design.empty()) {
         std::vector<files::OutputFile> files;
         if (auto error = files::designFiles(out.design, s_, *texture_, files))
             return WriteError{out.design, error->message};
+        for (const files::OutputFile& f : files)
+            if (f.isTexture) named.push_back(f.path);
         if (auto error = files::stageDesignFiles(batch, files))
             return WriteError{batch.failedPath(), error->message};
     }
-    if (auto error = batch.commit())
-        return WriteError{batch.failedPath(), base::ioErrorText(*error)};
+    if (auto error = batch.commit()) return message(batch.failedPath(), *error);
     return std::nullopt;
 }
 
