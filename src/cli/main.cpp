@@ -75,7 +75,7 @@ void printHelp() {
                  "\n"
                  "PNG and WebP (lossless) carry true alpha at round edges; the background\n"
                  "colour shows nowhere in them.\n"
-                 "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
+                 "Export settings are fields too: jpegCompression, jpegProgressive, exportFormat.\n"
                  "Every error prints one line and exits with 2; nothing is written then.\n"
                  "\n"
                  "Fields and the values they take:\n";

@@ -485,8 +485,13 @@ std::optional<WriteError> Editor::saveHtmlPage(const std::string& path,
 std::optional<WriteError> Editor::write(const Outputs& outputs) {
     base::FileBatch batch;
     if (auto e = stage(outputs, batch)) return e;
-    if (auto error = batch.commit())
-        return WriteError{batch.failedPath(), base::ioErrorText(*error)};
+    if (auto error = batch.commit()) {
+        // Pictures and the texture are named in their message ("Cannot create file
+        // <path>"); the design file and the page say what went wrong.
+        const std::string& path = batch.failedPath();
+        const bool said = path == outputs.design || path == outputs.htmlPage;
+        return WriteError{path, said ? base::ioErrorText(*error) : base::cannotCreateMessage(path)};
+    }
     return std::nullopt;
 }
 

@@ -174,6 +174,21 @@ TEST(RenderCommand, WithoutAnyFontTheInscriptionIsSkippedWithOneWarning) {
     fs::remove_all(dir);
 }
 
+TEST(RenderCommand, ASaveWhoseTextureCannotBeWrittenLeavesTheOldFiles) {
+    const fs::path dir = freshDir("bevelmint-cli-save-texture");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal tex.bmp", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    fs::create_directories(dir / "sub" / "tex.bmp");  // where the texture would go
+    std::ofstream(dir / "sub" / "d.bvm") << "old design";
+    r = run("--texture tex.bmp --normal a.gif --save sub/d.bvm", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Cannot create file sub/tex.bmp"), std::string::npos) << r.err;
+    EXPECT_EQ(slurp(dir / "sub" / "d.bvm"), "old design");
+    EXPECT_TRUE(fs::is_empty(dir / "sub" / "tex.bmp"));
+    EXPECT_FALSE(fs::exists(dir / "a.gif"));
+    fs::remove_all(dir);
+}
+
 TEST(RenderCommand, DevicesAndPipesAreRefusedAtOnce) {
     const fs::path dir = freshDir("bevelmint-cli-special");
     ASSERT_EQ(::mkfifo((dir / "f.bvm").c_str(), 0600), 0);
