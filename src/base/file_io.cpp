@@ -44,9 +44,10 @@ FileBatch::~FileBatch() {
 
 std::optional<int> FileBatch::stage(const std::string& path, const std::string& bytes) {
     if (mode_ == Mode::compare) {
+        // A file larger than the new bytes differs without being read whole.
         std::string onDisk;
-        // A larger file differs anyway, so nothing past the new bytes is read.
-        if (readWholeFile(path, onDisk, bytes.size()) || onDisk != bytes) differing_.push_back(path);
+        if (readWholeFile(path, onDisk, bytes.size()) || onDisk != bytes)
+            differing_.push_back(path);
         return std::nullopt;
     }
     failedPath_ = path;

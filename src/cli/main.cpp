@@ -24,6 +24,8 @@ using namespace bevelmint;
 constexpr int kFailure = 2;
 constexpr int kCheckFailed = 1;
 constexpr int kStrictFailed = 3;
+// A labels file longer than this is not a list of button labels.
+constexpr uint64_t kMaxLabelsBytes = 16 << 20;
 
 constexpr const char* kUsage =
     "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
@@ -102,10 +104,9 @@ std::optional<std::string> chooseMembers(const Outputs& out, const state::Button
         members = {{design.buttonText, ""}};
         return std::nullopt;
     }
-    // A list of labels is text a person typed: 16 MiB is far more than any set needs.
     std::string text;
-    if (auto error = base::readWholeFile(out.labels, text, uint64_t{16} << 20))
-        return out.labels + ": " + error->message;
+    if (auto e = base::readWholeFile(out.labels, text, kMaxLabelsBytes))
+        return out.labels + ": " + e->message;
     std::vector<std::string> labels;
     if (auto e = exporter::parseLabels(text, labels)) return out.labels + ": " + *e;
     if (labels.empty()) return out.labels + ": no labels in it";
@@ -243,12 +244,15 @@ int main(int argc, char** argv) {
         }
     }
     editor::Outputs& files = out.files;
-    if (files.normalPicture.empty() && files.pressedPicture.empty() && files.hoverPicture.empty() &&
-        files.spritePicture.empty() && files.htmlPage.empty() && files.design.empty() &&
-        out.cssPage.empty() && out.cssSnippet.empty() && out.imgPage.empty() && !out.report) {
+    const bool anyOutput = !files.normalPicture.empty() || !files.pressedPicture.empty() ||
+                           !files.hoverPicture.empty() || !files.spritePicture.empty() ||
+                           !files.htmlPage.empty() || !files.design.empty() ||
+                           !out.cssPage.empty() || !out.cssSnippet.empty() ||
+                           !out.imgPage.empty() || out.report;
+    if (!anyOutput) {
         std::cerr << kUsage
-                  << "Nothing to write: give --normal, --sprite, --html, --css-page, --save or "
-                     "--report (--help tells more).\n";
+                  << "Nothing to write: give --normal, --sprite, --html, --css-page, "
+                     "--img-page, --report or --save (--help tells more).\n";
         return kFailure;
     }
     chooseFormat(out, design);

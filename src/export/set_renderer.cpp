@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -13,26 +14,41 @@ namespace bevelmint::exporter {
 
 namespace {
 
-void renderMember(render::TextEngine& text, const state::ButtonState& design,
-                  const image::Picture* texture, const SetMember& m,
-                  const PictureSetRequest& request, bool report, std::vector<PictureFile>& files,
-                  ButtonReport& measured) {
+// What one thread renders with: its text engine and a pipeline per scale, kept
+// from member to member.
+struct Worker {
+    render::TextEngine text;
+    std::map<int, render::RenderPipeline> pipelines;
+
+    render::ButtonPictures pictures(const state::ButtonState& s, const image::Picture* texture,
+                                    int scale, bool withHover) {
+        auto it = pipelines.find(scale);
+        if (it == pipelines.end()) {
+            it = pipelines.try_emplace(scale, scale).first;
+            it->second.useTextEngine(text);
+        }
+        return render::renderButtonPictures(it->second, s, texture, withHover);
+    }
+};
+
+void renderMember(Worker& w, const state::ButtonState& design, const image::Picture* texture,
+                  const SetMember& m, const PictureSetRequest& request, bool report,
+                  std::vector<PictureFile>& files, ButtonReport& measured) {
     state::ButtonState s = design;
     s.buttonText = m.label;
     PictureSetRequest named = request;
     for (std::string* path : {&named.normal, &named.hover, &named.pressed, &named.sprite})
         if (!path->empty()) *path = withSlug(*path, m.slug);
     // The report measures the normal picture at scale 1, rendered once for both.
-    const PictureSource fresh = freshRenders(s, texture, text);
     std::optional<image::Picture> normal;
     files = encodePictureSet(named, s, [&](int scale, bool withHover) {
-        render::ButtonPictures pictures = fresh(scale, withHover);
+        render::ButtonPictures pictures = w.pictures(s, texture, scale, withHover);
         if (scale == 1) normal = pictures.normal;
         return pictures;
     });
     if (report) {
-        if (!normal) normal = fresh(1, false).normal;
-        measured = reportButton(s, *normal, inscriptionInk(s, text));
+        if (!normal) normal = w.pictures(s, texture, 1, false).normal;
+        measured = reportButton(s, *normal, inscriptionInk(s, w.text));
     }
 }
 
@@ -46,12 +62,12 @@ RenderedSet renderSet(const state::ButtonState& design, const image::Picture* te
     std::atomic<size_t> next{0};
     std::once_flag warned;
     auto work = [&] {
-        render::TextEngine text;
-        text.warn = [&](const std::string& message) {
+        Worker w;
+        w.text.warn = [&](const std::string& message) {
             if (warn) std::call_once(warned, warn, message);
         };
         for (size_t i = next++; i < members.size(); i = next++)
-            renderMember(text, design, texture, members[i], request, report, files[i], reports[i]);
+            renderMember(w, design, texture, members[i], request, report, files[i], reports[i]);
     };
     const size_t cores = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::thread> threads;
