@@ -1,6 +1,7 @@
 // bevelmint-render: renders a design headlessly and writes its pictures, its
 // HTML page and the design itself, all or nothing.
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -122,8 +123,11 @@ int main(int argc, char** argv) {
             out.format = f;
         } else if (arg == "--texture") {
             image::Picture loaded;
-            if (auto error = image::readBmp(value, loaded)) return fail(error->message);
-            render::openbgimage(design, texture, loaded, value);
+            std::string bytes;
+            if (auto error = image::readBmp(value, loaded, &bytes)) return fail(error->message);
+            // The full path, as a file dialog gives it: its name is what follows the last "/".
+            const std::string full = std::filesystem::absolute(value).lexically_normal().string();
+            render::openbgimage(design, texture, loaded, full, std::move(bytes));
         } else {
             const auto eq = value.find('=');
             if (eq == std::string::npos)
@@ -144,6 +148,16 @@ int main(int argc, char** argv) {
             return fail("HTML doesn't support BMP: export GIF or JPG pictures");
         }
     }
+    std::vector<files::OutputFile> saved;
+    if (!out.save.empty()) {
+        if (auto e = files::designFiles(out.save, design, texture, saved)) return fail(e->message);
+    }
+    std::vector<std::string> targets;
+    for (const std::string* path : {&out.normal, &out.pressed, &out.html})
+        if (!path->empty()) targets.push_back(*path);
+    for (const files::OutputFile& f : saved)
+        targets.push_back(f.path);
+    if (auto e = base::refuseSameFileTwice(targets)) return fail(e->message);
 
     render::TextEngine text;
     text.warn = [](const std::string& message) {
@@ -170,11 +184,7 @@ int main(int argc, char** argv) {
             return fail(out.html + ": " + base::ioErrorText(*e));
         }
     }
-    if (!out.save.empty()) {
-        std::vector<files::OutputFile> saved;
-        if (auto e = files::designFiles(out.save, design, texture, saved)) return fail(e->message);
-        if (auto e = files::stageDesignFiles(batch, saved)) return fail(e->message);
-    }
+    if (auto e = files::stageDesignFiles(batch, saved)) return fail(e->message);
     if (auto e = batch.commit()) return fail(batch.failedPath() + ": " + base::ioErrorText(*e));
     return 0;
 }

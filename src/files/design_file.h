@@ -59,7 +59,8 @@ struct OutputFile {
 };
 
 // What saving the design to path writes: the design file, and the unadjusted
-// texture under its own file name in the same folder while one is used.
+// texture (its file's own bytes when at hand) under its own file name in the same
+// folder while one is used. Refused when both would be the same file.
 std::optional<base::FileError> designFiles(const std::string& path, const state::ButtonState& s,
                                            const render::TextureImages& images,
                                            std::vector<OutputFile>& out);
@@ -87,8 +88,10 @@ std::vector<Notice> applyDesign(const DesignLines& lines, const std::string& des
 LoadResult openbutton(const std::string& path, state::ButtonState& s,
                       render::TextureImages& images);
 
-// The file-name part of a stored texture path, which may come from a Windows
-// system and separate its folders with backslashes.
+// The file-name part of a stored texture path: after the last "/" of a path of
+// this system, where a backslash is an ordinary character of a name; after the
+// last backslash of a path without "/", which comes from a Windows system. The
+// texture is saved under this name and looked up under it on loading.
 std::string storedFileName(const std::string& path);
 
 // The message of a missing texture.

@@ -69,7 +69,8 @@ void flag(int v, bool& field) {
 }  // namespace
 
 std::string storedFileName(const std::string& path) {
-    const auto sep = path.find_last_of("/\\");
+    const auto slash = path.find_last_of('/');
+    const auto sep = slash != std::string::npos ? slash : path.find_last_of('\\');
     return sep == std::string::npos ? path : path.substr(sep + 1);
 }
 
@@ -161,13 +162,14 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
         const std::string stored = decodeTextLine(d.texturePath);
         const std::string lookup = designFolder + storedFileName(stored);
         image::Picture loaded;
+        std::string bytes;
         std::error_code ec;
         if (!std::filesystem::is_regular_file(lookup, ec)) {
             notices.push_back(textureMissingNotice(lookup));
-        } else if (auto error = image::readBmp(lookup, loaded)) {
+        } else if (auto error = image::readBmp(lookup, loaded, &bytes)) {
             notices.push_back({"Load error", error->message});
         } else {
-            render::applyTexture(s, images, loaded, stored, false);
+            render::applyTexture(s, images, loaded, stored, false, std::move(bytes));
             slider(d.textureBrightness, kBrightnessRange, s.textureBrightness,
                    [&](int32_t v) { s.textureBrightness = v; });
         }

@@ -200,3 +200,47 @@ TEST(RenderCommand, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
     }
     fs::remove_all(dir);
 }
+
+TEST(RenderCommand, OutputsNamingOneFileTwiceAreRefusedAndNothingIsWritten) {
+    const fs::path dir = freshDir("bevelmint-cli-twice");
+    fs::create_directories(dir / "src");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal src/button.bmp", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const char* cases[] = {
+        // The texture saved beside the design would take the exported button's place.
+        "--texture src/button.bmp --normal button.bmp --save d.bvm",
+        "--normal x.gif --pressed x.gif",
+        "--normal y.gif --html y.gif",
+        "--normal z.bmp --save z.bmp",
+        "--normal w.gif --pressed src/../w.gif --save d.bvm",
+    };
+    for (const char* args : cases) {
+        r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("named for two outputs"), std::string::npos) << args << ": " << r.err;
+        int entries = 0;
+        for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
+            ++entries;
+        EXPECT_EQ(entries, 2) << args;  // src/ and stderr.txt
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, ATextureNameWithABackslashIsSavedAndFoundUnderThatName) {
+    const fs::path dir = freshDir("bevelmint-cli-backslash");
+    fs::create_directories(dir / "src");
+    fs::create_directories(dir / "out");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal 'src/my\\photo.bmp'", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::ofstream(dir / "out" / "photo.bmp") << "an unrelated file";
+    r = run("--texture 'src/my\\photo.bmp' --save out/d.bvm", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "out" / "photo.bmp"), "an unrelated file");
+    EXPECT_EQ(slurp(dir / "out" / "my\\photo.bmp"), slurp(dir / "src" / "my\\photo.bmp"));
+    // Loading finds it under the same name: no notice, and the button keeps its size.
+    r = run("out/d.bvm --normal again.bmp", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(fs::file_size(dir / "again.bmp"), 54u + 32 * 192);
+    fs::remove_all(dir);
+}
