@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,10 +79,24 @@ std::optional<base::FileError> savebutton(const std::string& path, state::Button
 // Reads and checks the lines; nullopt when the bytes are not a design file.
 std::optional<DesignLines> parseDesign(std::string_view bytes);
 
+// What a look-up path holds for a texture: nothing, or a file whose bytes were
+// read or could not be.
+struct TextureFile {
+    bool found = false;
+    std::string bytes;
+    std::optional<base::FileError> error;
+};
+using TextureReader = std::function<TextureFile(const std::string& lookupPath)>;
+
+// The texture bitmap at a look-up path in the file system.
+TextureFile readTextureFile(const std::string& lookupPath);
+
 // Applies checked lines to the state as the editor's controls would take them,
-// looking the texture up in designFolder. Never fails; a missing texture is a notice.
+// looking the texture up in designFolder through read. Never fails; a missing
+// texture is a notice.
 std::vector<Notice> applyDesign(const DesignLines& lines, const std::string& designFolder,
-                                state::ButtonState& s, render::TextureImages& images);
+                                state::ButtonState& s, render::TextureImages& images,
+                                const TextureReader& read = readTextureFile);
 
 // Loads a design file: a file that cannot be read or is not a design leaves the
 // state and the texture exactly as they were. The caller renders afterwards.

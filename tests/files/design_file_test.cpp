@@ -371,3 +371,35 @@ TEST(DesignFile, TheTextureNameIsWhatFollowsTheLastSlashElseTheLastBackslash) {
     EXPECT_EQ(files::storedFileName("C:/Pictures/wood.bmp"), "wood.bmp");
     EXPECT_EQ(files::storedFileName("wood.bmp"), "wood.bmp");
 }
+
+TEST(DesignFile, TheTextureComesThroughTheReaderGivenWithItsLookupPath) {
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    render::openbgimage(s, images, image::Picture(40, 20, image::makecolor(10, 20, 30)),
+                        "C:\\pics\\wood.bmp");
+    const auto lines = files::parseDesign(encode(s));
+    ASSERT_TRUE(lines);
+    const std::string bitmap = image::encodeBmp(image::Picture(40, 20, 77), 40, 20);
+    std::vector<std::string> asked;
+    const files::TextureReader fromMemory = [&](const std::string& path) {
+        asked.push_back(path);
+        return files::TextureFile{true, bitmap, std::nullopt};
+    };
+    ButtonState loaded = state::defaultState();
+    render::TextureImages loadedImages;
+    EXPECT_TRUE(files::applyDesign(*lines, "/designs/", loaded, loadedImages, fromMemory).empty());
+    EXPECT_EQ(asked, std::vector<std::string>{"/designs/wood.bmp"});
+    EXPECT_TRUE(loaded.textureActive);
+    EXPECT_EQ(loadedImages.original, image::Picture(40, 20, 77));
+    EXPECT_EQ(loadedImages.fileBytes, bitmap);
+
+    // Bytes that are no bitmap: a notice naming the look-up path, and no texture.
+    const files::TextureReader junk = [](const std::string&) {
+        return files::TextureFile{true, "junk", std::nullopt};
+    };
+    const auto notices = files::applyDesign(*lines, "/designs/", loaded, loadedImages, junk);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text,
+              "Cannot load the bitmap \"/designs/wood.bmp\": it is not a Windows bitmap.");
+    EXPECT_FALSE(loaded.textureActive);
+}
