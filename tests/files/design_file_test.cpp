@@ -326,7 +326,7 @@ TEST(DesignFile, ASaveWhoseTextureCannotBeWrittenKeepsTheOldDesign) {
 TEST(DesignFile, ASavedTextureKeepsItsFileBytesAndAFileHoldingThemIsLeftAlone) {
     const fs::path dir = freshDir("bevelmint-design-rle");
     fs::create_directories(dir / "other");
-    fs::copy_file(fs::path(BEVELMINT_TEST_DATA_DIR) / "seed-rle8.bmp", dir / "tex.bmp");
+    fs::copy_file(fs::path(BEVELMINT_TEST_DATA) / "seed-rle8.bmp", dir / "tex.bmp");
     const std::string original = bevelmint::testing::slurp(dir / "tex.bmp");
     image::Picture loaded;
     std::string bytes;
