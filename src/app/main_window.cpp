@@ -470,7 +470,7 @@ void TForm1::buildTexturePage(QWidget* page) {
 void TForm1::buildExportPage(QWidget* page) {
     auto* format = frame("image::Picture Format", {6, 4, 216, 100}, page);
     const char* names[3] = {"AMRadioButton12", "AMRadioButton13", "AMRadioButton14"};
-    const char* captions[3] = {"GIF - Graphics Interchange", "JPG - JPeG Encoded image::Picture",
+    const char* captions[3] = {"GIF - Graphics Interchange", "JPG - JPeG Encoded Picture",
                                "BMP - Windows Bitmap"};
     const state::ExportFormat formats[3] = {state::ExportFormat::gif, state::ExportFormat::jpg,
                                             state::ExportFormat::bmp};

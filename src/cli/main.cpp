@@ -18,11 +18,14 @@ using namespace bevelmint;
 
 constexpr int kFailure = 2;
 
+constexpr const char* kUsage =
+    "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
+    "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
+    "                        [--html FILE] [--save FILE.bvm]\n";
+
 void printHelp() {
-    std::cout << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
-                 "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
-                 "                        [--html FILE] [--save FILE.bvm]\n"
-                 "\n"
+    std::cout << kUsage
+              << "\n"
                  "Renders a button design and writes its pictures. A design file given first is\n"
                  "loaded with its texture; the options then apply in the order given.\n"
                  "\n"
@@ -38,6 +41,7 @@ void printHelp() {
                  "                     their bare names (GIF or JPEG only)\n"
                  "  --save FILE.bvm    write the design, with its texture beside it\n"
                  "  --help             show this text\n"
+                 "  --version          show the version\n"
                  "\n"
                  "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
                  "Every error prints one line and exits with 2; nothing is written then.\n"
@@ -98,6 +102,10 @@ int main(int argc, char** argv) {
             printHelp();
             return 0;
         }
+        if (arg == "--version") {
+            std::cout << "bevelmint-render " << BEVELMINT_VERSION << "\n";
+            return 0;
+        }
         static const std::vector<std::string> known = {
             "--set", "--texture", "--format", "--normal", "--pressed", "--html", "--save"};
         if (std::find(known.begin(), known.end(), arg) == known.end()) {
@@ -127,6 +135,11 @@ int main(int argc, char** argv) {
             if (auto error = design.setField(value.substr(0, eq), value.substr(eq + 1)))
                 return fail(*error);
         }
+    }
+    if (out.normal.empty() && out.pressed.empty() && out.html.empty() && out.save.empty()) {
+        std::cerr << kUsage
+                  << "Nothing to write: give --normal, --html or --save (--help tells more).\n";
+        return kFailure;
     }
     if (auto error = chooseFormat(out, design)) return fail(*error);
     if (!out.pressed.empty() && out.normal.empty()) return fail("--pressed needs --normal too");

@@ -20,17 +20,21 @@ namespace {
 struct Outcome {
     int status;
     std::string err;
+    std::string out;
 };
 
+// Runs the command in `dir`; its standard output goes to a file outside it, so a folder
+// the test counts holds only what the command wrote and stderr.txt.
 Outcome run(const std::string& args, const fs::path& dir, const std::string& env = {}) {
     const fs::path errFile = dir / "stderr.txt";
+    const fs::path outFile = dir.string() + "-stdout.txt";
     const std::string cmd = std::string("cd '") + dir.string() + "' && " + env + " '" +
                             BEVELMINT_RENDER_EXE + "' " + args + " 2>'" + errFile.string() +
-                            "' >/dev/null";
+                            "' >'" + outFile.string() + "'";
     const int raw = std::system(cmd.c_str());
-    std::ifstream in(errFile);
-    std::string err((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, err};
+    Outcome result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(errFile), slurp(outFile)};
+    fs::remove(outFile);
+    return result;
 }
 
 }  // namespace
@@ -242,5 +246,24 @@ TEST(RenderCommand, ATextureNameWithABackslashIsSavedAndFoundUnderThatName) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(fs::file_size(dir / "again.bmp"), 54u + 32 * 192);
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, WithNothingToWriteShowsItsUsageAndExitsWithTwo) {
+    const fs::path dir = freshDir("bevelmint-cli-usage");
+    for (const char* args : {"", "--set buttonWidth=40", "--format gif"}) {
+        Outcome r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(r.err.rfind("Usage: bevelmint-render", 0), 0u) << args << ": " << r.err;
+        EXPECT_NE(r.err.find("Nothing to write"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "") << args;
+    }
+    Outcome r = run("--version", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, std::string("bevelmint-render ") + BEVELMINT_VERSION + "\n");
+    r = run("--help", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Usage: bevelmint-render", 0), 0u);
+    EXPECT_EQ(r.err, "");
     fs::remove_all(dir);
 }
