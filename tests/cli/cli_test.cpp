@@ -13,10 +13,10 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+using bevelmint::testing::countOf;
 using bevelmint::testing::Decoded;
 using bevelmint::testing::decodePng;
 using bevelmint::testing::decodeWebp;
-using bevelmint::testing::countOf;
 using bevelmint::testing::freshDir;
 using bevelmint::testing::slurp;
 
@@ -27,14 +27,18 @@ struct Outcome {
     std::string err, out;
 };
 
-// Runs the command in dir; its output streams are kept outside it.
+// Runs the command in `dir`; its standard output goes to a file outside it, so a folder
+// the test counts holds only what the command wrote and stderr.txt.
 Outcome run(const std::string& args, const fs::path& dir, const std::string& env = {}) {
-    const fs::path errFile = dir.string() + ".stderr", outFile = dir.string() + ".stdout";
+    const fs::path errFile = dir / "stderr.txt";
+    const fs::path outFile = dir.string() + "-stdout.txt";
     const std::string cmd = std::string("cd '") + dir.string() + "' && " + env + " '" +
                             BEVELMINT_RENDER_EXE + "' " + args + " 2>'" + errFile.string() +
                             "' >'" + outFile.string() + "'";
     const int raw = std::system(cmd.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(errFile), slurp(outFile)};
+    Outcome result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(errFile), slurp(outFile)};
+    fs::remove(outFile);
+    return result;
 }
 
 size_t entries(const fs::path& dir) {
@@ -222,7 +226,7 @@ TEST(RenderCommand, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
         for (auto& e : fs::directory_iterator(dir))
             left.push_back(e.path().filename().string());
         std::sort(left.begin(), left.end());
-        EXPECT_EQ(left, (std::vector<std::string>{"old.bvm"})) << args;
+        EXPECT_EQ(left, (std::vector<std::string>{"old.bvm", "stderr.txt"})) << args;
         EXPECT_EQ(slurp(dir / "old.bvm"), "old");
     }
     fs::remove_all(dir);
@@ -279,6 +283,50 @@ TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
     fs::remove_all(dir);
 }
 
+TEST(RenderCommand, OutputsNamingOneFileTwiceAreRefusedAndNothingIsWritten) {
+    const fs::path dir = freshDir("bevelmint-cli-twice");
+    fs::create_directories(dir / "src");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal src/button.bmp", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const char* cases[] = {
+        // The texture saved beside the design would take the exported button's place.
+        "--texture src/button.bmp --normal button.bmp --save d.bvm",
+        "--normal x.gif --pressed x.gif",
+        "--normal y.gif --html y.gif",
+        "--normal z.bmp --save z.bmp",
+        "--normal w.gif --pressed src/../w.gif --save d.bvm",
+    };
+    for (const char* args : cases) {
+        r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("named for two outputs"), std::string::npos) << args << ": " << r.err;
+        int entries = 0;
+        for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
+            ++entries;
+        EXPECT_EQ(entries, 2) << args;  // src/ and stderr.txt
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, ATextureNameWithABackslashIsSavedAndFoundUnderThatName) {
+    const fs::path dir = freshDir("bevelmint-cli-backslash");
+    fs::create_directories(dir / "src");
+    fs::create_directories(dir / "out");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal 'src/my\\photo.bmp'", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::ofstream(dir / "out" / "photo.bmp") << "an unrelated file";
+    r = run("--texture 'src/my\\photo.bmp' --save out/d.bvm", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "out" / "photo.bmp"), "an unrelated file");
+    EXPECT_EQ(slurp(dir / "out" / "my\\photo.bmp"), slurp(dir / "src" / "my\\photo.bmp"));
+    // Loading finds it under the same name: no notice, and the button keeps its size.
+    r = run("out/d.bvm --normal again.bmp", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(fs::file_size(dir / "again.bmp"), 54u + 32 * 192);
+    fs::remove_all(dir);
+}
+
 TEST(RenderCommand, WithNothingToWriteShowsItsUsageAndExitsWithTwo) {
     const fs::path dir = freshDir("bevelmint-cli-usage");
     for (const char* args : {"", "--set buttonWidth=40", "--format gif"}) {
@@ -320,7 +368,7 @@ TEST(RenderCommand, WritesNormalHoverPressedAndSpriteAtEveryScale) {
         EXPECT_EQ(sprite.rows(80 * n, 40 * n), pressed.rgba);
         EXPECT_NE(hover.rgba, normal.rgba);
     }
-    EXPECT_EQ(entries(dir), 8u);  // the eight pictures
+    EXPECT_EQ(entries(dir), 9u);  // the eight pictures and stderr.txt
 
     // One scale keeps the names; scale 1 is the plain export byte for byte.
     r = run("--set shapeKind=elips --scale 2 --format png --normal c", dir);
