@@ -11,6 +11,9 @@
 
 namespace bevelmint::files {
 
+// A design file is a few hundred bytes; anything past this is not one.
+inline constexpr uint64_t kMaxDesignBytes = uint64_t{1} << 20;
+
 // The lines of a design file as read, before any is applied. Byte lines hold
 // 0..255 (26 past the end of the file), number lines a signed value, text lines
 // their raw bytes.
@@ -31,6 +34,10 @@ struct DesignLines {
     int textureBrightness = 0;
     int stretchPreview = 0, exportFormat = 0, exportPressed = 0, jpegCompression = 0;
     int jpegProgressive = 0;
+    // What follows the last fixed line (line 32, or 34 with a texture): the
+    // extension lines, name=value each.
+    int fixedLines = 32;
+    std::string extension;
 };
 
 // A message box the load asks for without failing ("Load error").
@@ -48,6 +55,20 @@ struct LoadResult {
 // with a message when a text would break the line format.
 std::optional<base::FileError> encodeDesign(const state::ButtonState& s, std::string& out);
 
+// The settings a design keeps beyond the fixed lines (the smoothing choice, the
+// background colour, the hover light), as "name=value" lines ended CR LF after
+// the last fixed line, for each that differs from the default design only. So a
+// design without them is written exactly as the fixed format has it, and a
+// reader that stops after the last fixed line still reads the file.
+std::string extensionLines(const state::ButtonState& s);
+
+// Sets the extension settings to their defaults, then applies the lines of an
+// extension (numbered from firstLine for the messages). An unknown name is
+// ignored with a warning, a line that is not name=value or holds a value out of
+// range is reported and ignored; none stops the load.
+std::vector<Notice> applyExtensionLines(std::string_view text, int firstLine,
+                                        state::ButtonState& s);
+
 // A file the save writes: the design, or its texture beside it.
 struct OutputFile {
     std::string path;
@@ -61,9 +82,13 @@ std::optional<base::FileError> designFiles(const std::string& path, const state:
                                            const render::TextureImages& images,
                                            std::vector<OutputFile>& out);
 
-// Saves the design and its texture. Sets lastFile. The design file is replaced
-// only once complete; a texture that cannot be written beside it is reported
-// after the design is saved ("Cannot create file <path>").
+// Stages the files of a save in a batch. The error names the file: "<path>:
+// <reason>", or for the texture "Cannot create file <path>".
+std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
+                                                const std::vector<OutputFile>& files);
+
+// Saves the design and its texture, both or neither, and sets lastFile. The
+// error names the file as stageDesignFiles does.
 std::optional<base::FileError> savebutton(const std::string& path, state::ButtonState& s,
                                           const render::TextureImages& images);
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -62,6 +64,10 @@ void expectSameDesign(const ButtonState& a, const ButtonState& b) {
     EXPECT_EQ(a.exportPressed, b.exportPressed);
     EXPECT_EQ(a.jpegCompression, b.jpegCompression);
     EXPECT_EQ(a.jpegProgressive, b.jpegProgressive);
+    EXPECT_EQ(a.smoothEdges, b.smoothEdges);
+    EXPECT_EQ(std::make_tuple(a.backRed, a.backGreen, a.backBlue),
+              std::make_tuple(b.backRed, b.backGreen, b.backBlue));
+    EXPECT_EQ(a.hoverLift, b.hoverLift);
 }
 
 ButtonState randomDesign(std::mt19937& rng) {
@@ -91,6 +97,9 @@ ButtonState randomDesign(std::mt19937& rng) {
     s.exportPressed = any(0, 1);
     s.jpegCompression = any(0, 100);
     s.jpegProgressive = any(0, 1);
+    s.smoothEdges = any(0, 1);
+    if (any(0, 1)) s.backRed = any(0, 255), s.backGreen = any(0, 255), s.backBlue = any(0, 255);
+    s.hoverLift = any(0, 1) ? 20 : any(0, 98);
     return s;
 }
 
@@ -268,4 +277,105 @@ TEST(DesignFile, ANonDesignFileChangesNothing) {
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->message, "File not found");
     fs::remove_all(dir);
+}
+
+TEST(DesignFile, DevicesPipesAndOversizedFilesAreRefusedUnchanged) {
+    const fs::path dir = freshDir("bevelmint-design-special");
+    const std::string fifo = (dir / "pipe.bvm").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    const ButtonState before = s;
+    for (const std::string& path : {std::string("/dev/zero"), fifo}) {
+        files::LoadResult r = files::openbutton(path, s, images);  // returns at once
+        ASSERT_TRUE(r.error) << path;
+        EXPECT_EQ(r.error->message, "Not a regular file");
+    }
+    // The largest design a file may hold loads; one byte more is refused unread.
+    ButtonState big = state::defaultState();
+    big.buttonText.clear();
+    const size_t rest = encode(big).size();
+    big.buttonText = std::string(files::kMaxDesignBytes - rest, 'W');
+    std::ofstream(dir / "big.bvm", std::ios::binary) << encode(big);
+    ASSERT_EQ(fs::file_size(dir / "big.bvm"), files::kMaxDesignBytes);
+    files::LoadResult r = files::openbutton((dir / "big.bvm").string(), s, images);
+    ASSERT_FALSE(r.error) << r.error->message;
+    EXPECT_EQ(s.buttonText.size(), big.buttonText.size());
+    s = before;
+    big.buttonText += "W";
+    std::ofstream(dir / "big.bvm", std::ios::binary) << encode(big);
+    r = files::openbutton((dir / "big.bvm").string(), s, images);
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(r.error->message, "File too large");
+    expectSameDesign(s, before);
+    fs::remove_all(dir);
+}
+
+TEST(DesignFile, ASaveWhoseTextureCannotBeWrittenKeepsTheOldDesign) {
+    const fs::path dir = freshDir("bevelmint-design-allornone");
+    std::ofstream(dir / "d.bvm") << "old design";
+    fs::create_directories(dir / "wood.bmp");  // the texture's place is taken
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    render::openbgimage(s, images, image::Picture(64, 32, 9), "/elsewhere/wood.bmp");
+    auto error = files::savebutton((dir / "d.bvm").string(), s, images);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message, "Cannot create file " + (dir / "wood.bmp").string());
+    EXPECT_EQ(bevelmint::testing::slurp(dir / "d.bvm"), "old design");
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
+        ++entries;
+    EXPECT_EQ(entries, 2);
+    fs::remove_all(dir);
+    fs::remove_all(dir);
+}
+
+TEST(DesignFile, ExtensionLinesFollowTheFixedLinesOnlyWhenNotDefault) {
+    ButtonState s = state::defaultState();
+    state::setShapeKind(s, state::ShapeKind::elips);
+    const std::string fixed = encode(s);
+    EXPECT_EQ(fixed.find('='), std::string::npos);
+    s.smoothEdges = true;
+    s.backRed = 10, s.backGreen = 13, s.backBlue = 196;
+    s.hoverLift = 5;
+    const std::string bytes = encode(s);
+    EXPECT_EQ(bytes, fixed + "smoothEdges=true\r\nbackRed=10\r\nbackGreen=13\r\nhoverLift=5\r\n");
+
+    // Loaded over a design with other values: the file's values, and the
+    // defaults for what it leaves out.
+    ButtonState other = state::defaultState();
+    other.backBlue = 0, other.smoothEdges = false, other.hoverLift = 90;
+    render::TextureImages images;
+    auto lines = files::parseDesign(bytes);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->fixedLines, 32);
+    EXPECT_TRUE(files::applyDesign(*lines, "/nonexistent/", other, images).empty());
+    expectSameDesign(other, s);
+    lines = files::parseDesign(fixed);
+    ASSERT_TRUE(lines);
+    files::applyDesign(*lines, "/nonexistent/", other, images);
+    expectSameDesign(other, loadInto(fixed));
+    EXPECT_FALSE(other.smoothEdges);
+    EXPECT_EQ(other.backRed, 196);
+}
+
+TEST(DesignFile, UnknownAndMalformedExtensionLinesAreReportedNeverFatal) {
+    const std::string bytes = encode(state::defaultState()) +
+                              "glow=3\r\nno value here\r\n\r\nhoverLift=120\r\n=4\nbackGreen=7\n"
+                              "smoothEdges=maybe";
+    const auto lines = files::parseDesign(bytes);
+    ASSERT_TRUE(lines);
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    const std::vector<files::Notice> notices = files::applyDesign(*lines, "/x/", s, images);
+    ASSERT_EQ(notices.size(), 5u);
+    EXPECT_NE(notices[0].text.find("line 33: unknown setting \"glow\""), std::string::npos);
+    EXPECT_NE(notices[1].text.find("line 34: \"no value here\" is not a name=value"),
+              std::string::npos);
+    EXPECT_NE(notices[2].text.find("line 36: hoverLift"), std::string::npos);
+    EXPECT_NE(notices[3].text.find("line 37"), std::string::npos);
+    EXPECT_NE(notices[4].text.find("line 39: smoothEdges"), std::string::npos);
+    EXPECT_EQ(s.backGreen, 7);
+    EXPECT_EQ(s.hoverLift, 20);
+    EXPECT_FALSE(s.smoothEdges);
 }
