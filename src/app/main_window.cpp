@@ -1158,12 +1158,13 @@ void TForm1::chooseTexture() {
 
 void TForm1::loadTexture(const QString& path) {
     image::Picture loaded;
-    if (auto error = image::readBmp(path.toStdString(), loaded)) {
+    std::string bytes;
+    if (auto error = image::readBmp(path.toStdString(), loaded, &bytes)) {
         desktop_.error(QString::fromStdString(error->message));
         useTexture_->setChecked(s_.textureActive);
         return;
     }
-    render::openbgimage(s_, texture_, loaded, path.toStdString());
+    render::openbgimage(s_, texture_, loaded, path.toStdString(), std::move(bytes));
     useTexture_->setChecked(true);
     chooseTexture_->setEnabled(true);
     stretch_->setEnabled(true);

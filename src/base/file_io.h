@@ -37,6 +37,8 @@ class FileBatch {
 
     // Writes the temporary file; returns the system's error number on failure.
     std::optional<int> stage(const std::string& path, const std::string& bytes);
+    // As stage, but a file that already holds exactly these bytes is left untouched.
+    std::optional<int> stageUnlessSame(const std::string& path, const std::string& bytes);
     // Renames every staged file into place, in order, or on failure puts back
     // every file it had replaced. The batch is empty afterwards.
     std::optional<int> commit();
@@ -52,8 +54,8 @@ class FileBatch {
     };
     Mode mode_;
     std::vector<Staged> staged_;
-    std::vector<std::string> differing_;
     std::string failedPath_;
+    std::vector<std::string> differing_;
 };
 
 // How many of a file's first bytes a SizeBound is shown.
@@ -69,6 +71,10 @@ using SizeBound = std::function<uint64_t(std::string_view head)>;
 // error is the user's message ("File not found", "Not a regular file", ...).
 std::optional<FileError> readWholeFile(const std::string& path, std::string& out, uint64_t maxBytes,
                                        const SizeBound& bound = {});
+
+// Refuses outputs of which two name the same file (the same folder, however
+// written, and the same name): one would overwrite the other.
+std::optional<FileError> refuseSameFileTwice(const std::vector<std::string>& paths);
 
 // The user's words for a system error: "File not found", "File access denied",
 // "Disk full", ... or "I/O error %d".

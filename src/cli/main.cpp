@@ -77,7 +77,7 @@ void printHelp() {
                  "\n"
                  "PNG and WebP (lossless) carry true alpha at round edges; the background\n"
                  "colour shows nowhere in them.\n"
-                 "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
+                 "Export settings are fields too: jpegCompression, jpegProgressive, exportFormat.\n"
                  "Every error prints one line and exits with 2; nothing is written then.\n"
                  "\n"
                  "Fields and the values they take:\n";
@@ -180,13 +180,13 @@ int main(int argc, char** argv) {
             printHelp();
             return 0;
         }
-        if (arg == "--report" || arg == "--strict" || arg == "--check") {
-            (arg == "--report" ? out.report : arg == "--strict" ? out.strict : out.check) = true;
-            continue;
-        }
         if (arg == "--version") {
             std::cout << "bevelmint-render " << BEVELMINT_VERSION << "\n";
             return 0;
+        }
+        if (arg == "--report" || arg == "--strict" || arg == "--check") {
+            (arg == "--report" ? out.report : arg == "--strict" ? out.strict : out.check) = true;
+            continue;
         }
         static const std::vector<std::string> known = {
             "--set",   "--texture",  "--format",      "--normal",   "--pressed",

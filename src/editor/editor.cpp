@@ -1,6 +1,8 @@
 #include "editor/editor.h"
 
+#include <filesystem>
 #include <tuple>
+#include <vector>
 
 #include "export/html_snippet.h"
 #include "export/picture_export.h"
@@ -316,10 +318,14 @@ void Editor::setText3D(bool on) {
 
 std::optional<base::FileError> Editor::loadTexture(const std::string& path) {
     image::Picture loaded;
-    if (auto error = image::readBmp(path, loaded)) return error;
+    std::string bytes;
+    if (auto error = image::readBmp(path, loaded, &bytes)) return error;
+    // The full path, as a file dialog gives it: the texture's name is what
+    // follows its last "/", whatever backslashes the name holds.
+    const std::string full = std::filesystem::absolute(path).lexically_normal().string();
     apply([&] {
         auto next = std::make_shared<render::TextureImages>();
-        render::openbgimage(s_, *next, loaded, path);
+        render::openbgimage(s_, *next, loaded, full, std::move(bytes));
         texture_ = std::move(next);
     });
     return std::nullopt;
@@ -485,8 +491,13 @@ std::optional<WriteError> Editor::saveHtmlPage(const std::string& path,
 std::optional<WriteError> Editor::write(const Outputs& outputs) {
     base::FileBatch batch;
     if (auto e = stage(outputs, batch)) return e;
-    if (auto error = batch.commit())
-        return WriteError{batch.failedPath(), base::ioErrorText(*error)};
+    if (auto error = batch.commit()) {
+        // Pictures and the texture are named in their message ("Cannot create file
+        // <path>"); the design file and the page say what went wrong.
+        const std::string& path = batch.failedPath();
+        const bool said = path == outputs.design || path == outputs.htmlPage;
+        return WriteError{path, said ? base::ioErrorText(*error) : base::cannotCreateMessage(path)};
+    }
     return std::nullopt;
 }
 
@@ -523,6 +534,20 @@ std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& bat
     };
     const std::vector<exporter::PictureFile> encoded =
         exporter::encodePictureSet(request, s_, source);
+    std::vector<files::OutputFile> designFiles;
+    if (!out.design.empty()) {
+        if (auto error = files::designFiles(out.design, s_, *texture_, designFiles))
+            return WriteError{out.design, error->message};
+    }
+    // Two outputs in one file would leave only the last: refuse before writing any.
+    std::vector<std::string> targets;
+    for (const auto* list : {&encoded, &out.files})
+        for (const exporter::PictureFile& f : *list)
+            targets.push_back(f.path);
+    if (!out.htmlPage.empty()) targets.push_back(out.htmlPage);
+    for (const files::OutputFile& f : designFiles)
+        targets.push_back(f.path);
+    if (auto error = base::refuseSameFileTwice(targets)) return WriteError{{}, error->message};
     for (const auto* list : {&encoded, &out.files}) {
         for (const exporter::PictureFile& f : *list) {
             if (f.bytes.empty()) return WriteError{f.path, base::cannotCreateMessage(f.path)};
@@ -533,10 +558,7 @@ std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& bat
         if (auto e = put(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;
     }
     if (!out.design.empty()) {
-        std::vector<files::OutputFile> files;
-        if (auto error = files::designFiles(out.design, s_, *texture_, files))
-            return WriteError{out.design, error->message};
-        if (auto error = files::stageDesignFiles(batch, files))
+        if (auto error = files::stageDesignFiles(batch, designFiles))
             return WriteError{batch.failedPath(), error->message};
     }
     return std::nullopt;

@@ -19,7 +19,9 @@
 // to every listener. A listener reads the editor and updates its widgets with their
 // signals blocked; it must not start another operation from inside the report.
 // Setters taking a value outside its range change nothing and return false;
-// the ranges are state/'s (widthRange, kLightRadiusRange, ...).
+// the ranges are state/'s (widthRange, kLightRadiusRange, ...). Texture and design
+// loads, saves and exports return the message to show; loadDesign's notices are
+// shown as information, the load having gone on.
 
 #include <functional>
 #include <map>

@@ -24,8 +24,7 @@ namespace {
 
 struct Outcome {
     int status;
-    std::string err;
-    std::string out;
+    std::string err, out;
 };
 
 // Runs the command in `dir`; its standard output goes to a file outside it, so a folder
@@ -179,6 +178,60 @@ TEST(RenderCommand, WithoutAnyFontTheInscriptionIsSkippedWithOneWarning) {
     fs::remove_all(dir);
 }
 
+TEST(RenderCommand, ASaveWhoseTextureCannotBeWrittenLeavesTheOldFiles) {
+    const fs::path dir = freshDir("bevelmint-cli-save-texture");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal tex.bmp", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    fs::create_directories(dir / "sub" / "tex.bmp");  // where the texture would go
+    std::ofstream(dir / "sub" / "d.bvm") << "old design";
+    r = run("--texture tex.bmp --normal a.gif --save sub/d.bvm", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Cannot create file sub/tex.bmp"), std::string::npos) << r.err;
+    EXPECT_EQ(slurp(dir / "sub" / "d.bvm"), "old design");
+    EXPECT_TRUE(fs::is_empty(dir / "sub" / "tex.bmp"));
+    EXPECT_FALSE(fs::exists(dir / "a.gif"));
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, DevicesAndPipesAreRefusedAtOnce) {
+    const fs::path dir = freshDir("bevelmint-cli-special");
+    ASSERT_EQ(::mkfifo((dir / "f.bvm").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir / "f.bmp").c_str(), 0600), 0);
+    // A hang or an endless read would run into the timeout's status 124.
+    for (const char* args :
+         {"/dev/zero --normal o.bmp", "f.bvm --normal o.bmp", "--texture /dev/zero --normal o.bmp",
+          "--texture f.bmp --normal o.bmp"}) {
+        Outcome r = run(args, dir, "timeout 10");
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("Not a regular file"), std::string::npos) << args << ": " << r.err;
+        EXPECT_FALSE(fs::exists(dir / "o.bmp")) << args;
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
+    const fs::path dir = freshDir("bevelmint-cli-fsize");
+    std::ofstream(dir / "old.bvm") << "old";
+    const std::string text(3000, 'x');
+    const std::pair<std::string, std::string> cases[] = {
+        {"--set buttonText=" + text + " --save old.bvm", "old.bvm: Disk full"},
+        {"--normal a.bmp --pressed b.bmp", "Cannot create file a.bmp"},
+        {"--normal a.gif --html a.html", "Cannot create file a.gif"}};
+    for (const auto& [args, needle] : cases) {
+        // 1 KiB: the shell's redirection of the message fits, the outputs do not.
+        Outcome r = run(args, dir, "ulimit -f 1;");
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find(needle), std::string::npos) << args << ": " << r.err;
+        std::vector<std::string> left;
+        for (auto& e : fs::directory_iterator(dir))
+            left.push_back(e.path().filename().string());
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{"old.bvm", "stderr.txt"})) << args;
+        EXPECT_EQ(slurp(dir / "old.bvm"), "old");
+    }
+    fs::remove_all(dir);
+}
+
 TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
     const fs::path dir = freshDir("bevelmint-cli-set");
     std::ofstream(dir / "labels.txt") << "Buy now\r\n\nSell\n  Buy now  \n";
@@ -230,19 +283,102 @@ TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
     fs::remove_all(dir);
 }
 
-TEST(RenderCommand, DevicesAndPipesAreRefusedAtOnce) {
-    const fs::path dir = freshDir("bevelmint-cli-special");
-    ASSERT_EQ(::mkfifo((dir / "f.bvm").c_str(), 0600), 0);
-    ASSERT_EQ(::mkfifo((dir / "f.bmp").c_str(), 0600), 0);
-    // A hang or an endless read would run into the timeout's status 124.
-    for (const char* args :
-         {"/dev/zero --normal o.bmp", "f.bvm --normal o.bmp", "--texture /dev/zero --normal o.bmp",
-          "--texture f.bmp --normal o.bmp"}) {
-        Outcome r = run(args, dir, "timeout 10");
+TEST(RenderCommand, OutputsNamingOneFileTwiceAreRefusedAndNothingIsWritten) {
+    const fs::path dir = freshDir("bevelmint-cli-twice");
+    fs::create_directories(dir / "src");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal src/button.bmp", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const char* cases[] = {
+        // The texture saved beside the design would take the exported button's place.
+        "--texture src/button.bmp --normal button.bmp --save d.bvm",
+        "--normal x.gif --pressed x.gif",
+        "--normal y.gif --html y.gif",
+        "--normal z.bmp --save z.bmp",
+        "--normal w.gif --pressed src/../w.gif --save d.bvm",
+    };
+    for (const char* args : cases) {
+        r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("named for two outputs"), std::string::npos) << args << ": " << r.err;
+        int entries = 0;
+        for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
+            ++entries;
+        EXPECT_EQ(entries, 2) << args;  // src/ and stderr.txt
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, ATextureNameWithABackslashIsSavedAndFoundUnderThatName) {
+    const fs::path dir = freshDir("bevelmint-cli-backslash");
+    fs::create_directories(dir / "src");
+    fs::create_directories(dir / "out");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal 'src/my\\photo.bmp'", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::ofstream(dir / "out" / "photo.bmp") << "an unrelated file";
+    r = run("--texture 'src/my\\photo.bmp' --save out/d.bvm", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "out" / "photo.bmp"), "an unrelated file");
+    EXPECT_EQ(slurp(dir / "out" / "my\\photo.bmp"), slurp(dir / "src" / "my\\photo.bmp"));
+    // Loading finds it under the same name: no notice, and the button keeps its size.
+    r = run("out/d.bvm --normal again.bmp", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(fs::file_size(dir / "again.bmp"), 54u + 32 * 192);
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, WithNothingToWriteShowsItsUsageAndExitsWithTwo) {
+    const fs::path dir = freshDir("bevelmint-cli-usage");
+    for (const char* args : {"", "--set buttonWidth=40", "--format gif"}) {
+        Outcome r = run(args, dir);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_NE(r.err.find("Not a regular file"), std::string::npos) << args << ": " << r.err;
         EXPECT_FALSE(fs::exists(dir / "o.bmp")) << args;
     }
+    Outcome r = run("--version", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, std::string("bevelmint-render ") + BEVELMINT_VERSION + "\n");
+    r = run("--help", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Usage: bevelmint-render", 0), 0u);
+    EXPECT_EQ(r.err, "");
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, WritesNormalHoverPressedAndSpriteAtEveryScale) {
+    const fs::path dir = freshDir("bevelmint-cli-web");
+    Outcome r =
+        run("--set shapeKind=elips --scales 1,2 --normal b.png --hover bh.png --pressed bp.png "
+            "--sprite s.webp",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (int n : {1, 2}) {
+        const std::string mark = n == 1 ? "" : "@2x";
+        const Decoded normal = decodePng(slurp(dir / ("b" + mark + ".png")));
+        const Decoded hover = decodePng(slurp(dir / ("bh" + mark + ".png")));
+        const Decoded pressed = decodePng(slurp(dir / ("bp" + mark + ".png")));
+        const Decoded sprite = decodeWebp(slurp(dir / ("s" + mark + ".webp")));
+        EXPECT_EQ(normal.width, 100 * n);
+        EXPECT_EQ(normal.height, 40 * n);
+        EXPECT_TRUE(normal.hasAlpha);
+        ASSERT_EQ(sprite.width, 100 * n);
+        ASSERT_EQ(sprite.height, 120 * n);
+        EXPECT_EQ(sprite.rows(0, 40 * n), normal.rgba);
+        EXPECT_EQ(sprite.rows(40 * n, 40 * n), hover.rgba);
+        EXPECT_EQ(sprite.rows(80 * n, 40 * n), pressed.rgba);
+        EXPECT_NE(hover.rgba, normal.rgba);
+    }
+    EXPECT_EQ(entries(dir), 9u);  // the eight pictures and stderr.txt
+
+    // One scale keeps the names; scale 1 is the plain export byte for byte.
+    r = run("--set shapeKind=elips --scale 2 --format png --normal c", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "c"), slurp(dir / "b@2x.png"));
+    r = run("--set shapeKind=rrect --scales 1 --normal d.gif --hover dh.gif", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run("--set shapeKind=rrect --normal e.gif", dir);
+    EXPECT_EQ(slurp(dir / "d.gif"), slurp(dir / "e.gif"));
+    EXPECT_EQ(slurp(dir / "d.gif").substr(0, 6), "GIF89a");
     fs::remove_all(dir);
 }
 
@@ -288,87 +424,5 @@ TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("BMP"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir / "p.html"));
-    fs::remove_all(dir);
-}
-
-TEST(RenderCommand, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
-    const fs::path dir = freshDir("bevelmint-cli-fsize");
-    std::ofstream(dir / "old.bvm") << "old";
-    const std::string text(3000, 'x');
-    const std::pair<std::string, std::string> cases[] = {
-        {"--set buttonText=" + text + " --save old.bvm", "old.bvm: Disk full"},
-        {"--normal a.bmp --pressed b.bmp", "Cannot create file a.bmp"},
-        {"--normal a.gif --html a.html", "Cannot create file a.gif"}};
-    for (const auto& [args, needle] : cases) {
-        // 1 KiB: the shell's redirection of the message fits, the outputs do not.
-        Outcome r = run(args, dir, "ulimit -f 1;");
-        EXPECT_EQ(r.status, 2) << args;
-        EXPECT_NE(r.err.find(needle), std::string::npos) << args << ": " << r.err;
-        std::vector<std::string> left;
-        for (auto& e : fs::directory_iterator(dir))
-            left.push_back(e.path().filename().string());
-        std::sort(left.begin(), left.end());
-        EXPECT_EQ(left, (std::vector<std::string>{"old.bvm", "stderr.txt"})) << args;
-        EXPECT_EQ(slurp(dir / "old.bvm"), "old");
-    }
-    fs::remove_all(dir);
-}
-
-TEST(RenderCommand, WithNothingToWriteShowsItsUsageAndExitsWithTwo) {
-    const fs::path dir = freshDir("bevelmint-cli-usage");
-    for (const char* args : {"", "--set buttonWidth=40", "--format gif"}) {
-        Outcome r = run(args, dir);
-        EXPECT_EQ(r.status, 2) << args;
-        EXPECT_EQ(r.err.rfind("Usage: bevelmint-render", 0), 0u) << args << ": " << r.err;
-        EXPECT_NE(r.err.find("Nothing to write"), std::string::npos) << r.err;
-        EXPECT_EQ(r.out, "") << args;
-    }
-    Outcome r = run("--version", dir);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, std::string("bevelmint-render ") + BEVELMINT_VERSION + "\n");
-    r = run("--help", dir);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.rfind("Usage: bevelmint-render", 0), 0u);
-    EXPECT_EQ(r.err, "");
-    fs::remove_all(dir);
-}
-
-TEST(RenderCommand, WritesNormalHoverPressedAndSpriteAtEveryScale) {
-    const fs::path dir = freshDir("bevelmint-cli-web");
-    Outcome r =
-        run("--set shapeKind=elips --scales 1,2 --normal b.png --hover bh.png --pressed bp.png "
-            "--sprite s.webp",
-            dir);
-    ASSERT_EQ(r.status, 0) << r.err;
-    for (int n : {1, 2}) {
-        const std::string mark = n == 1 ? "" : "@2x";
-        const Decoded normal = decodePng(slurp(dir / ("b" + mark + ".png")));
-        const Decoded hover = decodePng(slurp(dir / ("bh" + mark + ".png")));
-        const Decoded pressed = decodePng(slurp(dir / ("bp" + mark + ".png")));
-        const Decoded sprite = decodeWebp(slurp(dir / ("s" + mark + ".webp")));
-        EXPECT_EQ(normal.width, 100 * n);
-        EXPECT_EQ(normal.height, 40 * n);
-        EXPECT_TRUE(normal.hasAlpha);
-        ASSERT_EQ(sprite.width, 100 * n);
-        ASSERT_EQ(sprite.height, 120 * n);
-        EXPECT_EQ(sprite.rows(0, 40 * n), normal.rgba);
-        EXPECT_EQ(sprite.rows(40 * n, 40 * n), hover.rgba);
-        EXPECT_EQ(sprite.rows(80 * n, 40 * n), pressed.rgba);
-        EXPECT_NE(hover.rgba, normal.rgba);
-    }
-    int entries = 0;
-    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
-        ++entries;
-    EXPECT_EQ(entries, 9);  // the eight pictures and stderr.txt
-
-    // One scale keeps the names; scale 1 is the plain export byte for byte.
-    r = run("--set shapeKind=elips --scale 2 --format png --normal c", dir);
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(slurp(dir / "c"), slurp(dir / "b@2x.png"));
-    r = run("--set shapeKind=rrect --scales 1 --normal d.gif --hover dh.gif", dir);
-    ASSERT_EQ(r.status, 0) << r.err;
-    r = run("--set shapeKind=rrect --normal e.gif", dir);
-    EXPECT_EQ(slurp(dir / "d.gif"), slurp(dir / "e.gif"));
-    EXPECT_EQ(slurp(dir / "d.gif").substr(0, 6), "GIF89a");
     fs::remove_all(dir);
 }
