@@ -68,6 +68,16 @@ std::optional<state::FontDesc> QtDesktop::chooseFont(const state::FontDesc& init
                            chosen.italic()};
 }
 
+Desktop::SaveAnswer QtDesktop::askToSave(const QString& designName) {
+    const auto choice = QMessageBox::question(
+        parent_, QApplication::applicationName(),
+        QString("Save the changes to %1 before closing?").arg(designName),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (choice == QMessageBox::Save) return SaveAnswer::save;
+    if (choice == QMessageBox::Discard) return SaveAnswer::discard;
+    return SaveAnswer::cancel;
+}
+
 void QtDesktop::inform(const QString& caption, const QString& text) {
     QString shown = text;
     shown.replace('\r', '\n');

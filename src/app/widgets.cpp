@@ -1,27 +1,73 @@
 #include "app/widgets.h"
 
+#include "app/pictures.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
 namespace bevelmint::app {
 
-FatScrollBar::FatScrollBar(Qt::Orientation o, int min, int max, int value, int pageStep,
-                           QWidget* parent)
+FatScrollBar::FatScrollBar(Qt::Orientation o, state::Range range, int pageStep, QWidget* parent)
     : QScrollBar(o, parent) {
-    setRange(min, max);
-    setValue(value);
+    setRange(range.min, range.max);
     setSingleStep(1);
     setPageStep(pageStep);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FatScrollBar::paintEvent(QPaintEvent* e) {
+    QScrollBar::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+HexEntry::HexEntry(const QString& name, const QString& hint, QRect place, QWidget* parent)
+    : QLineEdit(parent) {
+    named(this, name, hint, place);
+    setMaxLength(7);
+    connect(this, &QLineEdit::editingFinished, this, &HexEntry::commit);
+}
+
+void HexEntry::setColour(const QColor& c) {
+    shown_ = c;
+    setText(c.name().toUpper());
+}
+
+void HexEntry::commit() {
+    static const QRegularExpression hex("^#?[0-9A-Fa-f]{6}$");
+    const QString typed = text().trimmed();
+    if (!hex.match(typed).hasMatch()) {
+        setColour(shown_);
+        return;
+    }
+    const QColor c(typed.startsWith('#') ? typed : "#" + typed);
+    // The owner shows the accepted colour through setColour before this goes on.
+    if (c != shown_) emit colourEntered(c);
+    setColour(shown_);
 }
 
 void FatScrollBar::setPosition(int v) {
     if (v >= minimum() && v <= maximum()) setValue(v);
 }
 
+void FatScrollBar::setPositionAsHint(int v) {
+    setPosition(v);
+    if (hinted_ && *hinted_ != v) setToolTip(QString::number(v));
+    hinted_ = v;
+}
+
 void FatScrollBar::setLimit(int max) {
     if (max >= minimum()) setMaximum(max);
+}
+
+void LeftTabBar::setCaptionColour(const QColor& c) {
+    caption_ = c;
+    update();
 }
 
 QSize LeftTabBar::tabSizeHint(int) const {
@@ -36,6 +82,7 @@ void LeftTabBar::paintEvent(QPaintEvent*) {
         initStyleOption(&tab, i);
         tab.shape = QTabBar::RoundedNorth;
         painter.drawControl(QStyle::CE_TabBarTabShape, tab);
+        painter.setPen(caption_);
         painter.drawText(tabRect(i), Qt::AlignCenter, tabText(i));
     }
 }
@@ -54,6 +101,7 @@ void PageControl::setTabColour(const QColor& c) {
     p.setColor(QPalette::Button, c);
     tabBar()->setPalette(p);
     tabBar()->setAutoFillBackground(true);
+    static_cast<LeftTabBar*>(tabBar())->setCaptionColour(captionColourOn(c));
 }
 
 Swatch::Swatch(const QString& name, QRect place, QWidget* parent) : QFrame(parent) {
@@ -108,6 +156,19 @@ void PointerLabel::mouseReleaseEvent(QMouseEvent* e) {
 }
 void PointerLabel::mouseMoveEvent(QMouseEvent*) {
     emit moved();
+}
+
+QLabel* label(const QString& text, QRect place, QWidget* parent, const QString& name) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(place);
+    if (!name.isEmpty()) l->setObjectName(name);
+    return l;
+}
+
+QGroupBox* frame(const QString& caption, QRect place, QWidget* parent) {
+    auto* g = new QGroupBox(caption, parent);
+    g->setGeometry(place);
+    return g;
 }
 
 }  // namespace bevelmint::app

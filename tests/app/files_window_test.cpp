@@ -149,7 +149,9 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     EXPECT_TRUE(w.form->design().fastEdit);
     w.desktop.files = {in(dir, "bp.gif")};
     w.click("ktBevelButton9");
-    EXPECT_EQ(w.desktop.informed.last(), "Complete: Files Saved !");
+    // The fixed text, and beneath it the files written.
+    EXPECT_EQ(w.desktop.informed.last(),
+              "Complete: Files Saved !\r\r" + in(dir, "b.gif") + "\r" + in(dir, "bp.gif"));
     EXPECT_FALSE(w.form->design().fastEdit);
     EXPECT_EQ(slurp(dir / "b.gif").substr(0, 6), "GIF87a");
     EXPECT_TRUE(fs::exists(dir / "bp.gif"));
