@@ -1,6 +1,7 @@
 #include "app/qt_desktop.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -60,12 +61,22 @@ std::optional<state::FontDesc> QtDesktop::chooseFont(const state::FontDesc& init
     QFont font(QString::fromStdString(initial.face), initial.size);
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
-    bool ok = false;
-    const QFont chosen =
-        QFontDialog::getFont(&ok, font, parent_, QString(), QFontDialog::FontDialogOptions());
-    if (!ok) return std::nullopt;
-    return state::FontDesc{chosen.family().toStdString(), chosen.pointSize(), chosen.bold(),
-                           chosen.italic()};
+    QFontDialog dialog(font, parent_);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    // The inscription has no underline or strike-out: hide the effects, the
+    // only check boxes the dialog has.
+    for (QCheckBox* effect : dialog.findChildren<QCheckBox*>())
+        effect->parentWidget()->hide();
+    // A face the system lacks is shown as its stand-in: OK without a change
+    // keeps the design's font, and without another family keeps its face.
+    const QFont shown = dialog.currentFont();
+    const QString shownFamily = shown.family();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
+    if (chosen == shown) return initial;
+    const std::string face =
+        chosen.family() == shownFamily ? initial.face : chosen.family().toStdString();
+    return state::FontDesc{face, chosen.pointSize(), chosen.bold(), chosen.italic()};
 }
 
 Desktop::SaveAnswer QtDesktop::askToSave(const QString& designName) {

@@ -60,6 +60,7 @@ void Toolbar::setMenuColour(const QColor& c) {
 
 void Toolbar::setModeCaption(bool fastEdit) {
     modeButton->setText(fastEdit ? "Real Edit Mode" : "Fast Edit Mode");
+    modeButton->setCaptionColour(modeButton->captionColour());  // fits the new caption
 }
 
 void Toolbar::showBusyFrame(int frame) {

@@ -16,6 +16,9 @@ FatScrollBar::FatScrollBar(Qt::Orientation o, state::Range range, int pageStep, 
     setSingleStep(1);
     setPageStep(pageStep);
     setFocusPolicy(Qt::StrongFocus);
+    // Scroll bars invert their keys; a horizontal one should still move right
+    // with the right arrow.
+    setInvertedControls(o == Qt::Vertical);
 }
 
 void FatScrollBar::paintEvent(QPaintEvent* e) {
@@ -132,15 +135,26 @@ void BevelButton::setCaptionColour(const QColor& c) {
     QPalette p = palette();
     p.setColor(QPalette::ButtonText, c);
     setPalette(p);
+    // Captions 10 pixels high, smaller where the interface font would not fit
+    // the caption beside its glyph.
+    const int room = width() - iconSize().width() - 12;
+    int px = 10;
+    QFont f = font();
+    for (; px > 7; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(text()) <= room) break;
+    }
     setStyleSheet(
         QString(
-            "QPushButton { color: %1; background: transparent; font-size: 10px;"
+            "QPushButton { color: %1; background: transparent; font-size: %2px;"
             " border: 1px solid rgba(255, 255, 255, 110); border-bottom-color: rgba(0, 0, 0, 90);"
             " border-right-color: rgba(0, 0, 0, 90); border-radius: 2px; text-align: left;"
             " padding-left: 3px; }"
             "QPushButton:hover { background: rgba(255, 255, 255, 45); }"
-            "QPushButton:pressed { border-color: rgba(0, 0, 0, 90); }")
-            .arg(c.name()));
+            "QPushButton:pressed { border-color: rgba(0, 0, 0, 90); }"
+            "QPushButton:focus { border: 1px dotted %1; }")
+            .arg(c.name())
+            .arg(px));
 }
 
 PointerLabel::PointerLabel(const QString& name, QWidget* parent) : QLabel(parent) {

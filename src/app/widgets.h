@@ -57,6 +57,7 @@ class LeftTabBar : public QTabBar {
   public:
     using QTabBar::QTabBar;
     void setCaptionColour(const QColor& c);
+    QColor captionColour() const { return caption_; }
 
   protected:
     QSize tabSizeHint(int index) const override;
