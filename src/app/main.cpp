@@ -3,10 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+#include <cstdlib>
+#include <iostream>
 
 #include "app/main_window.h"
 #include "app/qt_desktop.h"
 #include "app/settings_store.h"
+#include "app/startup.h"
 
 namespace {
 
@@ -20,7 +23,14 @@ QString dataFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Qt's own message for a missing display names plugins, not the way out.
+    const char* launcher = std::getenv("BEVELMINT_LAUNCHER");
+    if (auto message = bevelmint::app::missingDisplay(launcher ? launcher : "bevelmint")) {
+        std::cerr << *message << "\n";
+        return 1;
+    }
     QApplication app(argc, argv);
+    bevelmint::app::useInterfaceFont();
     QApplication::setApplicationName("Bevelmint");
     QApplication::setOrganizationName("Quarnel");
     QApplication::setWindowIcon(QIcon(":/assets/bevelmint.svg"));

@@ -123,7 +123,7 @@ void TForm1::formCreate(const QStringList& arguments) {
         design_.menuColour = static_cast<uint32_t>(rgb[0] + rgb[1] * 256 + rgb[2] * 65536);
         setmenucolor(toQColor(image::splitcolor(design_.menuColour)));
     } else {
-        setmenucolor(QColor(58, 110, 165));
+        setmenucolor(kFirstMenuColour);
     }
     QString appPath, lastFile;
     settings.readString(kAppPath, appPath);

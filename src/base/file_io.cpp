@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <vector>
 
@@ -26,6 +28,13 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// A file-size limit must fail the write with EFBIG, which is reported, instead of
+// killing the program in the middle of a batch with its temporaries left behind.
+void ignoreFileSizeSignal() {
+    static const bool ignored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+    (void)ignored;
+}
+
 }  // namespace
 
 FileBatch::~FileBatch() {
@@ -34,8 +43,10 @@ FileBatch::~FileBatch() {
 }
 
 std::optional<int> FileBatch::stage(const std::string& path, const std::string& bytes) {
+    failedPath_ = path;
     struct stat target {};
     if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;
+    ignoreFileSizeSignal();
     std::string pattern = path + ".tmpXXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
@@ -50,16 +61,74 @@ std::optional<int> FileBatch::stage(const std::string& path, const std::string& 
     if (!writeAll(fd, bytes)) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) return error;
+    failedPath_.clear();
     return std::nullopt;
 }
 
-std::optional<int> FileBatch::commit() {
-    while (!staged_.empty()) {
-        const Staged f = staged_.front();
-        if (std::rename(f.temporary.c_str(), f.target.c_str()) != 0) return errno;
-        staged_.erase(staged_.begin());
+namespace {
+
+// An old file kept under a fresh name beside its target until the batch is done.
+struct OldFile {
+    std::string target, backup;  // backup empty: there was no old file
+    bool moved = false;          // moved away rather than linked
+
+    // A second hard link keeps the file in place; where the file system has
+    // none, the file is moved.
+    std::optional<int> keep() {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0) return std::nullopt;
+        if (S_ISDIR(st.st_mode)) return EISDIR;
+        static unsigned counter = 0;
+        for (;;) {
+            backup = target + ".old" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+            if (::link(target.c_str(), backup.c_str()) == 0) return std::nullopt;
+            if (errno == EEXIST) continue;
+            moved = std::rename(target.c_str(), backup.c_str()) == 0;
+            if (moved) return std::nullopt;
+            backup.clear();
+            return errno;
+        }
     }
-    return std::nullopt;
+    // Puts the old file back: over the new one once replaced, else where it was.
+    void restore(bool replaced) const {
+        if (backup.empty()) {
+            if (replaced) ::unlink(target.c_str());
+        } else if (replaced || moved) {
+            std::rename(backup.c_str(), target.c_str());
+        } else {
+            ::unlink(backup.c_str());
+        }
+    }
+};
+
+}  // namespace
+
+// Every old file is kept until all new ones are in place; on a failure the old
+// files go back over the new ones, so the folders are left as they were.
+std::optional<int> FileBatch::commit() {
+    std::vector<OldFile> replaced;
+    std::optional<int> error;
+    for (const Staged& f : staged_) {
+        OldFile old{f.target, {}, false};
+        error = old.keep();
+        if (!error && std::rename(f.temporary.c_str(), f.target.c_str()) != 0) {
+            error = errno;
+            old.restore(false);
+        }
+        if (error) {
+            failedPath_ = f.target;
+            break;
+        }
+        replaced.push_back(old);
+    }
+    for (auto it = replaced.rbegin(); error && it != replaced.rend(); ++it)
+        it->restore(true);
+    for (const OldFile& old : replaced)
+        if (!error && !old.backup.empty()) ::unlink(old.backup.c_str());
+    for (size_t i = replaced.size(); i < staged_.size(); ++i)
+        ::unlink(staged_[i].temporary.c_str());
+    staged_.clear();
+    return error;
 }
 
 std::optional<int> writeFileReplacing(const std::string& path, const std::string& bytes) {
@@ -68,33 +137,49 @@ std::optional<int> writeFileReplacing(const std::string& path, const std::string
     return batch.commit();
 }
 
-std::optional<std::string> readWholeFile(const std::string& path, int* error) {
-    auto fail = [&](int e) -> std::optional<std::string> {
-        if (error) *error = e;
-        return std::nullopt;
-    };
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return fail(errno);
+namespace {
+
+// Closes the descriptor on every way out.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+}  // namespace
+
+std::optional<FileError> readWholeFile(const std::string& path, std::string& out, uint64_t maxBytes,
+                                       const SizeBound& bound) {
+    const FileError tooLarge{"File too large"};
+    // O_NONBLOCK: opening a pipe without a writer must not wait for one.
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
+    if (file.fd < 0) return FileError{ioErrorText(errno)};
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return fail(EISDIR);
-    }
-    std::string out;
-    char buffer[65536];
+    if (::fstat(file.fd, &st) != 0) return FileError{ioErrorText(errno)};
+    if (S_ISDIR(st.st_mode)) return FileError{ioErrorText(EISDIR)};
+    if (!S_ISREG(st.st_mode)) return FileError{"Not a regular file"};
+    if (static_cast<uint64_t>(st.st_size) > maxBytes) return tooLarge;
+    std::string bytes;
+    uint64_t limit = maxBytes;
+    bool bounded = !bound;
+    char buffer[kHeadBytes];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int e = errno;
-            ::close(fd);
-            return fail(e);
+        if (n < 0) return FileError{ioErrorText(errno)};
+        if (n > 0) bytes.append(buffer, static_cast<size_t>(n));
+        if (!bounded && (n == 0 || bytes.size() >= kHeadBytes)) {
+            bounded = true;
+            limit = std::min(limit, bound(std::string_view(bytes).substr(0, kHeadBytes)));
+            if (static_cast<uint64_t>(st.st_size) > limit) return tooLarge;
         }
+        // The file may grow while it is read: never hold more than the limit.
+        if (bytes.size() > limit) return tooLarge;
         if (n == 0) break;
-        out.append(buffer, static_cast<size_t>(n));
     }
-    ::close(fd);
-    return out;
+    out = std::move(bytes);
+    return std::nullopt;
 }
 
 std::string ioErrorText(int error) {

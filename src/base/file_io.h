@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bevelmint::base {
@@ -17,8 +20,9 @@ struct FileError {
 std::optional<int> writeFileReplacing(const std::string& path, const std::string& bytes);
 
 // Several files written all or none: each is first written completely to a
-// temporary file beside its target; commit renames them into place. A batch that
-// is not committed leaves no trace.
+// temporary file beside its target; commit renames them into place, keeping the
+// old files until every new one is in place. A batch that is not committed, or
+// whose commit fails, leaves the folders as they were.
 class FileBatch {
   public:
     FileBatch() = default;
@@ -28,18 +32,34 @@ class FileBatch {
 
     // Writes the temporary file; returns the system's error number on failure.
     std::optional<int> stage(const std::string& path, const std::string& bytes);
-    // Renames every staged file into place, in order.
+    // Renames every staged file into place, in order, or on failure puts back
+    // every file it had replaced. The batch is empty afterwards.
     std::optional<int> commit();
+
+    // The file whose stage or commit failed last, for the message.
+    const std::string& failedPath() const { return failedPath_; }
 
   private:
     struct Staged {
         std::string target, temporary;
     };
     std::vector<Staged> staged_;
+    std::string failedPath_;
 };
 
-// Reads a whole file; on failure the system's error number.
-std::optional<std::string> readWholeFile(const std::string& path, int* error = nullptr);
+// How many of a file's first bytes a SizeBound is shown.
+inline constexpr size_t kHeadBytes = 65536;
+
+// The most bytes a file may hold, judged from its first bytes (up to kHeadBytes,
+// fewer for a shorter file).
+using SizeBound = std::function<uint64_t(std::string_view head)>;
+
+// Reads a whole regular file of at most maxBytes, and at most what bound allows
+// once the first bytes are known. Anything else (a folder, a device, a pipe) is
+// refused without waiting on it, and a larger file without reading it all. The
+// error is the user's message ("File not found", "Not a regular file", ...).
+std::optional<FileError> readWholeFile(const std::string& path, std::string& out, uint64_t maxBytes,
+                                       const SizeBound& bound = {});
 
 // The user's words for a system error: "File not found", "File access denied",
 // "Disk full", ... or "I/O error %d".

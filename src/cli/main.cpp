@@ -6,13 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "export/html_snippet.h"
+#include "editor/editor.h"
 #include "export/picture_export.h"
 #include "files/design_file.h"
-#include "image/bmp_reader.h"
-#include "render/render_pipeline.h"
-#include "render/text_engine.h"
-#include "render/texture.h"
 #include "state/button_state.h"
 #include "state/field_setter.h"
 
@@ -22,11 +18,14 @@ using namespace bevelmint;
 
 constexpr int kFailure = 2;
 
+constexpr const char* kUsage =
+    "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
+    "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
+    "                        [--html FILE] [--save FILE.bvm]\n";
+
 void printHelp() {
-    std::cout << "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
-                 "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
-                 "                        [--html FILE] [--save FILE.bvm]\n"
-                 "\n"
+    std::cout << kUsage
+              << "\n"
                  "Renders a button design and writes its pictures. A design file given first is\n"
                  "loaded with its texture; the options then apply in the order given.\n"
                  "\n"
@@ -42,6 +41,7 @@ void printHelp() {
                  "                     their bare names (GIF or JPEG only)\n"
                  "  --save FILE.bvm    write the design, with its texture beside it\n"
                  "  --help             show this text\n"
+                 "  --version          show the version\n"
                  "\n"
                  "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
                  "Every error prints one line and exits with 2; nothing is written then.\n"
@@ -62,7 +62,7 @@ struct Outputs {
 };
 
 // The picture format: the one named, else the extensions, else the design's.
-std::optional<std::string> chooseFormat(const Outputs& out, state::ButtonState& design) {
+std::optional<std::string> chooseFormat(const Outputs& out, editor::Editor& design) {
     std::optional<state::ExportFormat> chosen = out.format;
     for (const std::string* path : {&out.normal, &out.pressed}) {
         if (path->empty() || out.format) continue;
@@ -71,20 +71,22 @@ std::optional<std::string> chooseFormat(const Outputs& out, state::ButtonState& 
         if (chosen && *chosen != *f) return "--normal and --pressed name different picture formats";
         chosen = f;
     }
-    if (chosen) design.exportFormat = *chosen;
+    if (chosen) design.setField("exportFormat", state::exportFormatName(*chosen));
     return std::nullopt;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    state::ButtonState design = state::defaultState();
-    render::TextureImages texture;
+    editor::Editor design;
+    design.setFontWarning([](const std::string& message) {
+        std::cerr << "bevelmint-render: warning: " << message << "\n";
+    });
     Outputs out;
     std::vector<std::string> args(argv + 1, argv + argc);
     size_t i = 0;
     if (!args.empty() && args[0].rfind("--", 0) != 0) {
-        const files::LoadResult loaded = files::openbutton(args[0], design, texture);
+        const files::LoadResult loaded = design.loadDesign(args[0]);
         if (loaded.error) return fail(args[0] + ": " + loaded.error->message);
         for (const files::Notice& n : loaded.notices) {
             std::string text = n.text;
@@ -100,6 +102,10 @@ int main(int argc, char** argv) {
             printHelp();
             return 0;
         }
+        if (arg == "--version") {
+            std::cout << "bevelmint-render " << BEVELMINT_VERSION << "\n";
+            return 0;
+        }
         static const std::vector<std::string> known = {
             "--set", "--texture", "--format", "--normal", "--pressed", "--html", "--save"};
         if (std::find(known.begin(), known.end(), arg) == known.end()) {
@@ -111,7 +117,7 @@ int main(int argc, char** argv) {
             out.normal = value;
         } else if (arg == "--pressed") {
             out.pressed = value;
-            design.exportPressed = true;
+            design.setExportPressed(true);
         } else if (arg == "--html") {
             out.html = value;
         } else if (arg == "--save") {
@@ -121,63 +127,42 @@ int main(int argc, char** argv) {
             if (!state::parseExportFormat(value, f)) return fail("--format takes gif, jpg or bmp");
             out.format = f;
         } else if (arg == "--texture") {
-            image::Picture loaded;
-            if (auto error = image::readBmp(value, loaded)) return fail(error->message);
-            render::openbgimage(design, texture, loaded, value);
+            if (auto error = design.loadTexture(value)) return fail(error->message);
         } else {
             const auto eq = value.find('=');
             if (eq == std::string::npos)
                 return fail("--set takes FIELD=VALUE, not '" + value + "'");
-            const std::string field = value.substr(0, eq);
-            if (auto error = state::setField(design, field, value.substr(eq + 1)))
+            if (auto error = design.setField(value.substr(0, eq), value.substr(eq + 1)))
                 return fail(*error);
-            if (field == "textureBrightness") {
-                render::setTextureBrightness(design, texture, design.textureBrightness);
-            }
         }
+    }
+    if (out.normal.empty() && out.pressed.empty() && out.html.empty() && out.save.empty()) {
+        std::cerr << kUsage
+                  << "Nothing to write: give --normal, --html or --save (--help tells more).\n";
+        return kFailure;
     }
     if (auto error = chooseFormat(out, design)) return fail(*error);
     if (!out.pressed.empty() && out.normal.empty()) return fail("--pressed needs --normal too");
     if (!out.html.empty()) {
         if (out.normal.empty()) return fail("--html needs the exported pictures: give --normal");
-        if (design.exportFormat == state::ExportFormat::bmp) {
+        if (!design.formatShownInBrowsers()) {
             return fail("HTML doesn't support BMP: export GIF or JPG pictures");
         }
     }
+    design.setExportPath(out.normal);
+    design.setExportPressedPath(out.pressed);
 
-    render::TextEngine text;
-    text.warn = [](const std::string& message) {
-        std::cerr << "bevelmint-render: warning: " << message << "\n";
-    };
-    render::RenderPipeline pipeline;
-    pipeline.useTextEngine(text);
-    pipeline.paintbutton(design, render::activeTexture(design, texture));
-
-    base::FileBatch batch;
-    if (!out.normal.empty()) {
-        const std::string bytes = exporter::encodeForExport(design, pipeline.normal());
-        if (auto e = exporter::stagePicture(batch, out.normal, bytes)) return fail(e->message);
+    design.render();
+    editor::Outputs files;
+    files.normalPicture = out.normal;
+    files.pressedPicture = out.pressed;
+    files.htmlPage = out.html;
+    if (!out.html.empty()) files.htmlFragment = design.htmlFragment();
+    files.design = out.save;
+    if (auto e = design.write(files)) {
+        // Name the file unless the message already does.
+        const bool named = e->path.empty() || e->message.find(e->path) != std::string::npos;
+        return fail(named ? e->message : e->path + ": " + e->message);
     }
-    if (!out.pressed.empty()) {
-        const std::string bytes = exporter::encodeForExport(design, pipeline.pressed());
-        if (auto e = exporter::stagePicture(batch, out.pressed, bytes)) return fail(e->message);
-    }
-    if (!out.html.empty()) {
-        const std::string fragment =
-            exporter::htmlFragment(base::fileNameOf(out.normal), base::fileNameOf(out.pressed),
-                                   design.buttonText, !out.pressed.empty());
-        if (auto e = batch.stage(out.html, exporter::htmlPage(fragment))) {
-            return fail(out.html + ": " + base::ioErrorText(*e));
-        }
-    }
-    if (!out.save.empty()) {
-        std::vector<files::OutputFile> saved;
-        if (auto e = files::designFiles(out.save, design, texture, saved)) return fail(e->message);
-        for (const files::OutputFile& f : saved) {
-            if (auto e = batch.stage(f.path, f.bytes))
-                return fail(f.path + ": " + base::ioErrorText(*e));
-        }
-    }
-    if (auto e = batch.commit()) return fail(base::ioErrorText(*e));
     return 0;
 }

@@ -39,7 +39,7 @@ std::optional<base::FileError> exportPictures(const state::ButtonState& s,
     if (s.exportPressed) {
         if (auto e = stagePicture(batch, pressedPath, encodeForExport(s, pressed))) return e;
     }
-    if (batch.commit()) return base::FileError{base::cannotCreateMessage(normalPath)};
+    if (batch.commit()) return base::FileError{base::cannotCreateMessage(batch.failedPath())};
     return std::nullopt;
 }
 

@@ -11,6 +11,9 @@
 
 namespace bevelmint::files {
 
+// A design file is a few hundred bytes; anything past this is not one.
+inline constexpr uint64_t kMaxDesignBytes = uint64_t{1} << 20;
+
 // The lines of a design file as read, before any is applied. Byte lines hold
 // 0..255 (26 past the end of the file), number lines a signed value, text lines
 // their raw bytes.
@@ -61,9 +64,13 @@ std::optional<base::FileError> designFiles(const std::string& path, const state:
                                            const render::TextureImages& images,
                                            std::vector<OutputFile>& out);
 
-// Saves the design and its texture. Sets lastFile. The design file is replaced
-// only once complete; a texture that cannot be written beside it is reported
-// after the design is saved ("Cannot create file <path>").
+// Stages the files of a save in a batch. The error names the file: "<path>:
+// <reason>", or for the texture "Cannot create file <path>".
+std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
+                                                const std::vector<OutputFile>& files);
+
+// Saves the design and its texture, both or neither, and sets lastFile. The
+// error names the file as stageDesignFiles does.
 std::optional<base::FileError> savebutton(const std::string& path, state::ButtonState& s,
                                           const render::TextureImages& images);
 

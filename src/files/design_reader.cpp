@@ -192,13 +192,9 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
 LoadResult openbutton(const std::string& path, state::ButtonState& s,
                       render::TextureImages& images) {
     LoadResult result;
-    int error = 0;
-    const auto bytes = base::readWholeFile(path, &error);
-    if (!bytes) {
-        result.error = base::FileError{base::ioErrorText(error)};
-        return result;
-    }
-    const auto lines = parseDesign(*bytes);
+    std::string bytes;
+    if ((result.error = base::readWholeFile(path, bytes, kMaxDesignBytes))) return result;
+    const auto lines = parseDesign(bytes);
     if (!lines) {
         result.error = base::FileError{"\"" + path + "\" is not a valid Bevelmint design file."};
         return result;

@@ -119,17 +119,33 @@ std::optional<base::FileError> designFiles(const std::string& path, const state:
     return std::nullopt;
 }
 
+namespace {
+
+base::FileError writeError(const std::vector<OutputFile>& files, const std::string& path,
+                           int error) {
+    for (const OutputFile& f : files)
+        if (f.path == path && f.isTexture) return base::FileError{base::cannotCreateMessage(path)};
+    return base::FileError{path + ": " + base::ioErrorText(error)};
+}
+
+}  // namespace
+
+std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
+                                                const std::vector<OutputFile>& files) {
+    for (const OutputFile& f : files) {
+        if (auto error = batch.stage(f.path, f.bytes)) return writeError(files, f.path, *error);
+    }
+    return std::nullopt;
+}
+
 std::optional<base::FileError> savebutton(const std::string& path, state::ButtonState& s,
                                           const render::TextureImages& images) {
     std::vector<OutputFile> files;
     if (auto error = designFiles(path, s, images, files)) return error;
     s.lastFile = path;
-    for (const OutputFile& f : files) {
-        if (auto error = base::writeFileReplacing(f.path, f.bytes)) {
-            return base::FileError{f.isTexture ? base::cannotCreateMessage(f.path)
-                                               : base::ioErrorText(*error)};
-        }
-    }
+    base::FileBatch batch;
+    if (auto error = stageDesignFiles(batch, files)) return error;
+    if (auto error = batch.commit()) return writeError(files, batch.failedPath(), *error);
     return std::nullopt;
 }
 

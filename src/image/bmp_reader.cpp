@@ -260,14 +260,38 @@ std::optional<std::string> decodeBmp(std::string_view bytes, Picture& out) {
     return std::nullopt;
 }
 
-std::optional<base::FileError> readBmp(const std::string& path, Picture& out) {
-    auto fail = [&](const std::string& why) {
-        return base::FileError{"Cannot load the bitmap \"" + path + "\": " + why + "."};
-    };
-    int error = 0;
-    const auto bytes = base::readWholeFile(path, &error);
-    if (!bytes) return fail(base::ioErrorText(error));
-    if (auto why = decodeBmp(*bytes, out)) return fail(*why);
+uint64_t bmpSizeBound(std::string_view head) {
+    Decoder d{Bytes(head), {}, {}, 0, nullptr};
+    if (d.header()) return UINT64_MAX;
+    const Header& h = d.h;
+    const uint64_t w = h.width, height = h.height;
+    const uint64_t palette = h.bitCount <= 8 ? uint64_t{4} << h.bitCount : 0;
+    const bool rle = h.compression == kRle8 || h.compression == kRle4;
+    const uint64_t pixels =
+        rle ? 2 * (w + 2) * height + 4 : (w * h.bitCount + 31) / 32 * 4 * height;
+    return 14 + h.size + 16 + palette + pixels + kBitmapSlackBytes;
+}
+
+namespace {
+
+base::FileError bitmapError(const std::string& path, const std::string& why) {
+    return base::FileError{"Cannot load the bitmap \"" + path + "\": " + why + "."};
+}
+
+}  // namespace
+
+std::optional<base::FileError> readBmpFile(const std::string& path, std::string& bytes) {
+    if (auto error = base::readWholeFile(path, bytes, kMaxBitmapFileBytes, bmpSizeBound))
+        return bitmapError(path, error->message);
+    return std::nullopt;
+}
+
+std::optional<base::FileError> readBmp(const std::string& path, Picture& out,
+                                       std::string* fileBytes) {
+    std::string bytes;
+    if (auto error = readBmpFile(path, bytes)) return error;
+    if (auto why = decodeBmp(bytes, out)) return bitmapError(path, *why);
+    if (fileBytes) *fileBytes = std::move(bytes);
     return std::nullopt;
 }
 

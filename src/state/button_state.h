@@ -80,6 +80,8 @@ struct ButtonState {
     std::string lastFile;
     std::string appPath = ".";
     uint32_t menuColour = 0;
+
+    bool operator==(const ButtonState&) const = default;
 };
 
 // The default design with its derived values (light centre) filled in.

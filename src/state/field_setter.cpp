@@ -9,7 +9,7 @@ namespace bevelmint::state {
 
 namespace {
 
-enum class Kind { integer, boolean, shape, text };
+enum class Kind { integer, boolean, shape, format, text };
 
 struct Field {
     const char* name;
@@ -107,6 +107,8 @@ const std::vector<Field>& fields() {
         boolField("text3D", setText3D),
         fixedInt("textureBrightness", kBrightnessRange, &ButtonState::textureBrightness),
         plainBool("stretchPreview", &ButtonState::stretchPreview),
+        {"exportFormat", Kind::format, nullptr, nullptr,
+         [](ButtonState& s, const std::string& v) { parseExportFormat(v, s.exportFormat); }},
         plainBool("exportPressed", &ButtonState::exportPressed),
         fixedInt("jpegCompression", kJpegCompressionRange, &ButtonState::jpegCompression),
         plainBool("jpegProgressive", &ButtonState::jpegProgressive),
@@ -131,6 +133,8 @@ std::string rangeText(const Field& f, const ButtonState& s) {
             return "true, false, 1 or 0";
         case Kind::shape:
             return "rect, elips or rrect";
+        case Kind::format:
+            return "gif, jpg or bmp";
         case Kind::text:
             return "any text";
     }
@@ -156,6 +160,12 @@ std::optional<std::string> setField(ButtonState& s, const std::string& name,
         case Kind::shape: {
             ShapeKind k{};
             if (!parseShapeKind(value, k)) return refuse("'" + value + "' is not a shape");
+            f->setText(s, value);
+            return std::nullopt;
+        }
+        case Kind::format: {
+            ExportFormat format{};
+            if (!parseExportFormat(value, format)) return refuse("'" + value + "' is not a format");
             f->setText(s, value);
             return std::nullopt;
         }

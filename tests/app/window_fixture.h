@@ -57,9 +57,11 @@ struct ScriptedDesktop : app::Desktop {
 
     template <class T>
     static T next(std::deque<T>& q) {
-        if (q.empty()) return T{};
-        T v = q.front();
-        q.pop_front();
+        T v{};
+        if (!q.empty()) {
+            v = std::move(q.front());
+            q.pop_front();
+        }
         return v;
     }
 };

@@ -2,11 +2,14 @@
 
 #include "test_support.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 using bevelmint::testing::freshDir;
@@ -17,17 +20,21 @@ namespace {
 struct Outcome {
     int status;
     std::string err;
+    std::string out;
 };
 
+// Runs the command in `dir`; its standard output goes to a file outside it, so a folder
+// the test counts holds only what the command wrote and stderr.txt.
 Outcome run(const std::string& args, const fs::path& dir, const std::string& env = {}) {
     const fs::path errFile = dir / "stderr.txt";
+    const fs::path outFile = dir.string() + "-stdout.txt";
     const std::string cmd = std::string("cd '") + dir.string() + "' && " + env + " '" +
                             BEVELMINT_RENDER_EXE + "' " + args + " 2>'" + errFile.string() +
-                            "' >/dev/null";
+                            "' >'" + outFile.string() + "'";
     const int raw = std::system(cmd.c_str());
-    std::ifstream in(errFile);
-    std::string err((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, err};
+    Outcome result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(errFile), slurp(outFile)};
+    fs::remove(outFile);
+    return result;
 }
 
 }  // namespace
@@ -156,5 +163,63 @@ TEST(RenderCommand, WithoutAnyFontTheInscriptionIsSkippedWithOneWarning) {
     EXPECT_NE(r.err.find("warning"), std::string::npos) << r.err;
     EXPECT_TRUE(fs::exists(dir / "c.bmp"));
     EXPECT_NE(slurp(dir / "c.bmp"), withFont);  // the same button without its inscription
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, DevicesAndPipesAreRefusedAtOnce) {
+    const fs::path dir = freshDir("bevelmint-cli-special");
+    ASSERT_EQ(::mkfifo((dir / "f.bvm").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir / "f.bmp").c_str(), 0600), 0);
+    // A hang or an endless read would run into the timeout's status 124.
+    for (const char* args :
+         {"/dev/zero --normal o.bmp", "f.bvm --normal o.bmp", "--texture /dev/zero --normal o.bmp",
+          "--texture f.bmp --normal o.bmp"}) {
+        Outcome r = run(args, dir, "timeout 10");
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("Not a regular file"), std::string::npos) << args << ": " << r.err;
+        EXPECT_FALSE(fs::exists(dir / "o.bmp")) << args;
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
+    const fs::path dir = freshDir("bevelmint-cli-fsize");
+    std::ofstream(dir / "old.bvm") << "old";
+    const std::string text(3000, 'x');
+    const std::pair<std::string, std::string> cases[] = {
+        {"--set buttonText=" + text + " --save old.bvm", "old.bvm: Disk full"},
+        {"--normal a.bmp --pressed b.bmp", "Cannot create file a.bmp"},
+        {"--normal a.gif --html a.html", "Cannot create file a.gif"}};
+    for (const auto& [args, needle] : cases) {
+        // 1 KiB: the shell's redirection of the message fits, the outputs do not.
+        Outcome r = run(args, dir, "ulimit -f 1;");
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find(needle), std::string::npos) << args << ": " << r.err;
+        std::vector<std::string> left;
+        for (auto& e : fs::directory_iterator(dir))
+            left.push_back(e.path().filename().string());
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{"old.bvm", "stderr.txt"})) << args;
+        EXPECT_EQ(slurp(dir / "old.bvm"), "old");
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, WithNothingToWriteShowsItsUsageAndExitsWithTwo) {
+    const fs::path dir = freshDir("bevelmint-cli-usage");
+    for (const char* args : {"", "--set buttonWidth=40", "--format gif"}) {
+        Outcome r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(r.err.rfind("Usage: bevelmint-render", 0), 0u) << args << ": " << r.err;
+        EXPECT_NE(r.err.find("Nothing to write"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "") << args;
+    }
+    Outcome r = run("--version", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, std::string("bevelmint-render ") + BEVELMINT_VERSION + "\n");
+    r = run("--help", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("Usage: bevelmint-render", 0), 0u);
+    EXPECT_EQ(r.err, "");
     fs::remove_all(dir);
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -267,5 +269,55 @@ TEST(DesignFile, ANonDesignFileChangesNothing) {
     r = files::openbutton((dir / "missing.bvm").string(), s, images);
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->message, "File not found");
+    fs::remove_all(dir);
+}
+
+TEST(DesignFile, DevicesPipesAndOversizedFilesAreRefusedUnchanged) {
+    const fs::path dir = freshDir("bevelmint-design-special");
+    const std::string fifo = (dir / "pipe.bvm").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    const ButtonState before = s;
+    for (const std::string& path : {std::string("/dev/zero"), fifo}) {
+        files::LoadResult r = files::openbutton(path, s, images);  // returns at once
+        ASSERT_TRUE(r.error) << path;
+        EXPECT_EQ(r.error->message, "Not a regular file");
+    }
+    // The largest design a file may hold loads; one byte more is refused unread.
+    ButtonState big = state::defaultState();
+    big.buttonText.clear();
+    const size_t rest = encode(big).size();
+    big.buttonText = std::string(files::kMaxDesignBytes - rest, 'W');
+    std::ofstream(dir / "big.bvm", std::ios::binary) << encode(big);
+    ASSERT_EQ(fs::file_size(dir / "big.bvm"), files::kMaxDesignBytes);
+    files::LoadResult r = files::openbutton((dir / "big.bvm").string(), s, images);
+    ASSERT_FALSE(r.error) << r.error->message;
+    EXPECT_EQ(s.buttonText.size(), big.buttonText.size());
+    s = before;
+    big.buttonText += "W";
+    std::ofstream(dir / "big.bvm", std::ios::binary) << encode(big);
+    r = files::openbutton((dir / "big.bvm").string(), s, images);
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(r.error->message, "File too large");
+    expectSameDesign(s, before);
+    fs::remove_all(dir);
+}
+
+TEST(DesignFile, ASaveWhoseTextureCannotBeWrittenKeepsTheOldDesign) {
+    const fs::path dir = freshDir("bevelmint-design-allornone");
+    std::ofstream(dir / "d.bvm") << "old design";
+    fs::create_directories(dir / "wood.bmp");  // the texture's place is taken
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    render::openbgimage(s, images, image::Picture(64, 32, 9), "/elsewhere/wood.bmp");
+    auto error = files::savebutton((dir / "d.bvm").string(), s, images);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message, "Cannot create file " + (dir / "wood.bmp").string());
+    EXPECT_EQ(bevelmint::testing::slurp(dir / "d.bvm"), "old design");
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
+        ++entries;
+    EXPECT_EQ(entries, 2);
     fs::remove_all(dir);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -315,5 +317,32 @@ TEST(BmpReader, ReadsWhatTheWriterWritesAndNamesMissingFiles) {
     error = image::readBmp((dir / "junk.bmp").string(), back);
     ASSERT_TRUE(error);
     EXPECT_NE(error->message.find("junk.bmp\": it is not a Windows bitmap."), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(BmpReader, RefusesDevicesPipesAndFilesLargerThanTheirPicture) {
+    const auto dir = std::filesystem::temp_directory_path() / "bevelmint-bmp-special";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string fifo = (dir / "pipe.bmp").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    Picture p;
+    for (const std::string& path : {std::string("/dev/zero"), fifo}) {
+        auto error = image::readBmp(path, p);  // must return, not block or grow
+        ASSERT_TRUE(error) << path;
+        EXPECT_EQ(error->message, "Cannot load the bitmap \"" + path + "\": Not a regular file.");
+    }
+
+    // 31 x 9 at 24 bits: rows of 96 bytes; the headers, masks and room on top.
+    const std::string bytes = image::encodeBmp(Picture(31, 9, 5), 31, 9);
+    EXPECT_EQ(image::bmpSizeBound(bytes), 14u + 40 + 16 + 96 * 9 + image::kBitmapSlackBytes);
+    EXPECT_EQ(image::bmpSizeBound("not a bitmap"), UINT64_MAX);
+    const std::string padded = (dir / "padded.bmp").string();
+    std::ofstream(padded, std::ios::binary) << bytes << std::string(image::kBitmapSlackBytes, 'x');
+    EXPECT_FALSE(image::readBmp(padded, p));
+    std::ofstream(padded, std::ios::app | std::ios::binary) << std::string(200, 'x');
+    auto error = image::readBmp(padded, p);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message.find("File too large"), std::string::npos);
     std::filesystem::remove_all(dir);
 }

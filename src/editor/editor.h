@@ -1,0 +1,234 @@
+#pragma once
+
+// The editor: the one design being edited, every user operation on it, and the
+// rules that span several fields. The window and bevelmint-render both drive it.
+//
+// Using it from a view:
+//   editor::Editor ed;
+//   ed.setRenderOnChange(true);                 // the window: render after each operation
+//   int id = ed.subscribe([&](editor::Changes c) {
+//       if (c.has(editor::Aspect::shape)) { /* move the size bars to ed.state() */ }
+//       if (c.has(editor::Aspect::pictures)) { /* show ed.normal(), ed.pressed() */ }
+//   });
+//   ed.setWidth(120);                           // one undo step, one render, one report
+//   ed.beginGesture(); ...setWidth while dragging...; ed.endGesture();  // one step
+//   ed.undo(); ed.redo();
+//   if (auto e = ed.saveDesign(path)) show(e->message);   // design and texture, or nothing
+// Every operation applies its coupling rules, records an undo step when the design
+// changed, renders once when render-on-change is set, and then reports what changed
+// to every listener. A listener reads the editor and updates its widgets with their
+// signals blocked; it must not start another operation from inside the report.
+// Setters taking a value outside its range change nothing and return false;
+// the ranges are state/'s (widthRange, kLightRadiusRange, ...).
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "editor/changes.h"
+#include "editor/history.h"
+#include "files/design_file.h"
+#include "image/color.h"
+#include "render/render_pipeline.h"
+#include "render/text_engine.h"
+#include "render/texture.h"
+#include "state/button_state.h"
+#include "state/state_rules.h"
+
+namespace bevelmint::editor {
+
+// A file the all-or-nothing write could not write, and the user's words for why
+// ("Cannot create file <path>", "File access denied", ...). The path is empty
+// when the failure belongs to no single file.
+struct WriteError {
+    std::string path;
+    std::string message;
+};
+
+// What one all-or-nothing write produces; an empty path is not written.
+struct Outputs {
+    std::string normalPicture;   // the button at rest, in the design's export format
+    std::string pressedPicture;  // the button held down
+    std::string htmlPage;        // the HTML page around htmlFragment
+    std::string htmlFragment;
+    std::string design;  // the design file, with its texture beside it
+};
+
+class Editor {
+  public:
+    Editor();
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    // ------------------------------------------------------------ reading
+    const state::ButtonState& state() const { return s_; }
+    // The texture pictures: the working one (brightness applied) and the original.
+    // Both are empty while no texture was loaded.
+    const render::TextureImages& texture() const { return *texture_; }
+    const std::string& exportPath() const { return exportPath_; }
+    const std::string& exportPressedPath() const { return exportPressedPath_; }
+
+    // ------------------------------------------------------------ change reports
+    using Listener = std::function<void(Changes)>;
+    int subscribe(Listener listener);
+    void unsubscribe(int id);
+
+    // ------------------------------------------------------------ rendering
+    // When set, every operation that changed something renders once before it reports.
+    void setRenderOnChange(bool on) { renderOnChange_ = on; }
+    // Renders now and reports Aspect::pictures.
+    void render();
+    // The pictures of the last render; the button fills their top-left
+    // buttonWidth x buttonHeight pixels.
+    const image::Picture& normal() const { return pipeline_.normal(); }
+    const image::Picture& pressed() const { return pipeline_.pressed(); }
+    const render::RenderPipeline& pipeline() const { return pipeline_; }
+    int renderCount() const { return renders_; }
+    // Called while lighting, every 30 columns (the busy icon).
+    void setRenderProgress(std::function<void()> progress);
+    // Called with 0..100 while a brightness change recomputes the texture.
+    void setTextureProgress(std::function<void(int)> progress);
+    // Called once when no font at all can be found for the inscription.
+    void setFontWarning(std::function<void(const std::string&)> warn);
+
+    // ------------------------------------------------------------ design operations
+    // Sets a field by its name from text (bevelmint-render's --set); a message
+    // naming the field and its range when refused, and nothing changes then.
+    std::optional<std::string> setField(const std::string& name, const std::string& value);
+
+    void setShape(state::ShapeKind kind);
+    bool setWidth(int width);  // the depth and the text offsets follow
+    bool setHeight(int height);
+    bool setDepth(int depth);
+    bool setRoundness(int roundness);
+    void setSmoothEdges(bool on);
+    // Smoothing is offered for round shapes only (the menu entry does nothing for "rect").
+    bool smoothEdgesOffered() const { return s_.shapeKind != state::ShapeKind::rect; }
+
+    // Button colour changes carry over to the text while the engraved look is on.
+    void setButtonColour(image::Rgb colour);
+    bool setButtonChannel(state::Channel channel, int value);
+    void setTextColour(image::Rgb colour);
+    bool setTextChannel(state::Channel channel, int value);
+    void setBackgroundColour(image::Rgb colour);
+
+    bool setLightPosition(int position);
+    // The next light position clockwise round the button (the menu's "Change Light Position").
+    void rotateLight();
+    bool setLightRadius(int radius);
+    bool setLightIntensity(int intensity);
+    bool setBorderFade(int fade);
+    void setLightenFront(bool on);
+
+    void setUseText(bool on);
+    void setText(const std::string& text);
+    // Replaces the font as a whole; a size beyond the size bar stays in the font.
+    void setFont(const state::FontDesc& font);
+    bool setFontSize(int size);
+    bool setTextOffsetX(int offset);
+    bool setTextOffsetY(int offset);
+    // On: the text takes the button colour; off: the text turns black.
+    void setText3D(bool on);
+
+    // Reads a Windows bitmap and lays it on the face: the button shrinks to fit it
+    // and takes the colour of its top-left pixel. A file that cannot be read
+    // changes nothing and gives the reader's message.
+    std::optional<base::FileError> loadTexture(const std::string& path);
+    void removeTexture();
+    // Brightens the texture and takes the button colour from its top-left pixel again.
+    bool setTextureBrightness(int brightness);
+    void setStretchPreview(bool on);
+
+    // The user's choice of format: the pictures must be chosen again for it, so
+    // both export paths and the pressed picture are cleared.
+    void chooseExportFormat(state::ExportFormat format);
+    void setExportPressed(bool on);
+    bool setJpegCompression(int compression);
+    void setJpegProgressive(bool on);
+    // The full paths the export writes; the design keeps their file names.
+    void setExportPath(const std::string& path);
+    void setExportPressedPath(const std::string& path);
+
+    // Fast edit mode (a view mode, not an undo step).
+    void setFastEdit(bool on);
+
+    // ------------------------------------------------------------ session values
+    // Kept by the window between runs; none is an undo step.
+    void setLastFile(const std::string& path);
+    void setAppPath(const std::string& path);
+    void setMenuColour(uint32_t colour);
+    void setTestActOnHover(bool onHover);
+
+    // ------------------------------------------------------------ files
+    // Loads a design file (one undo step). A file that cannot be read or is not a
+    // design changes nothing and comes back as the error; notices (a missing
+    // texture) do not stop the load.
+    files::LoadResult loadDesign(const std::string& path);
+    // Writes the design and its texture beside it, both or neither; not an undo step.
+    std::optional<WriteError> saveDesign(const std::string& path);
+    // Both export paths are chosen as the pressed-picture choice needs them.
+    bool exportNamesComplete() const;
+    // Browsers show GIF and JPEG, not BMP: the HTML page needs one of those.
+    bool formatShownInBrowsers() const;
+    // Leaves fast edit mode, writes the normal picture (and the pressed one when
+    // asked for) to the export paths, all or none, and renders again.
+    std::optional<WriteError> exportPictures();
+    // The rollover fragment for the exported pictures.
+    std::string htmlFragment() const;
+    // Writes the HTML page around a fragment (the text as the user left it).
+    std::optional<WriteError> saveHtmlPage(const std::string& path, const std::string& fragment);
+    // The one way files are written: everything named is staged beside its target
+    // and then renamed into place, so a failure leaves every old file as it was.
+    // Renders first when the pictures are older than the design.
+    std::optional<WriteError> write(const Outputs& outputs);
+
+    // ------------------------------------------------------------ document
+    // The design file last saved or loaded; empty before either.
+    const std::string& documentPath() const { return documentPath_; }
+    // The design differs from the one last saved or loaded (or from the start).
+    bool modified() const;
+
+    // ------------------------------------------------------------ undo and redo
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    bool undo() { return travel(true); }
+    bool redo() { return travel(false); }
+    // Changes between these two calls undo as one step (a bar being dragged).
+    void beginGesture() { history_.beginGesture(); }
+    void endGesture() { history_.endGesture(); }
+
+  private:
+    Snapshot capture() const;
+    // Runs an operation on the state, then records, renders and reports.
+    template <class Op>
+    void apply(Op&& op);
+    void finish(const Snapshot& before, bool wasModified, Changes extra = {});
+    void restore(const Snapshot& snapshot);
+    bool travel(bool back);
+    bool setByName(const char* name, int value);
+    void rebrighten();
+    void paint();
+    void notify(Changes changes);
+
+    state::ButtonState s_ = state::defaultState();
+    std::shared_ptr<const render::TextureImages> texture_;
+    std::string exportPath_;
+    std::string exportPressedPath_;
+    std::string documentPath_;
+    Snapshot saved_;
+
+    render::TextEngine text_;
+    render::RenderPipeline pipeline_;
+    std::function<void(int)> textureProgress_;
+    bool renderOnChange_ = false;
+    bool picturesStale_ = true;
+    int renders_ = 0;
+
+    History history_;
+    std::map<int, Listener> listeners_;
+    int nextListener_ = 1;
+};
+
+}  // namespace bevelmint::editor

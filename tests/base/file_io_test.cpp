@@ -1,0 +1,60 @@
+#include "base/file_io.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace bevelmint;
+using bevelmint::testing::freshDir;
+using bevelmint::testing::slurp;
+
+namespace {
+
+std::vector<std::string> namesIn(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+TEST(FileBatch, ACommitThatFailsPartWayLeavesEveryTargetAsItWas) {
+    const fs::path dir = freshDir("bevelmint-batch-rollback");
+    std::ofstream(dir / "a.gif") << "old a";
+    std::ofstream(dir / "b.gif") << "old b";
+    {
+        base::FileBatch batch;
+        ASSERT_FALSE(batch.stage((dir / "new.gif").string(), "new"));
+        ASSERT_FALSE(batch.stage((dir / "a.gif").string(), "new a"));
+        ASSERT_FALSE(batch.stage((dir / "b.gif").string(), "new b"));
+        // The third target turns into a folder after staging: its rename must fail.
+        fs::remove(dir / "b.gif");
+        fs::create_directories(dir / "b.gif" / "inside");
+        const auto error = batch.commit();
+        ASSERT_TRUE(error);
+        EXPECT_EQ(base::ioErrorText(*error), "File access denied");
+        EXPECT_EQ(batch.failedPath(), (dir / "b.gif").string());
+    }
+    EXPECT_EQ(slurp(dir / "a.gif"), "old a");
+    EXPECT_TRUE(fs::is_directory(dir / "b.gif" / "inside"));
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"a.gif", "b.gif"}));  // nothing else
+
+    fs::remove_all(dir / "b.gif");
+    base::FileBatch batch;
+    ASSERT_FALSE(batch.stage((dir / "a.gif").string(), "new a"));
+    ASSERT_FALSE(batch.stage((dir / "b.gif").string(), "new b"));
+    ASSERT_FALSE(batch.commit());
+    EXPECT_EQ(slurp(dir / "a.gif"), "new a");
+    EXPECT_EQ(slurp(dir / "b.gif"), "new b");
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"a.gif", "b.gif"}));
+    fs::remove_all(dir);
+}
