@@ -3,7 +3,7 @@
 
 # What the window and bevelmint-render need to build and run.
 bevelmint_run_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfontconfig-dev
-    fontconfig fonts-liberation libjpeg-dev qt6-base-dev qt6-svg-dev libgl-dev)
+    fontconfig fonts-liberation libjpeg-dev libpng-dev libwebp-dev qt6-base-dev qt6-svg-dev libgl-dev)
 
 # What the tests, the benchmarks and the package add: decoders to check the encoders
 # with, the real browser, a display for the screenshot, and the package checkers.

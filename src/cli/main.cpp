@@ -8,6 +8,7 @@
 
 #include "editor/editor.h"
 #include "export/picture_export.h"
+#include "export/picture_set.h"
 #include "files/design_file.h"
 #include "state/button_state.h"
 #include "state/field_setter.h"
@@ -20,8 +21,9 @@ constexpr int kFailure = 2;
 
 constexpr const char* kUsage =
     "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
-    "                        [--format gif|jpg|bmp] [--normal FILE] [--pressed FILE]\n"
-    "                        [--html FILE] [--save FILE.bvm]\n";
+    "                        [--format FORMAT] [--scale N | --scales N,N...]\n"
+    "                        [--normal FILE] [--hover FILE] [--pressed FILE]\n"
+    "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n";
 
 void printHelp() {
     std::cout << kUsage
@@ -33,16 +35,23 @@ void printHelp() {
                  "                     must fit the size set before it)\n"
                  "  --texture FILE     lay a Windows bitmap on the face, as the editor does: the\n"
                  "                     button shrinks to fit it and takes its colour\n"
-                 "  --format FORMAT    picture format; otherwise the extension of --normal or\n"
-                 "                     --pressed (.gif, .jpg, .jpeg, .bmp), else the design's\n"
+                 "  --format FORMAT    gif, jpg, bmp, png or webp; otherwise each file's\n"
+                 "                     extension, else the design's\n"
+                 "  --scale N          draw the pictures N times larger (1 to 4)\n"
+                 "  --scales 1,2,3     write every picture at each scale, \"@2x\" or \"@3x\"\n"
+                 "                     inserted before the extension above 1\n"
                  "  --normal FILE      write the button at rest\n"
+                 "  --hover FILE       write the button under the pointer (see hoverLift)\n"
                  "  --pressed FILE     write the button held down (sets exportPressed)\n"
+                 "  --sprite FILE      write normal, hover and pressed stacked from the top\n"
                  "  --html FILE        write the HTML page that shows the exported pictures by\n"
-                 "                     their bare names (GIF or JPEG only)\n"
+                 "                     their bare names (not BMP)\n"
                  "  --save FILE.bvm    write the design, with its texture beside it\n"
                  "  --help             show this text\n"
                  "  --version          show the version\n"
                  "\n"
+                 "PNG and WebP (lossless) carry true alpha at round edges; the background\n"
+                 "colour shows nowhere in them.\n"
                  "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
                  "Every error prints one line and exits with 2; nothing is written then.\n"
                  "\n"
@@ -57,22 +66,21 @@ int fail(const std::string& message) {
 }
 
 struct Outputs {
-    std::string normal, pressed, html, save;
-    std::optional<state::ExportFormat> format;
+    editor::Outputs files;
+    std::optional<exporter::PictureFormat> format;
 };
 
-// The picture format: the one named, else the extensions, else the design's.
-std::optional<std::string> chooseFormat(const Outputs& out, editor::Editor& design) {
-    std::optional<state::ExportFormat> chosen = out.format;
-    for (const std::string* path : {&out.normal, &out.pressed}) {
-        if (path->empty() || out.format) continue;
-        auto f = exporter::formatFromExtension(*path);
-        if (!f) continue;
-        if (chosen && *chosen != *f) return "--normal and --pressed name different picture formats";
-        chosen = f;
-    }
-    if (chosen) design.setField("exportFormat", state::exportFormatName(*chosen));
-    return std::nullopt;
+// The normal picture's format, which a saved design keeps when it can name it.
+exporter::PictureFormat chooseFormat(Outputs& out, editor::Editor& design) {
+    editor::Outputs& files = out.files;
+    files.format = out.format;
+    exporter::PictureSetRequest request;
+    request.format = out.format;
+    const exporter::PictureFormat f =
+        exporter::fileFormat(request, files.normalPicture, design.state());
+    if (auto kept = exporter::exportFormat(f); kept && (out.format || !files.normalPicture.empty()))
+        design.setField("exportFormat", state::exportFormatName(*kept));
+    return f;
 }
 
 }  // namespace
@@ -107,24 +115,40 @@ int main(int argc, char** argv) {
             return 0;
         }
         static const std::vector<std::string> known = {
-            "--set", "--texture", "--format", "--normal", "--pressed", "--html", "--save"};
+            "--set",    "--texture", "--format", "--normal", "--pressed", "--hover",
+            "--sprite", "--scale",   "--scales", "--html",   "--save"};
         if (std::find(known.begin(), known.end(), arg) == known.end()) {
             return fail("unknown option '" + arg + "' (see --help)");
         }
         if (i + 1 >= args.size()) return fail(arg + " needs a value");
         const std::string& value = args[++i];
+        editor::Outputs& files = out.files;
         if (arg == "--normal") {
-            out.normal = value;
+            files.normalPicture = value;
         } else if (arg == "--pressed") {
-            out.pressed = value;
+            files.pressedPicture = value;
             design.setExportPressed(true);
+        } else if (arg == "--hover") {
+            files.hoverPicture = value;
+        } else if (arg == "--sprite") {
+            files.spritePicture = value;
+        } else if (arg == "--scale" || arg == "--scales") {
+            auto scales = exporter::parseScales(value);
+            if (!scales || (arg == "--scale" && scales->size() != 1)) {
+                return fail(arg + " takes " +
+                            (arg == "--scale" ? "a number" : "numbers like 1,2,3") + ", not '" +
+                            value + "'");
+            }
+            files.scales = *scales;
+            files.scaleNames = arg == "--scales";
         } else if (arg == "--html") {
-            out.html = value;
+            files.htmlPage = value;
         } else if (arg == "--save") {
-            out.save = value;
+            files.design = value;
         } else if (arg == "--format") {
-            state::ExportFormat f{};
-            if (!state::parseExportFormat(value, f)) return fail("--format takes gif, jpg or bmp");
+            exporter::PictureFormat f{};
+            if (!exporter::parsePictureFormat(value, f))
+                return fail("--format takes gif, jpg, bmp, png or webp");
             out.format = f;
         } else if (arg == "--texture") {
             if (auto error = design.loadTexture(value)) return fail(error->message);
@@ -136,29 +160,28 @@ int main(int argc, char** argv) {
                 return fail(*error);
         }
     }
-    if (out.normal.empty() && out.pressed.empty() && out.html.empty() && out.save.empty()) {
+    editor::Outputs& files = out.files;
+    if (files.normalPicture.empty() && files.pressedPicture.empty() && files.hoverPicture.empty() &&
+        files.spritePicture.empty() && files.htmlPage.empty() && files.design.empty()) {
         std::cerr << kUsage
-                  << "Nothing to write: give --normal, --html or --save (--help tells more).\n";
+                  << "Nothing to write: give --normal, --sprite, --html or --save (--help tells "
+                     "more).\n";
         return kFailure;
     }
-    if (auto error = chooseFormat(out, design)) return fail(*error);
-    if (!out.pressed.empty() && out.normal.empty()) return fail("--pressed needs --normal too");
-    if (!out.html.empty()) {
-        if (out.normal.empty()) return fail("--html needs the exported pictures: give --normal");
-        if (!design.formatShownInBrowsers()) {
+    const exporter::PictureFormat format = chooseFormat(out, design);
+    if (auto error = design.checkPictures(files)) return fail(*error);
+    if (!files.pressedPicture.empty() && files.normalPicture.empty())
+        return fail("--pressed needs --normal too");
+    if (!files.htmlPage.empty()) {
+        if (files.normalPicture.empty())
+            return fail("--html needs the exported pictures: give --normal");
+        if (!exporter::shownInBrowsers(format)) {
             return fail("HTML doesn't support BMP: export GIF or JPG pictures");
         }
     }
-    design.setExportPath(out.normal);
-    design.setExportPressedPath(out.pressed);
-
-    design.render();
-    editor::Outputs files;
-    files.normalPicture = out.normal;
-    files.pressedPicture = out.pressed;
-    files.htmlPage = out.html;
-    if (!out.html.empty()) files.htmlFragment = design.htmlFragment();
-    files.design = out.save;
+    design.setExportPath(files.normalPicture);
+    design.setExportPressedPath(files.pressedPicture);
+    if (!files.htmlPage.empty()) files.htmlFragment = design.htmlFragment();
     if (auto e = design.write(files)) {
         // Name the file unless the message already does.
         const bool named = e->path.empty() || e->message.find(e->path) != std::string::npos;

@@ -4,7 +4,9 @@
 
 #include "export/html_snippet.h"
 #include "export/picture_export.h"
+#include "export/picture_set.h"
 #include "image/bmp_reader.h"
+#include "render/button_pictures.h"
 #include "state/field_setter.h"
 
 namespace bevelmint::editor {
@@ -434,7 +436,27 @@ bool Editor::exportNamesComplete() const {
 }
 
 bool Editor::formatShownInBrowsers() const {
-    return s_.exportFormat != state::ExportFormat::bmp;
+    return exporter::shownInBrowsers(exporter::pictureFormat(s_.exportFormat));
+}
+
+namespace {
+
+exporter::PictureSetRequest pictureRequest(const Outputs& out) {
+    exporter::PictureSetRequest request;
+    request.normal = out.normalPicture;
+    request.hover = out.hoverPicture;
+    request.pressed = out.pressedPicture;
+    request.sprite = out.spritePicture;
+    request.format = out.format;
+    request.scales = out.scales;
+    request.scaleNames = out.scaleNames;
+    return request;
+}
+
+}  // namespace
+
+std::optional<std::string> Editor::checkPictures(const Outputs& outputs) const {
+    return exporter::checkRequest(pictureRequest(outputs), s_);
 }
 
 std::optional<WriteError> Editor::exportPictures() {
@@ -443,6 +465,7 @@ std::optional<WriteError> Editor::exportPictures() {
     Outputs outputs;
     outputs.normalPicture = exportPath_;
     if (s_.exportPressed) outputs.pressedPicture = exportPressedPath_;
+    outputs.format = exporter::pictureFormat(s_.exportFormat);
     auto error = write(outputs);
     render();
     return error;
@@ -464,7 +487,8 @@ std::optional<WriteError> Editor::saveHtmlPage(const std::string& path,
 }
 
 std::optional<WriteError> Editor::write(const Outputs& out) {
-    if (picturesStale_ && (!out.normalPicture.empty() || !out.pressedPicture.empty())) render();
+    const exporter::PictureSetRequest request = pictureRequest(out);
+    if (auto why = exporter::checkRequest(request, s_)) return WriteError{{}, *why};
     base::FileBatch batch;
     auto stage = [&](const std::string& path, const std::string& bytes,
                      bool namedInMessage) -> std::optional<WriteError> {
@@ -474,11 +498,21 @@ std::optional<WriteError> Editor::write(const Outputs& out) {
         }
         return std::nullopt;
     };
-    const std::pair<const std::string*, const image::Picture*> pictures[] = {
-        {&out.normalPicture, &normal()}, {&out.pressedPicture, &pressed()}};
-    for (const auto& [path, picture] : pictures) {
-        if (path->empty()) continue;
-        if (auto e = stage(*path, exporter::encodeForExport(s_, *picture), true)) return e;
+    // The pictures at scale 1 without hover are the editor's own render.
+    auto source = [&](int scale, bool withHover) {
+        if (scale != 1 || withHover) {
+            return render::renderButtonPictures(s_, render::activeTexture(s_, *texture_), scale,
+                                                text_, withHover);
+        }
+        if (picturesStale_) render();
+        const state::ButtonState design = state::clampedForRender(s_);
+        return render::ButtonPictures{normal().cut(design.buttonWidth, design.buttonHeight),
+                                      {},
+                                      pressed().cut(design.buttonWidth, design.buttonHeight)};
+    };
+    for (const exporter::PictureFile& f : exporter::encodePictureSet(request, s_, source)) {
+        if (f.bytes.empty()) return WriteError{f.path, base::cannotCreateMessage(f.path)};
+        if (auto e = stage(f.path, f.bytes, true)) return e;
     }
     if (!out.htmlPage.empty()) {
         if (auto e = stage(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;

@@ -26,9 +26,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/changes.h"
 #include "editor/history.h"
+#include "export/picture_export.h"
 #include "files/design_file.h"
 #include "image/color.h"
 #include "render/render_pipeline.h"
@@ -49,9 +51,18 @@ struct WriteError {
 
 // What one all-or-nothing write produces; an empty path is not written.
 struct Outputs {
-    std::string normalPicture;   // the button at rest, in the design's export format
+    std::string normalPicture;   // the button at rest
     std::string pressedPicture;  // the button held down
-    std::string htmlPage;        // the HTML page around htmlFragment
+    std::string hoverPicture;    // the button under the pointer (hoverLift)
+    std::string spritePicture;   // normal, hover and pressed stacked from the top
+    // The pictures' format; unset, each picture's extension names it, else the
+    // design's export format does.
+    std::optional<exporter::PictureFormat> format;
+    // Every picture is written at each scale; with scaleNames "@2x", "@3x" go
+    // before the extension above scale 1.
+    std::vector<int> scales{1};
+    bool scaleNames = false;
+    std::string htmlPage;  // the HTML page around htmlFragment
     std::string htmlFragment;
     std::string design;  // the design file, with its texture beside it
 };
@@ -172,6 +183,9 @@ class Editor {
     bool exportNamesComplete() const;
     // Browsers show GIF and JPEG, not BMP: the HTML page needs one of those.
     bool formatShownInBrowsers() const;
+    // Why the pictures asked for cannot be written (a scale out of range, the
+    // normal, hover and pressed pictures in different formats), if they cannot.
+    std::optional<std::string> checkPictures(const Outputs& outputs) const;
     // Leaves fast edit mode, writes the normal picture (and the pressed one when
     // asked for) to the export paths, all or none, and renders again.
     std::optional<WriteError> exportPictures();

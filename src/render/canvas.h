@@ -34,6 +34,9 @@ class RoundShape {
     static RoundShape ellipse(Box box) { return {box, box.width(), box.height()}; }
 
     const Box& box() const { return box_; }
+    // The corner ellipse's size, as limited to the box.
+    int cornerW() const { return cw_; }
+    int cornerH() const { return ch_; }
     bool empty() const { return box_.width() <= 0 || box_.height() <= 0; }
     // The shape's columns in row y; false when the row holds none.
     bool span(int y, Span& out) const;

@@ -5,6 +5,7 @@
 #include "render/inscription.h"
 #include "render/lighting.h"
 #include "render/ring_colours.h"
+#include "render/scaled_design.h"
 #include "render/smoothing.h"
 #include "state/state_rules.h"
 
@@ -29,14 +30,16 @@ RoundShape shapeAtInset(const ButtonState& s, int i) {
     return shapeInBox(s, {i, i, s.buttonWidth - i, s.buttonHeight - i});
 }
 
-RenderPipeline::RenderPipeline()
-    : normal_(kWorkWidth, kWorkHeight),
-      pressed_(kWorkWidth, kWorkHeight),
-      work_(kWorkWidth, kWorkHeight, image::kBlack) {}
+RenderPipeline::RenderPipeline(int scale)
+    : scale_(state::kScaleRange.clamp(scale)),
+      normal_(kWorkWidth * scale_, kWorkHeight * scale_),
+      pressed_(kWorkWidth * scale_, kWorkHeight * scale_),
+      work_(kWorkWidth * scale_, kWorkHeight * scale_, image::kBlack) {}
 
 void RenderPipeline::useTextEngine(TextEngine& engine) {
-    inscription = [&engine](const ButtonState& s, image::Picture& normal, image::Picture& pressed) {
-        painttext(s, normal, pressed, engine);
+    inscription = [&engine, scale = scale_](const ButtonState& s, image::Picture& normal,
+                                            image::Picture& pressed) {
+        painttext(s, normal, pressed, engine, scale);
     };
 }
 
@@ -97,11 +100,18 @@ void RenderPipeline::drawFastEdit(const ButtonState& s) {
 }
 
 void RenderPipeline::paintbutton(const ButtonState& state, const image::Picture* texture) {
-    const ButtonState s = state::clampedForRender(state);
+    // The inscription pass scales itself; every other pass draws the scaled design.
+    const ButtonState design = state::clampedForRender(state);
+    const ButtonState s = scaledDesign(design, scale_);
     const bool textured = s.textureActive && texture != nullptr;
+    image::Picture enlargedTexture;
+    if (textured && scale_ > 1) {
+        enlargedTexture = enlarged(*texture, scale_);
+        texture = &enlargedTexture;
+    }
 
-    normal_.ensureSize(kWorkWidth, kWorkHeight);
-    pressed_.ensureSize(kWorkWidth, kWorkHeight);
+    normal_.ensureSize(kWorkWidth * scale_, kWorkHeight * scale_);
+    pressed_.ensureSize(kWorkWidth * scale_, kWorkHeight * scale_);
     clearimages(s);
     {
         // Only the previous area is erased: marks of earlier, larger renders stay.
@@ -114,10 +124,10 @@ void RenderPipeline::paintbutton(const ButtonState& state, const image::Picture*
     buildMask(s, textured);
     if (s.fastEdit) {
         drawFastEdit(s);
-        if (s.useText && inscription) inscription(s, normal_, pressed_);
+        if (s.useText && inscription) inscription(design, normal_, pressed_);
     } else {
         drawRings(s);
-        if (s.useText && inscription) inscription(s, normal_, pressed_);
+        if (s.useText && inscription) inscription(design, normal_, pressed_);
         lightentheshape(s, work_, textured ? texture : nullptr, normal_, pressed_, progress);
     }
     if (s.smoothEdges) antialiasing(s.buttonWidth, s.buttonHeight, work_, normal_, pressed_);

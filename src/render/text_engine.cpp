@@ -166,8 +166,8 @@ int ascentPixels(FT_Face ft, int pixelSize) {
 }  // namespace
 
 void TextEngine::drawText(image::Picture& picture, int x, int y, const std::string& utf8,
-                          const state::FontDesc& font, image::Colour colour) {
-    const int pixelSize = characterHeight(font.size);
+                          const state::FontDesc& font, image::Colour colour, int scale) {
+    const int pixelSize = characterHeight(font.size) * scale;
     if (pixelSize <= 0 || utf8.empty()) return;
     Face* f = face(font);
     if (!f || !f->ft) return;

@@ -29,10 +29,10 @@ class TextEngine {
     // Called once, the first time a font is asked for and none can be found.
     std::function<void(const std::string&)> warn;
 
-    // Draws utf8 text; nothing happens for size 0, an empty string or when no
-    // font is installed at all.
+    // Draws utf8 text, at `scale` times the font's pixel size; nothing happens for
+    // size 0, an empty string or when no font is installed at all.
     void drawText(image::Picture& picture, int x, int y, const std::string& utf8,
-                  const state::FontDesc& font, image::Colour colour);
+                  const state::FontDesc& font, image::Colour colour, int scale = 1);
 
     // The file fontconfig chose for the font, empty when there is none.
     std::string fontFile(const state::FontDesc& font);

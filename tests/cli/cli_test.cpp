@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "decoders.h"
 #include "test_support.h"
 
 #include <sys/stat.h>
@@ -12,6 +13,9 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+using bevelmint::testing::Decoded;
+using bevelmint::testing::decodePng;
+using bevelmint::testing::decodeWebp;
 using bevelmint::testing::freshDir;
 using bevelmint::testing::slurp;
 
@@ -112,8 +116,9 @@ TEST(RenderCommand, SavesLoadsAndExportsByteIdenticallyAcrossRuns) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(slurp(dir / "a.gif").substr(0, 6), "GIF89a");
     EXPECT_NE(slurp(dir / "a.html").find("pic1.src='ap.gif'"), std::string::npos);
-    // The saved design renders the same pictures again (smoothing is not stored).
-    r = run("d.bvm --set smoothEdges=true --normal b.gif --pressed bp.gif", dir);
+    // The saved design, smoothing included, renders the same pictures again.
+    EXPECT_NE(slurp(dir / "d.bvm").find("\r\nsmoothEdges=true\r\n"), std::string::npos);
+    r = run("d.bvm --normal b.gif --pressed bp.gif", dir);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(slurp(dir / "a.gif"), slurp(dir / "b.gif"));
     EXPECT_EQ(slurp(dir / "ap.gif"), slurp(dir / "bp.gif"));
@@ -133,7 +138,12 @@ TEST(RenderCommand, EveryErrorExitsWithTwoAndWritesNothing) {
         {"missing.bvm --normal x.gif", "File not found"},
         {"--normal x.bmp --html x.html", "HTML doesn't support BMP"},
         {"--normal x.gif --pressed xp.jpg", "different picture formats"},
-        {"--format png --normal x.gif", "--format"},
+        {"--format tiff --normal x.gif", "--format"},
+        {"--scale 5 --normal x.gif", "1..4"},
+        {"--scales 1,two --normal x.gif", "--scales"},
+        {"--scale 1,2 --normal x.gif", "--scale"},
+        {"--normal x.gif --hover xh.png", "different picture formats"},
+        {"--set hoverLift=99 --normal x.gif", "hoverLift"},
         {"--normal x.gif --html x.html --save no/such/dir/d.bvm", "File not found"},
         {"--set 'buttonText=a\nb' --normal x.gif --save d.bvm", "line break"},
     };
@@ -221,5 +231,45 @@ TEST(RenderCommand, WithNothingToWriteShowsItsUsageAndExitsWithTwo) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("Usage: bevelmint-render", 0), 0u);
     EXPECT_EQ(r.err, "");
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, WritesNormalHoverPressedAndSpriteAtEveryScale) {
+    const fs::path dir = freshDir("bevelmint-cli-web");
+    Outcome r =
+        run("--set shapeKind=elips --scales 1,2 --normal b.png --hover bh.png --pressed bp.png "
+            "--sprite s.webp",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (int n : {1, 2}) {
+        const std::string mark = n == 1 ? "" : "@2x";
+        const Decoded normal = decodePng(slurp(dir / ("b" + mark + ".png")));
+        const Decoded hover = decodePng(slurp(dir / ("bh" + mark + ".png")));
+        const Decoded pressed = decodePng(slurp(dir / ("bp" + mark + ".png")));
+        const Decoded sprite = decodeWebp(slurp(dir / ("s" + mark + ".webp")));
+        EXPECT_EQ(normal.width, 100 * n);
+        EXPECT_EQ(normal.height, 40 * n);
+        EXPECT_TRUE(normal.hasAlpha);
+        ASSERT_EQ(sprite.width, 100 * n);
+        ASSERT_EQ(sprite.height, 120 * n);
+        EXPECT_EQ(sprite.rows(0, 40 * n), normal.rgba);
+        EXPECT_EQ(sprite.rows(40 * n, 40 * n), hover.rgba);
+        EXPECT_EQ(sprite.rows(80 * n, 40 * n), pressed.rgba);
+        EXPECT_NE(hover.rgba, normal.rgba);
+    }
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
+        ++entries;
+    EXPECT_EQ(entries, 9);  // the eight pictures and stderr.txt
+
+    // One scale keeps the names; scale 1 is the plain export byte for byte.
+    r = run("--set shapeKind=elips --scale 2 --format png --normal c", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "c"), slurp(dir / "b@2x.png"));
+    r = run("--set shapeKind=rrect --scales 1 --normal d.gif --hover dh.gif", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run("--set shapeKind=rrect --normal e.gif", dir);
+    EXPECT_EQ(slurp(dir / "d.gif"), slurp(dir / "e.gif"));
+    EXPECT_EQ(slurp(dir / "d.gif").substr(0, 6), "GIF89a");
     fs::remove_all(dir);
 }
