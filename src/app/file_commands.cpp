@@ -2,10 +2,6 @@
 
 #include <QFileInfo>
 
-#include "export/html_snippet.h"
-#include "export/picture_export.h"
-#include "files/design_file.h"
-
 namespace bevelmint::app {
 
 namespace {
@@ -29,41 +25,38 @@ QString fromStd(const std::string& s) {
 }  // namespace
 
 bool FileCommands::save() {
-    const auto path = p.desktop.saveFileName(kDesignFilter, "bvm");
+    const auto path = desktop.saveFileName(kDesignFilter, "bvm");
     if (!path) return false;
-    if (auto error = files::savebutton(path->toStdString(), p.design, p.texture)) {
-        p.desktop.error(fromStd(error->message));
+    if (auto error = ed.saveDesign(path->toStdString())) {
+        desktop.error(fromStd(error->message));
         return false;
     }
-    emit saved(*path);
     return true;
 }
 
 void FileCommands::load() {
-    if (const auto path = p.desktop.openFileName(kDesignFilter, "bvm")) open(*path);
+    if (const auto path = desktop.openFileName(kDesignFilter, "bvm")) open(*path);
 }
 
 void FileCommands::loadLast() {
-    if (p.design.lastFile.empty()) {
-        p.desktop.inform(
+    const std::string& last = ed.state().lastFile;
+    if (last.empty()) {
+        desktop.inform(
             "No File saved",
             "Sorry, you can not load the last button when you didn't open or save a button ever!");
         return;
     }
-    const QString last = fromStd(p.design.lastFile);
-    if (QFileInfo::exists(last)) open(last);
+    if (QFileInfo::exists(fromStd(last))) open(fromStd(last));
 }
 
 bool FileCommands::open(const QString& path) {
-    const files::LoadResult result = files::openbutton(path.toStdString(), p.design, p.texture);
+    const files::LoadResult result = ed.loadDesign(path.toStdString());
     if (result.error) {
-        p.desktop.error(fromStd(result.error->message));
+        desktop.error(fromStd(result.error->message));
         return false;
     }
     for (const files::Notice& n : result.notices)
-        p.desktop.inform(fromStd(n.caption), fromStd(n.text));
-    p.design.liveUpdate = true;
-    emit loaded(path);
+        desktop.inform(fromStd(n.caption), fromStd(n.text));
     return true;
 }
 
@@ -71,84 +64,72 @@ void FileCommands::choosePicturePath(bool pressed) {
     static const char* filters[3] = {"Graphics Interchange|*.gif", "JPEG Encoded Picture|*.jpg",
                                      "Windows Bitmap|*.bmp"};
     static const char* exts[3] = {"gif", "jpg", "bmp"};
-    const int k = static_cast<int>(p.design.exportFormat);
-    const auto path = p.desktop.saveFileName(filters[k], exts[k]);
+    const int k = static_cast<int>(ed.state().exportFormat);
+    const auto path = desktop.saveFileName(filters[k], exts[k]);
     if (!path) return;
-    p.exportPage.setPath(pressed, *path);
-    p.commands.setExportFileName(pressed, *path);
-}
-
-bool FileCommands::namesMissing() const {
-    return p.exportPage.path(false).isEmpty() ||
-           (p.design.exportPressed && p.exportPage.path(true).isEmpty());
+    if (pressed)
+        ed.setExportPressedPath(path->toStdString());
+    else
+        ed.setExportPath(path->toStdString());
 }
 
 void FileCommands::exportPictures() {
-    if (p.exportPage.path(false).isEmpty()) choosePicturePath(false);
-    if (p.design.exportPressed && p.exportPage.path(true).isEmpty()) choosePicturePath(true);
-    if (namesMissing()) {
-        p.desktop.inform("Missing File Name(s)", kMissingNames);
+    if (ed.exportPath().empty()) choosePicturePath(false);
+    if (ed.state().exportPressed && ed.exportPressedPath().empty()) choosePicturePath(true);
+    if (!ed.exportNamesComplete()) {
+        desktop.inform("Missing File Name(s)", kMissingNames);
         return;
     }
-    if (p.design.fastEdit) p.commands.switchMode();
-    const QString normal = p.exportPage.path(false), pressed = p.exportPage.path(true);
-    const auto error = exporter::exportPictures(p.design, p.pipeline.normal(), p.pipeline.pressed(),
-                                                normal.toStdString(), pressed.toStdString());
-    emit renderRequested();
-    if (error) {
-        p.desktop.error(fromStd(error->message));
+    if (auto error = ed.exportPictures()) {
+        desktop.error(fromStd(error->message));
         return;
     }
     // The fixed message, and beneath it where the pictures went.
-    const QString written = p.design.exportPressed ? normal + "\r" + pressed : normal;
-    p.desktop.inform(
-        "Complete",
-        QString(p.design.exportPressed ? "Files Saved !" : "File Saved !") + "\r\r" + written);
+    const bool both = ed.state().exportPressed;
+    QString written = fromStd(ed.exportPath());
+    if (both) written += "\r" + fromStd(ed.exportPressedPath());
+    desktop.inform("Complete", QString(both ? "Files Saved !" : "File Saved !") + "\r\r" + written);
 }
 
 void FileCommands::createHtmlTag() {
-    if (namesMissing()) {
-        p.desktop.inform("Missing File Name(s)", kMissingHtmlNames);
+    if (!ed.exportNamesComplete()) {
+        desktop.inform("Missing File Name(s)", kMissingHtmlNames);
         return;
     }
-    if (p.design.exportFormat == state::ExportFormat::bmp) {
-        p.desktop.inform("HTML doesn't support BMP", kNoBmp);
+    if (!ed.formatShownInBrowsers()) {
+        desktop.inform("HTML doesn't support BMP", kNoBmp);
         return;
     }
-    const std::string fragment =
-        exporter::htmlFragment(p.design.exportFileName, p.design.exportPressedFileName,
-                               p.design.buttonText, p.design.exportPressed);
-    p.htmlPage.showFragment(fromStd(fragment));
+    htmlPage.showFragment(fromStd(ed.htmlFragment()));
 }
 
 void FileCommands::copyHtml() {
-    if (p.htmlPage.fragment().isEmpty()) {
-        p.desktop.inform("Missing Tag", kMissingTag);
+    if (htmlPage.fragment().isEmpty()) {
+        desktop.inform("Missing Tag", kMissingTag);
         return;
     }
-    p.htmlPage.selectAll();
-    p.desktop.copyText(p.htmlPage.fragment());
-    p.htmlPage.clearSelection();
+    htmlPage.selectAll();
+    desktop.copyText(htmlPage.fragment());
+    htmlPage.clearSelection();
 }
 
 void FileCommands::saveHtml() {
-    if (p.htmlPage.fragment().isEmpty()) {
-        p.desktop.inform("Missing Tag", kMissingTag);
+    if (htmlPage.fragment().isEmpty()) {
+        desktop.inform("Missing Tag", kMissingTag);
         return;
     }
-    const auto path = p.desktop.saveFileName("html|*.html|htm|*.htm", "html");
+    const auto path = desktop.saveFileName("html|*.html|htm|*.htm", "html");
     if (!path) return;
-    p.design.htmlFileName = path->toStdString();
-    if (auto error =
-            exporter::writeHtmlPage(p.htmlPage.fragment().toStdString(), p.design.htmlFileName)) {
-        p.desktop.error(fromStd(error->message));
+    if (auto error = ed.saveHtmlPage(path->toStdString(), htmlPage.fragment().toStdString())) {
+        desktop.error(fromStd(error->message));
         return;
     }
-    p.htmlPage.savedPage();
+    htmlPage.savedPage();
 }
 
 void FileCommands::openHtml() {
-    if (!p.design.htmlFileName.empty()) p.desktop.openFile(fromStd(p.design.htmlFileName), true);
+    const std::string& page = ed.state().htmlFileName;
+    if (!page.empty()) desktop.openFile(fromStd(page), true);
 }
 
 }  // namespace bevelmint::app

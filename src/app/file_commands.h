@@ -1,30 +1,17 @@
 #pragma once
 
-#include <QObject>
-
-#include "app/design_commands.h"
 #include "app/desktop.h"
-#include "app/pages/export_page.h"
 #include "app/pages/html_page.h"
-#include "render/render_pipeline.h"
+#include "editor/editor.h"
 
 namespace bevelmint::app {
 
 // Saving and loading designs, exporting the pictures and the HTML page: the
-// dialogs, the messages and the core's file calls.
-class FileCommands : public QObject {
-    Q_OBJECT
+// dialogs and messages around the editor's file operations.
+class FileCommands {
   public:
-    struct Parts {
-        state::ButtonState& design;
-        render::TextureImages& texture;
-        const render::RenderPipeline& pipeline;
-        Desktop& desktop;
-        DesignCommands& commands;
-        ExportPage& exportPage;
-        HtmlPage& htmlPage;
-    };
-    explicit FileCommands(const Parts& parts) : p(parts) {}
+    FileCommands(editor::Editor& editor, Desktop& desktop, HtmlPage& htmlPage)
+        : ed(editor), desktop(desktop), htmlPage(htmlPage) {}
 
     // Whether the design was written.
     bool save();
@@ -39,17 +26,10 @@ class FileCommands : public QObject {
     void saveHtml();
     void openHtml();
 
-  signals:
-    // A design was loaded (the caller brings the views in step and renders) or saved.
-    void loaded(const QString& path);
-    void saved(const QString& path);
-    // The export cut the pictures; a render brings them back.
-    void renderRequested();
-
   private:
-    bool namesMissing() const;
-
-    Parts p;
+    editor::Editor& ed;
+    Desktop& desktop;
+    HtmlPage& htmlPage;
 };
 
 }  // namespace bevelmint::app

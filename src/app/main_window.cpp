@@ -15,8 +15,6 @@ namespace bevelmint::app {
 
 namespace {
 
-using Effect = DesignCommands::Effect;
-
 // Check boxes and radio buttons drawn with the program's glyphs.
 QString glyphStyle() {
     QString style;
@@ -39,7 +37,7 @@ TForm1::TForm1(Desktop& desktop, SettingsStore& settings, const QStringList& arg
     : QWidget(parent),
       desktop(desktop),
       settings(settings),
-      commands(design_, texture, desktop),
+      dialogs(ed, desktop),
       actions((initAssets(), this)) {
     setObjectName("Form1");
     setFixedSize(624, 447);
@@ -51,11 +49,10 @@ TForm1::TForm1(Desktop& desktop, SettingsStore& settings, const QStringList& arg
     setAutoFillBackground(true);
     setStyleSheet(glyphStyle());
 
-    textEngine.warn = [this](const std::string& m) {
-        this->desktop.error(QString::fromStdString(m));
-    };
-    pipeline_.useTextEngine(textEngine);
-    pipeline_.progress = [this] { Moveicon(); };
+    ed.setFontWarning(
+        [this](const std::string& m) { this->desktop.error(QString::fromStdString(m)); });
+    ed.setRenderProgress([this] { Moveicon(); });
+    ed.setRenderOnChange(true);
 
     // Created bottom to top: the window background, the previews, the toolbar,
     // the page control and the test mode's controls.
@@ -67,11 +64,12 @@ TForm1::TForm1(Desktop& desktop, SettingsStore& settings, const QStringList& arg
                           this);
     buildPages();
     testMode = new TestMode(this, windowBackground, [this](bool pressed) {
-        const image::Picture& p = pressed ? pipeline_.pressed() : pipeline_.normal();
-        return toPixmap(p, design_.buttonWidth, design_.buttonHeight);
+        return toPixmap(pressed ? ed.pressed() : ed.normal(), ed.state().buttonWidth,
+                        ed.state().buttonHeight);
     });
-    files = std::make_unique<FileCommands>(FileCommands::Parts{design_, texture, pipeline_, desktop,
-                                                               commands, *exportPage, *htmlPage});
+    files = std::make_unique<FileCommands>(ed, desktop, *htmlPage);
+    ed.setTextureProgress([this](int percent) { texturePage->showProgress(percent); });
+    ed.subscribe([this](editor::Changes c) { changed(c); });
     connectPages();
     connectActions();
     if (showSplash) {
@@ -120,28 +118,27 @@ void TForm1::formCreate(const QStringList& arguments) {
     }
     if (colourOk) {
         // The channels are added, not masked.
-        design_.menuColour = static_cast<uint32_t>(rgb[0] + rgb[1] * 256 + rgb[2] * 65536);
-        setmenucolor(toQColor(image::splitcolor(design_.menuColour)));
+        ed.setMenuColour(static_cast<uint32_t>(rgb[0] + rgb[1] * 256 + rgb[2] * 65536));
+        setmenucolor(toQColor(image::splitcolor(ed.state().menuColour)));
     } else {
         setmenucolor(kFirstMenuColour);
     }
     QString appPath, lastFile;
     settings.readString(kAppPath, appPath);
-    design_.appPath = appPath.toStdString();
+    ed.setAppPath(appPath.toStdString());
     settings.readString(kLastFile, lastFile);
-    design_.lastFile = lastFile == "none" ? std::string() : lastFile.toStdString();
-    design_.busyFrame = 1;
-    design_.liveUpdate = true;
+    ed.setLastFile(lastFile == "none" ? std::string() : lastFile.toStdString());
     updateallnumbers();
     updateTitle();
     // A design named first is opened; further arguments are ignored. One that
     // cannot be read leaves the defaults, which are rendered all the same.
-    if (arguments.isEmpty() || !files->open(arguments.front())) paintbutton();
+    if (arguments.isEmpty() || !files->open(arguments.front())) ed.render();
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-    if (unsaved) {
-        const QString name = designPath.isEmpty() ? "the button" : QFileInfo(designPath).fileName();
+    if (ed.modified()) {
+        const QString path = QString::fromStdString(ed.documentPath());
+        const QString name = path.isEmpty() ? "the button" : QFileInfo(path).fileName();
         const Desktop::SaveAnswer answer = desktop.askToSave(name);
         if (answer == Desktop::SaveAnswer::cancel ||
             (answer == Desktop::SaveAnswer::save && !files->save())) {
@@ -151,14 +148,14 @@ void TForm1::closeEvent(QCloseEvent* e) {
     }
     if (pages->currentIndex() == kLightPage) pages->setCurrentIndex(0);
     // A refused write is shown; the window closes all the same.
-    if (auto error = settings.writeString(kLastFile, QString::fromStdString(design_.lastFile))) {
+    if (auto error = settings.writeString(kLastFile, QString::fromStdString(ed.state().lastFile))) {
         desktop.error(error->message);
     }
     e->accept();
 }
 
 void TForm1::openHelp() {
-    QString folder = QString::fromStdString(design_.appPath);
+    QString folder = QString::fromStdString(ed.state().appPath);
     if (!QFileInfo::exists(folder + "/Help.html")) {
         for (const QString& candidate :
              {QString(BEVELMINT_INSTALLED_ASSETS), QString(BEVELMINT_SOURCE_ASSETS)}) {
@@ -171,66 +168,62 @@ void TForm1::openHelp() {
     desktop.openFile(folder + "/Help.html", false);
 }
 
-// ---------------------------------------------------------------- after an action
+// ---------------------------------------------------------------- after an operation
 
-void TForm1::applied(Effect effect) {
+// The editor's report: every view reads the design again, its signals blocked.
+void TForm1::changed(editor::Changes changes) {
     updateallnumbers();
-    if (effect == Effect::quiet || effect == Effect::render) {
-        unsaved = true;
-        updateTitle();
-    }
-    if (effect == Effect::render || effect == Effect::redraw) paintbutton();
-}
-
-void TForm1::designNamed(const QString& path) {
-    designPath = path;
-    unsaved = false;
-    updateTitle();
+    if (changes.has(editor::Aspect::pictures)) showPictures();
+    if (changes.has(editor::Aspect::document)) updateTitle();
+    if (changes.has(editor::Aspect::history)) actions.followHistory(ed.canUndo(), ed.canRedo());
 }
 
 // "NAME.bvm - Bevelmint" with the desktop's mark while there are unsaved changes.
 void TForm1::updateTitle() {
-    if (designPath.isEmpty()) {
+    const QString path = QString::fromStdString(ed.documentPath());
+    if (path.isEmpty()) {
         setWindowTitle("Bevelmint");
         return;
     }
-    setWindowTitle(QFileInfo(designPath).fileName() + "[*] - Bevelmint");
-    setWindowModified(unsaved);
+    setWindowTitle(QFileInfo(path).fileName() + "[*] - Bevelmint");
+    setWindowModified(ed.modified());
 }
 
 // ---------------------------------------------------------------- render and read-outs
 
 void TForm1::paintbutton() {
-    ++renders;
+    ed.render();
+}
+
+void TForm1::showPictures() {
     updatemenu();
-    pipeline_.paintbutton(design_, render::activeTexture(design_, texture));
+    texturePage->hideProgress();
     toolbar->showBusyFrame(1);
-    preview->show(pipeline_.normal(), pipeline_.pressed(), design_.buttonWidth,
-                  design_.buttonHeight);
+    const state::ButtonState& s = ed.state();
+    preview->show(ed.normal(), ed.pressed(), s.buttonWidth, s.buttonHeight);
 }
 
 void TForm1::Moveicon() {
-    toolbar->showBusyFrame(design_.busyFrame);
-    design_.busyFrame = design_.busyFrame == 8 ? 1 : design_.busyFrame + 1;
+    toolbar->showBusyFrame(busyFrame_);
+    busyFrame_ = busyFrame_ == 8 ? 1 : busyFrame_ + 1;
 }
 
-// Every view reads the design again, its signals blocked; nothing renders.
 void TForm1::updateallnumbers() {
-    state::updateDerived(design_);
-    toolbar->setModeCaption(design_.fastEdit);
-    shapePage->follow(design_);
-    colorsPage->follow(design_);
-    lightPage->follow(design_);
-    textPage->follow(design_);
-    texturePage->follow(design_, texture);
-    exportPage->follow(design_);
-    preview->setBackground(QColor(design_.backRed, design_.backGreen, design_.backBlue));
+    const state::ButtonState& s = ed.state();
+    toolbar->setModeCaption(s.fastEdit);
+    shapePage->follow(s);
+    colorsPage->follow(s);
+    lightPage->follow(s);
+    textPage->follow(s);
+    texturePage->follow(s, ed.texture());
+    exportPage->follow(s, ed.exportPath(), ed.exportPressedPath());
+    preview->setBackground(QColor(s.backRed, s.backGreen, s.backBlue));
     updatemenu();
 }
 
 void TForm1::updatemenu() {
-    actions.follow(design_, {texturePage->chooseEnabled(), design_.text3D,
-                             textPage->text3DEnabled(), shapePage->smoothEdgesEnabled()});
+    actions.follow(ed.state(), {texturePage->chooseEnabled(), ed.state().text3D,
+                                textPage->text3DEnabled(), shapePage->smoothEdgesEnabled()});
 }
 
 void TForm1::setmenucolor(const QColor& c) {
@@ -244,7 +237,7 @@ void TForm1::pickMenuColour() {
 }
 
 void TForm1::applyMenuColour(const QColor& c) {
-    design_.menuColour = image::makecolor(fromQColor(c));
+    ed.setMenuColour(image::makecolor(fromQColor(c)));
     setmenucolor(c);
     const int rgb[3] = {c.red(), c.green(), c.blue()};
     const QString names[3] = {kMenuRedValue, kMenuGreenValue, kMenuBlueValue};
@@ -259,13 +252,13 @@ void TForm1::applyMenuColour(const QColor& c) {
 // ---------------------------------------------------------------- test mode
 
 void TForm1::enterTestMode() {
-    if (design_.fastEdit) {
+    if (ed.state().fastEdit) {
         resetfromshowmode();
-        commands.switchMode();
+        ed.setFastEdit(false);
     }
     pages->hide();
     preview->setShown(false);
-    testMode->enter({design_.buttonWidth, design_.buttonHeight}, preview->background());
+    testMode->enter({ed.state().buttonWidth, ed.state().buttonHeight}, preview->background());
     actions.leaveTest->setEnabled(true);
 }
 
@@ -279,11 +272,6 @@ void TForm1::resetfromshowmode() {
 void TForm1::openPopupAt(const QPoint& globalPos) {
     updatemenu();
     actions.popup->popup(globalPos);
-}
-
-void TForm1::formatChosen(state::ExportFormat f) {
-    exportPage->clearPaths();
-    commands.chooseFormat(f);
 }
 
 }  // namespace bevelmint::app

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/design_commands.h"
 #include "app/desktop.h"
+#include "app/dialog_commands.h"
 #include "app/file_commands.h"
 #include "app/pages/about_page.h"
 #include "app/pages/colors_page.h"
@@ -21,15 +21,14 @@
 #include "app/toolbar.h"
 #include "app/widgets.h"
 #include "app/window_actions.h"
-#include "render/render_pipeline.h"
-#include "render/text_engine.h"
+#include "editor/editor.h"
 
 namespace bevelmint::app {
 
 // The main window: toolbar, the page control with the editor pages, and the
-// normal and pressed previews. It owns the design, the pictures and the
-// texture; the pages report what the user did, the commands apply it, and the
-// window brings every view in step and renders once.
+// normal and pressed previews, all views of one editor. The pages report what
+// the user did and the window calls the editor's operation; the editor renders
+// once and reports what changed, and every view reads it again.
 class TForm1 : public QWidget {
     Q_OBJECT
   public:
@@ -37,9 +36,11 @@ class TForm1 : public QWidget {
            bool showSplash = true, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    state::ButtonState& design() { return design_; }
-    const render::RenderPipeline& pipeline() const { return pipeline_; }
-    int renderCount() const { return renders; }
+    editor::Editor& editor() { return ed; }
+    const state::ButtonState& design() const { return ed.state(); }
+    const render::RenderPipeline& pipeline() const { return ed.pipeline(); }
+    int renderCount() const { return ed.renderCount(); }
+    int busyFrame() const { return busyFrame_; }
     bool inTestMode() const { return testMode->active(); }
     QMenu* popupMenu() const { return actions.popup; }
 
@@ -63,25 +64,18 @@ class TForm1 : public QWidget {
     void connectPages();
     void connectActions();
     void formCreate(const QStringList& arguments);
-    void applied(DesignCommands::Effect effect);
-    void designNamed(const QString& path);
+    void changed(editor::Changes changes);
+    void showPictures();
     void updateTitle();
-    void formatChosen(state::ExportFormat f);
     void pickMenuColour();
     void applyMenuColour(const QColor& c);
     void openHelp();
 
     Desktop& desktop;
     SettingsStore& settings;
-    state::ButtonState design_ = state::defaultState();
-    render::TextEngine textEngine;
-    render::RenderPipeline pipeline_;
-    render::TextureImages texture;
-    DesignCommands commands;
-    int renders = 0;
-    // The open design's file, empty until one is saved or loaded.
-    QString designPath;
-    bool unsaved = false;
+    editor::Editor ed;
+    DialogCommands dialogs;
+    int busyFrame_ = 1;
 
     Swatch* windowBackground;
     Preview* preview;

@@ -2,85 +2,94 @@
 // the shared actions set off.
 #include "app/main_window.h"
 
+#include "app/pictures.h"
+
 namespace bevelmint::app {
 
 void TForm1::connectPages() {
-    DesignCommands* c = &commands;
-    connect(c, &DesignCommands::done, this, &TForm1::applied);
-    connect(c, &DesignCommands::progress, texturePage, &TexturePage::showProgress);
-    connect(c, &DesignCommands::progressEnded, texturePage, &TexturePage::hideProgress);
-
-    connect(shapePage, &ShapePage::shapeChosen, c, &DesignCommands::chooseShape);
-    connect(shapePage, &ShapePage::roundnessMoved, c, &DesignCommands::setRoundness);
-    connect(shapePage, &ShapePage::smoothEdgesToggled, c, &DesignCommands::setSmoothEdges);
-    connect(shapePage, &ShapePage::widthMoved, c, &DesignCommands::setWidth);
-    connect(shapePage, &ShapePage::heightMoved, c, &DesignCommands::setHeight);
-    connect(shapePage, &ShapePage::depthMoved, c, &DesignCommands::setDepth);
+    editor::Editor* e = &ed;
+    connect(shapePage, &ShapePage::shapeChosen, this, [e](state::ShapeKind k) { e->setShape(k); });
+    connect(shapePage, &ShapePage::roundnessMoved, this, [e](int v) { e->setRoundness(v); });
+    connect(shapePage, &ShapePage::smoothEdgesToggled, this,
+            [e](bool on) { e->setSmoothEdges(on); });
+    connect(shapePage, &ShapePage::widthMoved, this, [e](int v) { e->setWidth(v); });
+    connect(shapePage, &ShapePage::heightMoved, this, [e](int v) { e->setHeight(v); });
+    connect(shapePage, &ShapePage::depthMoved, this, [e](int v) { e->setDepth(v); });
 
     using Target = ColorsPage::Target;
-    connect(colorsPage, &ColorsPage::buttonChannelMoved, c, &DesignCommands::setButtonChannel);
-    connect(colorsPage, &ColorsPage::textChannelMoved, c, &DesignCommands::setTextChannel);
+    connect(colorsPage, &ColorsPage::buttonChannelMoved, this,
+            [e](state::Channel c, int v) { e->setButtonChannel(c, v); });
+    connect(colorsPage, &ColorsPage::textChannelMoved, this,
+            [e](state::Channel c, int v) { e->setTextChannel(c, v); });
     connect(colorsPage, &ColorsPage::pickRequested, this, [this](Target t) {
-        if (t == Target::button) commands.pickButtonColour();
-        if (t == Target::text) commands.pickTextColour();
-        if (t == Target::background) commands.pickBackgroundColour();
+        if (t == Target::button) dialogs.pickButtonColour();
+        if (t == Target::text) dialogs.pickTextColour();
+        if (t == Target::background) dialogs.pickBackgroundColour();
         if (t == Target::menu) pickMenuColour();
     });
     connect(colorsPage, &ColorsPage::colourEntered, this, [this](Target t, const QColor& colour) {
-        if (t == Target::button) commands.setButtonColour(colour);
-        if (t == Target::text) commands.setTextColour(colour);
-        if (t == Target::background) commands.setBackgroundColour(colour);
+        if (t == Target::button) ed.setButtonColour(fromQColor(colour));
+        if (t == Target::text) ed.setTextColour(fromQColor(colour));
+        if (t == Target::background) ed.setBackgroundColour(fromQColor(colour));
         if (t == Target::menu) applyMenuColour(colour);
     });
 
-    connect(lightPage, &LightPage::positionChosen, c, &DesignCommands::chooseLight);
-    connect(lightPage, &LightPage::lightenFrontToggled, c, &DesignCommands::setLightenFront);
-    connect(lightPage, &LightPage::radiusMoved, c, &DesignCommands::setLightRadius);
-    connect(lightPage, &LightPage::intensityMoved, c, &DesignCommands::setLightIntensity);
-    connect(lightPage, &LightPage::fadeMoved, c, &DesignCommands::setBorderFade);
+    connect(lightPage, &LightPage::positionChosen, this, [e](int p) { e->setLightPosition(p); });
+    connect(lightPage, &LightPage::lightenFrontToggled, this,
+            [e](bool on) { e->setLightenFront(on); });
+    connect(lightPage, &LightPage::radiusMoved, this, [e](int v) { e->setLightRadius(v); });
+    connect(lightPage, &LightPage::intensityMoved, this, [e](int v) { e->setLightIntensity(v); });
+    connect(lightPage, &LightPage::fadeMoved, this, [e](int v) { e->setBorderFade(v); });
 
-    connect(textPage, &TextPage::useTextToggled, c, &DesignCommands::setUseText);
-    connect(textPage, &TextPage::applyRequested, c, &DesignCommands::applyText);
-    connect(textPage, &TextPage::fontRequested, c, &DesignCommands::chooseFont);
-    connect(textPage, &TextPage::fontSizeMoved, c, &DesignCommands::setFontSize);
-    connect(textPage, &TextPage::text3DToggled, c, &DesignCommands::setText3D);
-    connect(textPage, &TextPage::offsetXMoved, c, &DesignCommands::setTextOffsetX);
-    connect(textPage, &TextPage::offsetYMoved, c, &DesignCommands::setTextOffsetY);
+    connect(textPage, &TextPage::useTextToggled, this, [e](bool on) { e->setUseText(on); });
+    connect(textPage, &TextPage::applyRequested, this,
+            [e](const QString& text) { e->setText(text.toStdString()); });
+    connect(textPage, &TextPage::fontRequested, this, [this] { dialogs.chooseFont(); });
+    connect(textPage, &TextPage::fontSizeMoved, this, [e](int v) { e->setFontSize(v); });
+    connect(textPage, &TextPage::text3DToggled, this, [e](bool on) { e->setText3D(on); });
+    connect(textPage, &TextPage::offsetXMoved, this, [e](int v) { e->setTextOffsetX(v); });
+    connect(textPage, &TextPage::offsetYMoved, this, [e](int v) { e->setTextOffsetY(v); });
 
-    connect(texturePage, &TexturePage::useTextureToggled, c, &DesignCommands::setUseTexture);
-    connect(texturePage, &TexturePage::chooseRequested, c, &DesignCommands::chooseTexture);
-    connect(texturePage, &TexturePage::brightnessMoved, c, &DesignCommands::setTextureBrightness);
-    connect(texturePage, &TexturePage::stretchToggled, c, &DesignCommands::setStretchPreview);
+    // A cancelled picture dialog changes nothing: the box is put back.
+    connect(texturePage, &TexturePage::useTextureToggled, this, [this](bool on) {
+        dialogs.setUseTexture(on);
+        updateallnumbers();
+    });
+    connect(texturePage, &TexturePage::chooseRequested, this, [this] { dialogs.chooseTexture(); });
+    connect(texturePage, &TexturePage::brightnessMoved, this,
+            [e](int v) { e->setTextureBrightness(v); });
+    connect(texturePage, &TexturePage::stretchToggled, this,
+            [e](bool on) { e->setStretchPreview(on); });
 
     FileCommands* f = files.get();
-    connect(exportPage, &ExportPage::formatChosen, this, &TForm1::formatChosen);
-    connect(exportPage, &ExportPage::exportPressedToggled, c, &DesignCommands::setExportPressed);
-    connect(exportPage, &ExportPage::pathRequested, f, &FileCommands::choosePicturePath);
-    connect(exportPage, &ExportPage::compressionMoved, c, &DesignCommands::setJpegCompression);
-    connect(exportPage, &ExportPage::progressiveToggled, c, &DesignCommands::setJpegProgressive);
+    connect(exportPage, &ExportPage::formatChosen, this,
+            [e](state::ExportFormat format) { e->chooseExportFormat(format); });
+    connect(exportPage, &ExportPage::exportPressedToggled, this,
+            [e](bool on) { e->setExportPressed(on); });
+    connect(exportPage, &ExportPage::pathRequested, this,
+            [f](bool pressed) { f->choosePicturePath(pressed); });
+    connect(exportPage, &ExportPage::compressionMoved, this,
+            [e](int v) { e->setJpegCompression(v); });
+    connect(exportPage, &ExportPage::progressiveToggled, this,
+            [e](bool on) { e->setJpegProgressive(on); });
     connect(exportPage, &ExportPage::editAttempted, this, [this] {
         desktop.inform("you can't edit here",
                        "Use the [choose..] Button right next to this field!");
     });
-    connect(htmlPage, &HtmlPage::createRequested, f, &FileCommands::createHtmlTag);
-    connect(htmlPage, &HtmlPage::copyRequested, f, &FileCommands::copyHtml);
-    connect(htmlPage, &HtmlPage::saveRequested, f, &FileCommands::saveHtml);
-    connect(htmlPage, &HtmlPage::openRequested, f, &FileCommands::openHtml);
+    connect(htmlPage, &HtmlPage::createRequested, this, [f] { f->createHtmlTag(); });
+    connect(htmlPage, &HtmlPage::copyRequested, this, [f] { f->copyHtml(); });
+    connect(htmlPage, &HtmlPage::saveRequested, this, [f] { f->saveHtml(); });
+    connect(htmlPage, &HtmlPage::openRequested, this, [f] { f->openHtml(); });
     connect(aboutPage, &AboutPage::resetSpotClicked, this, [this] {
-        design_.lastFile.clear();
+        ed.setLastFile({});
         desktop.inform("secret feature", "RESET !");
     });
 
-    connect(f, &FileCommands::saved, this, &TForm1::designNamed);
-    connect(f, &FileCommands::loaded, this, [this](const QString& path) {
-        textPage->showInscription(design_);
-        texturePage->forgetPreview();
-        exportPage->setPressedPathEnabled(design_.exportPressed);
-        updateallnumbers();
-        paintbutton();
-        designNamed(path);
-    });
-    connect(f, &FileCommands::renderRequested, this, &TForm1::paintbutton);
+    // A bar dragged through many positions is one undo step.
+    for (QAbstractSlider* bar : pages->findChildren<QAbstractSlider*>()) {
+        connect(bar, &QAbstractSlider::sliderPressed, this, [e] { e->beginGesture(); });
+        connect(bar, &QAbstractSlider::sliderReleased, this, [e] { e->endGesture(); });
+    }
     connect(preview, &Preview::popupRequested, this, &TForm1::openPopupAt);
     connect(preview, &Preview::testRequested, this, &TForm1::enterTestMode);
     connect(toolbar, &Toolbar::popupRequested, this, &TForm1::openPopupAt);
@@ -94,41 +103,48 @@ void TForm1::connectActions() {
     auto on = [this](QAction* action, auto handler) {
         connect(action, &QAction::triggered, this, handler);
     };
-    auto leavingTest = [this](void (FileCommands::*command)()) {
+    // Save, load and export leave test mode first.
+    auto leavingTest = [this](auto command) {
         return [this, command] {
             resetfromshowmode();
-            (files.get()->*command)();
+            command(*files);
         };
     };
-    on(a.load, leavingTest(&FileCommands::load));
-    on(a.loadLast, leavingTest(&FileCommands::loadLast));
-    on(a.save, [this] {
-        resetfromshowmode();
-        files->save();
-    });
-    on(a.exportPictures, leavingTest(&FileCommands::exportPictures));
+    on(a.undo, [this] { ed.undo(); });
+    on(a.redo, [this] { ed.redo(); });
+    on(a.load, leavingTest([](FileCommands& f) { f.load(); }));
+    on(a.loadLast, leavingTest([](FileCommands& f) { f.loadLast(); }));
+    // A first save names the design without changing it: the title follows here.
+    on(a.save, leavingTest([this](FileCommands& f) {
+           if (f.save()) updateTitle();
+       }));
+    on(a.exportPictures, leavingTest([](FileCommands& f) { f.exportPictures(); }));
     for (int i = 0; i < 3; ++i) {
-        on(a.shapes[i], [this, i] { commands.chooseShape(static_cast<state::ShapeKind>(i)); });
-        on(a.formats[i], [this, i] { formatChosen(static_cast<state::ExportFormat>(i)); });
+        on(a.shapes[i], [this, i] { ed.setShape(static_cast<state::ShapeKind>(i)); });
+        on(a.formats[i], [this, i] { ed.chooseExportFormat(static_cast<state::ExportFormat>(i)); });
     }
-    on(a.smoothEdges, [this] { commands.toggleSmoothEdges(); });
-    on(a.pickButtonColour, [this] { commands.pickButtonColour(); });
-    on(a.pickTextColour, [this] { commands.pickTextColour(); });
-    on(a.pickBackgroundColour, [this] { commands.pickBackgroundColour(); });
-    on(a.pickMenuColour, [this] { pickMenuColour(); });
-    on(a.changeLightPosition, [this] { commands.rotateLight(); });
-    on(a.lightenFront, [this] { commands.setLightenFront(!design_.lightenFront); });
-    on(a.useText, [this] { commands.setUseText(!design_.useText); });
-    on(a.text3D, [this] { commands.setText3D(!design_.text3D); });
-    on(a.useTexture, [this] { commands.setUseTexture(!design_.useTexture); });
-    on(a.chooseTexture, [this] { commands.chooseTexture(); });
-    on(a.exportPressed, [this] {
-        commands.setExportPressed(!design_.exportPressed);
-        exportPage->setPressedPathEnabled(design_.exportPressed);
+    // Only round shapes smooth their edges; for a rectangle the entry changes nothing.
+    on(a.smoothEdges, [this] {
+        if (ed.smoothEdgesOffered()) ed.setSmoothEdges(!ed.state().smoothEdges);
+        updatemenu();
     });
+    on(a.pickButtonColour, [this] { dialogs.pickButtonColour(); });
+    on(a.pickTextColour, [this] { dialogs.pickTextColour(); });
+    on(a.pickBackgroundColour, [this] { dialogs.pickBackgroundColour(); });
+    on(a.pickMenuColour, [this] { pickMenuColour(); });
+    on(a.changeLightPosition, [this] { ed.rotateLight(); });
+    on(a.lightenFront, [this] { ed.setLightenFront(!ed.state().lightenFront); });
+    on(a.useText, [this] { ed.setUseText(!ed.state().useText); });
+    on(a.text3D, [this] { ed.setText3D(!ed.state().text3D); });
+    on(a.useTexture, [this] {
+        dialogs.setUseTexture(!ed.state().useTexture);
+        updateallnumbers();
+    });
+    on(a.chooseTexture, [this] { dialogs.chooseTexture(); });
+    on(a.exportPressed, [this] { ed.setExportPressed(!ed.state().exportPressed); });
     on(a.switchMode, [this] {
         resetfromshowmode();
-        commands.switchMode();
+        ed.setFastEdit(!ed.state().fastEdit);
     });
     on(a.test, [this] { enterTestMode(); });
     on(a.leaveTest, [this] { resetfromshowmode(); });

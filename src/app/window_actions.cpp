@@ -21,6 +21,9 @@ WindowActions::WindowActions(QWidget* window) {
     popup = new QMenu(window);
     popup->setObjectName("PopupMenu1");
     QMenu* p = popup;
+    undo = add(p, p, "Undo1", "Undo");
+    redo = add(p, p, "Redo1", "Redo");
+    p->addSeparator();
     QMenu* file = p->addMenu("File");
     load = add(file, p, "Load1", "Load...");
     loadLast = add(file, p, "LoadLast1", "Load Last");
@@ -64,11 +67,20 @@ WindowActions::WindowActions(QWidget* window) {
     test->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     leaveTest->setShortcut(QKeySequence(Qt::Key_Escape));
     help->setShortcut(QKeySequence(Qt::Key_F1));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    followHistory(false, false);
     // Shortcuts work while the menu is closed only when the window holds the actions.
-    for (QAction* a : {save, load, exportPictures, test, leaveTest, help}) {
+    for (QAction* a : {undo, redo, save, load, exportPictures, test, leaveTest, help}) {
         a->setShortcutContext(Qt::WindowShortcut);
         window->addAction(a);
     }
+}
+
+void WindowActions::followHistory(bool canUndo, bool canRedo) {
+    undo->setEnabled(canUndo);
+    redo->setEnabled(canRedo);
 }
 
 void WindowActions::follow(const state::ButtonState& s, const Enabled& enabled) {

@@ -19,8 +19,11 @@ class WindowActions {
         bool chooseTexture, text3DChecked, text3D, smoothEdges;
     };
     void follow(const state::ButtonState& s, const Enabled& enabled);
+    void followHistory(bool canUndo, bool canRedo);
 
     QMenu* popup;
+    QAction* undo;
+    QAction* redo;
     QAction* load;
     QAction* loadLast;
     QAction* save;

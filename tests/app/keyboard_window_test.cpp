@@ -156,10 +156,12 @@ TEST(WindowKeys, ShortcutsAndEnterInTheInscription) {
     w.desktop.files.push_back(QString::fromStdString((dir / "k.gif").string()));
     shortcut(QKeySequence("Ctrl+E"));
     EXPECT_TRUE(fs::exists(dir / "k.gif"));
+    w.find<QScrollBar>("FatScrollBar2")->setValue(120);
     const int renders = w.form->renderCount();
     w.desktop.files.push_back(QString::fromStdString((dir / "k.bvm").string()));
     shortcut(QKeySequence("Ctrl+O"));
     EXPECT_EQ(w.form->renderCount(), renders + 1);
+    EXPECT_EQ(w.form->design().buttonWidth, 100);
     shortcut(QKeySequence(Qt::Key_F1));
     EXPECT_EQ(w.desktop.opened.size(), 1);
 
@@ -295,4 +297,57 @@ TEST(WindowKeys, FontDialogKeepsTheFaceAndShowsNoEffects) {
     EXPECT_EQ(font->size, 14);
     EXPECT_TRUE(font->bold);
     EXPECT_FALSE(effectsShown);
+}
+
+TEST(WindowKeys, UndoAndRedoFromTheKeyboardAndTheMenu) {
+    Window w;
+    activate(w);
+    auto shortcut = [&](QKeySequence k) { QTest::keySequence(w.form.get(), k); };
+    auto entry = [&](const char* name) { return w.form->popupMenu()->findChild<QAction*>(name); };
+    EXPECT_FALSE(entry("Undo1")->isEnabled());
+    EXPECT_FALSE(entry("Redo1")->isEnabled());
+    const image::Picture start = w.form->pipeline().normal().cut(100, 40);
+
+    // A drag through several positions is one step.
+    auto* width = w.find<QScrollBar>("FatScrollBar2");
+    width->setSliderDown(true);
+    for (int v : {110, 130, 150})
+        width->setValue(v);
+    width->setSliderDown(false);
+    w.find<QLineEdit>("Edit5")->setText("Go");
+    w.click("ktBevelButton4");
+    EXPECT_TRUE(entry("Undo1")->isEnabled());
+
+    shortcut(QKeySequence("Ctrl+Z"));  // the inscription
+    EXPECT_EQ(w.find<QLineEdit>("Edit5")->text(), "text");
+    EXPECT_EQ(w.form->design().buttonWidth, 150);
+    const int renders = w.form->renderCount();
+    shortcut(QKeySequence("Ctrl+Z"));  // the whole drag
+    EXPECT_EQ(w.form->renderCount(), renders + 1);
+    EXPECT_EQ(width->value(), 100);
+    EXPECT_EQ(w.find<QLabel>("Label24")->text(), "100");
+    EXPECT_EQ(w.form->pipeline().normal().cut(100, 40), start);
+    EXPECT_FALSE(entry("Undo1")->isEnabled());
+    EXPECT_TRUE(entry("Redo1")->isEnabled());
+
+    shortcut(QKeySequence("Ctrl+Shift+Z"));
+    EXPECT_EQ(width->value(), 150);
+    shortcut(QKeySequence("Ctrl+Y"));
+    EXPECT_EQ(w.form->design().buttonText, "Go");
+    EXPECT_FALSE(entry("Redo1")->isEnabled());
+
+    // A texture comes and goes with its controls.
+    const std::string texture = testing::TempDir() + "bevelmint-undo-texture.bmp";
+    writeTexture(texture);
+    w.desktop.files.push_back(QString::fromStdString(texture));
+    w.click("AMCheckBox4");
+    EXPECT_EQ(w.find<QLabel>("Label30")->text(), "64");
+    w.menu("Undo1");
+    EXPECT_FALSE(w.find<QCheckBox>("AMCheckBox4")->isChecked());
+    EXPECT_FALSE(w.find<QWidget>("FatScrollBar18")->isEnabled());
+    EXPECT_EQ(width->maximum(), state::kMaxWidth);
+    w.menu("Redo1");
+    EXPECT_TRUE(w.find<QCheckBox>("AMCheckBox4")->isChecked());
+    EXPECT_EQ(width->maximum(), 64);
+    std::remove(texture.c_str());
 }

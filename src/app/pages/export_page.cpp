@@ -53,13 +53,9 @@ ExportPage::ExportPage(QWidget* parent) : QWidget(parent) {
         e->setReadOnly(true);
         e->installEventFilter(this);
     }
-    setPressedPathEnabled(false);
     connect(choose, &QPushButton::clicked, this, [this] { emit pathRequested(false); });
     connect(pressedChoose, &QPushButton::clicked, this, [this] { emit pathRequested(true); });
-    connect(exportPressed, &QCheckBox::clicked, this, [this](bool on) {
-        setPressedPathEnabled(on);
-        emit exportPressedToggled(on);
-    });
+    connect(exportPressed, &QCheckBox::clicked, this, &ExportPage::exportPressedToggled);
 
     jpegGroup = frame("Compression Level", {6, 226, 216, 110}, this);
     label("0%", {10, 20, 30, 16}, jpegGroup);
@@ -74,29 +70,24 @@ ExportPage::ExportPage(QWidget* parent) : QWidget(parent) {
                         "Use progressive JPG compression", {10, 70, 200, 20});
     connect(compressionSlider, &QSlider::valueChanged, this, &ExportPage::compressionMoved);
     connect(progressive, &QCheckBox::clicked, this, &ExportPage::progressiveToggled);
-    follow(state::defaultState());
+    follow(state::defaultState(), {}, {});
 }
 
-void ExportPage::follow(const state::ButtonState& s) {
+void ExportPage::follow(const state::ButtonState& s, const std::string& path,
+                        const std::string& pressedPath) {
     const QSignalBlocker quiet(compressionSlider);
     formatButtons[static_cast<int>(s.exportFormat)]->setChecked(true);
     const bool jpeg = s.exportFormat == state::ExportFormat::jpg;
     jpegGroup->setEnabled(jpeg);
     jpegGroup->setVisible(jpeg);
     exportPressed->setChecked(s.exportPressed);
+    picturePath->setText(QString::fromStdString(path));
+    this->pressedPath->setText(QString::fromStdString(pressedPath));
+    this->pressedPath->setEnabled(s.exportPressed);
+    pressedChoose->setEnabled(s.exportPressed);
     compressionSlider->setValue(s.jpegCompression);
     compressionOut->setText(QString::number(s.jpegCompression));
     progressive->setChecked(s.jpegProgressive);
-}
-
-void ExportPage::clearPaths() {
-    picturePath->clear();
-    pressedPath->clear();
-}
-
-void ExportPage::setPressedPathEnabled(bool on) {
-    pressedPath->setEnabled(on);
-    pressedChoose->setEnabled(on);
 }
 
 bool ExportPage::eventFilter(QObject* watched, QEvent* e) {

@@ -17,16 +17,9 @@ class ExportPage : public QWidget {
     Q_OBJECT
   public:
     explicit ExportPage(QWidget* parent = nullptr);
-    void follow(const state::ButtonState& s);
-
-    QString path(bool pressed) const { return (pressed ? pressedPath : picturePath)->text(); }
-    void setPath(bool pressed, const QString& p) {
-        (pressed ? pressedPath : picturePath)->setText(p);
-    }
-    void clearPaths();
-    // The pressed path and its button follow the box when it is clicked or
-    // loaded, but not when a format change unchecks it.
-    void setPressedPathEnabled(bool on);
+    // The design and the full paths the export writes.
+    void follow(const state::ButtonState& s, const std::string& path,
+                const std::string& pressedPath);
 
   signals:
     void formatChosen(state::ExportFormat f);

@@ -44,15 +44,17 @@ TextPage::TextPage(QWidget* parent) : QWidget(parent) {
     connect(text3D, &QCheckBox::clicked, this, &TextPage::text3DToggled);
     connect(offsetXSlider, &QSlider::valueChanged, this, &TextPage::offsetXMoved);
     connect(offsetYSlider, &QSlider::valueChanged, this, &TextPage::offsetYMoved);
-    const state::ButtonState start = state::defaultState();
-    follow(start);
-    showInscription(start);
+    follow(state::defaultState());
 }
 
 void TextPage::follow(const state::ButtonState& s) {
     const QSignalBlocker blockers[] = {QSignalBlocker(fontSizeBar), QSignalBlocker(offsetXSlider),
                                        QSignalBlocker(offsetYSlider)};
     useText->setChecked(s.useText);
+    if (s.buttonText != shownText) {
+        shownText = s.buttonText;
+        inscription->setText(QString::fromStdString(shownText));
+    }
     for (QWidget* w :
          std::initializer_list<QWidget*>{text3D, offsetXSlider, offsetYSlider, fontSizeBar,
                                          inscription, fontButton, applyButton})
@@ -69,10 +71,6 @@ void TextPage::follow(const state::ButtonState& s) {
     offsetYSlider->setValue(s.textOffsetY);
     offsetXOut->setNum(s.textOffsetX);
     offsetYOut->setNum(s.textOffsetY);
-}
-
-void TextPage::showInscription(const state::ButtonState& s) {
-    inscription->setText(QString::fromStdString(s.buttonText));
 }
 
 }  // namespace bevelmint::app

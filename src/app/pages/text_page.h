@@ -15,10 +15,9 @@ class TextPage : public QWidget {
     Q_OBJECT
   public:
     explicit TextPage(QWidget* parent = nullptr);
+    // The inscription field is the user's draft until applied; it follows the
+    // design's text only when that changes (a load, an undo).
     void follow(const state::ButtonState& s);
-    // The inscription field is the user's draft until applied; it is set only
-    // when the design's text changes from elsewhere (a load).
-    void showInscription(const state::ButtonState& s);
     bool text3DEnabled() const { return text3D->isEnabled(); }
 
   signals:
@@ -42,6 +41,7 @@ class TextPage : public QWidget {
     QSlider* offsetYSlider;
     QLabel* offsetXOut;
     QLabel* offsetYOut;
+    std::string shownText;
 };
 
 }  // namespace bevelmint::app

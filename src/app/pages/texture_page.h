@@ -20,8 +20,6 @@ class TexturePage : public QWidget {
     // The brightness pass reports its progress here while it runs.
     void showProgress(int percent);
     void hideProgress() { progressBar->hide(); }
-    // A new picture under the same name: redraw the preview at the next follow.
-    void forgetPreview() { previewKey.clear(); }
 
   signals:
     void useTextureToggled(bool on);
