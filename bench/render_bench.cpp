@@ -49,6 +49,16 @@ void BM_LargestAtScale(benchmark::State& bench) {
     }
 }
 
+// A design file's worth of inscription: "W" a million times at size 100, engraved.
+void BM_MegabyteInscription(benchmark::State& bench) {
+    state::ButtonState s = state::defaultState();
+    s.useText = true;
+    s.buttonText = std::string(1'000'000, 'W');
+    state::setFontSize(s, 100);
+    state::setText3D(s, true);
+    renderDesign(bench, s);
+}
+
 void BM_BrightnessPass400x300(benchmark::State& bench) {
     state::ButtonState s = state::defaultState();
     image::Picture loaded(400, 300);
@@ -71,5 +81,6 @@ BENCHMARK(BM_DefaultDesign)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargestEllipseSmoothed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargestWithEngravedText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargestAtScale)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MegabyteInscription)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrightnessPass400x300)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

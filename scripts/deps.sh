@@ -8,7 +8,7 @@ bevelmint_run_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfont
 # What the tests, the benchmarks and the package add: decoders to check the encoders
 # with, the real browser, a display for the screenshot, and the package checkers.
 bevelmint_test_packages=(libgtest-dev libbenchmark-dev libpng-dev libgif-dev python3
-    python3-selenium chromium chromium-driver xvfb xauth dpkg-dev appstream man-db
+    python3-selenium python3-pil chromium chromium-driver xvfb xauth dpkg-dev appstream man-db
     desktop-file-utils)
 
 # bevelmint_install_deps PACKAGE...
