@@ -3,12 +3,12 @@
 
 # What the window and bevelmint-render need to build and run.
 bevelmint_run_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfontconfig-dev
-    fontconfig fonts-liberation libjpeg-dev qt6-base-dev qt6-svg-dev libgl-dev)
+    fontconfig fonts-liberation libjpeg-dev libpng-dev libwebp-dev qt6-base-dev qt6-svg-dev libgl-dev)
 
 # What the tests, the benchmarks and the package add: decoders to check the encoders
 # with, the real browser, a display for the screenshot, and the package checkers.
 bevelmint_test_packages=(libgtest-dev libbenchmark-dev libpng-dev libgif-dev python3
-    python3-selenium chromium chromium-driver xvfb xauth dpkg-dev appstream man-db
+    python3-selenium python3-pil chromium chromium-driver xvfb xauth dpkg-dev appstream man-db
     desktop-file-utils)
 
 # bevelmint_install_deps PACKAGE...

@@ -44,6 +44,13 @@ FileBatch::~FileBatch() {
 }
 
 std::optional<int> FileBatch::stage(const std::string& path, const std::string& bytes) {
+    if (mode_ == Mode::compare) {
+        // A file larger than the new bytes differs without being read whole.
+        std::string onDisk;
+        if (readWholeFile(path, onDisk, bytes.size()) || onDisk != bytes)
+            differing_.push_back(path);
+        return std::nullopt;
+    }
     failedPath_ = path;
     struct stat target {};
     if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;

@@ -23,9 +23,14 @@ std::optional<int> writeFileReplacing(const std::string& path, const std::string
 // temporary file beside its target; commit renames them into place, keeping the
 // old files until every new one is in place. A batch that is not committed, or
 // whose commit fails, leaves the folders as they were.
+//
+// A comparing batch writes nothing at all: it only notes each staged file whose
+// target is missing or holds other bytes, so a build can prove that the files on
+// disk are what the command would write.
 class FileBatch {
   public:
-    FileBatch() = default;
+    enum class Mode { write, compare };
+    explicit FileBatch(Mode mode = Mode::write) : mode_(mode) {}
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
     ~FileBatch();
@@ -40,13 +45,17 @@ class FileBatch {
 
     // The file whose stage or commit failed last, for the message.
     const std::string& failedPath() const { return failedPath_; }
+    // The targets a comparing batch found missing or different, in staging order.
+    const std::vector<std::string>& differing() const { return differing_; }
 
   private:
     struct Staged {
         std::string target, temporary;
     };
+    Mode mode_;
     std::vector<Staged> staged_;
     std::string failedPath_;
+    std::vector<std::string> differing_;
 };
 
 // How many of a file's first bytes a SizeBound is shown.

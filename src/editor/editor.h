@@ -19,16 +19,21 @@
 // to every listener. A listener reads the editor and updates its widgets with their
 // signals blocked; it must not start another operation from inside the report.
 // Setters taking a value outside its range change nothing and return false;
-// the ranges are state/'s (widthRange, kLightRadiusRange, ...).
+// the ranges are state/'s (widthRange, kLightRadiusRange, ...). Texture and design
+// loads, saves and exports return the message to show; loadDesign's notices are
+// shown as information, the load having gone on.
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/changes.h"
 #include "editor/history.h"
+#include "export/picture_export.h"
+#include "export/set_renderer.h"
 #include "files/design_file.h"
 #include "image/color.h"
 #include "render/render_pipeline.h"
@@ -49,12 +54,27 @@ struct WriteError {
 
 // What one all-or-nothing write produces; an empty path is not written.
 struct Outputs {
-    std::string normalPicture;   // the button at rest, in the design's export format
+    std::string normalPicture;   // the button at rest
     std::string pressedPicture;  // the button held down
-    std::string htmlPage;        // the HTML page around htmlFragment
+    std::string hoverPicture;    // the button under the pointer (hoverLift)
+    std::string spritePicture;   // normal, hover and pressed stacked from the top
+    // The pictures' format; unset, each picture's extension names it, else the
+    // design's export format does.
+    std::optional<exporter::PictureFormat> format;
+    // Every picture is written at each scale; with scaleNames "@2x", "@3x" go
+    // before the extension above scale 1.
+    std::vector<int> scales{1};
+    bool scaleNames = false;
+    std::string htmlPage;  // the HTML page around htmlFragment
     std::string htmlFragment;
     std::string design;  // the design file, with its texture beside it
+    // Files made outside the editor (bevelmint-render's button sets and their
+    // pages), written together with the rest.
+    std::vector<exporter::PictureFile> files;
 };
+
+// The pictures of an all-or-nothing write as the exporter asks for them.
+exporter::PictureSetRequest pictureRequest(const Outputs& outputs);
 
 class Editor {
   public:
@@ -172,6 +192,9 @@ class Editor {
     bool exportNamesComplete() const;
     // Browsers show GIF and JPEG, not BMP: the HTML page needs one of those.
     bool formatShownInBrowsers() const;
+    // Why the pictures asked for cannot be written (a scale out of range, the
+    // normal, hover and pressed pictures in different formats), if they cannot.
+    std::optional<std::string> checkPictures(const Outputs& outputs) const;
     // Leaves fast edit mode, writes the normal picture (and the pressed one when
     // asked for) to the export paths, all or none, and renders again.
     std::optional<WriteError> exportPictures();
@@ -183,6 +206,9 @@ class Editor {
     // and then renamed into place, so a failure leaves every old file as it was.
     // Renders first when the pictures are older than the design.
     std::optional<WriteError> write(const Outputs& outputs);
+    // Writes nothing: fills `differing` with each file that write() would write
+    // whose file on disk is missing or holds other bytes, in writing order.
+    std::optional<WriteError> check(const Outputs& outputs, std::vector<std::string>& differing);
 
     // ------------------------------------------------------------ document
     // The design file last saved or loaded; empty before either.
@@ -211,6 +237,7 @@ class Editor {
     void rebrighten();
     void paint();
     void notify(Changes changes);
+    std::optional<WriteError> stage(const Outputs& outputs, base::FileBatch& batch);
 
     state::ButtonState s_ = state::defaultState();
     std::shared_ptr<const render::TextureImages> texture_;

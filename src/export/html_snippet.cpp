@@ -26,6 +26,34 @@ std::string escapeAttribute(const std::string& text) {
     return out;
 }
 
+std::string urlFromName(const std::string& name) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : name) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~' ||
+                           c == '@';
+        if (plain) {
+            out.push_back(static_cast<char>(c));
+        } else {
+            out.push_back('%');
+            out.push_back(kHex[c >> 4]);
+            out.push_back(kHex[c & 15]);
+        }
+    }
+    return out;
+}
+
+std::string hexColour(image::Rgb c) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out = "#";
+    for (uint8_t v : {c.r, c.g, c.b}) {
+        out.push_back(kHex[v >> 4]);
+        out.push_back(kHex[v & 15]);
+    }
+    return out;
+}
+
 std::string urlName(const std::string& name) {
     static constexpr char hex[] = "0123456789ABCDEF";
     std::string out;

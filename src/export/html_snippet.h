@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/file_io.h"
+#include "image/color.h"
 
 namespace bevelmint::exporter {
 
@@ -12,6 +13,14 @@ inline constexpr const char* kPlaceholderLink = "http://www.your-site.example/";
 
 // Escapes the characters that would end or break an HTML attribute value.
 std::string escapeAttribute(const std::string& text);
+
+// A file name as a relative URL: everything but ASCII letters, digits and
+// "-._~@" percent-encoded from its UTF-8 bytes, so spaces, "#", "?", quotes or
+// "<" in a name can neither break the markup nor change what the URL means.
+std::string urlFromName(const std::string& name);
+
+// A colour as "#rrggbb".
+std::string hexColour(image::Rgb c);
 
 // A bare file name as a relative URL. Percent-encodes exactly what would change
 // its meaning there ("#" starts a fragment, "?" a query, "%" an escape, a

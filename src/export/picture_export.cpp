@@ -5,27 +5,150 @@
 
 #include "export/gif/gif_writer.h"
 #include "export/jpeg_writer.h"
+#include "export/png_writer.h"
+#include "export/webp_writer.h"
 #include "image/bmp_writer.h"
+#include "image/rgba_picture.h"
+#include "render/coverage.h"
+#include "render/scaled_design.h"
+#include "state/state_rules.h"
 
 namespace bevelmint::exporter {
 
-std::string encodeForExport(const state::ButtonState& s, const image::Picture& picture) {
-    const int w = std::min(s.buttonWidth, picture.width());
-    const int h = std::min(s.buttonHeight, picture.height());
-    switch (s.exportFormat) {
+namespace {
+
+constexpr PictureFormat kFormats[] = {PictureFormat::bmp, PictureFormat::jpg, PictureFormat::gif,
+                                      PictureFormat::png, PictureFormat::webp};
+
+// The pictures cut along the outline, each with its own coverage, one above the other.
+image::RgbaPicture cutOutStacked(const state::ButtonState& s, int scale,
+                                 const std::vector<const image::Picture*>& pictures, int w, int h) {
+    const render::RoundShape outline = render::exportOutline(s, scale);
+    std::vector<image::RgbaPicture> cuts;
+    for (const image::Picture* p : pictures)
+        cuts.push_back(render::cutOut(outline, *p, w, h));
+    if (cuts.size() == 1) return std::move(cuts.front());
+    std::vector<const image::RgbaPicture*> parts;
+    for (const image::RgbaPicture& c : cuts)
+        parts.push_back(&c);
+    return image::stackPictures(parts);
+}
+
+// The pictures cut to w x h, one above the other.
+image::Picture cutStacked(const std::vector<const image::Picture*>& pictures, int w, int h) {
+    std::vector<image::Picture> cuts;
+    for (const image::Picture* p : pictures)
+        cuts.push_back(p->cut(w, h));
+    std::vector<const image::Picture*> parts;
+    for (const image::Picture& c : cuts)
+        parts.push_back(&c);
+    return image::stackPictures(parts);
+}
+
+}  // namespace
+
+PictureFormat pictureFormat(state::ExportFormat format) {
+    switch (format) {
         case state::ExportFormat::bmp:
-            return image::encodeBmp(picture, w, h);
+            return PictureFormat::bmp;
         case state::ExportFormat::jpg:
-            return encodeJpeg(picture, w, h, s.jpegCompression, s.jpegProgressive);
+            return PictureFormat::jpg;
         case state::ExportFormat::gif:
-            return encodeGifPicture(picture, w, h, s.shapeKind != state::ShapeKind::rect);
+            return PictureFormat::gif;
+    }
+    return PictureFormat::gif;
+}
+
+std::optional<state::ExportFormat> exportFormat(PictureFormat format) {
+    for (state::ExportFormat f :
+         {state::ExportFormat::bmp, state::ExportFormat::jpg, state::ExportFormat::gif}) {
+        if (pictureFormat(f) == format) return f;
+    }
+    return std::nullopt;
+}
+
+const char* pictureFormatName(PictureFormat format) {
+    switch (format) {
+        case PictureFormat::bmp:
+            return "bmp";
+        case PictureFormat::jpg:
+            return "jpg";
+        case PictureFormat::gif:
+            return "gif";
+        case PictureFormat::png:
+            return "png";
+        case PictureFormat::webp:
+            return "webp";
+    }
+    return "gif";
+}
+
+bool parsePictureFormat(const std::string& text, PictureFormat& format) {
+    for (PictureFormat f : kFormats) {
+        if (text == pictureFormatName(f)) {
+            format = f;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool shownInBrowsers(PictureFormat format) {
+    return format != PictureFormat::bmp;
+}
+
+std::optional<PictureFormat> formatFromExtension(const std::string& path) {
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::nullopt;
+    std::string ext = path.substr(dot + 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ext == "jpeg") return PictureFormat::jpg;
+    PictureFormat f{};
+    if (parsePictureFormat(ext, f)) return f;
+    return std::nullopt;
+}
+
+std::string encodeStacked(PictureFormat format, const state::ButtonState& s, int scale,
+                          const std::vector<const image::Picture*>& pictures) {
+    if (pictures.empty()) return {};
+    const state::ButtonState design = state::clampedForRender(s);
+    int w = design.buttonWidth * scale, h = design.buttonHeight * scale;
+    for (const image::Picture* p : pictures)
+        w = std::min(w, p->width()), h = std::min(h, p->height());
+    if (format == PictureFormat::png) return encodePng(cutOutStacked(s, scale, pictures, w, h));
+    if (format == PictureFormat::webp) return encodeWebp(cutOutStacked(s, scale, pictures, w, h));
+    // One picture is encoded in place, as a plain export always was.
+    image::Picture stacked;
+    const image::Picture* source = pictures.front();
+    if (pictures.size() > 1) {
+        stacked = cutStacked(pictures, w, h);
+        source = &stacked;
+        h = stacked.height();
+    }
+    switch (format) {
+        case PictureFormat::bmp:
+            return image::encodeBmp(*source, w, h);
+        case PictureFormat::jpg:
+            return encodeJpeg(*source, w, h, s.jpegCompression, s.jpegProgressive);
+        case PictureFormat::gif:
+            return encodeGifPicture(*source, w, h, s.shapeKind != state::ShapeKind::rect);
+        case PictureFormat::png:
+        case PictureFormat::webp:
+            break;
     }
     return {};
 }
 
+std::string encodeForExport(const state::ButtonState& s, const image::Picture& picture) {
+    return encodeStacked(pictureFormat(s.exportFormat), s, 1, {&picture});
+}
+
 std::optional<base::FileError> stagePicture(base::FileBatch& batch, const std::string& path,
                                             const std::string& bytes) {
-    if (batch.stage(path, bytes)) return base::FileError{base::cannotCreateMessage(path)};
+    if (bytes.empty() || batch.stage(path, bytes)) {
+        return base::FileError{base::cannotCreateMessage(path)};
+    }
     return std::nullopt;
 }
 
@@ -43,18 +166,6 @@ std::optional<base::FileError> exportPictures(const state::ButtonState& s,
         if (auto e = stagePicture(batch, pressedPath, encodeForExport(s, pressed))) return e;
     }
     if (batch.commit()) return base::FileError{base::cannotCreateMessage(batch.failedPath())};
-    return std::nullopt;
-}
-
-std::optional<state::ExportFormat> formatFromExtension(const std::string& path) {
-    const auto dot = path.find_last_of('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::nullopt;
-    std::string ext = path.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (ext == "gif") return state::ExportFormat::gif;
-    if (ext == "jpg" || ext == "jpeg") return state::ExportFormat::jpg;
-    if (ext == "bmp") return state::ExportFormat::bmp;
     return std::nullopt;
 }
 

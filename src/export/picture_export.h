@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/file_io.h"
 #include "image/picture.h"
@@ -9,9 +10,30 @@
 
 namespace bevelmint::exporter {
 
-// A picture cut to the button's size, encoded in the state's export format:
-// BMP, JPEG with the state's compression and progressive choice, or GIF,
-// transparent outside round shapes.
+// Every picture format the exporter writes; a design file keeps one of the
+// first three as its export choice.
+enum class PictureFormat { bmp, jpg, gif, png, webp };
+
+PictureFormat pictureFormat(state::ExportFormat format);
+// The design's export choice for a format, if it has one.
+std::optional<state::ExportFormat> exportFormat(PictureFormat format);
+const char* pictureFormatName(PictureFormat format);
+bool parsePictureFormat(const std::string& text, PictureFormat& format);
+// Browsers show every format but BMP.
+bool shownInBrowsers(PictureFormat format);
+// The format a file name's extension names (.gif, .jpg/.jpeg, .bmp, .png,
+// .webp), if any.
+std::optional<PictureFormat> formatFromExtension(const std::string& path);
+
+// Pictures rendered at a scale, each holding the button in its top-left corner,
+// cut to the button's size at that scale and stacked from the top into one file:
+// BMP, JPEG with the state's compression and progressive choice, GIF transparent
+// outside round shapes, or PNG and WebP with the outline's coverage as alpha
+// (nothing outside the outline shows). Empty only when an encoder fails.
+std::string encodeStacked(PictureFormat format, const state::ButtonState& s, int scale,
+                          const std::vector<const image::Picture*>& pictures);
+
+// A picture at scale 1 in the state's export format.
 std::string encodeForExport(const state::ButtonState& s, const image::Picture& picture);
 
 // Writes the normal picture, and the pressed one when the state asks for it,
@@ -25,8 +47,5 @@ std::optional<base::FileError> exportPictures(const state::ButtonState& s,
 // Stages bytes in a batch; the error reads "Cannot create file <path>".
 std::optional<base::FileError> stagePicture(base::FileBatch& batch, const std::string& path,
                                             const std::string& bytes);
-
-// The format a file name's extension names (.gif, .jpg/.jpeg, .bmp), if any.
-std::optional<state::ExportFormat> formatFromExtension(const std::string& path);
 
 }  // namespace bevelmint::exporter

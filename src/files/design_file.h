@@ -35,6 +35,10 @@ struct DesignLines {
     int textureBrightness = 0;
     int stretchPreview = 0, exportFormat = 0, exportPressed = 0, jpegCompression = 0;
     int jpegProgressive = 0;
+    // What follows the last fixed line (line 32, or 34 with a texture): the
+    // extension lines, name=value each.
+    int fixedLines = 32;
+    std::string extension;
 };
 
 // A message box the load asks for without failing ("Load error").
@@ -51,6 +55,20 @@ struct LoadResult {
 // The design's bytes, 32 lines or 34 with a texture, each ended CR LF. Refused
 // with a message when a text would break the line format.
 std::optional<base::FileError> encodeDesign(const state::ButtonState& s, std::string& out);
+
+// The settings a design keeps beyond the fixed lines (the smoothing choice, the
+// background colour, the hover light), as "name=value" lines ended CR LF after
+// the last fixed line, for each that differs from the default design only. So a
+// design without them is written exactly as the fixed format has it, and a
+// reader that stops after the last fixed line still reads the file.
+std::string extensionLines(const state::ButtonState& s);
+
+// Sets the extension settings to their defaults, then applies the lines of an
+// extension (numbered from firstLine for the messages). An unknown name is
+// ignored with a warning, a line that is not name=value or holds a value out of
+// range is reported and ignored; none stops the load.
+std::vector<Notice> applyExtensionLines(std::string_view text, int firstLine,
+                                        state::ButtonState& s);
 
 // A file the save writes: the design, or its texture beside it.
 struct OutputFile {

@@ -44,6 +44,9 @@ class LineReader {
         return ec == std::errc() && ptr == last;
     }
 
+    // Everything not read yet.
+    std::string_view rest() const { return b_.substr(pos_); }
+
   private:
     void skipLine() {
         const size_t lf = b_.find('\n', pos_);
@@ -107,6 +110,8 @@ std::optional<DesignLines> parseDesign(std::string_view bytes) {
     for (int* v : {&d.stretchPreview, &d.exportFormat, &d.exportPressed, &d.jpegCompression,
                    &d.jpegProgressive})
         *v = r.byte();
+    d.fixedLines = d.useTexture == 1 ? 34 : 32;
+    d.extension = std::string(r.rest());
     // The stored inscription length (raw bytes, low 8 bits) is the file's only check.
     if (!ok || static_cast<int>(d.buttonText.size() % 256) != d.textLength) return std::nullopt;
     return d;
@@ -192,6 +197,8 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
     slider(d.jpegCompression, kJpegCompressionRange, s.jpegCompression,
            [&](int32_t v) { s.jpegCompression = v; });
     flag(d.jpegProgressive, s.jpegProgressive);
+    for (Notice& n : applyExtensionLines(d.extension, d.fixedLines + 1, s))
+        notices.push_back(std::move(n));
     if (s.textureActive && s.textureBrightness != 50) render::Helligkeit(s, images);
     updateDerived(s);
     // The next render erases the largest button area, whatever the size lines did.

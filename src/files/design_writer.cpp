@@ -101,7 +101,7 @@ std::optional<base::FileError> encodeDesign(const state::ButtonState& s, std::st
     w.byte(s.exportPressed);
     w.byte(s.jpegCompression);
     w.byte(s.jpegProgressive);
-    out = w.take();
+    out = w.take() + extensionLines(s);
     return std::nullopt;
 }
 

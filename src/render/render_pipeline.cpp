@@ -5,6 +5,7 @@
 #include "render/inscription.h"
 #include "render/lighting.h"
 #include "render/ring_colours.h"
+#include "render/scaled_design.h"
 #include "render/smoothing.h"
 #include "state/state_rules.h"
 
@@ -29,43 +30,50 @@ RoundShape shapeAtInset(const ButtonState& s, int i) {
     return shapeInBox(s, {i, i, s.buttonWidth - i, s.buttonHeight - i});
 }
 
-RenderPipeline::RenderPipeline()
-    : normal_(kWorkWidth, kWorkHeight),
-      pressed_(kWorkWidth, kWorkHeight),
-      work_(kWorkWidth, kWorkHeight, image::kBlack) {}
+RenderPipeline::RenderPipeline(int scale)
+    : scale_(state::kScaleRange.clamp(scale)),
+      normal_(kWorkWidth * scale_, kWorkHeight * scale_),
+      pressed_(kWorkWidth * scale_, kWorkHeight * scale_),
+      work_(kWorkWidth * scale_, kWorkHeight * scale_, image::kBlack) {}
 
 void RenderPipeline::useTextEngine(TextEngine& engine) {
-    inscription = [&engine](const ButtonState& s, image::Picture& normal, image::Picture& pressed) {
-        painttext(s, normal, pressed, engine);
+    inscription = [&engine, scale = scale_](const ButtonState& s, image::Picture& normal,
+                                            image::Picture& pressed) {
+        painttext(s, normal, pressed, engine, scale);
     };
 }
 
+// Every mode draws the shape at inset 0 over the button area next, so only the
+// pixels around it need the background.
 void RenderPipeline::clearimages(const ButtonState& s) {
     const image::Colour back = image::makecolor(s.backRed, s.backGreen, s.backBlue);
+    const RoundShape shape = shapeAtInset(s, 0);
     for (image::Picture* pic : {&normal_, &pressed_}) {
-        Canvas c(*pic);
-        c.setSolid(back);
-        c.fillRect({0, 0, s.prevWidth, s.prevHeight});
-        c.fillRect({0, 0, s.buttonWidth, s.buttonHeight});
+        fillAround(*pic, {0, 0, s.prevWidth, s.prevHeight}, shape, back);
+        // Within the previous area the second fill would change nothing.
+        if (s.buttonWidth > s.prevWidth || s.buttonHeight > s.prevHeight)
+            fillAround(*pic, {0, 0, s.buttonWidth, s.buttonHeight}, shape, back);
     }
 }
 
+// The mask's nested shapes, outermost first: the edge ring of round shapes, the
+// shape to be lit, and the face when it is textured or not lit. The previous
+// area around them is erased; marks beyond it stay.
 void RenderPipeline::buildMask(const ButtonState& s, bool textured) {
-    Canvas mask(work_);
+    std::vector<RoundShape> shapes;
+    std::vector<image::Colour> colours;
     if (s.shapeKind != ShapeKind::rect) {
-        mask.setSolid(image::kBlue);
-        mask.draw(shapeInBox(s, {-1, -1, s.buttonWidth + 1, s.buttonHeight + 1}));
+        shapes.push_back(shapeInBox(s, {-1, -1, s.buttonWidth + 1, s.buttonHeight + 1}));
+        colours.push_back(image::kBlue);
     }
-    mask.setSolid(image::kWhite);
-    mask.draw(shapeAtInset(s, 0));
-    if (!s.lightenFront) {
-        mask.setSolid(image::kBlack);
-        mask.draw(shapeAtInset(s, s.buttonDepth));
+    shapes.push_back(shapeAtInset(s, 0));
+    colours.push_back(image::kWhite);
+    if (textured || !s.lightenFront) {
+        shapes.push_back(shapeAtInset(s, s.buttonDepth));
+        colours.push_back(textured ? image::kRed : image::kBlack);
     }
-    if (textured) {
-        mask.setSolid(image::kRed);
-        mask.draw(shapeAtInset(s, s.buttonDepth));
-    }
+    fillAround(work_, {0, 0, s.prevWidth, s.prevHeight}, shapes.front(), image::kBlack);
+    fillNestedShapes(shapes, {{&work_, &colours}});
 }
 
 void RenderPipeline::drawRings(const ButtonState& s) {
@@ -97,27 +105,27 @@ void RenderPipeline::drawFastEdit(const ButtonState& s) {
 }
 
 void RenderPipeline::paintbutton(const ButtonState& state, const image::Picture* texture) {
-    const ButtonState s = state::clampedForRender(state);
+    // The inscription pass scales itself; every other pass draws the scaled design.
+    const ButtonState design = state::clampedForRender(state);
+    const ButtonState s = scaledDesign(design, scale_);
     const bool textured = s.textureActive && texture != nullptr;
-
-    normal_.ensureSize(kWorkWidth, kWorkHeight);
-    pressed_.ensureSize(kWorkWidth, kWorkHeight);
-    clearimages(s);
-    {
-        // Only the previous area is erased: marks of earlier, larger renders stay.
-        Canvas mask(work_);
-        mask.setSolid(image::kBlack);
-        mask.fillRect({0, 0, s.prevWidth, s.prevHeight});
+    image::Picture enlargedTexture;
+    if (textured && scale_ > 1) {
+        enlargedTexture = enlarged(*texture, scale_);
+        texture = &enlargedTexture;
     }
 
+    normal_.ensureSize(kWorkWidth * scale_, kWorkHeight * scale_);
+    pressed_.ensureSize(kWorkWidth * scale_, kWorkHeight * scale_);
+    clearimages(s);
     // The mask does not depend on the edit mode.
     buildMask(s, textured);
     if (s.fastEdit) {
         drawFastEdit(s);
-        if (s.useText && inscription) inscription(s, normal_, pressed_);
+        if (s.useText && inscription) inscription(design, normal_, pressed_);
     } else {
         drawRings(s);
-        if (s.useText && inscription) inscription(s, normal_, pressed_);
+        if (s.useText && inscription) inscription(design, normal_, pressed_);
         lightentheshape(s, work_, textured ? texture : nullptr, normal_, pressed_, progress);
     }
     if (s.smoothEdges) antialiasing(s.buttonWidth, s.buttonHeight, work_, normal_, pressed_);

@@ -18,10 +18,11 @@ RoundShape shapeAtInset(const state::ButtonState& s, int i);
 RoundShape shapeInBox(const state::ButtonState& s, Box box);
 
 // Owns the normal and the pressed picture and the work canvas with the shape mask
-// between renders, and turns a design state into the two pictures.
+// between renders, and turns a design state into the two pictures. An export
+// pipeline draws at a scale of 1 to 4, on pictures and a canvas that much larger.
 class RenderPipeline {
   public:
-    RenderPipeline();
+    explicit RenderPipeline(int scale = 1);
 
     // Draws the inscription onto both pictures (the text pass); runs after the
     // bevel rings, before the lighting.
@@ -40,6 +41,7 @@ class RenderPipeline {
     // ranges are clamped first.
     void paintbutton(const state::ButtonState& state, const image::Picture* texture = nullptr);
 
+    int scale() const { return scale_; }
     const image::Picture& normal() const { return normal_; }
     const image::Picture& pressed() const { return pressed_; }
     const image::Picture& work() const { return work_; }
@@ -55,6 +57,7 @@ class RenderPipeline {
     void drawRings(const state::ButtonState& s);
     void drawFastEdit(const state::ButtonState& s);
 
+    int scale_;
     image::Picture normal_;
     image::Picture pressed_;
     image::Picture work_;

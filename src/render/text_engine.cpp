@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 #include "state/state_rules.h"
 
@@ -83,8 +84,13 @@ struct Match {
     int slant = FC_SLANT_ROMAN;
 };
 
+// Each engine has its own FreeType library, so engines on different threads
+// share nothing but fontconfig's configuration, which is asked one at a time.
+std::mutex fontconfigLock;
+
 Match matchFont(const state::FontDesc& font) {
     Match m;
+    const std::lock_guard<std::mutex> lock(fontconfigLock);
     if (!FcInit()) return m;
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(font.face.c_str()));
@@ -182,8 +188,8 @@ int ascentPixels(FT_Face ft, int pixelSize) {
 }  // namespace
 
 void TextEngine::drawText(image::Picture& picture, int x, int y, const std::string& utf8,
-                          const state::FontDesc& font, image::Colour colour) {
-    const int pixelSize = characterHeight(font.size);
+                          const state::FontDesc& font, image::Colour colour, int scale) {
+    const int pixelSize = characterHeight(font.size) * scale;
     if (pixelSize <= 0 || utf8.empty()) return;
     Face* f = face(font);
     if (!f || !f->ft) return;

@@ -19,6 +19,7 @@ int characterHeight(int pointSize);
 // Draws a string with the top-left corner of its text cell at a point: the
 // baseline lies one ascent (the face's Windows ascent) below the cell's top.
 // Glyphs are anti-aliased and blended over the picture with a clear background.
+// One engine serves one thread; engines on several threads may run at once.
 class TextEngine {
   public:
     TextEngine();
@@ -29,11 +30,12 @@ class TextEngine {
     // Called once, the first time a font is asked for and none can be found.
     std::function<void(const std::string&)> warn;
 
-    // Draws utf8 text; nothing happens for size 0, an empty string or when no
-    // font is installed at all. Glyphs that cannot reach into the picture only
-    // advance the pen, so a long text costs little more than the picture holds.
+    // Draws utf8 text, at `scale` times the font's pixel size; nothing happens for
+    // size 0, an empty string or when no font is installed at all. Glyphs that
+    // cannot reach into the picture only advance the pen, so a long text costs
+    // little more than the picture holds.
     void drawText(image::Picture& picture, int x, int y, const std::string& utf8,
-                  const state::FontDesc& font, image::Colour colour);
+                  const state::FontDesc& font, image::Colour colour, int scale = 1);
 
     // The file fontconfig chose for the font, empty when there is none.
     std::string fontFile(const state::FontDesc& font);

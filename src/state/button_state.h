@@ -46,6 +46,8 @@ struct ButtonState {
     int32_t lightIntensity = 40;
     int32_t borderFade = 50;
     bool lightenFront = true;
+    // Light intensity points the hover picture adds.
+    int32_t hoverLift = 20;
 
     // Inscription
     bool useText = true;

@@ -88,6 +88,7 @@ const std::vector<Field>& fields() {
         fixedInt("lightIntensity", kLightIntensityRange, &ButtonState::lightIntensity),
         fixedInt("borderFade", kBorderFadeRange, &ButtonState::borderFade),
         plainBool("lightenFront", &ButtonState::lightenFront),
+        fixedInt("hoverLift", kHoverLiftRange, &ButtonState::hoverLift),
         plainBool("fastEdit", &ButtonState::fastEdit),
         plainBool("useText", &ButtonState::useText),
         {"buttonText", Kind::text, nullptr, nullptr,

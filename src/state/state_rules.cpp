@@ -183,6 +183,12 @@ void setFont(ButtonState& s, const FontDesc& font) {
     s.textFont = font;
 }
 
+ButtonState hoverState(const ButtonState& s) {
+    ButtonState hover = s;
+    hover.lightIntensity = kLightIntensityRange.clamp(int64_t{s.lightIntensity} + s.hoverLift);
+    return hover;
+}
+
 ButtonState clampedForRender(const ButtonState& s) {
     ButtonState c = s;
     c.buttonWidth = Range{kMinWidth, kMaxWidth}.clamp(s.buttonWidth);
@@ -199,6 +205,7 @@ ButtonState clampedForRender(const ButtonState& s) {
     c.borderFade = kBorderFadeRange.clamp(s.borderFade);
     c.textFont.size = kFontSizeRange.clamp(s.textFont.size);
     c.textureBrightness = kBrightnessRange.clamp(s.textureBrightness);
+    c.hoverLift = kHoverLiftRange.clamp(s.hoverLift);
     updateDerived(c);
     return c;
 }

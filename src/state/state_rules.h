@@ -36,6 +36,9 @@ inline constexpr Range kColourRange{0, 255};
 inline constexpr Range kFontSizeRange{0, 100};
 inline constexpr Range kBrightnessRange{0, 100};
 inline constexpr Range kJpegCompressionRange{0, 100};
+inline constexpr Range kHoverLiftRange{0, 98};
+// Exported pictures are drawn at 1 to 4 times the design's resolution.
+inline constexpr Range kScaleRange{1, 4};
 
 // Light centre for a light position code; false (and x, y untouched) for an unknown code.
 bool lightCentre(int32_t position, int32_t w, int32_t h, int32_t d, int32_t& x, int32_t& y);
@@ -70,6 +73,10 @@ void setButtonColour(ButtonState& s, uint8_t r, uint8_t g, uint8_t b);
 void setText3D(ButtonState& s, bool on);
 void setFontSize(ButtonState& s, int32_t size);
 void setFont(ButtonState& s, const FontDesc& font);
+
+// The design as the hover picture shows it: the light intensity raised by
+// hoverLift points, at most to the top of its range.
+ButtonState hoverState(const ButtonState& s);
 
 // Every field forced into its range, so that a render never reads or writes
 // outside its pictures; derived values recomputed.

@@ -4,21 +4,11 @@ import pathlib
 import subprocess
 import sys
 import tempfile
-import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 
-
-def wait_for(condition, what, timeout=10.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        if condition():
-            return
-        time.sleep(0.05)
-    raise AssertionError("timed out waiting for " + what)
+from browser_support import start_chromium, wait_for
 
 
 def shown(driver, image, name):
@@ -37,14 +27,7 @@ def main():
                         "--set", "buttonHeight=50", "--normal", "button#1.gif",
                         "--pressed", "button-gedrückt.gif", "--html", "button.html"],
                        cwd=folder, check=True)
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync",
-                     "--user-data-dir=" + str(folder / "profile"), "--window-size=400,300"]:
-            options.add_argument(flag)
-        driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        driver = start_chromium(folder / "profile", "400,300")
         try:
             driver.get((folder / "button.html").as_uri())
             image = driver.find_element(By.NAME, "pic1")

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "decoders.h"
 #include "test_support.h"
 
 #include <sys/stat.h>
@@ -12,6 +13,10 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+using bevelmint::testing::countOf;
+using bevelmint::testing::Decoded;
+using bevelmint::testing::decodePng;
+using bevelmint::testing::decodeWebp;
 using bevelmint::testing::freshDir;
 using bevelmint::testing::slurp;
 
@@ -19,8 +24,7 @@ namespace {
 
 struct Outcome {
     int status;
-    std::string err;
-    std::string out;
+    std::string err, out;
 };
 
 // Runs the command in `dir`; its standard output goes to a file outside it, so a folder
@@ -35,6 +39,11 @@ Outcome run(const std::string& args, const fs::path& dir, const std::string& env
     Outcome result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(errFile), slurp(outFile)};
     fs::remove(outFile);
     return result;
+}
+
+size_t entries(const fs::path& dir) {
+    return static_cast<size_t>(
+        std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }
 
 }  // namespace
@@ -112,8 +121,9 @@ TEST(RenderCommand, SavesLoadsAndExportsByteIdenticallyAcrossRuns) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(slurp(dir / "a.gif").substr(0, 6), "GIF89a");
     EXPECT_NE(slurp(dir / "a.html").find("pic1.src='ap.gif'"), std::string::npos);
-    // The saved design renders the same pictures again (smoothing is not stored).
-    r = run("d.bvm --set smoothEdges=true --normal b.gif --pressed bp.gif", dir);
+    // The saved design, smoothing included, renders the same pictures again.
+    EXPECT_NE(slurp(dir / "d.bvm").find("\r\nsmoothEdges=true\r\n"), std::string::npos);
+    r = run("d.bvm --normal b.gif --pressed bp.gif", dir);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(slurp(dir / "a.gif"), slurp(dir / "b.gif"));
     EXPECT_EQ(slurp(dir / "ap.gif"), slurp(dir / "bp.gif"));
@@ -133,7 +143,12 @@ TEST(RenderCommand, EveryErrorExitsWithTwoAndWritesNothing) {
         {"missing.bvm --normal x.gif", "File not found"},
         {"--normal x.bmp --html x.html", "HTML doesn't support BMP"},
         {"--normal x.gif --pressed xp.jpg", "different picture formats"},
-        {"--format png --normal x.gif", "--format"},
+        {"--format tiff --normal x.gif", "--format"},
+        {"--scale 5 --normal x.gif", "1..4"},
+        {"--scales 1,two --normal x.gif", "--scales"},
+        {"--scale 1,2 --normal x.gif", "--scale"},
+        {"--normal x.gif --hover xh.png", "different picture formats"},
+        {"--set hoverLift=99 --normal x.gif", "hoverLift"},
         {"--normal x.gif --html x.html --save no/such/dir/d.bvm", "File not found"},
         {"--set 'buttonText=a\nb' --normal x.gif --save d.bvm", "line break"},
     };
@@ -144,10 +159,7 @@ TEST(RenderCommand, EveryErrorExitsWithTwoAndWritesNothing) {
         for (const char* f : {"x.gif", "x.bmp", "x.html", "xp.jpg", "d.bvm"})
             EXPECT_FALSE(fs::exists(dir / f)) << args << " wrote " << f;
     }
-    int entries = 0;
-    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
-        ++entries;
-    EXPECT_EQ(entries, 2);  // notes.bvm and stderr.txt: no temporary left behind
+    EXPECT_EQ(entries(dir), 2u);  // notes.bvm and stderr.txt: no temporary left behind
     fs::remove_all(dir);
 }
 
@@ -163,6 +175,21 @@ TEST(RenderCommand, WithoutAnyFontTheInscriptionIsSkippedWithOneWarning) {
     EXPECT_NE(r.err.find("warning"), std::string::npos) << r.err;
     EXPECT_TRUE(fs::exists(dir / "c.bmp"));
     EXPECT_NE(slurp(dir / "c.bmp"), withFont);  // the same button without its inscription
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, ASaveWhoseTextureCannotBeWrittenLeavesTheOldFiles) {
+    const fs::path dir = freshDir("bevelmint-cli-save-texture");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal tex.bmp", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    fs::create_directories(dir / "sub" / "tex.bmp");  // where the texture would go
+    std::ofstream(dir / "sub" / "d.bvm") << "old design";
+    r = run("--texture tex.bmp --normal a.gif --save sub/d.bvm", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Cannot create file sub/tex.bmp"), std::string::npos) << r.err;
+    EXPECT_EQ(slurp(dir / "sub" / "d.bvm"), "old design");
+    EXPECT_TRUE(fs::is_empty(dir / "sub" / "tex.bmp"));
+    EXPECT_FALSE(fs::exists(dir / "a.gif"));
     fs::remove_all(dir);
 }
 
@@ -201,6 +228,57 @@ TEST(RenderCommand, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
         std::sort(left.begin(), left.end());
         EXPECT_EQ(left, (std::vector<std::string>{"old.bvm", "stderr.txt"})) << args;
         EXPECT_EQ(slurp(dir / "old.bvm"), "old");
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
+    const fs::path dir = freshDir("bevelmint-cli-set");
+    std::ofstream(dir / "labels.txt") << "Buy now\r\n\nSell\n  Buy now  \n";
+    const std::string set = "--labels labels.txt --normal b.gif --pressed bp.gif --img-page m.html";
+    // The default design's edge is too faint against its page: strict fails, after writing.
+    Outcome r = run(set + " --report --strict", dir);
+    EXPECT_EQ(r.status, 3) << r.err;
+    for (const char* f : {"b-buy-now.gif", "b-sell.gif", "b-buy-now-2.gif", "bp-buy-now.gif",
+                          "bp-sell.gif", "bp-buy-now-2.gif", "m.html"})
+        EXPECT_TRUE(fs::exists(dir / f)) << f;
+    EXPECT_EQ(entries(dir), 9u);  // with labels.txt and stderr.txt
+    EXPECT_EQ(countOf(r.out, "\"label\": "), 3u) << r.out;
+    EXPECT_NE(r.out.find("\"label\": \"Sell\""), std::string::npos);
+    EXPECT_EQ(countOf(slurp(dir / "m.html"), "<img src=\"b-"), 3u);
+    r = run(set + " --report", dir);
+    EXPECT_EQ(r.status, 0);
+    r = run("--set buttonText=Sell --normal lone.gif", dir);
+    EXPECT_EQ(slurp(dir / "lone.gif"), slurp(dir / "b-sell.gif"));
+    fs::remove(dir / "lone.gif");
+
+    // A check writes nothing and names what differs.
+    r = run(set + " --check", dir);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    std::ofstream(dir / "b-sell.gif", std::ios::app) << "x";
+    fs::remove(dir / "bp-buy-now-2.gif");
+    r = run(set + " --check --report", dir);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, "b-sell.gif differs\nbp-buy-now-2.gif is missing\n");
+    EXPECT_FALSE(fs::exists(dir / "bp-buy-now-2.gif"));
+    EXPECT_EQ(entries(dir), 8u);
+
+    std::ofstream(dir / "bad.txt") << "fine\nnot \xff fine\n";
+    std::ofstream(dir / "empty.txt") << "\n \n";
+    const std::pair<const char*, const char*> cases[] = {
+        {"--labels bad.txt --normal x.gif", "bad.txt: line 2 is not UTF-8 text"},
+        {"--labels empty.txt --normal x.gif", "empty.txt: no labels in it"},
+        {"--labels none.txt --normal x.gif", "none.txt: File not found"},
+        {"--labels labels.txt --normal x.gif --html x.html", "--img-page"},
+        {"--normal x.gif --strict", "--strict needs --report"},
+        {"--img-page x.html", "--img-page needs"},
+    };
+    for (const auto& [args, needle] : cases) {
+        r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find(needle), std::string::npos) << args << ": " << r.err;
+        EXPECT_FALSE(fs::exists(dir / "x.gif"));
     }
     fs::remove_all(dir);
 }
@@ -254,9 +332,8 @@ TEST(RenderCommand, WithNothingToWriteShowsItsUsageAndExitsWithTwo) {
     for (const char* args : {"", "--set buttonWidth=40", "--format gif"}) {
         Outcome r = run(args, dir);
         EXPECT_EQ(r.status, 2) << args;
-        EXPECT_EQ(r.err.rfind("Usage: bevelmint-render", 0), 0u) << args << ": " << r.err;
-        EXPECT_NE(r.err.find("Nothing to write"), std::string::npos) << r.err;
-        EXPECT_EQ(r.out, "") << args;
+        EXPECT_NE(r.err.find("Not a regular file"), std::string::npos) << args << ": " << r.err;
+        EXPECT_FALSE(fs::exists(dir / "o.bmp")) << args;
     }
     Outcome r = run("--version", dir);
     EXPECT_EQ(r.status, 0);
@@ -265,5 +342,87 @@ TEST(RenderCommand, WithNothingToWriteShowsItsUsageAndExitsWithTwo) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("Usage: bevelmint-render", 0), 0u);
     EXPECT_EQ(r.err, "");
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, WritesNormalHoverPressedAndSpriteAtEveryScale) {
+    const fs::path dir = freshDir("bevelmint-cli-web");
+    Outcome r =
+        run("--set shapeKind=elips --scales 1,2 --normal b.png --hover bh.png --pressed bp.png "
+            "--sprite s.webp",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (int n : {1, 2}) {
+        const std::string mark = n == 1 ? "" : "@2x";
+        const Decoded normal = decodePng(slurp(dir / ("b" + mark + ".png")));
+        const Decoded hover = decodePng(slurp(dir / ("bh" + mark + ".png")));
+        const Decoded pressed = decodePng(slurp(dir / ("bp" + mark + ".png")));
+        const Decoded sprite = decodeWebp(slurp(dir / ("s" + mark + ".webp")));
+        EXPECT_EQ(normal.width, 100 * n);
+        EXPECT_EQ(normal.height, 40 * n);
+        EXPECT_TRUE(normal.hasAlpha);
+        ASSERT_EQ(sprite.width, 100 * n);
+        ASSERT_EQ(sprite.height, 120 * n);
+        EXPECT_EQ(sprite.rows(0, 40 * n), normal.rgba);
+        EXPECT_EQ(sprite.rows(40 * n, 40 * n), hover.rgba);
+        EXPECT_EQ(sprite.rows(80 * n, 40 * n), pressed.rgba);
+        EXPECT_NE(hover.rgba, normal.rgba);
+    }
+    EXPECT_EQ(entries(dir), 9u);  // the eight pictures and stderr.txt
+
+    // One scale keeps the names; scale 1 is the plain export byte for byte.
+    r = run("--set shapeKind=elips --scale 2 --format png --normal c", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "c"), slurp(dir / "b@2x.png"));
+    r = run("--set shapeKind=rrect --scales 1 --normal d.gif --hover dh.gif", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run("--set shapeKind=rrect --normal e.gif", dir);
+    EXPECT_EQ(slurp(dir / "d.gif"), slurp(dir / "e.gif"));
+    EXPECT_EQ(slurp(dir / "d.gif").substr(0, 6), "GIF89a");
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
+    const fs::path dir = freshDir("bevelmint-cli-webset");
+    std::ofstream(dir / "labels.txt") << "Buy now\nSell\n";
+    const std::string set =
+        "--labels labels.txt --set shapeKind=rrect --scales 1,2 --normal b.png --hover bh.png "
+        "--pressed bp.png --sprite s.png --css-page page.html --css-snippet snippet.html "
+        "--img-page mail.html";
+    Outcome r = run(set + " --report", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* stem : {"b", "bh", "bp", "s"})
+        for (const char* slug : {"-buy-now", "-sell"})
+            for (const char* scale : {"", "@2x"})
+                EXPECT_TRUE(fs::exists(dir / (std::string(stem) + slug + scale + ".png")))
+                    << stem << slug << scale;
+    EXPECT_EQ(entries(dir), 2u + 16u + 3u);  // labels.txt, stderr.txt, pictures, pages
+    const std::string page = slurp(dir / "page.html");
+    EXPECT_NE(page.find("image-set(url(\"s-sell.png\") 1x, url(\"s-sell@2x.png\") 2x)"),
+              std::string::npos);
+    EXPECT_NE(slurp(dir / "mail.html").find("<img src=\"b-sell@2x.png\" alt=\"Sell\""),
+              std::string::npos);
+    const std::string snippet = slurp(dir / "snippet.html");
+    EXPECT_EQ(snippet.rfind("<style>\n", 0), 0u);
+    EXPECT_NE(page.find(snippet.substr(8, snippet.find("</style>") - 8)), std::string::npos);
+    EXPECT_EQ(countOf(r.out, "\"label\": "), 2u);
+
+    r = run(set + " --check", dir);
+    EXPECT_EQ(r.status, 0) << r.err << r.out;
+    EXPECT_EQ(r.out, "");
+    std::ofstream(dir / "bh-sell@2x.png", std::ios::binary | std::ios::app) << '\0';
+    r = run(set + " --check", dir);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, "bh-sell@2x.png differs\n");
+
+    r = run("--normal b.png --css-page p.html", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--css-page needs the exported pictures: give --sprite"),
+              std::string::npos)
+        << r.err;
+    r = run("--sprite s.bmp --css-snippet p.html", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("BMP"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "p.html"));
     fs::remove_all(dir);
 }

@@ -65,6 +65,10 @@ void expectSameDesign(const ButtonState& a, const ButtonState& b) {
     EXPECT_EQ(a.exportPressed, b.exportPressed);
     EXPECT_EQ(a.jpegCompression, b.jpegCompression);
     EXPECT_EQ(a.jpegProgressive, b.jpegProgressive);
+    EXPECT_EQ(a.smoothEdges, b.smoothEdges);
+    EXPECT_EQ(std::make_tuple(a.backRed, a.backGreen, a.backBlue),
+              std::make_tuple(b.backRed, b.backGreen, b.backBlue));
+    EXPECT_EQ(a.hoverLift, b.hoverLift);
 }
 
 ButtonState randomDesign(std::mt19937& rng) {
@@ -94,6 +98,9 @@ ButtonState randomDesign(std::mt19937& rng) {
     s.exportPressed = any(0, 1);
     s.jpegCompression = any(0, 100);
     s.jpegProgressive = any(0, 1);
+    s.smoothEdges = any(0, 1);
+    if (any(0, 1)) s.backRed = any(0, 255), s.backGreen = any(0, 255), s.backBlue = any(0, 255);
+    s.hoverLift = any(0, 1) ? 20 : any(0, 98);
     return s;
 }
 
@@ -321,6 +328,57 @@ TEST(DesignFile, ASaveWhoseTextureCannotBeWrittenKeepsTheOldDesign) {
         ++entries;
     EXPECT_EQ(entries, 2);
     fs::remove_all(dir);
+    fs::remove_all(dir);
+}
+
+TEST(DesignFile, ExtensionLinesFollowTheFixedLinesOnlyWhenNotDefault) {
+    ButtonState s = state::defaultState();
+    state::setShapeKind(s, state::ShapeKind::elips);
+    const std::string fixed = encode(s);
+    EXPECT_EQ(fixed.find('='), std::string::npos);
+    s.smoothEdges = true;
+    s.backRed = 10, s.backGreen = 13, s.backBlue = 196;
+    s.hoverLift = 5;
+    const std::string bytes = encode(s);
+    EXPECT_EQ(bytes, fixed + "smoothEdges=true\r\nbackRed=10\r\nbackGreen=13\r\nhoverLift=5\r\n");
+
+    // Loaded over a design with other values: the file's values, and the
+    // defaults for what it leaves out.
+    ButtonState other = state::defaultState();
+    other.backBlue = 0, other.smoothEdges = false, other.hoverLift = 90;
+    render::TextureImages images;
+    auto lines = files::parseDesign(bytes);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->fixedLines, 32);
+    EXPECT_TRUE(files::applyDesign(*lines, "/nonexistent/", other, images).empty());
+    expectSameDesign(other, s);
+    lines = files::parseDesign(fixed);
+    ASSERT_TRUE(lines);
+    files::applyDesign(*lines, "/nonexistent/", other, images);
+    expectSameDesign(other, loadInto(fixed));
+    EXPECT_FALSE(other.smoothEdges);
+    EXPECT_EQ(other.backRed, 196);
+}
+
+TEST(DesignFile, UnknownAndMalformedExtensionLinesAreReportedNeverFatal) {
+    const std::string bytes = encode(state::defaultState()) +
+                              "glow=3\r\nno value here\r\n\r\nhoverLift=120\r\n=4\nbackGreen=7\n"
+                              "smoothEdges=maybe";
+    const auto lines = files::parseDesign(bytes);
+    ASSERT_TRUE(lines);
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    const std::vector<files::Notice> notices = files::applyDesign(*lines, "/x/", s, images);
+    ASSERT_EQ(notices.size(), 5u);
+    EXPECT_NE(notices[0].text.find("line 33: unknown setting \"glow\""), std::string::npos);
+    EXPECT_NE(notices[1].text.find("line 34: \"no value here\" is not a name=value"),
+              std::string::npos);
+    EXPECT_NE(notices[2].text.find("line 36: hoverLift"), std::string::npos);
+    EXPECT_NE(notices[3].text.find("line 37"), std::string::npos);
+    EXPECT_NE(notices[4].text.find("line 39: smoothEdges"), std::string::npos);
+    EXPECT_EQ(s.backGreen, 7);
+    EXPECT_EQ(s.hoverLift, 20);
+    EXPECT_FALSE(s.smoothEdges);
 }
 
 TEST(DesignFile, ASavedTextureKeepsItsFileBytesAndAFileHoldingThemIsLeftAlone) {

@@ -1,0 +1,95 @@
+#include "export/picture_set.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "state/state_rules.h"
+
+namespace bevelmint::exporter {
+
+std::string scaledFileName(const std::string& path, int scale) {
+    if (scale == 1) return path;
+    const std::string mark = "@" + std::to_string(scale) + "x";
+    const auto dot = path.find_last_of('.');
+    const auto slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && slash > dot) ||
+        dot == (slash == std::string::npos ? 0 : slash + 1)) {
+        return path + mark;
+    }
+    return path.substr(0, dot) + mark + path.substr(dot);
+}
+
+std::optional<std::vector<int>> parseScales(const std::string& text) {
+    std::vector<int> scales;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t comma = std::min(text.find(',', start), text.size());
+        const std::string part = text.substr(start, comma - start);
+        int64_t v = 0;
+        auto [ptr, ec] = std::from_chars(part.data(), part.data() + part.size(), v);
+        if (part.empty() || ec != std::errc() || ptr != part.data() + part.size()) return {};
+        // Far out of range stays out of range without overflowing.
+        scales.push_back(static_cast<int>(std::clamp<int64_t>(v, -1000, 1000)));
+        start = comma + 1;
+    }
+    return scales;
+}
+
+PictureFormat fileFormat(const PictureSetRequest& request, const std::string& path,
+                         const state::ButtonState& s) {
+    if (request.format) return *request.format;
+    if (auto f = formatFromExtension(path)) return *f;
+    return pictureFormat(s.exportFormat);
+}
+
+std::optional<std::string> checkRequest(const PictureSetRequest& request,
+                                        const state::ButtonState& s) {
+    for (int scale : request.scales) {
+        if (!state::kScaleRange.contains(scale)) {
+            return "a scale must lie in " + std::to_string(state::kScaleRange.min) + ".." +
+                   std::to_string(state::kScaleRange.max) + ", not " + std::to_string(scale);
+        }
+    }
+    std::optional<PictureFormat> shared;
+    for (const std::string* path : {&request.normal, &request.hover, &request.pressed}) {
+        if (path->empty()) continue;
+        const PictureFormat f = fileFormat(request, *path, s);
+        if (shared && *shared != f) {
+            return "the normal, hover and pressed pictures name different picture formats";
+        }
+        shared = f;
+    }
+    return std::nullopt;
+}
+
+PictureSource freshRenders(const state::ButtonState& s, const image::Picture* texture,
+                           render::TextEngine& text) {
+    return [s, texture, &text](int scale, bool withHover) {
+        return render::renderButtonPictures(s, texture, scale, text, withHover);
+    };
+}
+
+std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
+                                          const state::ButtonState& s,
+                                          const PictureSource& source) {
+    std::vector<PictureFile> files;
+    if (request.normal.empty() && request.hover.empty() && request.pressed.empty() &&
+        request.sprite.empty())
+        return files;
+    const bool withHover = !request.hover.empty() || !request.sprite.empty();
+    for (int scale : request.scales) {
+        const render::ButtonPictures pictures = source(scale, withHover);
+        auto add = [&](const std::string& path, std::vector<const image::Picture*> parts) {
+            if (path.empty()) return;
+            const std::string name = request.scaleNames ? scaledFileName(path, scale) : path;
+            files.push_back({name, encodeStacked(fileFormat(request, path, s), s, scale, parts)});
+        };
+        add(request.normal, {&pictures.normal});
+        add(request.hover, {&pictures.hover});
+        add(request.pressed, {&pictures.pressed});
+        add(request.sprite, {&pictures.normal, &pictures.hover, &pictures.pressed});
+    }
+    return files;
+}
+
+}  // namespace bevelmint::exporter

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "export/picture_export.h"
+#include "image/picture.h"
+#include "render/button_pictures.h"
+#include "render/text_engine.h"
+#include "state/button_state.h"
+
+namespace bevelmint::exporter {
+
+// The pictures of one export: any of the normal, hover and pressed pictures and
+// the sprite sheet (the three stacked from the top), at one or more scales.
+struct PictureSetRequest {
+    std::string normal, hover, pressed, sprite;  // empty: not written
+    std::optional<PictureFormat> format;         // else each file's extension, else the design's
+    std::vector<int> scales{1};
+    bool scaleNames = false;  // "@2x", "@3x" before the extension above scale 1
+};
+
+struct PictureFile {
+    std::string path;
+    std::string bytes;
+};
+
+// "b.png" at scale 2 is "b@2x.png"; a name without extension gets the mark at its end.
+std::string scaledFileName(const std::string& path, int scale);
+
+// "1,2,3" as scales, each checked later; nullopt when a part is not a number.
+std::optional<std::vector<int>> parseScales(const std::string& text);
+
+// The format one file of the request is written in.
+PictureFormat fileFormat(const PictureSetRequest& request, const std::string& path,
+                         const state::ButtonState& s);
+
+// Why a request cannot be written: a scale outside 1..4, or the normal, hover and
+// pressed pictures in different formats (a page swaps between them).
+std::optional<std::string> checkRequest(const PictureSetRequest& request,
+                                        const state::ButtonState& s);
+
+// The pictures of the design at a scale, with the hover picture when asked for.
+using PictureSource = std::function<render::ButtonPictures(int scale, bool withHover)>;
+
+// A source that renders every scale afresh; `texture` is the working texture.
+PictureSource freshRenders(const state::ButtonState& s, const image::Picture* texture,
+                           render::TextEngine& text);
+
+// Encodes every picture asked for at every scale asked for, in the order normal,
+// hover, pressed, sprite for each scale. A file whose encoder failed has empty bytes.
+std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
+                                          const state::ButtonState& s, const PictureSource& source);
+
+}  // namespace bevelmint::exporter

@@ -1,0 +1,32 @@
+#include "render/scaled_design.h"
+
+#include "render/render_pipeline.h"
+#include "state/state_rules.h"
+
+namespace bevelmint::render {
+
+state::ButtonState scaledDesign(const state::ButtonState& s, int n) {
+    state::ButtonState out = s;
+    for (int32_t* length : {&out.buttonWidth, &out.buttonHeight, &out.prevWidth, &out.prevHeight,
+                            &out.buttonDepth, &out.depthLimit, &out.roundness, &out.lightX,
+                            &out.lightY, &out.lightRadius, &out.textOffsetX, &out.textOffsetY})
+        *length *= n;
+    return out;
+}
+
+image::Picture enlarged(const image::Picture& picture, int n) {
+    image::Picture out(picture.width() * n, picture.height() * n);
+    for (int y = 0; y < out.height(); ++y) {
+        const image::Colour* from = picture.row(y / n);
+        image::Colour* to = out.row(y);
+        for (int x = 0; x < out.width(); ++x)
+            to[x] = from[x / n];
+    }
+    return out;
+}
+
+RoundShape exportOutline(const state::ButtonState& s, int n) {
+    return shapeAtInset(scaledDesign(state::clampedForRender(s), n), 0);
+}
+
+}  // namespace bevelmint::render

@@ -1,0 +1,180 @@
+// PNG and WebP with true alpha, decoded with libpng and libwebp and checked
+// against the outline's geometry computed here from its definition.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "decoders.h"
+#include "export/picture_export.h"
+#include "render/render_pipeline.h"
+#include "render/text_engine.h"
+#include "state/state_rules.h"
+
+using namespace bevelmint;
+using bevelmint::testing::Decoded;
+using bevelmint::testing::decodePng;
+using bevelmint::testing::decodeWebp;
+using exporter::PictureFormat;
+using state::ButtonState;
+using state::ShapeKind;
+
+namespace {
+
+// The outline of a W x H button: an ellipse filling the box, or a box whose
+// corners are quarters of an ellipse min(roundness, W) x min(roundness, H).
+struct Outline {
+    double w, h, rx, ry;
+    Outline(const ButtonState& s) : w(s.buttonWidth), h(s.buttonHeight) {
+        const bool ellipse = s.shapeKind == ShapeKind::elips;
+        const bool rect = s.shapeKind == ShapeKind::rect;
+        rx = rect ? 0 : (ellipse ? w : std::min<double>(s.roundness, w)) / 2;
+        ry = rect ? 0 : (ellipse ? h : std::min<double>(s.roundness, h)) / 2;
+    }
+    bool inside(double x, double y) const {
+        if (x < 0 || y < 0 || x > w || y > h) return false;
+        const double qx = std::max(0.0, std::abs(x - w / 2) - (w / 2 - rx));
+        const double qy = std::max(0.0, std::abs(y - h / 2) - (h / 2 - ry));
+        if (qx == 0 || qy == 0) return true;
+        return (qx / rx) * (qx / rx) + (qy / ry) * (qy / ry) <= 1;
+    }
+    double area() const { return w * h - (4 - M_PI) * rx * ry; }
+    // Share of pixel (x, y) inside, by 32 x 32 samples.
+    double share(int x, int y) const {
+        int n = 0;
+        for (int j = 0; j < 32; ++j)
+            for (int i = 0; i < 32; ++i)
+                n += inside(x + (i + 0.5) / 32, y + (j + 0.5) / 32);
+        return n / 1024.0;
+    }
+    // Every point within a pixel's distance of the centre is inside.
+    bool deepInside(int x, int y) const {
+        for (int k = 0; k < 16; ++k) {
+            const double a = k * M_PI / 8;
+            if (!inside(x + 0.5 + std::cos(a), y + 0.5 + std::sin(a))) return false;
+        }
+        return true;
+    }
+};
+
+image::Picture renderNormal(const ButtonState& s, render::TextEngine& text) {
+    render::RenderPipeline pipeline;
+    pipeline.useTextEngine(text);
+    pipeline.paintbutton(s);
+    return pipeline.normal().cut(s.buttonWidth, s.buttonHeight);
+}
+
+ButtonState design(ShapeKind kind, int w, int h, int roundness = 15) {
+    ButtonState s = state::defaultState();
+    state::setShapeKind(s, kind);
+    state::setButtonWidth(s, w);
+    state::setButtonHeight(s, h);
+    s.roundness = roundness;
+    s.smoothEdges = true;
+    return s;
+}
+
+}  // namespace
+
+TEST(PngWebp, AlphaIsTheOutlinesCoverageAndInsideColoursAreTheBitmaps) {
+    render::TextEngine text;
+    const ButtonState designs[] = {
+        design(ShapeKind::elips, 100, 40),     design(ShapeKind::elips, 21, 10),
+        design(ShapeKind::elips, 330, 195),    design(ShapeKind::rrect, 100, 40, 15),
+        design(ShapeKind::rrect, 57, 33, 200), design(ShapeKind::rrect, 120, 61, 40),
+        design(ShapeKind::rect, 45, 20)};
+    for (const ButtonState& s : designs) {
+        SCOPED_TRACE(std::string(state::shapeKindName(s.shapeKind)) + " " +
+                     std::to_string(s.buttonWidth) + "x" + std::to_string(s.buttonHeight));
+        const image::Picture bitmap = renderNormal(s, text);
+        const std::string png = exporter::encodeStacked(PictureFormat::png, s, 1, {&bitmap});
+        const std::string webp = exporter::encodeStacked(PictureFormat::webp, s, 1, {&bitmap});
+        const Decoded p = decodePng(png);
+        ASSERT_EQ(p.width, s.buttonWidth);
+        ASSERT_EQ(p.height, s.buttonHeight);
+        EXPECT_EQ(p.hasAlpha, s.shapeKind != ShapeKind::rect);
+        EXPECT_EQ(decodeWebp(webp).rgba, p.rgba);
+
+        const Outline outline(s);
+        double alphaSum = 0;
+        for (int y = 0; y < p.height; ++y) {
+            for (int x = 0; x < p.width; ++x) {
+                const uint8_t* px = p.at(x, y);
+                alphaSum += px[3] / 255.0;
+                if (outline.deepInside(x, y)) {
+                    ASSERT_EQ(px[3], 255) << x << "," << y;
+                }
+                const bool corners = outline.inside(x, y) && outline.inside(x + 1, y) &&
+                                     outline.inside(x, y + 1) && outline.inside(x + 1, y + 1);
+                if (!corners) {
+                    const double share = outline.share(x, y);
+                    if (share == 0) {
+                        ASSERT_EQ(px[3], 0) << x << "," << y;
+                    }
+                    ASSERT_NEAR(px[3] / 255.0, share, 0.05) << x << "," << y;
+                }
+                if (outline.inside(x + 0.5, y + 0.5)) {
+                    const image::Rgb c = image::splitcolor(bitmap.pixel(x, y));
+                    ASSERT_EQ((image::Rgb{px[0], px[1], px[2]}), c) << x << "," << y;
+                }
+            }
+        }
+        EXPECT_NEAR(alphaSum, outline.area(), 0.002 * outline.area() + 0.5);
+    }
+}
+
+TEST(PngWebp, TheBackgroundColourReachesNoPixelAndTheInscriptionIsCutAtTheOutline) {
+    render::TextEngine text;
+    for (ShapeKind kind : {ShapeKind::elips, ShapeKind::rrect}) {
+        ButtonState s = design(kind, 90, 36, 30);
+        s.buttonText = "WWWWWWWW";
+        state::setFontSize(s, 30);
+        s.textOffsetX = -20;
+        ButtonState other = s;
+        other.backRed = 10, other.backGreen = 200, other.backBlue = 30;
+        const image::Picture a = renderNormal(s, text), b = renderNormal(other, text);
+        ASSERT_NE(a, b);  // the background and the smoothing do show in the bitmap
+        for (PictureFormat f : {PictureFormat::png, PictureFormat::webp}) {
+            EXPECT_EQ(exporter::encodeStacked(f, s, 1, {&a}),
+                      exporter::encodeStacked(f, other, 1, {&b}));
+        }
+        // The inscription reaches past the outline in the bitmap, but not in the PNG.
+        const Decoded p = decodePng(exporter::encodeStacked(PictureFormat::png, s, 1, {&a}));
+        const Outline outline(s);
+        int textOutside = 0;
+        for (int y = 0; y < p.height; ++y) {
+            for (int x = 0; x < p.width; ++x) {
+                if (outline.share(x, y) > 0) continue;
+                textOutside += a.pixel(x, y) != image::makecolor(196, 196, 196);
+                EXPECT_EQ(p.at(x, y)[3], 0);
+            }
+        }
+        EXPECT_GT(textOutside, 0);
+    }
+}
+
+TEST(PngWebp, StackedPicturesFormOneSpriteAndPlainFormatsStayAsTheyWere) {
+    render::TextEngine text;
+    ButtonState s = design(ShapeKind::elips, 60, 24);
+    const image::Picture normal = renderNormal(s, text);
+    ButtonState darker = s;
+    darker.buttonRed = 90;
+    const image::Picture other = renderNormal(darker, text);
+    const Decoded one = decodePng(exporter::encodeStacked(PictureFormat::png, s, 1, {&normal}));
+    const Decoded two = decodePng(exporter::encodeStacked(PictureFormat::png, s, 1, {&other}));
+    const Decoded sprite =
+        decodeWebp(exporter::encodeStacked(PictureFormat::webp, s, 1, {&normal, &other, &normal}));
+    ASSERT_EQ(sprite.width, 60);
+    ASSERT_EQ(sprite.height, 72);
+    const size_t third = one.rgba.size();
+    EXPECT_TRUE(std::equal(one.rgba.begin(), one.rgba.end(), sprite.rgba.begin()));
+    EXPECT_TRUE(std::equal(two.rgba.begin(), two.rgba.end(), sprite.rgba.begin() + third));
+    EXPECT_TRUE(std::equal(one.rgba.begin(), one.rgba.end(), sprite.rgba.begin() + 2 * third));
+
+    s.exportFormat = state::ExportFormat::gif;
+    EXPECT_EQ(exporter::encodeForExport(s, normal),
+              exporter::encodeStacked(PictureFormat::gif, s, 1, {&normal}));
+    const std::string bmp = exporter::encodeStacked(PictureFormat::bmp, s, 1, {&normal, &other});
+    EXPECT_EQ(bmp.size(), 54u + 48 * 180);
+}
