@@ -24,11 +24,11 @@ namespace {
 using namespace bevelmint;
 
 bool readPng(const std::string& path, image::RgbaPicture& out) {
-    const auto bytes = base::readWholeFile(path);
-    if (!bytes) return false;
+    std::string bytes;
+    if (base::readWholeFile(path, bytes, image::kMaxBitmapFileBytes)) return false;
     png_image header{};
     header.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&header, bytes->data(), bytes->size())) return false;
+    if (!png_image_begin_read_from_memory(&header, bytes.data(), bytes.size())) return false;
     header.format = PNG_FORMAT_RGBA;
     out = image::RgbaPicture(static_cast<int>(header.width), static_cast<int>(header.height));
     std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(header));
