@@ -25,7 +25,7 @@ using namespace bevelmint;
 
 bool readPng(const std::string& path, image::RgbaPicture& out) {
     std::string bytes;
-    if (base::readWholeFile(path, bytes, image::kMaxBitmapFileBytes)) return false;
+    if (base::readWholeFile(path, bytes, uint64_t{1} << 30)) return false;
     png_image header{};
     header.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&header, bytes.data(), bytes.size())) return false;

@@ -46,7 +46,7 @@ std::string selectorOf(const WebButton& b) {
 }
 
 std::string url(const ScaledName& picture) {
-    return "url(" + cssString(urlFromName(picture.name)) + ")";
+    return "url(" + cssString(urlName(picture.name)) + ")";
 }
 
 // The sprite at the lowest scale for browsers without image-set(), then every

@@ -26,35 +26,6 @@ std::string escapeAttribute(const std::string& text) {
     return out;
 }
 
-namespace {
-
-// Percent-encodes every byte of a name that keep(byte, at an end) refuses.
-template <class Keep>
-std::string percentEncode(const std::string& name, Keep keep) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (size_t i = 0; i < name.size(); ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        if (keep(c, i == 0 || i + 1 == name.size())) {
-            out.push_back(static_cast<char>(c));
-        } else {
-            out.push_back('%');
-            out.push_back(kHex[c >> 4]);
-            out.push_back(kHex[c & 15]);
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
-std::string urlFromName(const std::string& name) {
-    return percentEncode(name, [](unsigned char c, bool) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-               c == '-' || c == '.' || c == '_' || c == '~' || c == '@';
-    });
-}
-
 std::string hexColour(image::Rgb c) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string out = "#";
@@ -66,10 +37,22 @@ std::string hexColour(image::Rgb c) {
 }
 
 std::string urlName(const std::string& name) {
-    return percentEncode(name, [](unsigned char c, bool atEnd) {
-        return c >= 0x20 && c < 0x7F && !(c == ' ' && atEnd) && c != '#' && c != '%' && c != '?' &&
-               c != '\\' && c != ':';
-    });
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool atEnd = i == 0 || i + 1 == name.size();
+        const bool encode = c < 0x20 || c >= 0x7F || (c == ' ' && atEnd) || c == '#' || c == '%' ||
+                            c == '?' || c == '\\' || c == ':';
+        if (!encode) {
+            out.push_back(static_cast<char>(c));
+            continue;
+        }
+        out += '%';
+        out += hex[c >> 4];
+        out += hex[c & 0x0F];
+    }
+    return out;
 }
 
 namespace {

@@ -14,11 +14,6 @@ inline constexpr const char* kPlaceholderLink = "http://www.your-site.example/";
 // Escapes the characters that would end or break an HTML attribute value.
 std::string escapeAttribute(const std::string& text);
 
-// A file name as a relative URL: everything but ASCII letters, digits and
-// "-._~@" percent-encoded from its UTF-8 bytes, so spaces, "#", "?", quotes or
-// "<" in a name can neither break the markup nor change what the URL means.
-std::string urlFromName(const std::string& name);
-
 // A colour as "#rrggbb".
 std::string hexColour(image::Rgb c);
 

@@ -22,7 +22,7 @@ const ScaledName* sharpest(const WebButton& b) {
 
 std::string imgBundle(const WebButtons& set, const WebButton& button) {
     const ScaledName* picture = sharpest(button);
-    const std::string src = picture ? urlFromName(picture->name) : std::string();
+    const std::string src = picture ? urlName(picture->name) : std::string();
     return "<a href=\"" + std::string(kPlaceholderLink) + "\"><img src=\"" + escapeAttribute(src) +
            "\" alt=\"" + escapeAttribute(button.name) + "\" width=\"" + std::to_string(set.width) +
            "\" height=\"" + std::to_string(set.height) + "\" border=\"0\"></a>";
