@@ -1,4 +1,5 @@
-// Picture encoders on rendered buttons: GIF (quantise, dither, LZW) and JPEG.
+// Picture encoders on rendered buttons: GIF (quantise, dither, LZW), JPEG, and
+// PNG and WebP with the outline's coverage as alpha (cut-out included).
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -6,6 +7,7 @@
 #include "bench/designs.h"
 #include "export/gif/gif_writer.h"
 #include "export/jpeg_writer.h"
+#include "export/picture_export.h"
 #include "render/render_pipeline.h"
 #include "render/texture.h"
 #include "state/state_rules.h"
@@ -74,6 +76,36 @@ void BM_JpegProgressive(benchmark::State& b) {
     jpeg(b, true);
 }
 
+// The cut-out along the outline and the encoder, as an export runs them.
+void alphaFormat(benchmark::State& bench, exporter::PictureFormat format,
+                 const state::ButtonState& s, int scale) {
+    render::RenderPipeline pipeline(scale);
+    pipeline.paintbutton(s);
+    size_t bytes = 0;
+    for (auto _ : bench) {
+        const std::string out = exporter::encodeStacked(format, s, scale, {&pipeline.normal()});
+        bytes = out.size();
+        benchmark::DoNotOptimize(out.data());
+    }
+    bench.counters["bytes"] = static_cast<double>(bytes);
+}
+
+void BM_PngDefaultButton(benchmark::State& b) {
+    alphaFormat(b, exporter::PictureFormat::png, state::defaultState(), 1);
+}
+void BM_PngLargestButton(benchmark::State& b) {
+    alphaFormat(b, exporter::PictureFormat::png, bench::largestButton(), 1);
+}
+void BM_PngLargestButtonAtScale3(benchmark::State& b) {
+    alphaFormat(b, exporter::PictureFormat::png, bench::largestButton(), 3);
+}
+void BM_WebpDefaultButton(benchmark::State& b) {
+    alphaFormat(b, exporter::PictureFormat::webp, state::defaultState(), 1);
+}
+void BM_WebpLargestButton(benchmark::State& b) {
+    alphaFormat(b, exporter::PictureFormat::webp, bench::largestButton(), 1);
+}
+
 }  // namespace
 
 BENCHMARK(BM_GifDefaultButton)->Unit(benchmark::kMicrosecond);
@@ -81,4 +113,9 @@ BENCHMARK(BM_GifLargestButton)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GifTexturedManyColours)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_JpegQuality100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_JpegProgressive)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PngDefaultButton)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PngLargestButton)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PngLargestButtonAtScale3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WebpDefaultButton)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WebpLargestButton)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -38,6 +38,27 @@ void BM_LargestWithEngravedText(benchmark::State& bench) {
     renderDesign(bench, s);
 }
 
+// The largest design for export at scale 1, 2 and 3 (990 x 585): the pixel
+// count grows with the square of the scale.
+void BM_LargestAtScale(benchmark::State& bench) {
+    const state::ButtonState design = bench::largestButton();
+    render::RenderPipeline pipeline(static_cast<int>(bench.range(0)));
+    for (auto _ : bench) {
+        pipeline.paintbutton(design);
+        benchmark::DoNotOptimize(pipeline.normal().pixel(0, 0));
+    }
+}
+
+// A design file's worth of inscription: "W" a million times at size 100, engraved.
+void BM_MegabyteInscription(benchmark::State& bench) {
+    state::ButtonState s = state::defaultState();
+    s.useText = true;
+    s.buttonText = std::string(1'000'000, 'W');
+    state::setFontSize(s, 100);
+    state::setText3D(s, true);
+    renderDesign(bench, s);
+}
+
 void BM_BrightnessPass400x300(benchmark::State& bench) {
     state::ButtonState s = state::defaultState();
     image::Picture loaded(400, 300);
@@ -59,5 +80,7 @@ void BM_BrightnessPass400x300(benchmark::State& bench) {
 BENCHMARK(BM_DefaultDesign)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargestEllipseSmoothed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargestWithEngravedText)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LargestAtScale)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MegabyteInscription)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrightnessPass400x300)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -9,7 +9,8 @@ bevelmint_run_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfont
 # browser, and the package's tools (dpkg-shlibdeps and file for CPack; appstreamcli, man and
 # desktop-file-validate to check it).
 bevelmint_test_packages=(libgtest-dev libbenchmark-dev libpng-dev libgif-dev python3
-    python3-selenium chromium chromium-driver dpkg-dev file appstream man-db desktop-file-utils)
+    python3-selenium python3-pil chromium chromium-driver dpkg-dev file appstream man-db
+    desktop-file-utils)
 
 # bevelmint_install_deps PACKAGE...
 bevelmint_install_deps() {

@@ -22,6 +22,10 @@ class Desktop {
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
     virtual std::optional<state::FontDesc> chooseFont(const state::FontDesc& initial) = 0;
 
+    // Closing with unsaved changes: save them, drop them, or stay.
+    enum class SaveAnswer { save, discard, cancel };
+    virtual SaveAnswer askToSave(const QString& designName) = 0;
+
     // An information box with a caption.
     virtual void inform(const QString& caption, const QString& text) = 0;
     // The application's error box: the text under the application title.

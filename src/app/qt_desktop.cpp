@@ -1,6 +1,7 @@
 #include "app/qt_desktop.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -60,12 +61,32 @@ std::optional<state::FontDesc> QtDesktop::chooseFont(const state::FontDesc& init
     QFont font(QString::fromStdString(initial.face), initial.size);
     font.setBold(initial.bold);
     font.setItalic(initial.italic);
-    bool ok = false;
-    const QFont chosen =
-        QFontDialog::getFont(&ok, font, parent_, QString(), QFontDialog::FontDialogOptions());
-    if (!ok) return std::nullopt;
-    return state::FontDesc{chosen.family().toStdString(), chosen.pointSize(), chosen.bold(),
-                           chosen.italic()};
+    QFontDialog dialog(font, parent_);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    // The inscription has no underline or strike-out: hide the effects, the
+    // only check boxes the dialog has.
+    for (QCheckBox* effect : dialog.findChildren<QCheckBox*>())
+        effect->parentWidget()->hide();
+    // A face the system lacks is shown as its stand-in: OK without a change
+    // keeps the design's font, and without another family keeps its face.
+    const QFont shown = dialog.currentFont();
+    const QString shownFamily = shown.family();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
+    if (chosen == shown) return initial;
+    const std::string face =
+        chosen.family() == shownFamily ? initial.face : chosen.family().toStdString();
+    return state::FontDesc{face, chosen.pointSize(), chosen.bold(), chosen.italic()};
+}
+
+Desktop::SaveAnswer QtDesktop::askToSave(const QString& designName) {
+    const auto choice = QMessageBox::question(
+        parent_, QApplication::applicationName(),
+        QString("Save the changes to %1 before closing?").arg(designName),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (choice == QMessageBox::Save) return SaveAnswer::save;
+    if (choice == QMessageBox::Discard) return SaveAnswer::discard;
+    return SaveAnswer::cancel;
 }
 
 void QtDesktop::inform(const QString& caption, const QString& text) {

@@ -16,6 +16,7 @@ class QtDesktop : public Desktop {
     std::optional<QString> saveFileName(const QString& filter, const QString& defaultExt) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
     std::optional<state::FontDesc> chooseFont(const state::FontDesc& initial) override;
+    SaveAnswer askToSave(const QString& designName) override;
     void inform(const QString& caption, const QString& text) override;
     void error(const QString& text) override;
     void copyText(const QString& text) override;

@@ -14,9 +14,9 @@ QSettings open() {
 
 void seedFirstStart(SettingsStore& store, const QString& dataFolder) {
     if (store.keyExists()) return;
-    store.writeInteger(kMenuRedValue, 58);
-    store.writeInteger(kMenuGreenValue, 110);
-    store.writeInteger(kMenuBlueValue, 165);
+    store.writeInteger(kMenuRedValue, kFirstMenuColour.red());
+    store.writeInteger(kMenuGreenValue, kFirstMenuColour.green());
+    store.writeInteger(kMenuBlueValue, kFirstMenuColour.blue());
     store.writeString(kAppPath, dataFolder);
     store.writeString(kLastFile, "");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <optional>
 
@@ -30,6 +31,8 @@ inline const QString kMenuGreenValue = QStringLiteral("MenuGreenValue");
 inline const QString kMenuBlueValue = QStringLiteral("MenuBlueValue");
 inline const QString kAppPath = QStringLiteral("AppPath");
 inline const QString kLastFile = QStringLiteral("LastFile");
+// The menu colour of a first start, and of a start whose stored colour is unreadable.
+inline const QColor kFirstMenuColour(58, 110, 165);
 
 // A first start finds the store empty: seed it with a menu colour, the folder of
 // the help page as "AppPath" and no last file.

@@ -1,27 +1,76 @@
 #include "app/widgets.h"
 
+#include "app/pictures.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
 namespace bevelmint::app {
 
-FatScrollBar::FatScrollBar(Qt::Orientation o, int min, int max, int value, int pageStep,
-                           QWidget* parent)
+FatScrollBar::FatScrollBar(Qt::Orientation o, state::Range range, int pageStep, QWidget* parent)
     : QScrollBar(o, parent) {
-    setRange(min, max);
-    setValue(value);
+    setRange(range.min, range.max);
     setSingleStep(1);
     setPageStep(pageStep);
+    setFocusPolicy(Qt::StrongFocus);
+    // Scroll bars invert their keys; a horizontal one should still move right
+    // with the right arrow.
+    setInvertedControls(o == Qt::Vertical);
+}
+
+void FatScrollBar::paintEvent(QPaintEvent* e) {
+    QScrollBar::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+HexEntry::HexEntry(const QString& name, const QString& hint, QRect place, QWidget* parent)
+    : QLineEdit(parent) {
+    named(this, name, hint, place);
+    setMaxLength(7);
+    connect(this, &QLineEdit::editingFinished, this, &HexEntry::commit);
+}
+
+void HexEntry::setColour(const QColor& c) {
+    shown_ = c;
+    setText(c.name().toUpper());
+}
+
+void HexEntry::commit() {
+    static const QRegularExpression hex("^#?[0-9A-Fa-f]{6}$");
+    const QString typed = text().trimmed();
+    if (!hex.match(typed).hasMatch()) {
+        setColour(shown_);
+        return;
+    }
+    const QColor c(typed.startsWith('#') ? typed : "#" + typed);
+    // The owner shows the accepted colour through setColour before this goes on.
+    if (c != shown_) emit colourEntered(c);
+    setColour(shown_);
 }
 
 void FatScrollBar::setPosition(int v) {
     if (v >= minimum() && v <= maximum()) setValue(v);
 }
 
+void FatScrollBar::setPositionAsHint(int v) {
+    setPosition(v);
+    if (hinted_ && *hinted_ != v) setToolTip(QString::number(v));
+    hinted_ = v;
+}
+
 void FatScrollBar::setLimit(int max) {
     if (max >= minimum()) setMaximum(max);
+}
+
+void LeftTabBar::setCaptionColour(const QColor& c) {
+    caption_ = c;
+    update();
 }
 
 QSize LeftTabBar::tabSizeHint(int) const {
@@ -36,6 +85,7 @@ void LeftTabBar::paintEvent(QPaintEvent*) {
         initStyleOption(&tab, i);
         tab.shape = QTabBar::RoundedNorth;
         painter.drawControl(QStyle::CE_TabBarTabShape, tab);
+        painter.setPen(caption_);
         painter.drawText(tabRect(i), Qt::AlignCenter, tabText(i));
     }
 }
@@ -54,6 +104,7 @@ void PageControl::setTabColour(const QColor& c) {
     p.setColor(QPalette::Button, c);
     tabBar()->setPalette(p);
     tabBar()->setAutoFillBackground(true);
+    static_cast<LeftTabBar*>(tabBar())->setCaptionColour(captionColourOn(c));
 }
 
 Swatch::Swatch(const QString& name, QRect place, QWidget* parent) : QFrame(parent) {
@@ -84,15 +135,26 @@ void BevelButton::setCaptionColour(const QColor& c) {
     QPalette p = palette();
     p.setColor(QPalette::ButtonText, c);
     setPalette(p);
+    // Captions 10 pixels high, smaller where the interface font would not fit
+    // the caption beside its glyph.
+    const int room = width() - iconSize().width() - 12;
+    int px = 10;
+    QFont f = font();
+    for (; px > 7; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(text()) <= room) break;
+    }
     setStyleSheet(
         QString(
-            "QPushButton { color: %1; background: transparent; font-size: 10px;"
+            "QPushButton { color: %1; background: transparent; font-size: %2px;"
             " border: 1px solid rgba(255, 255, 255, 110); border-bottom-color: rgba(0, 0, 0, 90);"
             " border-right-color: rgba(0, 0, 0, 90); border-radius: 2px; text-align: left;"
             " padding-left: 3px; }"
             "QPushButton:hover { background: rgba(255, 255, 255, 45); }"
-            "QPushButton:pressed { border-color: rgba(0, 0, 0, 90); }")
-            .arg(c.name()));
+            "QPushButton:pressed { border-color: rgba(0, 0, 0, 90); }"
+            "QPushButton:focus { border: 1px dotted %1; }")
+            .arg(c.name())
+            .arg(px));
 }
 
 PointerLabel::PointerLabel(const QString& name, QWidget* parent) : QLabel(parent) {
@@ -108,6 +170,19 @@ void PointerLabel::mouseReleaseEvent(QMouseEvent* e) {
 }
 void PointerLabel::mouseMoveEvent(QMouseEvent*) {
     emit moved();
+}
+
+QLabel* label(const QString& text, QRect place, QWidget* parent, const QString& name) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(place);
+    if (!name.isEmpty()) l->setObjectName(name);
+    return l;
+}
+
+QGroupBox* frame(const QString& caption, QRect place, QWidget* parent) {
+    auto* g = new QGroupBox(caption, parent);
+    g->setGeometry(place);
+    return g;
 }
 
 }  // namespace bevelmint::app

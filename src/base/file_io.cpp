@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 namespace bevelmint::base {
@@ -43,6 +44,13 @@ FileBatch::~FileBatch() {
 }
 
 std::optional<int> FileBatch::stage(const std::string& path, const std::string& bytes) {
+    if (mode_ == Mode::compare) {
+        // A file larger than the new bytes differs without being read whole.
+        std::string onDisk;
+        if (readWholeFile(path, onDisk, bytes.size()) || onDisk != bytes)
+            differing_.push_back(path);
+        return std::nullopt;
+    }
     failedPath_ = path;
     struct stat target {};
     if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;
@@ -63,6 +71,17 @@ std::optional<int> FileBatch::stage(const std::string& path, const std::string& 
     if (error != 0) return error;
     failedPath_.clear();
     return std::nullopt;
+}
+
+std::optional<int> FileBatch::stageUnlessSame(const std::string& path, const std::string& bytes) {
+    struct stat st {};
+    std::string held;
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<uint64_t>(st.st_size) == bytes.size() &&
+        !readWholeFile(path, held, bytes.size()) && held == bytes) {
+        return std::nullopt;
+    }
+    return stage(path, bytes);
 }
 
 namespace {
@@ -179,6 +198,24 @@ std::optional<FileError> readWholeFile(const std::string& path, std::string& out
         if (n == 0) break;
     }
     out = std::move(bytes);
+    return std::nullopt;
+}
+
+std::optional<FileError> refuseSameFileTwice(const std::vector<std::string>& paths) {
+    namespace fs = std::filesystem;
+    std::vector<fs::path> seen;
+    for (const std::string& path : paths) {
+        const fs::path p(path);
+        std::error_code ec;
+        const fs::path parent = p.has_parent_path() ? p.parent_path() : fs::path(".");
+        const fs::path folder = fs::weakly_canonical(fs::absolute(parent, ec), ec);
+        const fs::path key = folder / p.filename();
+        if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
+            return FileError{"The file " + path +
+                             " is named for two outputs; each output needs a file of its own"};
+        }
+        seen.push_back(key);
+    }
     return std::nullopt;
 }
 

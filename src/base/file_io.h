@@ -23,28 +23,39 @@ std::optional<int> writeFileReplacing(const std::string& path, const std::string
 // temporary file beside its target; commit renames them into place, keeping the
 // old files until every new one is in place. A batch that is not committed, or
 // whose commit fails, leaves the folders as they were.
+//
+// A comparing batch writes nothing at all: it only notes each staged file whose
+// target is missing or holds other bytes, so a build can prove that the files on
+// disk are what the command would write.
 class FileBatch {
   public:
-    FileBatch() = default;
+    enum class Mode { write, compare };
+    explicit FileBatch(Mode mode = Mode::write) : mode_(mode) {}
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
     ~FileBatch();
 
     // Writes the temporary file; returns the system's error number on failure.
     std::optional<int> stage(const std::string& path, const std::string& bytes);
+    // As stage, but a file that already holds exactly these bytes is left untouched.
+    std::optional<int> stageUnlessSame(const std::string& path, const std::string& bytes);
     // Renames every staged file into place, in order, or on failure puts back
     // every file it had replaced. The batch is empty afterwards.
     std::optional<int> commit();
 
     // The file whose stage or commit failed last, for the message.
     const std::string& failedPath() const { return failedPath_; }
+    // The targets a comparing batch found missing or different, in staging order.
+    const std::vector<std::string>& differing() const { return differing_; }
 
   private:
     struct Staged {
         std::string target, temporary;
     };
+    Mode mode_;
     std::vector<Staged> staged_;
     std::string failedPath_;
+    std::vector<std::string> differing_;
 };
 
 // How many of a file's first bytes a SizeBound is shown.
@@ -60,6 +71,10 @@ using SizeBound = std::function<uint64_t(std::string_view head)>;
 // error is the user's message ("File not found", "Not a regular file", ...).
 std::optional<FileError> readWholeFile(const std::string& path, std::string& out, uint64_t maxBytes,
                                        const SizeBound& bound = {});
+
+// Refuses outputs of which two name the same file (the same folder, however
+// written, and the same name): one would overwrite the other.
+std::optional<FileError> refuseSameFileTwice(const std::vector<std::string>& paths);
 
 // The user's words for a system error: "File not found", "File access denied",
 // "Disk full", ... or "I/O error %d".

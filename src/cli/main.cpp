@@ -1,14 +1,18 @@
 // bevelmint-render: renders a design headlessly and writes its pictures, its
 // HTML page and the design itself, all or nothing.
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/editor.h"
+#include "export/css_button.h"
+#include "export/img_bundle.h"
 #include "export/picture_export.h"
 #include "export/picture_set.h"
+#include "export/set_renderer.h"
 #include "files/design_file.h"
 #include "state/button_state.h"
 #include "state/field_setter.h"
@@ -18,12 +22,18 @@ namespace {
 using namespace bevelmint;
 
 constexpr int kFailure = 2;
+constexpr int kCheckFailed = 1;
+constexpr int kStrictFailed = 3;
+// A labels file longer than this is not a list of button labels.
+constexpr uint64_t kMaxLabelsBytes = 16 << 20;
 
 constexpr const char* kUsage =
     "Usage: bevelmint-render [DESIGN.bvm] [--texture FILE | --set FIELD=VALUE]...\n"
     "                        [--format FORMAT] [--scale N | --scales N,N...]\n"
     "                        [--normal FILE] [--hover FILE] [--pressed FILE]\n"
-    "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n";
+    "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n"
+    "                        [--css-page FILE] [--css-snippet FILE] [--img-page FILE]\n"
+    "                        [--labels FILE] [--report [--strict]] [--check]\n";
 
 void printHelp() {
     std::cout << kUsage
@@ -46,13 +56,28 @@ void printHelp() {
                  "  --sprite FILE      write normal, hover and pressed stacked from the top\n"
                  "  --html FILE        write the HTML page that shows the exported pictures by\n"
                  "                     their bare names (not BMP)\n"
+                 "  --css-page FILE    write a page with the button as a link styled by CSS\n"
+                 "                     alone: the sprite (--sprite, by its bare name) switches\n"
+                 "                     to hover and pressed, Tab shows an outline\n"
+                 "  --css-snippet FILE write the same style rules and links without the page\n"
+                 "  --img-page FILE    write a page with each button as an image in a link,\n"
+                 "                     for e-mail and README files where styles are stripped\n"
+                 "  --labels FILE      one inscription a line (UTF-8): render the design once per\n"
+                 "                     label, naming each file with \"-\" and the label's slug\n"
+                 "                     before the extension; the pages show the whole set\n"
+                 "  --report           print a JSON contrast, size and name report per button\n"
+                 "  --strict           with --report: exit with 3 when text or edge contrast,\n"
+                 "                     the 24 x 24 size or the name falls short (after writing)\n"
+                 "  --check            write nothing; list each file that would differ from the\n"
+                 "                     one on disk, or is missing, and exit with 1 if any does\n"
+                 "                     (0 if none); the report is not printed then\n"
                  "  --save FILE.bvm    write the design, with its texture beside it\n"
                  "  --help             show this text\n"
                  "  --version          show the version\n"
                  "\n"
                  "PNG and WebP (lossless) carry true alpha at round edges; the background\n"
                  "colour shows nowhere in them.\n"
-                 "Export settings: --set jpegCompression=0..100, --set jpegProgressive=true.\n"
+                 "Export settings are fields too: jpegCompression, jpegProgressive, exportFormat.\n"
                  "Every error prints one line and exits with 2; nothing is written then.\n"
                  "\n"
                  "Fields and the values they take:\n";
@@ -68,7 +93,51 @@ int fail(const std::string& message) {
 struct Outputs {
     editor::Outputs files;
     std::optional<exporter::PictureFormat> format;
+    std::string cssPage, cssSnippet, imgPage, labels;
+    bool report = false, strict = false, check = false;
 };
+
+// The buttons to render: the design's own, or one per line of a labels file.
+std::optional<std::string> chooseMembers(const Outputs& out, const state::ButtonState& design,
+                                         std::vector<exporter::SetMember>& members) {
+    if (out.labels.empty()) {
+        members = {{design.buttonText, ""}};
+        return std::nullopt;
+    }
+    std::string text;
+    if (auto e = base::readWholeFile(out.labels, text, kMaxLabelsBytes))
+        return out.labels + ": " + e->message;
+    std::vector<std::string> labels;
+    if (auto e = exporter::parseLabels(text, labels)) return out.labels + ": " + *e;
+    if (labels.empty()) return out.labels + ": no labels in it";
+    members = exporter::buttonSet(labels);
+    return std::nullopt;
+}
+
+// Why the pages cannot be written as asked: each needs its pictures in a format
+// browsers show.
+std::optional<std::string> checkPages(const Outputs& out, const exporter::PictureSetRequest& r,
+                                      const state::ButtonState& s) {
+    const std::pair<const std::string*, std::pair<const char*, const std::string*>> pages[] = {
+        {&out.files.htmlPage, {"--html", &r.normal}},
+        {&out.imgPage, {"--img-page", &r.normal}},
+        {&out.cssPage, {"--css-page", &r.sprite}},
+        {&out.cssSnippet, {"--css-snippet", &r.sprite}}};
+    for (const auto& [page, needs] : pages) {
+        const auto& [option, picture] = needs;
+        if (page->empty()) continue;
+        if (picture->empty()) {
+            return std::string(option) + " needs the exported pictures: give " +
+                   (picture == &r.sprite ? "--sprite" : "--normal");
+        }
+        if (!exporter::shownInBrowsers(exporter::fileFormat(r, *picture, s)))
+            return "HTML doesn't support BMP: export GIF or JPG pictures";
+    }
+    if (out.strict && !out.report) return "--strict needs --report";
+    if (!out.labels.empty() && !out.files.htmlPage.empty())
+        return "--html shows one button; use --css-page or --img-page with --labels";
+    return std::nullopt;
+}
 
 // The normal picture's format, which a saved design keeps when it can name it.
 exporter::PictureFormat chooseFormat(Outputs& out, editor::Editor& design) {
@@ -87,9 +156,10 @@ exporter::PictureFormat chooseFormat(Outputs& out, editor::Editor& design) {
 
 int main(int argc, char** argv) {
     editor::Editor design;
-    design.setFontWarning([](const std::string& message) {
+    const auto warn = [](const std::string& message) {
         std::cerr << "bevelmint-render: warning: " << message << "\n";
-    });
+    };
+    design.setFontWarning(warn);
     Outputs out;
     std::vector<std::string> args(argv + 1, argv + argc);
     size_t i = 0;
@@ -114,9 +184,14 @@ int main(int argc, char** argv) {
             std::cout << "bevelmint-render " << BEVELMINT_VERSION << "\n";
             return 0;
         }
+        if (arg == "--report" || arg == "--strict" || arg == "--check") {
+            (arg == "--report" ? out.report : arg == "--strict" ? out.strict : out.check) = true;
+            continue;
+        }
         static const std::vector<std::string> known = {
-            "--set",    "--texture", "--format", "--normal", "--pressed", "--hover",
-            "--sprite", "--scale",   "--scales", "--html",   "--save"};
+            "--set",   "--texture",  "--format",      "--normal",   "--pressed",
+            "--hover", "--sprite",   "--scale",       "--scales",   "--html",
+            "--save",  "--css-page", "--css-snippet", "--img-page", "--labels"};
         if (std::find(known.begin(), known.end(), arg) == known.end()) {
             return fail("unknown option '" + arg + "' (see --help)");
         }
@@ -143,6 +218,14 @@ int main(int argc, char** argv) {
             files.scaleNames = arg == "--scales";
         } else if (arg == "--html") {
             files.htmlPage = value;
+        } else if (arg == "--css-page") {
+            out.cssPage = value;
+        } else if (arg == "--css-snippet") {
+            out.cssSnippet = value;
+        } else if (arg == "--img-page") {
+            out.imgPage = value;
+        } else if (arg == "--labels") {
+            out.labels = value;
         } else if (arg == "--save") {
             files.design = value;
         } else if (arg == "--format") {
@@ -161,31 +244,63 @@ int main(int argc, char** argv) {
         }
     }
     editor::Outputs& files = out.files;
-    if (files.normalPicture.empty() && files.pressedPicture.empty() && files.hoverPicture.empty() &&
-        files.spritePicture.empty() && files.htmlPage.empty() && files.design.empty()) {
+    const bool anyOutput = !files.normalPicture.empty() || !files.pressedPicture.empty() ||
+                           !files.hoverPicture.empty() || !files.spritePicture.empty() ||
+                           !files.htmlPage.empty() || !files.design.empty() ||
+                           !out.cssPage.empty() || !out.cssSnippet.empty() ||
+                           !out.imgPage.empty() || out.report;
+    if (!anyOutput) {
         std::cerr << kUsage
-                  << "Nothing to write: give --normal, --sprite, --html or --save (--help tells "
-                     "more).\n";
+                  << "Nothing to write: give --normal, --sprite, --html, --css-page, "
+                     "--img-page, --report or --save (--help tells more).\n";
         return kFailure;
     }
-    const exporter::PictureFormat format = chooseFormat(out, design);
+    chooseFormat(out, design);
     if (auto error = design.checkPictures(files)) return fail(*error);
     if (!files.pressedPicture.empty() && files.normalPicture.empty())
         return fail("--pressed needs --normal too");
-    if (!files.htmlPage.empty()) {
-        if (files.normalPicture.empty())
-            return fail("--html needs the exported pictures: give --normal");
-        if (!exporter::shownInBrowsers(format)) {
-            return fail("HTML doesn't support BMP: export GIF or JPG pictures");
-        }
-    }
+    const exporter::PictureSetRequest request = editor::pictureRequest(files);
+    const state::ButtonState& s = design.state();
+    if (auto error = checkPages(out, request, s)) return fail(*error);
+    std::vector<exporter::SetMember> members;
+    if (auto error = chooseMembers(out, s, members)) return fail(*error);
     design.setExportPath(files.normalPicture);
     design.setExportPressedPath(files.pressedPicture);
     if (!files.htmlPage.empty()) files.htmlFragment = design.htmlFragment();
-    if (auto e = design.write(files)) {
+
+    // Every button's pictures come from the set, rendered on all cores.
+    exporter::RenderedSet rendered =
+        exporter::renderSet(s, render::activeTexture(s, design.texture()), members, request,
+                            out.report && !out.check, warn);
+    files.files = std::move(rendered.files);
+    files.normalPicture = files.hoverPicture = files.pressedPicture = files.spritePicture = {};
+    const std::pair<const std::string*, std::string (*)(const exporter::WebButtons&)> pages[] = {
+        {&out.cssPage, exporter::cssPage},
+        {&out.cssSnippet, exporter::cssSnippet},
+        {&out.imgPage, exporter::imgPage}};
+    for (const auto& [page, markup] : pages) {
+        if (page->empty()) continue;
+        const std::string& pictures = page == &out.imgPage ? request.normal : request.sprite;
+        files.files.push_back({*page, markup(exporter::webButtons(s, members, pictures, request))});
+    }
+
+    std::vector<std::string> differing;
+    if (auto e = out.check ? design.check(files, differing) : design.write(files)) {
         // Name the file unless the message already does.
         const bool named = e->path.empty() || e->message.find(e->path) != std::string::npos;
         return fail(named ? e->message : e->path + ": " + e->message);
+    }
+    if (out.check) {
+        for (const std::string& path : differing)
+            std::cout << path << (std::filesystem::exists(path) ? " differs\n" : " is missing\n");
+        return differing.empty() ? 0 : kCheckFailed;
+    }
+    if (out.report) {
+        std::cout << exporter::reportJson(rendered.reports) << std::flush;
+        const bool fallsShort =
+            std::any_of(rendered.reports.begin(), rendered.reports.end(),
+                        [](const exporter::ButtonReport& r) { return !r.passes(); });
+        if (out.strict && fallsShort) return kStrictFailed;
     }
     return 0;
 }

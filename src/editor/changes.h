@@ -22,7 +22,8 @@ enum class Aspect : uint32_t {
 class Changes {
   public:
     constexpr Changes() = default;
-    constexpr Changes(Aspect a) : bits_(static_cast<uint32_t>(a)) {}  // NOLINT: a set of one
+    // Implicit: an aspect stands for the set of it alone.
+    constexpr Changes(Aspect a) : bits_(static_cast<uint32_t>(a)) {}
 
     constexpr bool has(Aspect a) const { return (bits_ & static_cast<uint32_t>(a)) != 0; }
     constexpr bool any() const { return bits_ != 0; }

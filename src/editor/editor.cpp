@@ -1,6 +1,8 @@
 #include "editor/editor.h"
 
+#include <filesystem>
 #include <tuple>
+#include <vector>
 
 #include "export/html_snippet.h"
 #include "export/picture_export.h"
@@ -316,10 +318,14 @@ void Editor::setText3D(bool on) {
 
 std::optional<base::FileError> Editor::loadTexture(const std::string& path) {
     image::Picture loaded;
-    if (auto error = image::readBmp(path, loaded)) return error;
+    std::string bytes;
+    if (auto error = image::readBmp(path, loaded, &bytes)) return error;
+    // The full path, as a file dialog gives it: the texture's name is what
+    // follows its last "/", whatever backslashes the name holds.
+    const std::string full = std::filesystem::absolute(path).lexically_normal().string();
     apply([&] {
         auto next = std::make_shared<render::TextureImages>();
-        render::openbgimage(s_, *next, loaded, path);
+        render::openbgimage(s_, *next, loaded, full, std::move(bytes));
         texture_ = std::move(next);
     });
     return std::nullopt;
@@ -439,8 +445,6 @@ bool Editor::formatShownInBrowsers() const {
     return exporter::shownInBrowsers(exporter::pictureFormat(s_.exportFormat));
 }
 
-namespace {
-
 exporter::PictureSetRequest pictureRequest(const Outputs& out) {
     exporter::PictureSetRequest request;
     request.normal = out.normalPicture;
@@ -452,8 +456,6 @@ exporter::PictureSetRequest pictureRequest(const Outputs& out) {
     request.scaleNames = out.scaleNames;
     return request;
 }
-
-}  // namespace
 
 std::optional<std::string> Editor::checkPictures(const Outputs& outputs) const {
     return exporter::checkRequest(pictureRequest(outputs), s_);
@@ -486,12 +488,32 @@ std::optional<WriteError> Editor::saveHtmlPage(const std::string& path,
     return write(outputs);
 }
 
-std::optional<WriteError> Editor::write(const Outputs& out) {
+std::optional<WriteError> Editor::write(const Outputs& outputs) {
+    base::FileBatch batch;
+    if (auto e = stage(outputs, batch)) return e;
+    if (auto error = batch.commit()) {
+        // Pictures and the texture are named in their message ("Cannot create file
+        // <path>"); the design file and the page say what went wrong.
+        const std::string& path = batch.failedPath();
+        const bool said = path == outputs.design || path == outputs.htmlPage;
+        return WriteError{path, said ? base::ioErrorText(*error) : base::cannotCreateMessage(path)};
+    }
+    return std::nullopt;
+}
+
+std::optional<WriteError> Editor::check(const Outputs& outputs,
+                                        std::vector<std::string>& differing) {
+    base::FileBatch batch(base::FileBatch::Mode::compare);
+    if (auto e = stage(outputs, batch)) return e;
+    differing = batch.differing();
+    return std::nullopt;
+}
+
+std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& batch) {
     const exporter::PictureSetRequest request = pictureRequest(out);
     if (auto why = exporter::checkRequest(request, s_)) return WriteError{{}, *why};
-    base::FileBatch batch;
-    auto stage = [&](const std::string& path, const std::string& bytes,
-                     bool namedInMessage) -> std::optional<WriteError> {
+    auto put = [&](const std::string& path, const std::string& bytes,
+                   bool namedInMessage) -> std::optional<WriteError> {
         if (auto error = batch.stage(path, bytes)) {
             return WriteError{
                 path, namedInMessage ? base::cannotCreateMessage(path) : base::ioErrorText(*error)};
@@ -510,22 +532,35 @@ std::optional<WriteError> Editor::write(const Outputs& out) {
                                       {},
                                       pressed().cut(design.buttonWidth, design.buttonHeight)};
     };
-    for (const exporter::PictureFile& f : exporter::encodePictureSet(request, s_, source)) {
-        if (f.bytes.empty()) return WriteError{f.path, base::cannotCreateMessage(f.path)};
-        if (auto e = stage(f.path, f.bytes, true)) return e;
+    const std::vector<exporter::PictureFile> encoded =
+        exporter::encodePictureSet(request, s_, source);
+    std::vector<files::OutputFile> designFiles;
+    if (!out.design.empty()) {
+        if (auto error = files::designFiles(out.design, s_, *texture_, designFiles))
+            return WriteError{out.design, error->message};
+    }
+    // Two outputs in one file would leave only the last: refuse before writing any.
+    std::vector<std::string> targets;
+    for (const auto* list : {&encoded, &out.files})
+        for (const exporter::PictureFile& f : *list)
+            targets.push_back(f.path);
+    if (!out.htmlPage.empty()) targets.push_back(out.htmlPage);
+    for (const files::OutputFile& f : designFiles)
+        targets.push_back(f.path);
+    if (auto error = base::refuseSameFileTwice(targets)) return WriteError{{}, error->message};
+    for (const auto* list : {&encoded, &out.files}) {
+        for (const exporter::PictureFile& f : *list) {
+            if (f.bytes.empty()) return WriteError{f.path, base::cannotCreateMessage(f.path)};
+            if (auto e = put(f.path, f.bytes, true)) return e;
+        }
     }
     if (!out.htmlPage.empty()) {
-        if (auto e = stage(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;
+        if (auto e = put(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;
     }
     if (!out.design.empty()) {
-        std::vector<files::OutputFile> files;
-        if (auto error = files::designFiles(out.design, s_, *texture_, files))
-            return WriteError{out.design, error->message};
-        if (auto error = files::stageDesignFiles(batch, files))
+        if (auto error = files::stageDesignFiles(batch, designFiles))
             return WriteError{batch.failedPath(), error->message};
     }
-    if (auto error = batch.commit())
-        return WriteError{batch.failedPath(), base::ioErrorText(*error)};
     return std::nullopt;
 }
 

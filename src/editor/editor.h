@@ -19,7 +19,9 @@
 // to every listener. A listener reads the editor and updates its widgets with their
 // signals blocked; it must not start another operation from inside the report.
 // Setters taking a value outside its range change nothing and return false;
-// the ranges are state/'s (widthRange, kLightRadiusRange, ...).
+// the ranges are state/'s (widthRange, kLightRadiusRange, ...). Texture and design
+// loads, saves and exports return the message to show; loadDesign's notices are
+// shown as information, the load having gone on.
 
 #include <functional>
 #include <map>
@@ -31,6 +33,7 @@
 #include "editor/changes.h"
 #include "editor/history.h"
 #include "export/picture_export.h"
+#include "export/set_renderer.h"
 #include "files/design_file.h"
 #include "image/color.h"
 #include "render/render_pipeline.h"
@@ -65,7 +68,13 @@ struct Outputs {
     std::string htmlPage;  // the HTML page around htmlFragment
     std::string htmlFragment;
     std::string design;  // the design file, with its texture beside it
+    // Files made outside the editor (bevelmint-render's button sets and their
+    // pages), written together with the rest.
+    std::vector<exporter::PictureFile> files;
 };
+
+// The pictures of an all-or-nothing write as the exporter asks for them.
+exporter::PictureSetRequest pictureRequest(const Outputs& outputs);
 
 class Editor {
   public:
@@ -197,6 +206,9 @@ class Editor {
     // and then renamed into place, so a failure leaves every old file as it was.
     // Renders first when the pictures are older than the design.
     std::optional<WriteError> write(const Outputs& outputs);
+    // Writes nothing: fills `differing` with each file that write() would write
+    // whose file on disk is missing or holds other bytes, in writing order.
+    std::optional<WriteError> check(const Outputs& outputs, std::vector<std::string>& differing);
 
     // ------------------------------------------------------------ document
     // The design file last saved or loaded; empty before either.
@@ -225,6 +237,7 @@ class Editor {
     void rebrighten();
     void paint();
     void notify(Changes changes);
+    std::optional<WriteError> stage(const Outputs& outputs, base::FileBatch& batch);
 
     state::ButtonState s_ = state::defaultState();
     std::shared_ptr<const render::TextureImages> texture_;

@@ -26,6 +26,35 @@ std::string escapeAttribute(const std::string& text) {
     return out;
 }
 
+std::string hexColour(image::Rgb c) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out = "#";
+    for (uint8_t v : {c.r, c.g, c.b}) {
+        out.push_back(kHex[v >> 4]);
+        out.push_back(kHex[v & 15]);
+    }
+    return out;
+}
+
+std::string urlName(const std::string& name) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool atEnd = i == 0 || i + 1 == name.size();
+        const bool encode = c < 0x20 || c >= 0x7F || (c == ' ' && atEnd) || c == '#' || c == '%' ||
+                            c == '?' || c == '\\' || c == ':';
+        if (!encode) {
+            out.push_back(static_cast<char>(c));
+            continue;
+        }
+        out += '%';
+        out += hex[c >> 4];
+        out += hex[c & 0x0F];
+    }
+    return out;
+}
+
 namespace {
 
 // A name inside a single-quoted script string within an attribute.
@@ -44,15 +73,16 @@ std::string htmlFragment(const std::string& exportFileName,
                          const std::string& exportPressedFileName, const std::string& altText,
                          bool withPressed) {
     const std::string q = "\"", nl = "\r\n";
-    const std::string normal = escapeAttribute(exportFileName);
+    const std::string normal = escapeAttribute(urlName(exportFileName));
     std::string out = "<A HREF=" + q + kPlaceholderLink + q + ">" + nl;
     out += "<IMG SRC=" + q + normal + q + nl;
     out += "NAME=pic1 BORDER=0" + nl;
     out += "ALT=" + q + escapeAttribute(altText) + q + nl;
     if (withPressed) {
-        out += "onmouseover=" + q + "pic1.src='" + scriptName(exportPressedFileName) + "'" + q + nl;
-        out +=
-            "onmouseout=" + q + "pic1.src='" + scriptName(exportFileName) + "'" + q + "></A>" + nl;
+        out += "onmouseover=" + q + "pic1.src='" + scriptName(urlName(exportPressedFileName)) +
+               "'" + q + nl;
+        out += "onmouseout=" + q + "pic1.src='" + scriptName(urlName(exportFileName)) + "'" + q +
+               "></A>" + nl;
     } else {
         out += "></A>";
     }

@@ -157,6 +157,9 @@ std::optional<base::FileError> exportPictures(const state::ButtonState& s,
                                               const image::Picture& pressed,
                                               const std::string& normalPath,
                                               const std::string& pressedPath) {
+    if (s.exportPressed) {
+        if (auto e = base::refuseSameFileTwice({normalPath, pressedPath})) return e;
+    }
     base::FileBatch batch;
     if (auto e = stagePicture(batch, normalPath, encodeForExport(s, normal))) return e;
     if (s.exportPressed) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,7 +78,8 @@ struct OutputFile {
 };
 
 // What saving the design to path writes: the design file, and the unadjusted
-// texture under its own file name in the same folder while one is used.
+// texture (its file's own bytes when at hand) under its own file name in the same
+// folder while one is used. Refused when both would be the same file.
 std::optional<base::FileError> designFiles(const std::string& path, const state::ButtonState& s,
                                            const render::TextureImages& images,
                                            std::vector<OutputFile>& out);
@@ -95,18 +97,34 @@ std::optional<base::FileError> savebutton(const std::string& path, state::Button
 // Reads and checks the lines; nullopt when the bytes are not a design file.
 std::optional<DesignLines> parseDesign(std::string_view bytes);
 
+// What a look-up path holds for a texture: nothing, or a file whose bytes were
+// read or could not be.
+struct TextureFile {
+    bool found = false;
+    std::string bytes;
+    std::optional<base::FileError> error;
+};
+using TextureReader = std::function<TextureFile(const std::string& lookupPath)>;
+
+// The texture bitmap at a look-up path in the file system.
+TextureFile readTextureFile(const std::string& lookupPath);
+
 // Applies checked lines to the state as the editor's controls would take them,
-// looking the texture up in designFolder. Never fails; a missing texture is a notice.
+// looking the texture up in designFolder through read. Never fails; a missing
+// texture is a notice.
 std::vector<Notice> applyDesign(const DesignLines& lines, const std::string& designFolder,
-                                state::ButtonState& s, render::TextureImages& images);
+                                state::ButtonState& s, render::TextureImages& images,
+                                const TextureReader& read = readTextureFile);
 
 // Loads a design file: a file that cannot be read or is not a design leaves the
 // state and the texture exactly as they were. The caller renders afterwards.
 LoadResult openbutton(const std::string& path, state::ButtonState& s,
                       render::TextureImages& images);
 
-// The file-name part of a stored texture path, which may come from a Windows
-// system and separate its folders with backslashes.
+// The file-name part of a stored texture path: after the last "/" of a path of
+// this system, where a backslash is an ordinary character of a name; after the
+// last backslash of a path without "/", which comes from a Windows system. The
+// texture is saved under this name and looked up under it on loading.
 std::string storedFileName(const std::string& path);
 
 // The message of a missing texture.

@@ -72,7 +72,8 @@ void flag(int v, bool& field) {
 }  // namespace
 
 std::string storedFileName(const std::string& path) {
-    const auto sep = path.find_last_of("/\\");
+    const auto slash = path.find_last_of('/');
+    const auto sep = slash != std::string::npos ? slash : path.find_last_of('\\');
     return sep == std::string::npos ? path : path.substr(sep + 1);
 }
 
@@ -116,8 +117,17 @@ std::optional<DesignLines> parseDesign(std::string_view bytes) {
     return d;
 }
 
+TextureFile readTextureFile(const std::string& lookupPath) {
+    TextureFile file;
+    std::error_code ec;
+    file.found = std::filesystem::is_regular_file(lookupPath, ec);
+    if (file.found) file.error = image::readBmpFile(lookupPath, file.bytes);
+    return file;
+}
+
 std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designFolder,
-                                state::ButtonState& s, render::TextureImages& images) {
+                                state::ButtonState& s, render::TextureImages& images,
+                                const TextureReader& read) {
     using namespace state;
     std::vector<Notice> notices;
     // The largest button first, so the next render erases the largest area.
@@ -166,13 +176,15 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
         const std::string stored = decodeTextLine(d.texturePath);
         const std::string lookup = designFolder + storedFileName(stored);
         image::Picture loaded;
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(lookup, ec)) {
+        TextureFile file = read(lookup);
+        std::optional<base::FileError> error = file.error;
+        if (file.found && !error) error = image::decodeBmpFile(lookup, file.bytes, loaded);
+        if (!file.found) {
             notices.push_back(textureMissingNotice(lookup));
-        } else if (auto error = image::readBmp(lookup, loaded)) {
+        } else if (error) {
             notices.push_back({"Load error", error->message});
         } else {
-            render::applyTexture(s, images, loaded, stored, false);
+            render::applyTexture(s, images, loaded, stored, false, std::move(file.bytes));
             slider(d.textureBrightness, kBrightnessRange, s.textureBrightness,
                    [&](int32_t v) { s.textureBrightness = v; });
         }

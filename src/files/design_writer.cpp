@@ -113,10 +113,16 @@ std::optional<base::FileError> designFiles(const std::string& path, const state:
     out.push_back({path, std::move(bytes), false});
     const image::Picture& texture = images.original;
     if (s.useTexture && texture.width() > 0 && texture.height() > 0) {
-        out.push_back({base::folderOf(path) + storedFileName(s.textureFileName),
-                       image::encodeBmp(texture, texture.width(), texture.height()), true});
+        std::string bytes = images.fileBytes.empty()
+                                ? image::encodeBmp(texture, texture.width(), texture.height())
+                                : images.fileBytes;
+        out.push_back(
+            {base::folderOf(path) + storedFileName(s.textureFileName), std::move(bytes), true});
     }
-    return std::nullopt;
+    std::vector<std::string> paths;
+    for (const OutputFile& f : out)
+        paths.push_back(f.path);
+    return base::refuseSameFileTwice(paths);
 }
 
 namespace {
@@ -133,7 +139,10 @@ base::FileError writeError(const std::vector<OutputFile>& files, const std::stri
 std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
                                                 const std::vector<OutputFile>& files) {
     for (const OutputFile& f : files) {
-        if (auto error = batch.stage(f.path, f.bytes)) return writeError(files, f.path, *error);
+        // The texture beside its design is often the very file it was loaded from.
+        const auto error =
+            f.isTexture ? batch.stageUnlessSame(f.path, f.bytes) : batch.stage(f.path, f.bytes);
+        if (error) return writeError(files, f.path, *error);
     }
     return std::nullopt;
 }

@@ -286,11 +286,17 @@ std::optional<base::FileError> readBmpFile(const std::string& path, std::string&
     return std::nullopt;
 }
 
+std::optional<base::FileError> decodeBmpFile(const std::string& path, std::string_view bytes,
+                                             Picture& out) {
+    if (auto why = decodeBmp(bytes, out)) return bitmapError(path, *why);
+    return std::nullopt;
+}
+
 std::optional<base::FileError> readBmp(const std::string& path, Picture& out,
                                        std::string* fileBytes) {
     std::string bytes;
     if (auto error = readBmpFile(path, bytes)) return error;
-    if (auto why = decodeBmp(bytes, out)) return bitmapError(path, *why);
+    if (auto error = decodeBmpFile(path, bytes, out)) return error;
     if (fileBytes) *fileBytes = std::move(bytes);
     return std::nullopt;
 }

@@ -32,6 +32,10 @@ uint64_t bmpSizeBound(std::string_view head);
 // The error names the file and the fault.
 std::optional<base::FileError> readBmpFile(const std::string& path, std::string& bytes);
 
+// Decodes the bytes read from a bitmap file; the error names the file and the fault.
+std::optional<base::FileError> decodeBmpFile(const std::string& path, std::string_view bytes,
+                                             Picture& out);
+
 // Reads and decodes a bitmap file; the error names the file and the fault. The
 // file's bytes are kept in fileBytes when asked for.
 std::optional<base::FileError> readBmp(const std::string& path, Picture& out,

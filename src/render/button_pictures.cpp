@@ -9,6 +9,11 @@ ButtonPictures renderButtonPictures(const state::ButtonState& s, const image::Pi
                                     int scale, TextEngine& text, bool withHover) {
     RenderPipeline pipeline(scale);
     pipeline.useTextEngine(text);
+    return renderButtonPictures(pipeline, s, texture, withHover);
+}
+
+ButtonPictures renderButtonPictures(RenderPipeline& pipeline, const state::ButtonState& s,
+                                    const image::Picture* texture, bool withHover) {
     const state::ButtonState design = state::clampedForRender(s);
     const int w = design.buttonWidth * pipeline.scale(), h = design.buttonHeight * pipeline.scale();
     ButtonPictures out;

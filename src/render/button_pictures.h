@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/picture.h"
+#include "render/render_pipeline.h"
 #include "render/text_engine.h"
 #include "state/button_state.h"
 
@@ -17,5 +18,9 @@ struct ButtonPictures {
 // `texture` is the working texture, used while the design has one active.
 ButtonPictures renderButtonPictures(const state::ButtonState& s, const image::Picture* texture,
                                     int scale, TextEngine& text, bool withHover);
+// The same on a pipeline kept between renders (its scale and text engine are its
+// own), so a run of renders does not allocate its pictures again each time.
+ButtonPictures renderButtonPictures(RenderPipeline& pipeline, const state::ButtonState& s,
+                                    const image::Picture* texture, bool withHover);
 
 }  // namespace bevelmint::render

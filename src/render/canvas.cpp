@@ -12,6 +12,14 @@ int64_t floorDiv(int64_t a, int64_t b) {
     return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
+void fillRowClipped(image::Picture& picture, int y, int left, int right, image::Colour c) {
+    left = std::max(left, 0);
+    right = std::min(right, picture.width() - 1);
+    if (left <= right) std::fill(picture.row(y) + left, picture.row(y) + right + 1, c);
+}
+
+}  // namespace
+
 int64_t isqrt(int64_t n) {
     if (n <= 0) return 0;
     auto r = static_cast<int64_t>(std::sqrt(static_cast<double>(n)));
@@ -21,14 +29,6 @@ int64_t isqrt(int64_t n) {
         ++r;
     return r;
 }
-
-void fillRowClipped(image::Picture& picture, int y, int left, int right, image::Colour c) {
-    left = std::max(left, 0);
-    right = std::min(right, picture.width() - 1);
-    if (left <= right) std::fill(picture.row(y) + left, picture.row(y) + right + 1, c);
-}
-
-}  // namespace
 
 RoundShape::RoundShape(Box box, int cornerW, int cornerH) : box_(box) {
     cw_ = std::clamp(cornerW, 0, std::max(box.width(), 0));
@@ -102,27 +102,63 @@ void Canvas::draw(const RoundShape& shape) {
     }
 }
 
+namespace {
+
+// One row of nested shapes on one picture: the band of each shape outside the
+// next, and the innermost span whole. Columns are clipped to the picture.
+void fillNestedRow(image::Colour* row, int width, const std::vector<Span>& spans, size_t count,
+                   const std::vector<image::Colour>& colours) {
+    auto band = [&](int left, int right, image::Colour c) {
+        left = std::max(left, 0);
+        right = std::min(right, width - 1);
+        for (int x = left; x <= right; ++x)
+            row[x] = c;
+    };
+    for (size_t i = 0; i + 1 < count; ++i) {
+        band(spans[i].left, spans[i + 1].left - 1, colours[i]);
+        band(spans[i + 1].right + 1, spans[i].right, colours[i]);
+    }
+    if (count > 0) band(spans[count - 1].left, spans[count - 1].right, colours[count - 1]);
+}
+
+}  // namespace
+
+// Shapes sharing the vertical centre of their boxes have equal spans in rows
+// mirrored about it, so each pair of rows finds its spans once.
 void fillNestedShapes(const std::vector<RoundShape>& shapes, const std::vector<NestedFill>& fills) {
     if (shapes.empty()) return;
     const Box& outer = shapes.front().box();
+    const int rowSum = outer.y1 + outer.y2;
+    bool mirrored = true;
+    for (const RoundShape& shape : shapes)
+        mirrored = mirrored && shape.box().y1 + shape.box().y2 == rowSum;
+    const int lastRow = mirrored ? (rowSum - 1) / 2 : outer.y2 - 1;
     std::vector<Span> spans(shapes.size());
-    for (int y = outer.y1; y < outer.y2; ++y) {
+    for (int y = outer.y1; y <= lastRow; ++y) {
         // Spans of the shapes that reach this row; nesting makes them a prefix.
         size_t count = 0;
         while (count < shapes.size() && shapes[count].span(y, spans[count]))
             ++count;
+        const int mirror = rowSum - 1 - y;
         for (const NestedFill& fill : fills) {
-            if (y < 0 || y >= fill.picture->height()) continue;
-            for (size_t i = 0; i < count; ++i) {
-                const Span& s = spans[i];
-                const image::Colour c = (*fill.colours)[i];
-                if (i + 1 < count) {
-                    fillRowClipped(*fill.picture, y, s.left, spans[i + 1].left - 1, c);
-                    fillRowClipped(*fill.picture, y, spans[i + 1].right + 1, s.right, c);
-                } else {
-                    fillRowClipped(*fill.picture, y, s.left, s.right, c);
-                }
+            image::Picture& p = *fill.picture;
+            const int rows[2] = {y, mirror};
+            for (int k = 0; k < (mirrored && mirror != y ? 2 : 1); ++k) {
+                if (rows[k] >= 0 && rows[k] < p.height())
+                    fillNestedRow(p.row(rows[k]), p.width(), spans, count, *fill.colours);
             }
+        }
+    }
+}
+
+void fillAround(image::Picture& picture, Box box, const RoundShape& shape, image::Colour c) {
+    for (int y = std::max(box.y1, 0); y < std::min(box.y2, picture.height()); ++y) {
+        Span s;
+        if (shape.span(y, s)) {
+            fillRowClipped(picture, y, box.x1, std::min(box.x2 - 1, s.left - 1), c);
+            fillRowClipped(picture, y, std::max(box.x1, s.right + 1), box.x2 - 1, c);
+        } else {
+            fillRowClipped(picture, y, box.x1, box.x2 - 1, c);
         }
     }
 }

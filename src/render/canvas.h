@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "image/picture.h"
 
 namespace bevelmint::render {
+
+// The largest k with k * k <= n; 0 for n <= 0.
+int64_t isqrt(int64_t n);
 
 // A box covers columns x1..x2-1 and rows y1..y2-1.
 struct Box {
@@ -105,5 +109,9 @@ struct NestedFill {
 // the same pixels as drawing them one after another, but touches each pixel once
 // and finds each row's spans once for all the pictures.
 void fillNestedShapes(const std::vector<RoundShape>& shapes, const std::vector<NestedFill>& fills);
+
+// Fills the box with a colour except where the shape lies: what a fill of the
+// box leaves visible once the shape is drawn over it, each pixel written once.
+void fillAround(image::Picture& picture, Box box, const RoundShape& shape, image::Colour c);
 
 }  // namespace bevelmint::render

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "image/color.h"
+#include "render/canvas.h"
 
 namespace bevelmint::render {
 
@@ -77,29 +78,53 @@ void lightentheshape(const state::ButtonState& s, const image::Picture& mask,
 
     // A rounded distance below the radius means n <= (r - 1)^2 + (r - 1).
     const int64_t outside = int64_t{radius} * radius - radius;
-    for (int i = 0; i <= w; ++i) {
-        if (i % 30 == 0 && progress) progress();
-        const int64_t dx = i - s.lightX;
-        int64_t dist = static_cast<int64_t>(std::sqrt(static_cast<double>(dx * dx)));
-        for (int j = 0; j <= h; ++j) {
-            const image::Colour m = mask.pixel(i, j);
-            if (m != image::kWhite && m != image::kRed) continue;
-            if (textured) {
-                // Beyond the texture's edge the button colour stands in: no change.
-                const image::Rgb t =
-                    texture->contains(i, j) ? image::splitcolor(texture->pixel(i, j)) : button;
-                normal.setPixel(i, j, blend(normal.pixel(i, j), t, button));
-                pressed.setPixel(i, j, blend(pressed.pixel(i, j), t, button));
+    // One pixel; `dist` carries the last rounded distance as the next one's guess.
+    auto visit = [&](int i, int j, int64_t& dist) {
+        const image::Colour m = mask.pixel(i, j);
+        if (m != image::kWhite && m != image::kRed) return;
+        if (textured) {
+            // Beyond the texture's edge the button colour stands in: no change.
+            const image::Rgb t =
+                texture->contains(i, j) ? image::splitcolor(texture->pixel(i, j)) : button;
+            normal.setPixel(i, j, blend(normal.pixel(i, j), t, button));
+            pressed.setPixel(i, j, blend(pressed.pixel(i, j), t, button));
+        }
+        if (!(m == image::kWhite || (textured && s.lightenFront))) return;
+        const int64_t dx = i - s.lightX, dy = j - s.lightY;
+        const int64_t n = dx * dx + dy * dy;
+        if (n > outside) return;
+        dist = roundedRootFrom(n, dist);
+        const LightFactor& x = factors[dist];
+        normal.setPixel(i, j, lit(normal.pixel(i, j), x));
+        const int mi = w - 1 - i, mj = h - 1 - j;
+        pressed.setPixel(mi, mj, lit(pressed.pixel(mi, mj), x));
+    };
+    // Columns in strips of 30, the progress reported before each strip.
+    for (int strip = 0; strip <= w; strip += 30) {
+        if (progress) progress();
+        const int end = std::min(strip + 29, w);
+        if (textured) {
+            // A pressed pixel is blended at its own visit and lit at its mirror's:
+            // column by column keeps which of the two comes first.
+            for (int i = strip; i <= end; ++i) {
+                int64_t dist = std::abs(i - s.lightX);
+                for (int j = 0; j <= h; ++j)
+                    visit(i, j, dist);
             }
-            if (!(m == image::kWhite || (textured && s.lightenFront))) continue;
-            const int64_t dy = j - s.lightY;
-            const int64_t n = dx * dx + dy * dy;
-            if (n > outside) continue;
-            dist = roundedRootFrom(n, dist);
-            const LightFactor& x = factors[dist];
-            normal.setPixel(i, j, lit(normal.pixel(i, j), x));
-            const int mi = w - 1 - i, mj = h - 1 - j;
-            pressed.setPixel(mi, mj, lit(pressed.pixel(mi, mj), x));
+        } else {
+            // Without a texture each pixel changes at one visit only, and only inside
+            // the disc: each row visits the columns with dx^2 <= outside - dy^2.
+            for (int j = 0; j <= h; ++j) {
+                const int64_t dy = j - s.lightY;
+                const int64_t room = outside - dy * dy;
+                if (room < 0) continue;
+                const int64_t reach = isqrt(room);
+                const int64_t from = std::max<int64_t>(strip, s.lightX - reach);
+                const int64_t to = std::min<int64_t>(end, s.lightX + reach);
+                int64_t dist = isqrt((from - s.lightX) * (from - s.lightX) + dy * dy);
+                for (int64_t i = from; i <= to; ++i)
+                    visit(static_cast<int>(i), j, dist);
+            }
         }
     }
 }

@@ -43,32 +43,37 @@ void RenderPipeline::useTextEngine(TextEngine& engine) {
     };
 }
 
+// Every mode draws the shape at inset 0 over the button area next, so only the
+// pixels around it need the background.
 void RenderPipeline::clearimages(const ButtonState& s) {
     const image::Colour back = image::makecolor(s.backRed, s.backGreen, s.backBlue);
+    const RoundShape shape = shapeAtInset(s, 0);
     for (image::Picture* pic : {&normal_, &pressed_}) {
-        Canvas c(*pic);
-        c.setSolid(back);
-        c.fillRect({0, 0, s.prevWidth, s.prevHeight});
-        c.fillRect({0, 0, s.buttonWidth, s.buttonHeight});
+        fillAround(*pic, {0, 0, s.prevWidth, s.prevHeight}, shape, back);
+        // Within the previous area the second fill would change nothing.
+        if (s.buttonWidth > s.prevWidth || s.buttonHeight > s.prevHeight)
+            fillAround(*pic, {0, 0, s.buttonWidth, s.buttonHeight}, shape, back);
     }
 }
 
+// The mask's nested shapes, outermost first: the edge ring of round shapes, the
+// shape to be lit, and the face when it is textured or not lit. The previous
+// area around them is erased; marks beyond it stay.
 void RenderPipeline::buildMask(const ButtonState& s, bool textured) {
-    Canvas mask(work_);
+    std::vector<RoundShape> shapes;
+    std::vector<image::Colour> colours;
     if (s.shapeKind != ShapeKind::rect) {
-        mask.setSolid(image::kBlue);
-        mask.draw(shapeInBox(s, {-1, -1, s.buttonWidth + 1, s.buttonHeight + 1}));
+        shapes.push_back(shapeInBox(s, {-1, -1, s.buttonWidth + 1, s.buttonHeight + 1}));
+        colours.push_back(image::kBlue);
     }
-    mask.setSolid(image::kWhite);
-    mask.draw(shapeAtInset(s, 0));
-    if (!s.lightenFront) {
-        mask.setSolid(image::kBlack);
-        mask.draw(shapeAtInset(s, s.buttonDepth));
+    shapes.push_back(shapeAtInset(s, 0));
+    colours.push_back(image::kWhite);
+    if (textured || !s.lightenFront) {
+        shapes.push_back(shapeAtInset(s, s.buttonDepth));
+        colours.push_back(textured ? image::kRed : image::kBlack);
     }
-    if (textured) {
-        mask.setSolid(image::kRed);
-        mask.draw(shapeAtInset(s, s.buttonDepth));
-    }
+    fillAround(work_, {0, 0, s.prevWidth, s.prevHeight}, shapes.front(), image::kBlack);
+    fillNestedShapes(shapes, {{&work_, &colours}});
 }
 
 void RenderPipeline::drawRings(const ButtonState& s) {
@@ -113,13 +118,6 @@ void RenderPipeline::paintbutton(const ButtonState& state, const image::Picture*
     normal_.ensureSize(kWorkWidth * scale_, kWorkHeight * scale_);
     pressed_.ensureSize(kWorkWidth * scale_, kWorkHeight * scale_);
     clearimages(s);
-    {
-        // Only the previous area is erased: marks of earlier, larger renders stay.
-        Canvas mask(work_);
-        mask.setSolid(image::kBlack);
-        mask.fillRect({0, 0, s.prevWidth, s.prevHeight});
-    }
-
     // The mask does not depend on the edit mode.
     buildMask(s, textured);
     if (s.fastEdit) {

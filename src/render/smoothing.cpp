@@ -18,18 +18,28 @@ image::Colour average(image::Colour p, image::Colour h, image::Colour v) {
 }
 
 // The blue mask pixels of columns 0..w-1 and rows 0..h-1, column by column with
-// ascending rows: the only pixels the scans may change, found in one pass.
+// ascending rows: the only pixels the scans may change. Found row by row, which
+// reads the mask in memory order, then sorted into columns by counting.
 struct BlueColumns {
     std::vector<int> start;  // start[x]..start[x + 1] index into rows
     std::vector<int> rows;
 
     BlueColumns(const image::Picture& mask, int w, int h) : start(w + 1, 0) {
-        for (int x = 0; x < w; ++x) {
-            start[x] = static_cast<int>(rows.size());
-            for (int y = 0; y < h; ++y)
-                if (mask.pixel(x, y) == image::kBlue) rows.push_back(y);
+        std::vector<std::pair<int, int>> found;  // (x, y) in row order
+        const int cols = std::min(w, mask.width());
+        for (int y = 0; y < std::min(h, mask.height()); ++y) {
+            const image::Colour* row = mask.row(y);
+            for (int x = 0; x < cols; ++x)
+                if (row[x] == image::kBlue) found.emplace_back(x, y);
         }
-        start[w] = static_cast<int>(rows.size());
+        for (const auto& [x, y] : found)
+            ++start[x + 1];
+        for (int x = 0; x < w; ++x)
+            start[x + 1] += start[x];
+        rows.resize(found.size());
+        std::vector<int> next(start.begin(), start.end() - 1);
+        for (const auto& [x, y] : found)
+            rows[next[x]++] = y;
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 #include "state/state_rules.h"
 
@@ -70,8 +71,13 @@ struct Match {
     int slant = FC_SLANT_ROMAN;
 };
 
+// Each engine has its own FreeType library, so engines on different threads
+// share nothing but fontconfig's configuration, which is asked one at a time.
+std::mutex fontconfigLock;
+
 Match matchFont(const state::FontDesc& font) {
     Match m;
+    const std::lock_guard<std::mutex> lock(fontconfigLock);
     if (!FcInit()) return m;
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(font.face.c_str()));
@@ -121,33 +127,36 @@ TextEngine::Face* TextEngine::face(const state::FontDesc& font) {
     return faces_.emplace(key, std::move(f)).first->second.get();
 }
 
-const TextEngine::Glyph& TextEngine::glyph(Face& f, int pixelSize, uint32_t codepoint) {
-    const auto key = std::make_pair(pixelSize, codepoint);
-    auto it = f.glyphs.find(key);
-    if (it != f.glyphs.end()) return it->second;
-    Glyph g;
+const TextEngine::Glyph& TextEngine::glyph(Face& f, int pixelSize, uint32_t codepoint,
+                                           bool withBitmap) {
+    Glyph& g = f.glyphs[std::make_pair(pixelSize, codepoint)];
+    if (g.rendered || (g.measured && !withBitmap)) return g;
+    g.measured = true;
     FT_Set_Pixel_Sizes(f.ft, 0, static_cast<FT_UInt>(pixelSize));
     const FT_UInt index = FT_Get_Char_Index(f.ft, codepoint);
-    if (FT_Load_Glyph(f.ft, index, FT_LOAD_DEFAULT) == 0) {
-        FT_GlyphSlot slot = f.ft->glyph;
-        if (f.slantSynthetic) FT_GlyphSlot_Oblique(slot);
-        if (f.emboldenSynthetic) FT_GlyphSlot_Embolden(slot);
-        g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
-        if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0) {
-            const FT_Bitmap& bm = slot->bitmap;
-            g.left = slot->bitmap_left;
-            g.top = slot->bitmap_top;
-            g.width = static_cast<int>(bm.width);
-            g.rows = static_cast<int>(bm.rows);
-            g.coverage.resize(static_cast<size_t>(g.width) * g.rows);
-            for (int r = 0; r < g.rows; ++r) {
-                const unsigned char* src = bm.buffer + static_cast<ptrdiff_t>(r) * bm.pitch;
-                std::copy(src, src + g.width,
-                          g.coverage.begin() + static_cast<ptrdiff_t>(r) * g.width);
-            }
+    if (FT_Load_Glyph(f.ft, index, FT_LOAD_DEFAULT) != 0) {
+        g.rendered = true;  // nothing to draw, no advance
+        return g;
+    }
+    FT_GlyphSlot slot = f.ft->glyph;
+    if (f.slantSynthetic) FT_GlyphSlot_Oblique(slot);
+    if (f.emboldenSynthetic) FT_GlyphSlot_Embolden(slot);
+    g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    if (!withBitmap) return g;
+    g.rendered = true;
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0) {
+        const FT_Bitmap& bm = slot->bitmap;
+        g.left = slot->bitmap_left;
+        g.top = slot->bitmap_top;
+        g.width = static_cast<int>(bm.width);
+        g.rows = static_cast<int>(bm.rows);
+        g.coverage.resize(static_cast<size_t>(g.width) * g.rows);
+        for (int r = 0; r < g.rows; ++r) {
+            const unsigned char* src = bm.buffer + static_cast<ptrdiff_t>(r) * bm.pitch;
+            std::copy(src, src + g.width, g.coverage.begin() + static_cast<ptrdiff_t>(r) * g.width);
         }
     }
-    return f.glyphs.emplace(key, std::move(g)).first->second;
+    return g;
 }
 
 namespace {
@@ -174,24 +183,33 @@ void TextEngine::drawText(image::Picture& picture, int x, int y, const std::stri
     FT_Set_Pixel_Sizes(f->ft, 0, static_cast<FT_UInt>(pixelSize));
     const int baseline = y + ascentPixels(f->ft, pixelSize);
     const image::Rgb c = image::splitcolor(colour);
-    int pen = x;
+    // Ink may lie outside a glyph's cell (side bearings, slanted overhangs), never
+    // two pixel sizes away from it.
+    const int64_t margin = 2 * int64_t{pixelSize};
+    if (baseline + margin < 0 || baseline - margin >= picture.height()) return;
+    int64_t pen = x;
     for (uint32_t cp : decodeUtf8(utf8)) {
-        const Glyph& g = glyph(*f, pixelSize, cp);
-        const int gx = pen + g.left, gy = baseline - g.top;
-        for (int r = 0; r < g.rows; ++r) {
-            const int py = gy + r;
-            if (py < 0 || py >= picture.height()) continue;
-            for (int col = 0; col < g.width; ++col) {
-                const int a = g.coverage[static_cast<size_t>(r) * g.width + col];
-                const int px = gx + col;
-                if (a == 0 || px < 0 || px >= picture.width()) continue;
-                const image::Rgb under = image::splitcolor(picture.pixel(px, py));
-                picture.setPixel(px, py,
-                                 image::makecolor(mix(c.r, under.r, a), mix(c.g, under.g, a),
-                                                  mix(c.b, under.b, a)));
+        const int advance = glyph(*f, pixelSize, cp, false).advance;
+        if (pen + advance + margin > 0 && pen - margin < picture.width()) {
+            const Glyph& g = glyph(*f, pixelSize, cp, true);
+            const int64_t gx = pen + g.left;
+            const int gy = baseline - g.top;
+            for (int r = 0; r < g.rows; ++r) {
+                const int py = gy + r;
+                if (py < 0 || py >= picture.height()) continue;
+                for (int col = 0; col < g.width; ++col) {
+                    const int a = g.coverage[static_cast<size_t>(r) * g.width + col];
+                    const int64_t px = gx + col;
+                    if (a == 0 || px < 0 || px >= picture.width()) continue;
+                    const int ix = static_cast<int>(px);
+                    const image::Rgb under = image::splitcolor(picture.pixel(ix, py));
+                    picture.setPixel(ix, py,
+                                     image::makecolor(mix(c.r, under.r, a), mix(c.g, under.g, a),
+                                                      mix(c.b, under.b, a)));
+                }
             }
         }
-        pen += g.advance;
+        pen += advance;
     }
 }
 

@@ -19,6 +19,7 @@ int characterHeight(int pointSize);
 // Draws a string with the top-left corner of its text cell at a point: the
 // baseline lies one ascent (the face's Windows ascent) below the cell's top.
 // Glyphs are anti-aliased and blended over the picture with a clear background.
+// One engine serves one thread; engines on several threads may run at once.
 class TextEngine {
   public:
     TextEngine();
@@ -30,7 +31,9 @@ class TextEngine {
     std::function<void(const std::string&)> warn;
 
     // Draws utf8 text, at `scale` times the font's pixel size; nothing happens for
-    // size 0, an empty string or when no font is installed at all.
+    // size 0, an empty string or when no font is installed at all. Glyphs that
+    // cannot reach into the picture only advance the pen, so a long text costs
+    // little more than the picture holds.
     void drawText(image::Picture& picture, int x, int y, const std::string& utf8,
                   const state::FontDesc& font, image::Colour colour, int scale = 1);
 
@@ -40,12 +43,17 @@ class TextEngine {
   private:
     struct Face;
     struct Glyph {
-        int left = 0, top = 0, width = 0, rows = 0, advance = 0;
+        bool measured = false;  // the advance is known
+        bool rendered = false;  // the bitmap below is filled in too
+        int advance = 0;
+        int left = 0, top = 0, width = 0, rows = 0;
         std::vector<uint8_t> coverage;
     };
 
     Face* face(const state::FontDesc& font);
-    const Glyph& glyph(Face& f, int pixelSize, uint32_t codepoint);
+    // The glyph's advance, and its bitmap when asked for: a glyph that is never
+    // drawn is never rendered.
+    const Glyph& glyph(Face& f, int pixelSize, uint32_t codepoint, bool withBitmap);
 
     void* library_ = nullptr;  // FT_Library
     bool warned_ = false;

@@ -16,15 +16,16 @@ void takeButtonColour(state::ButtonState& s, const image::Picture& texture) {
 }  // namespace
 
 void openbgimage(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
-                 const std::string& path) {
-    applyTexture(s, images, loaded, path, true);
+                 const std::string& path, std::string fileBytes) {
+    applyTexture(s, images, loaded, path, true, std::move(fileBytes));
 }
 
 void applyTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
-                  const std::string& path, bool shrinkToFit) {
+                  const std::string& path, bool shrinkToFit, std::string fileBytes) {
     s.textureFileName = path;
     images.working = loaded;
     images.original = loaded;
+    images.fileBytes = std::move(fileBytes);
     s.textureActive = true;
     s.useTexture = true;
     s.textureBrightness = 50;

@@ -9,10 +9,13 @@
 namespace bevelmint::render {
 
 // The two texture pictures: the working one that the lighting pass blends in
-// (brightness applied) and the picture exactly as loaded.
+// (brightness applied) and the picture exactly as loaded, with the bytes of the
+// file it came from when they are at hand, so that a save writes them back as
+// they were instead of re-encoding them.
 struct TextureImages {
     image::Picture working;
     image::Picture original;
+    std::string fileBytes;
 };
 
 // Advances a progress display; receives the new position 0..100.
@@ -22,10 +25,10 @@ using ProgressFn = std::function<void(int)>;
 // colour from its top-left pixel (an engraved inscription follows), the size
 // controls limited to the texture and the button shrunk to fit.
 void openbgimage(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
-                 const std::string& path);
+                 const std::string& path, std::string fileBytes = {});
 // The same without shrinking the button, as a design load applies its texture.
 void applyTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
-                  const std::string& path, bool shrinkToFit);
+                  const std::string& path, bool shrinkToFit, std::string fileBytes = {});
 
 // Recomputes the working texture from the original at the state's brightness and
 // takes the button colour from its top-left pixel. Reports progress every

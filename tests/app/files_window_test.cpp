@@ -94,7 +94,7 @@ TEST(WindowFiles, LoadLastAndBadDesigns) {
         QStringList{
             "No File saved: Sorry, you can not load the last button when you didn't open or save a "
             "button ever!"});
-    w.form->design().lastFile = (dir / "gone.bvm").string();
+    w.form->editor().setLastFile((dir / "gone.bvm").string());
     const int renders = w.form->renderCount();
     w.click("ktBevelButton8");
     EXPECT_EQ(w.desktop.informed.size(), 1);  // a vanished last file: nothing at all
@@ -127,7 +127,7 @@ TEST(WindowFiles, LineTwentyNineSelectsJpegAndShowsItsSettings) {
     saver.desktop.files.push_back(in(dir, "j.bvm"));
     saver.click("ktBevelButton2");
     Window w;  // GIF selected
-    w.form->design().lastFile = (dir / "j.bvm").string();
+    w.form->editor().setLastFile((dir / "j.bvm").string());
     w.click("ktBevelButton8");
     EXPECT_TRUE(w.find<QRadioButton>("AMRadioButton13")->isChecked());
     EXPECT_TRUE(w.find<QWidget>("TrackBar3")->isVisibleTo(w.find<QWidget>("TabSheetExport")));
@@ -149,7 +149,9 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     EXPECT_TRUE(w.form->design().fastEdit);
     w.desktop.files = {in(dir, "bp.gif")};
     w.click("ktBevelButton9");
-    EXPECT_EQ(w.desktop.informed.last(), "Complete: Files Saved !");
+    // The fixed text, and beneath it the files written.
+    EXPECT_EQ(w.desktop.informed.last(),
+              "Complete: Files Saved !\r\r" + in(dir, "b.gif") + "\r" + in(dir, "bp.gif"));
     EXPECT_FALSE(w.form->design().fastEdit);
     EXPECT_EQ(slurp(dir / "b.gif").substr(0, 6), "GIF87a");
     EXPECT_TRUE(fs::exists(dir / "bp.gif"));

@@ -72,7 +72,7 @@ TEST(Window, FirstStartSeedsTheStoreAndMissingValuesStillRender) {
 
 TEST(Window, ClosingWritesLastFileAndClosesEvenWhenRefused) {
     Window w;
-    w.form->design().lastFile = "/x/d.bvm";
+    w.form->editor().setLastFile("/x/d.bvm");
     w.find<QTabWidget>("PageControl1")->setCurrentIndex(2);
     EXPECT_TRUE(w.form->close());
     EXPECT_EQ(w.store.values.value(app::kLastFile).toString(), "/x/d.bvm");
@@ -163,9 +163,9 @@ TEST(Window, LightRotatesClockwiseAndReturnsAfterEightSteps) {
 
 TEST(Window, BusyIconAdvancesEveryThirtyColumns) {
     Window w;
-    w.form->design().busyFrame = 1;
+    const int start = w.form->busyFrame();
     w.form->paintbutton();
-    EXPECT_EQ(w.form->design().busyFrame, 5);  // columns 0, 30, 60, 90
+    EXPECT_EQ(w.form->busyFrame(), (start - 1 + 4) % 8 + 1);  // columns 0, 30, 60, 90
 }
 
 TEST(Window, TestModeOnHoverAndOnClick) {

@@ -26,6 +26,8 @@ struct ScriptedDesktop : app::Desktop {
     std::deque<std::optional<QString>> files;
     std::deque<std::optional<QColor>> colours;
     std::deque<std::optional<state::FontDesc>> fonts;
+    std::deque<SaveAnswer> saveAnswers;
+    int askedToSave = 0;
     QStringList informed, errors, opened;
     QString clipboard;
 
@@ -38,6 +40,13 @@ struct ScriptedDesktop : app::Desktop {
     std::optional<QColor> chooseColour(const QColor&) override { return next(colours); }
     std::optional<state::FontDesc> chooseFont(const state::FontDesc&) override {
         return next(fonts);
+    }
+    SaveAnswer askToSave(const QString&) override {
+        ++askedToSave;
+        if (saveAnswers.empty()) return SaveAnswer::discard;
+        const SaveAnswer a = saveAnswers.front();
+        saveAnswers.pop_front();
+        return a;
     }
     void inform(const QString& caption, const QString& text) override {
         informed << caption + ": " + text;

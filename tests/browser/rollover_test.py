@@ -4,25 +4,15 @@ import pathlib
 import subprocess
 import sys
 import tempfile
-import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 
-
-def wait_for(condition, what, timeout=10.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        if condition():
-            return
-        time.sleep(0.05)
-    raise AssertionError("timed out waiting for " + what)
+from browser_support import start_chromium, wait_for
 
 
 def shown(driver, image, name):
-    """The image shows `name`, fully decoded at the button's size."""
+    """The image shows `name` (its URL form), fully decoded at the button's size."""
     return driver.execute_script(
         "const i = arguments[0];"
         "return i.src.endsWith('/' + arguments[1]) && i.complete &&"
@@ -34,25 +24,20 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         folder = pathlib.Path(tmp)
         subprocess.run([render, "--set", "shapeKind=elips", "--set", "buttonWidth=120",
-                        "--set", "buttonHeight=50", "--normal", "button.gif",
-                        "--pressed", "button-pressed.gif", "--html", "button.html"],
+                        "--set", "buttonHeight=50", "--normal", "button#1.gif",
+                        "--pressed", "button-gedrückt.gif", "--html", "button.html"],
                        cwd=folder, check=True)
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync",
-                     "--user-data-dir=" + str(folder / "profile"), "--window-size=400,300"]:
-            options.add_argument(flag)
-        driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        driver = start_chromium(folder / "profile", "400,300")
         try:
             driver.get((folder / "button.html").as_uri())
             image = driver.find_element(By.NAME, "pic1")
-            wait_for(lambda: shown(driver, image, "button.gif"), "the normal picture")
+            # "#" would start the URL's fragment and "ü" depends on the page's encoding:
+            # the page names the files in percent-encoded form.
+            wait_for(lambda: shown(driver, image, "button%231.gif"), "the normal picture")
             ActionChains(driver).move_to_element(image).perform()
-            wait_for(lambda: shown(driver, image, "button-pressed.gif"), "the pressed picture")
+            wait_for(lambda: shown(driver, image, "button-gedr%C3%BCckt.gif"), "the pressed picture")
             ActionChains(driver).move_to_element_with_offset(image, 0, 120).perform()
-            wait_for(lambda: shown(driver, image, "button.gif"), "the normal picture again")
+            wait_for(lambda: shown(driver, image, "button%231.gif"), "the normal picture again")
         finally:
             driver.quit()
     print("1 passed, 0 failed")

@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+using bevelmint::testing::countOf;
 using bevelmint::testing::Decoded;
 using bevelmint::testing::decodePng;
 using bevelmint::testing::decodeWebp;
@@ -23,8 +24,7 @@ namespace {
 
 struct Outcome {
     int status;
-    std::string err;
-    std::string out;
+    std::string err, out;
 };
 
 // Runs the command in `dir`; its standard output goes to a file outside it, so a folder
@@ -39,6 +39,11 @@ Outcome run(const std::string& args, const fs::path& dir, const std::string& env
     Outcome result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(errFile), slurp(outFile)};
     fs::remove(outFile);
     return result;
+}
+
+size_t entries(const fs::path& dir) {
+    return static_cast<size_t>(
+        std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }
 
 }  // namespace
@@ -154,10 +159,7 @@ TEST(RenderCommand, EveryErrorExitsWithTwoAndWritesNothing) {
         for (const char* f : {"x.gif", "x.bmp", "x.html", "xp.jpg", "d.bvm"})
             EXPECT_FALSE(fs::exists(dir / f)) << args << " wrote " << f;
     }
-    int entries = 0;
-    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
-        ++entries;
-    EXPECT_EQ(entries, 2);  // notes.bvm and stderr.txt: no temporary left behind
+    EXPECT_EQ(entries(dir), 2u);  // notes.bvm and stderr.txt: no temporary left behind
     fs::remove_all(dir);
 }
 
@@ -173,6 +175,21 @@ TEST(RenderCommand, WithoutAnyFontTheInscriptionIsSkippedWithOneWarning) {
     EXPECT_NE(r.err.find("warning"), std::string::npos) << r.err;
     EXPECT_TRUE(fs::exists(dir / "c.bmp"));
     EXPECT_NE(slurp(dir / "c.bmp"), withFont);  // the same button without its inscription
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, ASaveWhoseTextureCannotBeWrittenLeavesTheOldFiles) {
+    const fs::path dir = freshDir("bevelmint-cli-save-texture");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal tex.bmp", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    fs::create_directories(dir / "sub" / "tex.bmp");  // where the texture would go
+    std::ofstream(dir / "sub" / "d.bvm") << "old design";
+    r = run("--texture tex.bmp --normal a.gif --save sub/d.bvm", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Cannot create file sub/tex.bmp"), std::string::npos) << r.err;
+    EXPECT_EQ(slurp(dir / "sub" / "d.bvm"), "old design");
+    EXPECT_TRUE(fs::is_empty(dir / "sub" / "tex.bmp"));
+    EXPECT_FALSE(fs::exists(dir / "a.gif"));
     fs::remove_all(dir);
 }
 
@@ -212,6 +229,101 @@ TEST(RenderCommand, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
         EXPECT_EQ(left, (std::vector<std::string>{"old.bvm", "stderr.txt"})) << args;
         EXPECT_EQ(slurp(dir / "old.bvm"), "old");
     }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
+    const fs::path dir = freshDir("bevelmint-cli-set");
+    std::ofstream(dir / "labels.txt") << "Buy now\r\n\nSell\n  Buy now  \n";
+    const std::string set = "--labels labels.txt --normal b.gif --pressed bp.gif --img-page m.html";
+    // The default design's edge is too faint against its page: strict fails, after writing.
+    Outcome r = run(set + " --report --strict", dir);
+    EXPECT_EQ(r.status, 3) << r.err;
+    for (const char* f : {"b-buy-now.gif", "b-sell.gif", "b-buy-now-2.gif", "bp-buy-now.gif",
+                          "bp-sell.gif", "bp-buy-now-2.gif", "m.html"})
+        EXPECT_TRUE(fs::exists(dir / f)) << f;
+    EXPECT_EQ(entries(dir), 9u);  // with labels.txt and stderr.txt
+    EXPECT_EQ(countOf(r.out, "\"label\": "), 3u) << r.out;
+    EXPECT_NE(r.out.find("\"label\": \"Sell\""), std::string::npos);
+    EXPECT_EQ(countOf(slurp(dir / "m.html"), "<img src=\"b-"), 3u);
+    r = run(set + " --report", dir);
+    EXPECT_EQ(r.status, 0);
+    r = run("--set buttonText=Sell --normal lone.gif", dir);
+    EXPECT_EQ(slurp(dir / "lone.gif"), slurp(dir / "b-sell.gif"));
+    fs::remove(dir / "lone.gif");
+
+    // A check writes nothing and names what differs.
+    r = run(set + " --check", dir);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    std::ofstream(dir / "b-sell.gif", std::ios::app) << "x";
+    fs::remove(dir / "bp-buy-now-2.gif");
+    r = run(set + " --check --report", dir);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, "b-sell.gif differs\nbp-buy-now-2.gif is missing\n");
+    EXPECT_FALSE(fs::exists(dir / "bp-buy-now-2.gif"));
+    EXPECT_EQ(entries(dir), 8u);
+
+    std::ofstream(dir / "bad.txt") << "fine\nnot \xff fine\n";
+    std::ofstream(dir / "empty.txt") << "\n \n";
+    const std::pair<const char*, const char*> cases[] = {
+        {"--labels bad.txt --normal x.gif", "bad.txt: line 2 is not UTF-8 text"},
+        {"--labels empty.txt --normal x.gif", "empty.txt: no labels in it"},
+        {"--labels none.txt --normal x.gif", "none.txt: File not found"},
+        {"--labels labels.txt --normal x.gif --html x.html", "--img-page"},
+        {"--normal x.gif --strict", "--strict needs --report"},
+        {"--img-page x.html", "--img-page needs"},
+    };
+    for (const auto& [args, needle] : cases) {
+        r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find(needle), std::string::npos) << args << ": " << r.err;
+        EXPECT_FALSE(fs::exists(dir / "x.gif"));
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, OutputsNamingOneFileTwiceAreRefusedAndNothingIsWritten) {
+    const fs::path dir = freshDir("bevelmint-cli-twice");
+    fs::create_directories(dir / "src");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal src/button.bmp", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const char* cases[] = {
+        // The texture saved beside the design would take the exported button's place.
+        "--texture src/button.bmp --normal button.bmp --save d.bvm",
+        "--normal x.gif --pressed x.gif",
+        "--normal y.gif --html y.gif",
+        "--normal z.bmp --save z.bmp",
+        "--normal w.gif --pressed src/../w.gif --save d.bvm",
+    };
+    for (const char* args : cases) {
+        r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("named for two outputs"), std::string::npos) << args << ": " << r.err;
+        int entries = 0;
+        for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
+            ++entries;
+        EXPECT_EQ(entries, 2) << args;  // src/ and stderr.txt
+    }
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, ATextureNameWithABackslashIsSavedAndFoundUnderThatName) {
+    const fs::path dir = freshDir("bevelmint-cli-backslash");
+    fs::create_directories(dir / "src");
+    fs::create_directories(dir / "out");
+    Outcome r = run("--set buttonWidth=64 --set buttonHeight=32 --normal 'src/my\\photo.bmp'", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::ofstream(dir / "out" / "photo.bmp") << "an unrelated file";
+    r = run("--texture 'src/my\\photo.bmp' --save out/d.bvm", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "out" / "photo.bmp"), "an unrelated file");
+    EXPECT_EQ(slurp(dir / "out" / "my\\photo.bmp"), slurp(dir / "src" / "my\\photo.bmp"));
+    // Loading finds it under the same name: no notice, and the button keeps its size.
+    r = run("out/d.bvm --normal again.bmp", dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(fs::file_size(dir / "again.bmp"), 54u + 32 * 192);
     fs::remove_all(dir);
 }
 
@@ -257,10 +369,7 @@ TEST(RenderCommand, WritesNormalHoverPressedAndSpriteAtEveryScale) {
         EXPECT_EQ(sprite.rows(80 * n, 40 * n), pressed.rgba);
         EXPECT_NE(hover.rgba, normal.rgba);
     }
-    int entries = 0;
-    for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))
-        ++entries;
-    EXPECT_EQ(entries, 9);  // the eight pictures and stderr.txt
+    EXPECT_EQ(entries(dir), 9u);  // the eight pictures and stderr.txt
 
     // One scale keeps the names; scale 1 is the plain export byte for byte.
     r = run("--set shapeKind=elips --scale 2 --format png --normal c", dir);
@@ -271,5 +380,50 @@ TEST(RenderCommand, WritesNormalHoverPressedAndSpriteAtEveryScale) {
     r = run("--set shapeKind=rrect --normal e.gif", dir);
     EXPECT_EQ(slurp(dir / "d.gif"), slurp(dir / "e.gif"));
     EXPECT_EQ(slurp(dir / "d.gif").substr(0, 6), "GIF89a");
+    fs::remove_all(dir);
+}
+
+TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
+    const fs::path dir = freshDir("bevelmint-cli-webset");
+    std::ofstream(dir / "labels.txt") << "Buy now\nSell\n";
+    const std::string set =
+        "--labels labels.txt --set shapeKind=rrect --scales 1,2 --normal b.png --hover bh.png "
+        "--pressed bp.png --sprite s.png --css-page page.html --css-snippet snippet.html "
+        "--img-page mail.html";
+    Outcome r = run(set + " --report", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* stem : {"b", "bh", "bp", "s"})
+        for (const char* slug : {"-buy-now", "-sell"})
+            for (const char* scale : {"", "@2x"})
+                EXPECT_TRUE(fs::exists(dir / (std::string(stem) + slug + scale + ".png")))
+                    << stem << slug << scale;
+    EXPECT_EQ(entries(dir), 2u + 16u + 3u);  // labels.txt, stderr.txt, pictures, pages
+    const std::string page = slurp(dir / "page.html");
+    EXPECT_NE(page.find("image-set(url(\"s-sell.png\") 1x, url(\"s-sell@2x.png\") 2x)"),
+              std::string::npos);
+    EXPECT_NE(slurp(dir / "mail.html").find("<img src=\"b-sell@2x.png\" alt=\"Sell\""),
+              std::string::npos);
+    const std::string snippet = slurp(dir / "snippet.html");
+    EXPECT_EQ(snippet.rfind("<style>\n", 0), 0u);
+    EXPECT_NE(page.find(snippet.substr(8, snippet.find("</style>") - 8)), std::string::npos);
+    EXPECT_EQ(countOf(r.out, "\"label\": "), 2u);
+
+    r = run(set + " --check", dir);
+    EXPECT_EQ(r.status, 0) << r.err << r.out;
+    EXPECT_EQ(r.out, "");
+    std::ofstream(dir / "bh-sell@2x.png", std::ios::binary | std::ios::app) << '\0';
+    r = run(set + " --check", dir);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, "bh-sell@2x.png differs\n");
+
+    r = run("--normal b.png --css-page p.html", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--css-page needs the exported pictures: give --sprite"),
+              std::string::npos)
+        << r.err;
+    r = run("--sprite s.bmp --css-snippet p.html", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("BMP"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "p.html"));
     fs::remove_all(dir);
 }

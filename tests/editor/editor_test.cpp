@@ -444,3 +444,16 @@ TEST(EditorFiles, AFailedSaveOrExportLeavesEveryOldFileAsItWas) {
     EXPECT_EQ(ed.state().htmlFileName, (dir / "page.html").string());
     fs::remove_all(dir);
 }
+
+TEST(EditorHistory, AFullHistoryForgetsItsOldestSteps) {
+    editor::History history(3);
+    editor::Snapshot s;
+    for (int w = 21; w <= 25; ++w) {
+        s.design.buttonWidth = w;
+        history.record(s);
+    }
+    std::vector<int> back;
+    while (auto step = history.undo(s))
+        back.push_back(step->design.buttonWidth);
+    EXPECT_EQ(back, (std::vector<int>{25, 24, 23}));
+}

@@ -82,3 +82,21 @@ TEST(Html, AttributeTextIsEscaped) {
     EXPECT_NE(f.find("pic1.src='it\\'s.gif'"), std::string::npos);
     EXPECT_NE(f.find("pic1.src='a&amp;b.gif'"), std::string::npos);
 }
+
+TEST(Html, NamesArePercentEncodedExactlyWhereAUrlWouldReadThemOtherwise) {
+    // Ordinary names, spaces inside and "&" included, stay byte for byte.
+    for (const char* same : {"b.gif", "my button (1).gif", "a&b;c=d+e,f!g~h'i.gif", "x[1]@2$.jpg"})
+        EXPECT_EQ(exporter::urlName(same), same);
+    EXPECT_EQ(exporter::urlName("a#b.gif"), "a%23b.gif");
+    EXPECT_EQ(exporter::urlName("50%.gif"), "50%25.gif");
+    EXPECT_EQ(exporter::urlName("why?.gif"), "why%3F.gif");
+    EXPECT_EQ(exporter::urlName("my\\pic.gif"), "my%5Cpic.gif");
+    EXPECT_EQ(exporter::urlName("c:d.gif"), "c%3Ad.gif");
+    EXPECT_EQ(exporter::urlName(" pad .gif "), "%20pad .gif%20");
+    EXPECT_EQ(exporter::urlName("caf\xc3\xa9\t\x7f.gif"), "caf%C3%A9%09%7F.gif");
+
+    const std::string f = exporter::htmlFragment("a#b.gif", "a#b'p.gif", "x", true);
+    EXPECT_NE(f.find("SRC=\"a%23b.gif\""), std::string::npos);
+    EXPECT_NE(f.find("pic1.src='a%23b\\'p.gif'"), std::string::npos);
+    EXPECT_NE(f.find("pic1.src='a%23b.gif'"), std::string::npos);
+}

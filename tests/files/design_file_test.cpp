@@ -11,6 +11,7 @@
 #include <random>
 
 #include "files/text_encoding.h"
+#include "image/bmp_reader.h"
 #include "image/bmp_writer.h"
 #include "state/state_rules.h"
 
@@ -378,4 +379,85 @@ TEST(DesignFile, UnknownAndMalformedExtensionLinesAreReportedNeverFatal) {
     EXPECT_EQ(s.backGreen, 7);
     EXPECT_EQ(s.hoverLift, 20);
     EXPECT_FALSE(s.smoothEdges);
+}
+
+TEST(DesignFile, ASavedTextureKeepsItsFileBytesAndAFileHoldingThemIsLeftAlone) {
+    const fs::path dir = freshDir("bevelmint-design-rle");
+    fs::create_directories(dir / "other");
+    fs::copy_file(fs::path(BEVELMINT_TEST_DATA) / "seed-rle8.bmp", dir / "tex.bmp");
+    const std::string original = bevelmint::testing::slurp(dir / "tex.bmp");
+    image::Picture loaded;
+    std::string bytes;
+    ASSERT_FALSE(image::readBmp((dir / "tex.bmp").string(), loaded, &bytes));
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    render::openbgimage(s, images, loaded, (dir / "tex.bmp").string(), bytes);
+    render::setTextureBrightness(s, images, 70);
+
+    // Elsewhere: the run-length encoded bytes, not a re-encoded true-colour bitmap.
+    ASSERT_FALSE(files::savebutton((dir / "other" / "d.bvm").string(), s, images));
+    EXPECT_EQ(bevelmint::testing::slurp(dir / "other" / "tex.bmp"), original);
+
+    // Beside its own texture file: that file is not even rewritten.
+    struct stat before {
+    }, after{};
+    ASSERT_EQ(::stat((dir / "tex.bmp").c_str(), &before), 0);
+    ASSERT_FALSE(files::savebutton((dir / "d.bvm").string(), s, images));
+    ASSERT_EQ(::stat((dir / "tex.bmp").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(bevelmint::testing::slurp(dir / "tex.bmp"), original);
+
+    // Loaded back, the design's texture carries the same bytes on to its next save.
+    ButtonState back = state::defaultState();
+    render::TextureImages backImages;
+    ASSERT_FALSE(files::openbutton((dir / "other" / "d.bvm").string(), back, backImages).error);
+    EXPECT_EQ(backImages.fileBytes, original);
+
+    // A texture named like the design itself would overwrite it: refused.
+    render::openbgimage(s, images, loaded, "/elsewhere/d.bvm", bytes);
+    std::ofstream(dir / "d.bvm") << "old design";
+    auto error = files::savebutton((dir / "d.bvm").string(), s, images);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message.find("named for two outputs"), std::string::npos);
+    EXPECT_EQ(bevelmint::testing::slurp(dir / "d.bvm"), "old design");
+    fs::remove_all(dir);
+}
+
+TEST(DesignFile, TheTextureNameIsWhatFollowsTheLastSlashElseTheLastBackslash) {
+    EXPECT_EQ(files::storedFileName("/home/u/my\\photo.bmp"), "my\\photo.bmp");
+    EXPECT_EQ(files::storedFileName("C:\\Pictures\\wood.bmp"), "wood.bmp");
+    EXPECT_EQ(files::storedFileName("C:/Pictures/wood.bmp"), "wood.bmp");
+    EXPECT_EQ(files::storedFileName("wood.bmp"), "wood.bmp");
+}
+
+TEST(DesignFile, TheTextureComesThroughTheReaderGivenWithItsLookupPath) {
+    ButtonState s = state::defaultState();
+    render::TextureImages images;
+    render::openbgimage(s, images, image::Picture(40, 20, image::makecolor(10, 20, 30)),
+                        "C:\\pics\\wood.bmp");
+    const auto lines = files::parseDesign(encode(s));
+    ASSERT_TRUE(lines);
+    const std::string bitmap = image::encodeBmp(image::Picture(40, 20, 77), 40, 20);
+    std::vector<std::string> asked;
+    const files::TextureReader fromMemory = [&](const std::string& path) {
+        asked.push_back(path);
+        return files::TextureFile{true, bitmap, std::nullopt};
+    };
+    ButtonState loaded = state::defaultState();
+    render::TextureImages loadedImages;
+    EXPECT_TRUE(files::applyDesign(*lines, "/designs/", loaded, loadedImages, fromMemory).empty());
+    EXPECT_EQ(asked, std::vector<std::string>{"/designs/wood.bmp"});
+    EXPECT_TRUE(loaded.textureActive);
+    EXPECT_EQ(loadedImages.original, image::Picture(40, 20, 77));
+    EXPECT_EQ(loadedImages.fileBytes, bitmap);
+
+    // Bytes that are no bitmap: a notice naming the look-up path, and no texture.
+    const files::TextureReader junk = [](const std::string&) {
+        return files::TextureFile{true, "junk", std::nullopt};
+    };
+    const auto notices = files::applyDesign(*lines, "/designs/", loaded, loadedImages, junk);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].text,
+              "Cannot load the bitmap \"/designs/wood.bmp\": it is not a Windows bitmap.");
+    EXPECT_FALSE(loaded.textureActive);
 }

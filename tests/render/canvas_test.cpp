@@ -65,21 +65,27 @@ TEST(RoundShape, RectangleFillsItsBoxAndEllipseTouchesEverySide) {
 }
 
 TEST(Canvas, NestedFillMatchesDrawingEveryShapeInTurn) {
-    for (int corner : {-1, 0, 9, 300}) {
-        Picture fast(50, 30, kBlack), slow(50, 30, kBlack);
-        std::vector<RoundShape> shapes;
-        std::vector<Colour> colours;
-        for (int i = 0; i <= 13; ++i) {
-            shapes.push_back(shapeWithCorner({i - 1, i - 1, 48 - i, 29 - i}, corner));
-            colours.push_back(makecolor(static_cast<uint8_t>(10 * i + 1), 0, 0));
+    // Boxes about one centre (their rows mirror each other), and boxes that are not.
+    for (bool centred : {true, false}) {
+        for (int corner : {-1, 0, 9, 300}) {
+            // An odd height has a middle row that is its own mirror.
+            const int bottom = corner == 9 ? 28 : 29;
+            Picture fast(50, 30, kBlack), slow(50, 30, kBlack);
+            std::vector<RoundShape> shapes;
+            std::vector<Colour> colours;
+            for (int i = 0; i <= 13; ++i) {
+                const int top = centred ? i - 1 : 2 * i - 1;
+                shapes.push_back(shapeWithCorner({i - 1, top, 48 - i, bottom - i}, corner));
+                colours.push_back(makecolor(static_cast<uint8_t>(10 * i + 1), 0, 0));
+            }
+            fillNestedShapes(shapes, {{&fast, &colours}});
+            Canvas c(slow);
+            for (size_t i = 0; i < shapes.size(); ++i) {
+                c.setSolid(colours[i]);
+                c.draw(shapes[i]);
+            }
+            EXPECT_EQ(fast, slow) << "corner " << corner << (centred ? "" : ", shifted");
         }
-        fillNestedShapes(shapes, {{&fast, &colours}});
-        Canvas c(slow);
-        for (size_t i = 0; i < shapes.size(); ++i) {
-            c.setSolid(colours[i]);
-            c.draw(shapes[i]);
-        }
-        EXPECT_EQ(fast, slow) << "corner " << corner;
     }
 }
 

@@ -131,3 +131,31 @@ TEST(TextEngine, CharacterHeightAndUtf8) {
     s.buttonText = "\xc3\xa9t\xc3\xa9";  // three characters
     EXPECT_EQ(render::textAnchor(s).x, 50 + 5 - 12);
 }
+
+TEST(InscriptionPlace, GlyphsOutsideThePictureAreSkippedWithoutLosingTheOnesThatReachIn) {
+    render::TextEngine engine;
+    state::FontDesc font;
+    font.face = "Liberation Serif";
+    font.italic = true;  // slanted glyphs reach outside their cells
+    font.size = 30;
+    const std::string text = "fWjWfAVjf";
+    const image::Colour ink = makecolor(0, 0, 0);
+    // A wide picture holds the whole text; a narrow one shows a window of it,
+    // with glyphs cut at both edges and some wholly outside.
+    Picture wide(600, 120, kFace);
+    engine.drawText(wide, 200, 40, text, font, ink);
+    for (int left : {-10, 35, 90, 150, 230}) {
+        for (int top : {-30, 0, 20, 60}) {
+            Picture narrow(40, 40, kFace);
+            engine.drawText(narrow, 200 - left, 40 - top, text, font, ink);
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x) {
+                    const bool inside = x + left >= 0 && y + top >= 0 && y + top < 120;
+                    const image::Colour want = inside ? wide.pixel(x + left, y + top) : kFace;
+                    ASSERT_EQ(narrow.pixel(x, y), want)
+                        << left << "," << top << " " << x << "," << y;
+                }
+        }
+    }
+    EXPECT_NE(wide, Picture(600, 120, kFace));
+}

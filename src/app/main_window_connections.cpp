@@ -1,0 +1,156 @@
+// The main window's connections: what each page, the toolbar, the previews and
+// the shared actions set off.
+#include "app/main_window.h"
+
+#include "app/pictures.h"
+
+namespace bevelmint::app {
+
+void TForm1::connectPages() {
+    editor::Editor* e = &ed;
+    connect(shapePage, &ShapePage::shapeChosen, this, [e](state::ShapeKind k) { e->setShape(k); });
+    connect(shapePage, &ShapePage::roundnessMoved, this, [e](int v) { e->setRoundness(v); });
+    connect(shapePage, &ShapePage::smoothEdgesToggled, this,
+            [e](bool on) { e->setSmoothEdges(on); });
+    connect(shapePage, &ShapePage::widthMoved, this, [e](int v) { e->setWidth(v); });
+    connect(shapePage, &ShapePage::heightMoved, this, [e](int v) { e->setHeight(v); });
+    connect(shapePage, &ShapePage::depthMoved, this, [e](int v) { e->setDepth(v); });
+
+    using Target = ColorsPage::Target;
+    connect(colorsPage, &ColorsPage::buttonChannelMoved, this,
+            [e](state::Channel c, int v) { e->setButtonChannel(c, v); });
+    connect(colorsPage, &ColorsPage::textChannelMoved, this,
+            [e](state::Channel c, int v) { e->setTextChannel(c, v); });
+    connect(colorsPage, &ColorsPage::pickRequested, this, [this](Target t) {
+        if (t == Target::button) dialogs.pickButtonColour();
+        if (t == Target::text) dialogs.pickTextColour();
+        if (t == Target::background) dialogs.pickBackgroundColour();
+        if (t == Target::menu) pickMenuColour();
+    });
+    connect(colorsPage, &ColorsPage::colourEntered, this, [this](Target t, const QColor& colour) {
+        if (t == Target::button) ed.setButtonColour(fromQColor(colour));
+        if (t == Target::text) ed.setTextColour(fromQColor(colour));
+        if (t == Target::background) ed.setBackgroundColour(fromQColor(colour));
+        if (t == Target::menu) applyMenuColour(colour);
+    });
+
+    connect(lightPage, &LightPage::positionChosen, this, [e](int p) { e->setLightPosition(p); });
+    connect(lightPage, &LightPage::lightenFrontToggled, this,
+            [e](bool on) { e->setLightenFront(on); });
+    connect(lightPage, &LightPage::radiusMoved, this, [e](int v) { e->setLightRadius(v); });
+    connect(lightPage, &LightPage::intensityMoved, this, [e](int v) { e->setLightIntensity(v); });
+    connect(lightPage, &LightPage::fadeMoved, this, [e](int v) { e->setBorderFade(v); });
+
+    connect(textPage, &TextPage::useTextToggled, this, [e](bool on) { e->setUseText(on); });
+    connect(textPage, &TextPage::applyRequested, this,
+            [e](const QString& text) { e->setText(text.toStdString()); });
+    connect(textPage, &TextPage::fontRequested, this, [this] { dialogs.chooseFont(); });
+    connect(textPage, &TextPage::fontSizeMoved, this, [e](int v) { e->setFontSize(v); });
+    connect(textPage, &TextPage::text3DToggled, this, [e](bool on) { e->setText3D(on); });
+    connect(textPage, &TextPage::offsetXMoved, this, [e](int v) { e->setTextOffsetX(v); });
+    connect(textPage, &TextPage::offsetYMoved, this, [e](int v) { e->setTextOffsetY(v); });
+
+    // A cancelled picture dialog changes nothing: the box is put back.
+    connect(texturePage, &TexturePage::useTextureToggled, this, [this](bool on) {
+        dialogs.setUseTexture(on);
+        updateallnumbers();
+    });
+    connect(texturePage, &TexturePage::chooseRequested, this, [this] { dialogs.chooseTexture(); });
+    connect(texturePage, &TexturePage::brightnessMoved, this,
+            [e](int v) { e->setTextureBrightness(v); });
+    connect(texturePage, &TexturePage::stretchToggled, this,
+            [e](bool on) { e->setStretchPreview(on); });
+
+    FileCommands* f = files.get();
+    connect(exportPage, &ExportPage::formatChosen, this,
+            [e](state::ExportFormat format) { e->chooseExportFormat(format); });
+    connect(exportPage, &ExportPage::exportPressedToggled, this,
+            [e](bool on) { e->setExportPressed(on); });
+    connect(exportPage, &ExportPage::pathRequested, this,
+            [f](bool pressed) { f->choosePicturePath(pressed); });
+    connect(exportPage, &ExportPage::compressionMoved, this,
+            [e](int v) { e->setJpegCompression(v); });
+    connect(exportPage, &ExportPage::progressiveToggled, this,
+            [e](bool on) { e->setJpegProgressive(on); });
+    connect(exportPage, &ExportPage::editAttempted, this, [this] {
+        desktop.inform("you can't edit here",
+                       "Use the [choose..] Button right next to this field!");
+    });
+    connect(htmlPage, &HtmlPage::createRequested, this, [f] { f->createHtmlTag(); });
+    connect(htmlPage, &HtmlPage::copyRequested, this, [f] { f->copyHtml(); });
+    connect(htmlPage, &HtmlPage::saveRequested, this, [f] { f->saveHtml(); });
+    connect(htmlPage, &HtmlPage::openRequested, this, [f] { f->openHtml(); });
+    connect(aboutPage, &AboutPage::resetSpotClicked, this, [this] {
+        ed.setLastFile({});
+        desktop.inform("secret feature", "RESET !");
+    });
+
+    // A bar dragged through many positions is one undo step.
+    for (QAbstractSlider* bar : pages->findChildren<QAbstractSlider*>()) {
+        connect(bar, &QAbstractSlider::sliderPressed, this, [e] { e->beginGesture(); });
+        connect(bar, &QAbstractSlider::sliderReleased, this, [e] { e->endGesture(); });
+    }
+    connect(preview, &Preview::popupRequested, this, &TForm1::openPopupAt);
+    connect(preview, &Preview::testRequested, this, &TForm1::enterTestMode);
+    connect(toolbar, &Toolbar::popupRequested, this, &TForm1::openPopupAt);
+    connect(toolbar, &Toolbar::busyIconClicked, this,
+            [this] { pages->setCurrentIndex(kAboutPage); });
+    connect(testMode, &TestMode::closeRequested, this, &TForm1::resetfromshowmode);
+}
+
+void TForm1::connectActions() {
+    const WindowActions& a = actions;
+    auto on = [this](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, this, handler);
+    };
+    // Save, load and export leave test mode first.
+    auto leavingTest = [this](auto command) {
+        return [this, command] {
+            resetfromshowmode();
+            command(*files);
+        };
+    };
+    on(a.undo, [this] { ed.undo(); });
+    on(a.redo, [this] { ed.redo(); });
+    on(a.load, leavingTest([](FileCommands& f) { f.load(); }));
+    on(a.loadLast, leavingTest([](FileCommands& f) { f.loadLast(); }));
+    // A first save names the design without changing it: the title follows here.
+    on(a.save, leavingTest([this](FileCommands& f) {
+           if (f.save()) updateTitle();
+       }));
+    on(a.exportPictures, leavingTest([](FileCommands& f) { f.exportPictures(); }));
+    for (int i = 0; i < 3; ++i) {
+        on(a.shapes[i], [this, i] { ed.setShape(static_cast<state::ShapeKind>(i)); });
+        on(a.formats[i], [this, i] { ed.chooseExportFormat(static_cast<state::ExportFormat>(i)); });
+    }
+    // Only round shapes smooth their edges; for a rectangle the entry changes nothing.
+    on(a.smoothEdges, [this] {
+        if (ed.smoothEdgesOffered()) ed.setSmoothEdges(!ed.state().smoothEdges);
+        updatemenu();
+    });
+    on(a.pickButtonColour, [this] { dialogs.pickButtonColour(); });
+    on(a.pickTextColour, [this] { dialogs.pickTextColour(); });
+    on(a.pickBackgroundColour, [this] { dialogs.pickBackgroundColour(); });
+    on(a.pickMenuColour, [this] { pickMenuColour(); });
+    on(a.changeLightPosition, [this] { ed.rotateLight(); });
+    on(a.lightenFront, [this] { ed.setLightenFront(!ed.state().lightenFront); });
+    on(a.useText, [this] { ed.setUseText(!ed.state().useText); });
+    on(a.text3D, [this] { ed.setText3D(!ed.state().text3D); });
+    on(a.useTexture, [this] {
+        dialogs.setUseTexture(!ed.state().useTexture);
+        updateallnumbers();
+    });
+    on(a.chooseTexture, [this] { dialogs.chooseTexture(); });
+    on(a.exportPressed, [this] { ed.setExportPressed(!ed.state().exportPressed); });
+    on(a.switchMode, [this] {
+        resetfromshowmode();
+        ed.setFastEdit(!ed.state().fastEdit);
+    });
+    on(a.test, [this] { enterTestMode(); });
+    on(a.leaveTest, [this] { resetfromshowmode(); });
+    on(a.about, [this] { pages->setCurrentIndex(kAboutPage); });
+    on(a.help, [this] { openHelp(); });
+    on(a.exit, [this] { close(); });
+}
+
+}  // namespace bevelmint::app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "export/web_button.h"
+
+namespace bevelmint::exporter {
+
+// A button without script: a link whose background is the sprite sheet (normal,
+// hover and pressed stacked from the top), switching thirds on :hover and
+// :active, with a keyboard outline outside it and a greyed disabled look.
+// `pictures` of each button are its sprite sheets; with several scales the
+// browser picks one through image-set().
+
+// A text as a double-quoted CSS string that cannot end the string, the rule or
+// the style element it stands in.
+std::string cssString(const std::string& text);
+
+// The style rules of the buttons (without the page's own rules).
+std::string cssRules(const WebButtons& set);
+// The link elements, one a line.
+std::string cssElements(const WebButtons& set);
+// What to paste into a site: a style element with the rules, then the links.
+std::string cssSnippet(const WebButtons& set);
+// A page of the design's background colour showing the buttons.
+std::string cssPage(const WebButtons& set);
+
+}  // namespace bevelmint::exporter
