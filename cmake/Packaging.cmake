@@ -37,7 +37,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Bevelmint sets a button's outline, size, bevel, colours, light, inscription
 and texture, and renders the button at rest and held down at once. It exports
 both pictures as GIF, JPEG or BMP with the HTML page that swaps them under the
-mouse pointer. bevelmint-render does the same from the command line.")
+mouse pointer. bevelmint-render does the same from the command line, and
+writes PNG and WebP pictures too.")
 # The libraries come from dpkg-shlibdeps; the inscription's and the window's
 # fonts are found by name at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
