@@ -93,11 +93,4 @@ std::string htmlPage(const std::string& fragment) {
     return "<HTML>\r\n<BODY BGCOLOR=\"#FFFFFF\">\r\n" + fragment + "\r\n</HTML>\r\n";
 }
 
-std::optional<base::FileError> writeHtmlPage(const std::string& fragment, const std::string& path) {
-    if (auto error = base::writeFileReplacing(path, htmlPage(fragment))) {
-        return base::FileError{base::ioErrorText(*error)};
-    }
-    return std::nullopt;
-}
-
 }  // namespace bevelmint::exporter

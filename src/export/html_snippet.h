@@ -36,7 +36,4 @@ std::string htmlFragment(const std::string& exportFileName,
 // The HTML page around a fragment (the edit box's text as the user left it).
 std::string htmlPage(const std::string& fragment);
 
-// Writes the page; the error names the failure ("File access denied", ...).
-std::optional<base::FileError> writeHtmlPage(const std::string& fragment, const std::string& path);
-
 }  // namespace bevelmint::exporter
