@@ -1,0 +1,25 @@
+#pragma once
+
+// Comparing the editor's snapshots: what an operation changed, and whether two
+// snapshots hold the same design or would render alike.
+
+#include "editor/changes.h"
+#include "editor/history.h"
+#include "state/button_state.h"
+
+namespace bevelmint::editor {
+
+// The values that belong to the editing session rather than to the design: undo
+// leaves them as they are and no comparison of designs looks at them.
+void copySession(const state::ButtonState& from, state::ButtonState& to);
+
+bool sameDesign(const Snapshot& a, const Snapshot& b);
+
+// Whether the two render alike: only the export settings and the texture
+// preview's stretching are left out, as the pictures do not depend on them.
+bool samePictures(const Snapshot& a, const Snapshot& b);
+
+// The aspects in which b differs from a.
+Changes differences(const Snapshot& a, const Snapshot& b);
+
+}  // namespace bevelmint::editor
