@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "editor/editor.h"
-#include "export/css_button.h"
-#include "export/img_bundle.h"
 #include "export/picture_export.h"
 #include "export/picture_set.h"
 #include "export/set_renderer.h"
@@ -100,17 +98,15 @@ struct Outputs {
 // The buttons to render: the design's own, or one per line of a labels file.
 std::optional<std::string> chooseMembers(const Outputs& out, const state::ButtonState& design,
                                          std::vector<exporter::SetMember>& members) {
-    if (out.labels.empty()) {
-        members = {{design.buttonText, ""}};
-        return std::nullopt;
-    }
     std::string text;
-    if (auto e = base::readWholeFile(out.labels, text, kMaxLabelsBytes))
-        return out.labels + ": " + e->message;
-    std::vector<std::string> labels;
-    if (auto e = exporter::parseLabels(text, labels)) return out.labels + ": " + *e;
-    if (labels.empty()) return out.labels + ": no labels in it";
-    members = exporter::buttonSet(labels);
+    if (!out.labels.empty()) {
+        if (auto e = base::readWholeFile(out.labels, text, kMaxLabelsBytes))
+            return out.labels + ": " + e->message;
+    }
+    if (auto e = editor::webMembers(text, design, members)) return out.labels + ": " + *e;
+    // A labels file without a label would quietly write the lone button instead.
+    if (!out.labels.empty() && members.front().slug.empty())
+        return out.labels + ": no labels in it";
     return std::nullopt;
 }
 
@@ -268,21 +264,10 @@ int main(int argc, char** argv) {
     design.setExportPressedPath(files.pressedPicture);
     if (!files.htmlPage.empty()) files.htmlFragment = design.htmlFragment();
 
-    // Every button's pictures come from the set, rendered on all cores.
-    exporter::RenderedSet rendered =
-        exporter::renderSet(s, render::activeTexture(s, design.texture()), members, request,
-                            out.report && !out.check, warn);
-    files.files = std::move(rendered.files);
-    files.normalPicture = files.hoverPicture = files.pressedPicture = files.spritePicture = {};
-    const std::pair<const std::string*, std::string (*)(const exporter::WebButtons&)> pages[] = {
-        {&out.cssPage, exporter::cssPage},
-        {&out.cssSnippet, exporter::cssSnippet},
-        {&out.imgPage, exporter::imgPage}};
-    for (const auto& [page, markup] : pages) {
-        if (page->empty()) continue;
-        const std::string& pictures = page == &out.imgPage ? request.normal : request.sprite;
-        files.files.push_back({*page, markup(exporter::webButtons(s, members, pictures, request))});
-    }
+    const editor::WebPages pages{out.cssPage, out.cssSnippet, out.imgPage};
+    const exporter::RenderedSet rendered =
+        editor::renderWebFiles(s, render::activeTexture(s, design.texture()), members, pages,
+                               out.report && !out.check, warn, files);
 
     std::vector<std::string> differing;
     if (auto e = out.check ? design.check(files, differing) : design.write(files)) {

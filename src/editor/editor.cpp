@@ -1,5 +1,6 @@
 #include "editor/editor.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <tuple>
 
@@ -27,6 +28,7 @@ const char* flag(bool on) {
 
 Editor::Editor() : texture_(noTexture()) {
     pipeline_.useTextEngine(text_);
+    hoverPipeline_.useTextEngine(text_);
     saved_ = capture();
 }
 
@@ -53,6 +55,8 @@ void Editor::paint() {
     pipeline_.paintbutton(s_, render::activeTexture(s_, *texture_));
     ++renders_;
     picturesStale_ = false;
+    hoverStale_ = true;
+    report_.reset();
 }
 
 void Editor::render() {
@@ -75,7 +79,7 @@ void Editor::setFontWarning(std::function<void(const std::string&)> warn) {
 // ---------------------------------------------------------------- the operation frame
 
 Snapshot Editor::capture() const {
-    return {s_, texture_, exportPath_, exportPressedPath_};
+    return {s_, texture_, exportPath_, exportPressedPath_, web_};
 }
 
 bool Editor::modified() const {
@@ -93,7 +97,7 @@ void Editor::apply(Op&& op) {
 void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
     const Snapshot after = capture();
     Changes c = differences(before, after) | extra;
-    if ((c & kDesignAspects).any() && !extra.has(Aspect::history)) {
+    if ((c & kUndoAspects).any() && !extra.has(Aspect::history)) {
         history_.record(before);
         c |= Aspect::history;
     }
@@ -287,6 +291,20 @@ void Editor::setExportPressedPath(const std::string& path) {
     });
 }
 
+bool Editor::setWebSettings(const WebSettings& web) {
+    const auto& scales = web.scales;
+    const bool scalesFit = !scales.empty() && std::is_sorted(scales.begin(), scales.end()) &&
+                           std::adjacent_find(scales.begin(), scales.end()) == scales.end() &&
+                           scales.front() >= 1 && scales.back() <= 3;
+    if (!scalesFit) return false;
+    apply([&] { web_ = web; });
+    return true;
+}
+
+bool Editor::setHoverLift(int lift) {
+    return setByName("hoverLift", lift);
+}
+
 void Editor::setFastEdit(bool on) {
     apply([&] { s_.fastEdit = on; });
 }
@@ -339,6 +357,7 @@ void Editor::restore(const Snapshot& snapshot) {
     texture_ = snapshot.texture;
     exportPath_ = snapshot.exportPath;
     exportPressedPath_ = snapshot.exportPressedPath;
+    web_ = snapshot.web;
 }
 
 bool Editor::travel(bool back) {

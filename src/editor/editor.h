@@ -32,6 +32,8 @@
 
 #include "editor/changes.h"
 #include "editor/history.h"
+#include "editor/web_export.h"
+#include "export/contrast_report.h"
 #include "export/picture_export.h"
 #include "export/set_renderer.h"
 #include "files/design_file.h"
@@ -174,6 +176,24 @@ class Editor {
     // Fast edit mode (a view mode, not an undo step).
     void setFastEdit(bool on);
 
+    // ------------------------------------------------------------ the web export
+    const WebSettings& web() const { return web_; }
+    // One undo step; refused (false, nothing changes) without a scale, with a
+    // scale outside 1..3 or with scales out of order.
+    bool setWebSettings(const WebSettings& web);
+    bool setHoverLift(int lift);
+    // The hover picture of the design as it is now (the button in its top-left
+    // corner), drawn when first asked for after each render.
+    const image::Picture& hover();
+    // The contrast, size and name report of the last render's normal picture.
+    const exporter::ButtonReport& contrastReport();
+    // The markup the web settings make, as the web export writes it.
+    std::string webMarkupText() const;
+    // Leaves fast edit mode and writes the pictures, sprite sheets and the page
+    // the web settings name, for the design or each label, all or nothing;
+    // `written` lists the files in writing order.
+    std::optional<WriteError> exportForWeb(std::vector<std::string>& written);
+
     // ------------------------------------------------------------ session values
     // Kept by the window between runs; none is an undo step.
     void setLastFile(const std::string& path);
@@ -243,11 +263,15 @@ class Editor {
     std::shared_ptr<const render::TextureImages> texture_;
     std::string exportPath_;
     std::string exportPressedPath_;
+    WebSettings web_;
     std::string documentPath_;
     Snapshot saved_;
 
     render::TextEngine text_;
     render::RenderPipeline pipeline_;
+    render::RenderPipeline hoverPipeline_;
+    bool hoverStale_ = true;
+    std::optional<exporter::ButtonReport> report_;
     std::function<void(int)> textureProgress_;
     bool renderOnChange_ = false;
     bool picturesStale_ = true;

@@ -1,0 +1,54 @@
+// The editor's web export: its settings, the hover picture and the contrast
+// report the Web page shows, and the export itself.
+#include "editor/editor.h"
+#include "state/state_rules.h"
+
+namespace bevelmint::editor {
+
+const image::Picture& Editor::hover() {
+    if (hoverStale_) {
+        state::ButtonState lifted = state::hoverState(s_);
+        // The pipeline drew another size last time: erase all it may hold.
+        lifted.prevWidth = state::kMaxWidth;
+        lifted.prevHeight = state::kMaxHeight;
+        hoverPipeline_.paintbutton(lifted, render::activeTexture(s_, *texture_));
+        hoverStale_ = false;
+    }
+    return hoverPipeline_.normal();
+}
+
+const exporter::ButtonReport& Editor::contrastReport() {
+    if (picturesStale_) paint();
+    if (!report_)
+        report_ = exporter::reportButton(s_, normal(), exporter::inscriptionInk(s_, text_));
+    return *report_;
+}
+
+std::string Editor::webMarkupText() const {
+    std::vector<exporter::SetMember> members;
+    if (webMembers(web_.labels, s_, members)) return {};
+    Outputs outputs;
+    WebPages pages;
+    webOutputs(web_, outputs, pages);
+    return webMarkup(web_.markup, s_, members, pictureRequest(outputs));
+}
+
+std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written) {
+    if (auto why = checkWebSettings(web_)) return WriteError{{}, *why};
+    std::vector<exporter::SetMember> members;
+    if (auto why = webMembers(web_.labels, s_, members)) return WriteError{{}, *why};
+    if (s_.fastEdit) setFastEdit(false);
+    Outputs outputs;
+    WebPages pages;
+    webOutputs(web_, outputs, pages);
+    if (auto why = checkPictures(outputs)) return WriteError{{}, *why};
+    renderWebFiles(s_, render::activeTexture(s_, *texture_), members, pages, false, text_.warn,
+                   outputs);
+    if (auto error = write(outputs)) return error;
+    written.clear();
+    for (const exporter::PictureFile& f : outputs.files)
+        written.push_back(f.path);
+    return std::nullopt;
+}
+
+}  // namespace bevelmint::editor

@@ -1,0 +1,85 @@
+#include "editor/web_export.h"
+
+#include "editor/editor.h"
+#include "export/css_button.h"
+#include "export/img_bundle.h"
+
+namespace bevelmint::editor {
+
+std::optional<std::string> checkWebSettings(const WebSettings& web) {
+    if (web.folder.empty()) return "Choose a folder for the web files first";
+    const std::string& name = web.baseName;
+    if (name.empty() || name == "." || name == ".." ||
+        name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
+        return "The base name must be a file name without folders";
+    if (web.scales.empty()) return "Choose at least one scale";
+    return std::nullopt;
+}
+
+std::optional<std::string> webMembers(const std::string& labels, const state::ButtonState& s,
+                                      std::vector<exporter::SetMember>& members) {
+    std::vector<std::string> lines;
+    if (auto error = exporter::parseLabels(labels, lines)) return error;
+    members = lines.empty() ? std::vector<exporter::SetMember>{{s.buttonText, ""}}
+                            : exporter::buttonSet(lines);
+    return std::nullopt;
+}
+
+std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
+                      const std::vector<exporter::SetMember>& members,
+                      const exporter::PictureSetRequest& request) {
+    // The e-mail bundle shows plain pictures; the CSS button its sprite sheet.
+    if (kind == WebMarkup::imgBundle)
+        return exporter::imgPage(exporter::webButtons(s, members, request.normal, request));
+    const exporter::WebButtons set = exporter::webButtons(s, members, request.sprite, request);
+    return kind == WebMarkup::cssPage ? exporter::cssPage(set) : exporter::cssSnippet(set);
+}
+
+void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages) {
+    const std::string base =
+        (web.folder.empty() || web.folder.back() == '/' ? web.folder : web.folder + "/") +
+        web.baseName;
+    const std::string extension = std::string(".") + exporter::pictureFormatName(web.format);
+    outputs.normalPicture = base + extension;
+    outputs.hoverPicture = base + "-hover" + extension;
+    outputs.pressedPicture = base + "-pressed" + extension;
+    outputs.spritePicture = base + "-sprite" + extension;
+    outputs.format = web.format;
+    outputs.scales = web.scales;
+    outputs.scaleNames = true;
+    pages = {};
+    switch (web.markup) {
+        case WebMarkup::cssPage:
+            pages.cssPage = base + ".html";
+            break;
+        case WebMarkup::cssSnippet:
+            pages.cssSnippet = base + "-snippet.html";
+            break;
+        case WebMarkup::imgBundle:
+            pages.imgPage = base + "-email.html";
+            break;
+    }
+}
+
+exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::Picture* texture,
+                                     const std::vector<exporter::SetMember>& members,
+                                     const WebPages& pages, bool report,
+                                     const std::function<void(const std::string&)>& warn,
+                                     Outputs& outputs) {
+    const exporter::PictureSetRequest request = pictureRequest(outputs);
+    // Every button's pictures come from the set, rendered on all cores.
+    exporter::RenderedSet rendered =
+        exporter::renderSet(s, texture, members, request, report, warn);
+    outputs.files = std::move(rendered.files);
+    outputs.normalPicture = outputs.hoverPicture = outputs.pressedPicture =
+        outputs.spritePicture = {};
+    const std::pair<const std::string*, WebMarkup> kinds[] = {
+        {&pages.cssPage, WebMarkup::cssPage},
+        {&pages.cssSnippet, WebMarkup::cssSnippet},
+        {&pages.imgPage, WebMarkup::imgBundle}};
+    for (const auto& [page, kind] : kinds)
+        if (!page->empty()) outputs.files.push_back({*page, webMarkup(kind, s, members, request)});
+    return rendered;
+}
+
+}  // namespace bevelmint::editor
