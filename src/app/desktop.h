@@ -19,6 +19,8 @@ class Desktop {
                                                 const QString& defaultExt) = 0;
     virtual std::optional<QString> saveFileName(const QString& filter,
                                                 const QString& defaultExt) = 0;
+    // A confirmed folder dialog gives the chosen folder.
+    virtual std::optional<QString> chooseFolder(const QString& start) = 0;
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
     virtual std::optional<state::FontDesc> chooseFont(const state::FontDesc& initial) = 0;
 

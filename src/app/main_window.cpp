@@ -63,11 +63,14 @@ TForm1::TForm1(Desktop& desktop, SettingsStore& settings, const QStringList& arg
                            actions.exportPictures, actions.switchMode, actions.help},
                           this);
     buildPages();
-    testMode = new TestMode(this, windowBackground, [this](bool pressed) {
-        return toPixmap(pressed ? ed.pressed() : ed.normal(), ed.state().buttonWidth,
-                        ed.state().buttonHeight);
+    testMode = new TestMode(this, windowBackground, [this](TestMode::Look look) {
+        const image::Picture& p = look == TestMode::Look::pressed ? ed.pressed()
+                                  : look == TestMode::Look::hover ? ed.hover()
+                                                                  : ed.normal();
+        return toPixmap(p, ed.state().buttonWidth, ed.state().buttonHeight);
     });
     files = std::make_unique<FileCommands>(ed, desktop, *htmlPage);
+    web = std::make_unique<WebCommands>(ed, desktop, *webPage);
     ed.setTextureProgress([this](int percent) { texturePage->showProgress(percent); });
     ed.subscribe([this](editor::Changes c) { changed(c); });
     connectPages();
@@ -90,11 +93,12 @@ void TForm1::buildPages() {
     texturePage = new TexturePage;
     exportPage = new ExportPage;
     htmlPage = new HtmlPage;
+    webPage = new WebPage;
     aboutPage = new AboutPage;
-    const std::pair<QWidget*, const char*> all[8] = {
+    const std::pair<QWidget*, const char*> all[9] = {
         {shapePage, "Shape"}, {colorsPage, "Colors"},   {lightPage, "Light"},
         {textPage, "Text"},   {texturePage, "Texture"}, {exportPage, "Export"},
-        {htmlPage, "HTML"},   {aboutPage, "About"}};
+        {htmlPage, "HTML"},   {webPage, "Web"},         {aboutPage, "About"}};
     for (const auto& [page, name] : all) {
         page->setObjectName(QString("TabSheet") + name);
         pages->addTab(page, name);
@@ -174,6 +178,7 @@ void TForm1::openHelp() {
 void TForm1::changed(editor::Changes changes) {
     updateallnumbers();
     if (changes.has(editor::Aspect::pictures)) showPictures();
+    if (webPageShown()) followWeb();
     if (changes.has(editor::Aspect::document)) updateTitle();
     if (changes.has(editor::Aspect::history)) actions.followHistory(ed.canUndo(), ed.canRedo());
 }
@@ -200,7 +205,20 @@ void TForm1::showPictures() {
     texturePage->hideProgress();
     toolbar->showBusyFrame(1);
     const state::ButtonState& s = ed.state();
-    preview->show(ed.normal(), ed.pressed(), s.buttonWidth, s.buttonHeight);
+    // The hover picture is drawn only while the Web page shows it.
+    preview->show(ed.normal(), ed.pressed(), s.buttonWidth, s.buttonHeight,
+                  webPageShown() ? &ed.hover() : nullptr);
+}
+
+bool TForm1::webPageShown() const {
+    return pages->currentIndex() == kWebPage && !testMode->active();
+}
+
+// The Web page's settings, its markup and the contrast figures of the last render.
+void TForm1::followWeb() {
+    webPage->follow(ed.web(), ed.state().hoverLift);
+    webPage->showMarkup(QString::fromStdString(ed.webMarkupText()));
+    webPage->showReport(ed.contrastReport());
 }
 
 void TForm1::Moveicon() {
@@ -258,14 +276,18 @@ void TForm1::enterTestMode() {
     }
     pages->hide();
     preview->setShown(false);
-    testMode->enter({ed.state().buttonWidth, ed.state().buttonHeight}, preview->background());
+    // From the Web page the button is tried as the web page will show it.
+    testMode->enter({ed.state().buttonWidth, ed.state().buttonHeight}, preview->background(),
+                    pages->currentIndex() == kWebPage);
     actions.leaveTest->setEnabled(true);
 }
 
 void TForm1::resetfromshowmode() {
+    const bool wasActive = testMode->active();
     pages->show();
     preview->setShown(true);
     testMode->leave();
+    if (wasActive && webPageShown()) showPictures();
     actions.leaveTest->setEnabled(false);
 }
 

@@ -15,10 +15,12 @@
 #include "app/pages/shape_page.h"
 #include "app/pages/text_page.h"
 #include "app/pages/texture_page.h"
+#include "app/pages/web_page.h"
 #include "app/preview.h"
 #include "app/settings_store.h"
 #include "app/test_mode.h"
 #include "app/toolbar.h"
+#include "app/web_commands.h"
 #include "app/widgets.h"
 #include "app/window_actions.h"
 #include "editor/editor.h"
@@ -26,7 +28,8 @@
 namespace bevelmint::app {
 
 // The main window: toolbar, the page control with the editor pages, and the
-// normal and pressed previews, all views of one editor. The pages report what
+// normal and pressed previews (with the hover picture between them while the
+// Web page is shown), all views of one editor. The pages report what
 // the user did and the window calls the editor's operation; the editor renders
 // once and reports what changed, and every view reads it again.
 class TForm1 : public QWidget {
@@ -58,14 +61,18 @@ class TForm1 : public QWidget {
 
   private:
     static constexpr int kLightPage = 2;
-    static constexpr int kAboutPage = 7;
+    static constexpr int kWebPage = 7;
+    static constexpr int kAboutPage = 8;
 
     void buildPages();
     void connectPages();
+    void connectWebPage();
     void connectActions();
     void formCreate(const QStringList& arguments);
     void changed(editor::Changes changes);
     void showPictures();
+    bool webPageShown() const;
+    void followWeb();
     void updateTitle();
     void pickMenuColour();
     void applyMenuColour(const QColor& c);
@@ -89,9 +96,11 @@ class TForm1 : public QWidget {
     TexturePage* texturePage;
     ExportPage* exportPage;
     HtmlPage* htmlPage;
+    WebPage* webPage;
     AboutPage* aboutPage;
     TestMode* testMode;
     std::unique_ptr<FileCommands> files;
+    std::unique_ptr<WebCommands> web;
 };
 
 }  // namespace bevelmint::app

@@ -2,6 +2,8 @@
 // the shared actions set off.
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include "app/pictures.h"
 
 namespace bevelmint::app {
@@ -80,6 +82,7 @@ void TForm1::connectPages() {
     connect(htmlPage, &HtmlPage::copyRequested, this, [f] { f->copyHtml(); });
     connect(htmlPage, &HtmlPage::saveRequested, this, [f] { f->saveHtml(); });
     connect(htmlPage, &HtmlPage::openRequested, this, [f] { f->openHtml(); });
+    connectWebPage();
     connect(aboutPage, &AboutPage::resetSpotClicked, this, [this] {
         ed.setLastFile({});
         desktop.inform("secret feature", "RESET !");
@@ -96,6 +99,49 @@ void TForm1::connectPages() {
     connect(toolbar, &Toolbar::busyIconClicked, this,
             [this] { pages->setCurrentIndex(kAboutPage); });
     connect(testMode, &TestMode::closeRequested, this, &TForm1::resetfromshowmode);
+}
+
+void TForm1::connectWebPage() {
+    editor::Editor* e = &ed;
+    // Each control changes one setting of the editor's web settings.
+    auto change = [e](auto edit) {
+        editor::WebSettings web = e->web();
+        edit(web);
+        e->setWebSettings(web);
+    };
+    connect(webPage, &WebPage::formatChosen, this, [change](exporter::PictureFormat f) {
+        change([f](editor::WebSettings& w) { w.format = f; });
+    });
+    connect(webPage, &WebPage::scaleToggled, this, [this, change](int scale, bool on) {
+        change([scale, on](editor::WebSettings& w) {
+            auto& s = w.scales;
+            s.erase(std::remove(s.begin(), s.end(), scale), s.end());
+            if (on) s.insert(std::upper_bound(s.begin(), s.end(), scale), scale);
+        });
+        // The last scale cannot go: the box is checked again.
+        followWeb();
+    });
+    connect(webPage, &WebPage::hoverLiftMoved, this, [e](int v) { e->setHoverLift(v); });
+    connect(webPage, &WebPage::baseNameEdited, this, [this, change](const QString& name) {
+        change([&name](editor::WebSettings& w) { w.baseName = name.trimmed().toStdString(); });
+        followWeb();
+    });
+    connect(webPage, &WebPage::folderRequested, this, [this] { web->chooseFolder(); });
+    connect(webPage, &WebPage::markupChosen, this, [change](editor::WebMarkup m) {
+        change([m](editor::WebSettings& w) { w.markup = m; });
+    });
+    connect(webPage, &WebPage::labelsEdited, this, [change](const QString& labels) {
+        change([&labels](editor::WebSettings& w) { w.labels = labels.toStdString(); });
+    });
+    connect(webPage, &WebPage::copyRequested, this, [this] { web->copyMarkup(); });
+    connect(webPage, &WebPage::saveRequested, this, [this] { web->saveMarkup(); });
+    connect(webPage, &WebPage::openRequested, this, [this] { web->openPage(); });
+    connect(webPage, &WebPage::exportRequested, this, [this] { web->exportForWeb(); });
+    // Turning to or from the Web page adds or takes away the hover picture.
+    connect(pages, &QTabWidget::currentChanged, this, [this] {
+        showPictures();
+        if (webPageShown()) followWeb();
+    });
 }
 
 void TForm1::connectActions() {
@@ -119,6 +165,11 @@ void TForm1::connectActions() {
            if (f.save()) updateTitle();
        }));
     on(a.exportPictures, leavingTest([](FileCommands& f) { f.exportPictures(); }));
+    on(a.exportWeb, [this] {
+        resetfromshowmode();
+        webPage->commitLabels();
+        web->exportForWeb();
+    });
     for (int i = 0; i < 3; ++i) {
         on(a.shapes[i], [this, i] { ed.setShape(static_cast<state::ShapeKind>(i)); });
         on(a.formats[i], [this, i] { ed.chooseExportFormat(static_cast<state::ExportFormat>(i)); });

@@ -6,8 +6,18 @@
 
 namespace bevelmint::app {
 
+namespace {
+
+// The three bands of the states: top and height.
+constexpr int kBandTop[3] = {40, 176, 312};
+constexpr int kBandHeight[3] = {136, 136, 137};
+constexpr int kLeft = 283, kWidth = 350;
+
+}  // namespace
+
 Preview::Preview(QWidget* window) : QObject(window) {
     normalBackground = new Swatch("Shape3", {283, 40, 350, 201}, window);
+    hoverBackground = new Swatch("HoverBackground", {283, 176, 350, 136}, window);
     pressedBackground = new Swatch("Shape7", {283, 239, 350, 210}, window);
     upperSeparator = new Swatch("Shape17", {283, 40, 350, 1}, window);
     lowerSeparator = new Swatch("Shape18", {283, 239, 350, 1}, window);
@@ -23,31 +33,82 @@ Preview::Preview(QWidget* window) : QObject(window) {
         return l;
     };
     normalView = view("Image6", "normal Button View");
+    hoverView = view("HoverView", "Button View under the pointer");
     pressedView = view("Image42", "pressed Button View");
-    normalBackground->installEventFilter(this);
-    pressedBackground->installEventFilter(this);
+    const char* names[3] = {"normal", "hover", "pressed"};
+    for (int i = 0; i < 3; ++i) {
+        stateNames[i] = label(names[i], {kLeft + 6, kBandTop[i] + 3, 80, 14}, window,
+                              QString("StateName%1").arg(i + 1));
+        stateNames[i]->setStyleSheet("color: gray; font-size: 9px;");
+    }
+    for (Swatch* s : {normalBackground, hoverBackground, pressedBackground})
+        s->installEventFilter(this);
+    layOut(false);
 }
 
-void Preview::show(const image::Picture& normal, const image::Picture& pressed, int w, int h) {
-    normalView->setGeometry(455 - w / 2, 140 - h / 2, w, h);
-    pressedView->setGeometry(455 - w / 2, 339 - h / 2, w, h);
-    normalView->setPixmap(toPixmap(normal, w, h));
-    pressedView->setPixmap(toPixmap(pressed, w, h));
+void Preview::layOut(bool three) {
+    threeStates = three;
+    if (three) {
+        normalBackground->setGeometry(kLeft, kBandTop[0], kWidth, kBandHeight[0]);
+        hoverBackground->setGeometry(kLeft, kBandTop[1], kWidth, kBandHeight[1]);
+        pressedBackground->setGeometry(kLeft, kBandTop[2], kWidth, kBandHeight[2]);
+        upperSeparator->setGeometry(kLeft, kBandTop[1], kWidth, 1);
+        lowerSeparator->setGeometry(kLeft, kBandTop[2], kWidth, 1);
+    } else {
+        normalBackground->setGeometry(283, 40, 350, 201);
+        pressedBackground->setGeometry(283, 239, 350, 210);
+        upperSeparator->setGeometry(283, 40, 350, 1);
+        lowerSeparator->setGeometry(283, 239, 350, 1);
+    }
+    setShown(shown);
+}
+
+void Preview::show(const image::Picture& normal, const image::Picture& pressed, int w, int h,
+                   const image::Picture* hover) {
+    if ((hover != nullptr) != threeStates) layOut(hover != nullptr);
+    if (!hover) {
+        normalView->setGeometry(455 - w / 2, 140 - h / 2, w, h);
+        pressedView->setGeometry(455 - w / 2, 339 - h / 2, w, h);
+        normalView->setPixmap(toPixmap(normal, w, h));
+        pressedView->setPixmap(toPixmap(pressed, w, h));
+        return;
+    }
+    const image::Picture* pictures[3] = {&normal, hover, &pressed};
+    PointerLabel* views[3] = {normalView, hoverView, pressedView};
+    for (int i = 0; i < 3; ++i) {
+        QPixmap p = toPixmap(*pictures[i], w, h);
+        // Leave room for the band's name above a button that fills the band.
+        const int room = kBandHeight[i] - 8;
+        if (h > room) p = p.scaledToHeight(room, Qt::SmoothTransformation);
+        const int cx = kLeft + kWidth / 2 - 3, cy = kBandTop[i] + kBandHeight[i] / 2;
+        views[i]->setGeometry(cx - p.width() / 2, cy - p.height() / 2, p.width(), p.height());
+        views[i]->setPixmap(p);
+    }
 }
 
 void Preview::setBackground(const QColor& c) {
-    normalBackground->setColour(c);
-    pressedBackground->setColour(c);
+    for (Swatch* s : {normalBackground, hoverBackground, pressedBackground})
+        s->setColour(c);
+    const QColor name =
+        captionColourOn(c) == Qt::black ? QColor(Qt::darkGray) : QColor(Qt::lightGray);
+    for (QLabel* l : stateNames)
+        l->setStyleSheet(QString("color: %1; font-size: 9px;").arg(name.name()));
 }
 
 void Preview::setShown(bool on) {
+    shown = on;
     for (QWidget* w :
          std::initializer_list<QWidget*>{normalBackground, pressedBackground, upperSeparator,
                                          lowerSeparator, normalView, pressedView})
         w->setVisible(on);
+    hoverBackground->setVisible(on && threeStates);
+    hoverView->setVisible(on && threeStates);
+    for (QLabel* l : stateNames)
+        l->setVisible(on && threeStates);
     if (!on) return;
-    normalView->raise();
-    pressedView->raise();
+    for (QWidget* w : std::initializer_list<QWidget*>{stateNames[0], stateNames[1], stateNames[2],
+                                                      normalView, hoverView, pressedView})
+        w->raise();
 }
 
 bool Preview::eventFilter(QObject* watched, QEvent* e) {

@@ -8,12 +8,16 @@
 namespace bevelmint::app {
 
 // The right half of the window: the normal picture above, the pressed one
-// below, each centred on its fixed point over the background colour.
+// below, each centred on its fixed point over the background colour. With the
+// hover picture given, the three states are shown in three bands, normal,
+// hover and pressed from the top, each named; a button taller than its band is
+// shown smaller.
 class Preview : public QObject {
     Q_OBJECT
   public:
     explicit Preview(QWidget* window);
-    void show(const image::Picture& normal, const image::Picture& pressed, int w, int h);
+    void show(const image::Picture& normal, const image::Picture& pressed, int w, int h,
+              const image::Picture* hover = nullptr);
     void setBackground(const QColor& c);
     QColor background() const { return normalBackground->colour(); }
     void setShown(bool on);
@@ -26,12 +30,19 @@ class Preview : public QObject {
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
+    void layOut(bool threeStates);
+
     Swatch* normalBackground;
+    Swatch* hoverBackground;
     Swatch* pressedBackground;
     Swatch* upperSeparator;
     Swatch* lowerSeparator;
     PointerLabel* normalView;
+    PointerLabel* hoverView;
     PointerLabel* pressedView;
+    std::array<QLabel*, 3> stateNames{};
+    bool shown = true;
+    bool threeStates = false;
 };
 
 }  // namespace bevelmint::app

@@ -51,6 +51,12 @@ std::optional<QString> QtDesktop::saveFileName(const QString& filter, const QStr
     return confirmed(dialog.selectedFiles().front());
 }
 
+std::optional<QString> QtDesktop::chooseFolder(const QString& start) {
+    const QString folder = QFileDialog::getExistingDirectory(parent_, QString(), start);
+    if (folder.isEmpty()) return std::nullopt;
+    return folder;
+}
+
 std::optional<QColor> QtDesktop::chooseColour(const QColor& initial) {
     const QColor c = QColorDialog::getColor(initial, parent_);
     if (!c.isValid()) return std::nullopt;

@@ -14,6 +14,7 @@ class QtDesktop : public Desktop {
 
     std::optional<QString> openFileName(const QString& filter, const QString& defaultExt) override;
     std::optional<QString> saveFileName(const QString& filter, const QString& defaultExt) override;
+    std::optional<QString> chooseFolder(const QString& start) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
     std::optional<state::FontDesc> chooseFont(const state::FontDesc& initial) override;
     SaveAnswer askToSave(const QString& designName) override;

@@ -7,8 +7,7 @@
 
 namespace bevelmint::app {
 
-TestMode::TestMode(QWidget* window, Swatch* windowBackground,
-                   std::function<QPixmap(bool pressed)> picture)
+TestMode::TestMode(QWidget* window, Swatch* windowBackground, std::function<QPixmap(Look)> picture)
     : QObject(window), windowBackground(windowBackground), picture_(std::move(picture)) {
     windowBackground->setMouseTracking(true);
     windowBackground->installEventFilter(this);
@@ -22,41 +21,57 @@ TestMode::TestMode(QWidget* window, Swatch* windowBackground,
                     {0, 40, 150, 14});
     onClick = named(new QRadioButton("act on MouseClick", window), "AMRadioButton16", {},
                     {0, 54, 150, 14});
+    asWeb = named(new QRadioButton("act like a web button", window), "AMRadioButton17",
+                  "hover picture under the pointer, pressed picture while a mouse button is held",
+                  {0, 68, 150, 14});
     onHover->setChecked(true);
-    onHover->hide();
-    onClick->hide();
+    for (QRadioButton* b : {onHover, onClick, asWeb})
+        b->hide();
     closeButton = new BevelButton("ktBevelButton13", {}, {}, {598, 45, 18, 18}, window);
     closeButton->setIcon(QIcon(asset("glyph-close.svg", {12, 12})));
     connect(closeButton, &QPushButton::clicked, this, &TestMode::closeRequested);
-    connect(onHover, &QRadioButton::clicked, this, [this] { actOnHover = true; });
-    connect(onClick, &QRadioButton::clicked, this, [this] { actOnHover = false; });
+    connect(onHover, &QRadioButton::clicked, this, [this] { choose(Trigger::hover); });
+    connect(onClick, &QRadioButton::clicked, this, [this] { choose(Trigger::click); });
+    connect(asWeb, &QRadioButton::clicked, this, [this] { choose(Trigger::web); });
     connect(testButton, &PointerLabel::pressed, this, [this](Qt::MouseButton) {
-        if (!actOnHover) showPressed(true);
+        if (trigger == Trigger::hover) return;
+        held = true;
+        show(Look::pressed);
     });
     connect(testButton, &PointerLabel::released, this, [this](Qt::MouseButton) {
-        if (!actOnHover) showPressed(false);
+        if (trigger == Trigger::hover) return;
+        held = false;
+        show(trigger == Trigger::web && hovering ? Look::hover : Look::normal);
     });
     connect(testButton, &PointerLabel::moved, this, [this] {
-        if (actOnHover && !hovering) {
-            showPressed(true);
-            hovering = true;
-        }
+        if (trigger == Trigger::click || hovering) return;
+        hovering = true;
+        if (!held) show(trigger == Trigger::web ? Look::hover : Look::pressed);
     });
 }
 
-void TestMode::enter(const QSize& buttonSize, const QColor& background) {
+void TestMode::choose(Trigger t) {
+    trigger = t;
+    onHover->setChecked(t == Trigger::hover);
+    onClick->setChecked(t == Trigger::click);
+    asWeb->setChecked(t == Trigger::web);
+    hovering = held = false;
+    show(Look::normal);
+}
+
+void TestMode::enter(const QSize& buttonSize, const QColor& background, bool asWebButton) {
     windowBackground->setColour(background);
     caption->show();
     const int w = buttonSize.width(), h = buttonSize.height();
-    showPressed(false);
+    if (asWebButton) trigger = Trigger::web;
+    choose(trigger);
     testButton->setGeometry(315 - w / 2, 253 - h / 2, w, h);
     testButton->show();
     testButton->raise();
-    for (QWidget* b : {static_cast<QWidget*>(onHover), static_cast<QWidget*>(onClick)}) {
+    for (QRadioButton* b : {onHover, onClick, asWeb}) {
         b->show();
         b->raise();
     }
-    hovering = false;
     active_ = true;
 }
 
@@ -64,15 +79,17 @@ void TestMode::leave() {
     windowBackground->setColour(Qt::white);
     caption->hide();
     testButton->hide();
-    onHover->hide();
-    onClick->hide();
+    for (QRadioButton* b : {onHover, onClick, asWeb})
+        b->hide();
     active_ = false;
 }
 
 bool TestMode::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == windowBackground && e->type() == QEvent::MouseMove && actOnHover && hovering) {
-        showPressed(false);
+    // The pointer left the button: over the window background again.
+    if (watched == windowBackground && e->type() == QEvent::MouseMove && hovering &&
+        trigger != Trigger::click) {
         hovering = false;
+        if (!held) show(Look::normal);
     }
     return QObject::eventFilter(watched, e);
 }

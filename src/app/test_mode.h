@@ -11,15 +11,18 @@ namespace bevelmint::app {
 
 // Test mode: the normal picture as a button in the middle of the window that
 // shows the pressed picture while the pointer is over it (or, by choice, while
-// a mouse button is held on it), with the trigger choice and a close button.
+// a mouse button is held on it, or as a web button does: the hover picture
+// under the pointer and the pressed one while a button is held), with the
+// trigger choice and a close button.
 class TestMode : public QObject {
     Q_OBJECT
   public:
-    // picture(pressed) gives the current normal or pressed picture, button-sized.
-    TestMode(QWidget* window, Swatch* windowBackground,
-             std::function<QPixmap(bool pressed)> picture);
+    enum class Look { normal, hover, pressed };
+    // picture(look) gives the current picture of that state, button-sized.
+    TestMode(QWidget* window, Swatch* windowBackground, std::function<QPixmap(Look)> picture);
     // Places the test button at the size given; the window hides the editor.
-    void enter(const QSize& buttonSize, const QColor& background);
+    // `asWebButton` chooses the web button's trigger first.
+    void enter(const QSize& buttonSize, const QColor& background, bool asWebButton = false);
     void leave();
     bool active() const { return active_; }
 
@@ -30,18 +33,22 @@ class TestMode : public QObject {
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
-    void showPressed(bool pressed) { testButton->setPixmap(picture_(pressed)); }
+    enum class Trigger { hover, click, web };
+    void show(Look look) { testButton->setPixmap(picture_(look)); }
+    void choose(Trigger t);
 
     Swatch* windowBackground;
-    std::function<QPixmap(bool)> picture_;
+    std::function<QPixmap(Look)> picture_;
     PointerLabel* testButton;
     QLabel* caption;
     QRadioButton* onHover;
     QRadioButton* onClick;
+    QRadioButton* asWeb;
     BevelButton* closeButton;
     bool active_ = false;
-    bool actOnHover = true;
+    Trigger trigger = Trigger::hover;
     bool hovering = false;
+    bool held = false;
 };
 
 }  // namespace bevelmint::app

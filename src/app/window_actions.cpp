@@ -29,6 +29,7 @@ WindowActions::WindowActions(QWidget* window) {
     loadLast = add(file, p, "LoadLast1", "Load Last");
     save = add(file, p, "Save1", "Save...");
     exportPictures = add(file, p, "ExportPic1", "Export Pic");
+    exportWeb = add(file, p, "ExportWeb1", "Export for Web");
     QMenu* props = p->addMenu("Properties");
     QMenu* shape = props->addMenu("Shape");
     shapes = {add(shape, p, "Rectangle1", "Rectangle", true),
@@ -64,6 +65,7 @@ WindowActions::WindowActions(QWidget* window) {
     save->setShortcut(QKeySequence::Save);
     load->setShortcut(QKeySequence::Open);
     exportPictures->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    exportWeb->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     test->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     leaveTest->setShortcut(QKeySequence(Qt::Key_Escape));
     help->setShortcut(QKeySequence(Qt::Key_F1));
@@ -72,7 +74,7 @@ WindowActions::WindowActions(QWidget* window) {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     followHistory(false, false);
     // Shortcuts work while the menu is closed only when the window holds the actions.
-    for (QAction* a : {undo, redo, save, load, exportPictures, test, leaveTest, help}) {
+    for (QAction* a : {undo, redo, save, load, exportPictures, exportWeb, test, leaveTest, help}) {
         a->setShortcutContext(Qt::WindowShortcut);
         window->addAction(a);
     }

@@ -28,6 +28,7 @@ class WindowActions {
     QAction* loadLast;
     QAction* save;
     QAction* exportPictures;
+    QAction* exportWeb;
     std::array<QAction*, 3> shapes{};
     QAction* smoothEdges;
     QAction* pickButtonColour;

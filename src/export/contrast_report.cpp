@@ -106,6 +106,12 @@ ButtonReport reportButton(const state::ButtonState& s, const image::Picture& nor
     return r;
 }
 
+std::string ratioText(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", std::floor(v * 100 + 1e-9) / 100);
+    return buf;
+}
+
 namespace {
 
 std::string jsonString(const std::string& text) {
@@ -123,12 +129,6 @@ std::string jsonString(const std::string& text) {
         }
     }
     return out + "\"";
-}
-
-std::string ratioText(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", std::floor(v * 100 + 1e-9) / 100);
-    return buf;
 }
 
 std::string boolText(bool b) {

@@ -55,6 +55,9 @@ std::vector<bool> inscriptionInk(const state::ButtonState& s, render::TextEngine
 ButtonReport reportButton(const state::ButtonState& s, const image::Picture& normal,
                           const std::vector<bool>& ink);
 
+// A ratio cut (never rounded up) to two decimals: "4.49" for 4.499.
+std::string ratioText(double v);
+
 // The reports as a JSON document; ratios are cut (never rounded up) to two decimals.
 std::string reportJson(const std::vector<ButtonReport>& reports);
 

@@ -24,6 +24,7 @@ using bevelmint::app::TForm1;
 // Scripted answers for the dialogs; records what the window showed.
 struct ScriptedDesktop : app::Desktop {
     std::deque<std::optional<QString>> files;
+    std::deque<std::optional<QString>> folders;
     std::deque<std::optional<QColor>> colours;
     std::deque<std::optional<state::FontDesc>> fonts;
     std::deque<SaveAnswer> saveAnswers;
@@ -37,6 +38,7 @@ struct ScriptedDesktop : app::Desktop {
     std::optional<QString> saveFileName(const QString&, const QString&) override {
         return next(files);
     }
+    std::optional<QString> chooseFolder(const QString&) override { return next(folders); }
     std::optional<QColor> chooseColour(const QColor&) override { return next(colours); }
     std::optional<state::FontDesc> chooseFont(const state::FontDesc&) override {
         return next(fonts);

@@ -1,0 +1,179 @@
+#include "app/pages/web_page.h"
+
+#include <QEvent>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "state/state_rules.h"
+
+namespace bevelmint::app {
+
+namespace {
+
+// A figure and whether it meets its threshold, said in words and in colour.
+void showFigure(QLabel* out, const QString& what, const QString& value, bool meets,
+                const QString& threshold) {
+    out->setText(QString("%1  %2  %3 %4").arg(what, value, meets ? "meets" : "misses", threshold));
+    out->setStyleSheet(meets ? "color: #1a7f37;" : "color: #c62828; font-weight: bold;");
+}
+
+QString ratio(double v) {
+    return QString::fromStdString(exporter::ratioText(v)) + ":1";
+}
+
+}  // namespace
+
+WebPage::WebPage(QWidget* parent) : QWidget(parent) {
+    auto* pictures = frame("Pictures for the Web", {6, 2, 216, 90}, this);
+    pngButton = named(new QRadioButton("PNG", pictures), "WebFormatPng",
+                      "Lossless pictures with alpha edges", {10, 18, 60, 18});
+    webpButton =
+        named(new QRadioButton("WebP", pictures), "WebFormatWebp",
+              "Lossless WebP pictures with alpha edges, smaller than PNG", {76, 18, 70, 18});
+    connect(pngButton, &QRadioButton::clicked, this,
+            [this] { emit formatChosen(exporter::PictureFormat::png); });
+    connect(webpButton, &QRadioButton::clicked, this,
+            [this] { emit formatChosen(exporter::PictureFormat::webp); });
+    label("Scales:", {10, 40, 44, 18}, pictures);
+    for (int i = 0; i < 3; ++i) {
+        const int scale = i + 1;
+        scaleBoxes[i] = named(new QCheckBox(QString("%1x").arg(scale), pictures),
+                              QString("WebScale%1").arg(scale).toUtf8().constData(),
+                              QString("Write the pictures at %1 times the size").arg(scale),
+                              {56 + 48 * i, 40, 46, 18});
+        connect(scaleBoxes[i], &QCheckBox::clicked, this,
+                [this, scale](bool on) { emit scaleToggled(scale, on); });
+    }
+    label("Hover lift", {10, 64, 58, 18}, pictures);
+    hoverLiftBar =
+        named(new FatScrollBar(Qt::Horizontal, state::kHoverLiftRange, 5, pictures), "WebHoverLift",
+              "How much brighter the button is under the pointer", {70, 64, 106, 18});
+    hoverLiftOut = label({}, {180, 64, 30, 18}, pictures, "WebHoverLiftValue");
+    connect(hoverLiftBar, &QScrollBar::valueChanged, this, &WebPage::hoverLiftMoved);
+
+    label("Base name", {6, 96, 66, 22}, this);
+    baseName = named(new QLineEdit(this), "WebBaseName",
+                     "The files are named after it: NAME.png, NAME-hover.png, NAME.html ...",
+                     {74, 96, 148, 22});
+    connect(baseName, &QLineEdit::editingFinished, this,
+            [this] { emit baseNameEdited(baseName->text()); });
+    folder =
+        named(new QLineEdit(this), "WebFolder",
+              "Use the button right next to this field to choose the folder", {6, 122, 148, 22});
+    folder->setReadOnly(true);
+    folder->setPlaceholderText("no folder chosen");
+    auto* choose = named(new QPushButton("folder...", this), "WebFolderChoose",
+                         "Choose the folder the files go to", {158, 122, 64, 22});
+    connect(choose, &QPushButton::clicked, this, &WebPage::folderRequested);
+
+    label("Labels for a set, one a line:", {6, 148, 216, 14}, this);
+    labels =
+        named(new QPlainTextEdit(this), "WebLabels",
+              "One button per line with this text; empty: just this button", {6, 163, 216, 42});
+    labels->setTabChangesFocus(true);
+    // Typing is handed over at a pause or when the box is left, not per key.
+    labelsPause.setSingleShot(true);
+    labelsPause.setInterval(700);
+    connect(labels, &QPlainTextEdit::textChanged, this, [this] { labelsPause.start(); });
+    connect(&labelsPause, &QTimer::timeout, this, &WebPage::commitLabels);
+    labels->installEventFilter(this);
+
+    markupChoice = named(new QComboBox(this), "WebMarkup", "The markup that shows the buttons",
+                         {6, 209, 216, 22});
+    markupChoice->addItems({"CSS button page", "CSS snippet", "E-mail/README bundle"});
+    connect(markupChoice, &QComboBox::activated, this,
+            [this](int i) { emit markupChosen(static_cast<editor::WebMarkup>(i)); });
+    markupBox = named(new QPlainTextEdit(this), "WebMarkupBox",
+                      "The markup \"Export for Web\" writes", {6, 235, 216, 62});
+    markupBox->setReadOnly(true);
+    markupBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    markupBox->setTabChangesFocus(true);
+
+    auto command = [this](const char* name, const char* caption, const char* hint, QRect place) {
+        return new BevelButton(name, caption, hint, place, this);
+    };
+    auto* copy = command("WebCopy", "Copy to Clipboard", "Copy the markup to the clipboard",
+                         {6, 301, 106, 24});
+    auto* save = command("WebSave", "Save", "Save the markup to a file", {116, 301, 106, 24});
+    openButton =
+        command("WebOpen", "Open in Browser",
+                "Open the page saved or exported last in the standard browser", {6, 328, 106, 24});
+    openButton->setEnabled(false);
+    auto* exportButton = command("WebExport", "Export for Web",
+                                 "Write the pictures, sprite sheets and the markup, all or nothing",
+                                 {116, 328, 106, 24});
+    exportButton->setStyleSheet("font-weight: bold;");
+    connect(copy, &QPushButton::clicked, this, &WebPage::copyRequested);
+    connect(save, &QPushButton::clicked, this, &WebPage::saveRequested);
+    connect(openButton, &QPushButton::clicked, this, &WebPage::openRequested);
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        commitLabels();
+        emit exportRequested();
+    });
+
+    const char* figureNames[3] = {"WebTextContrast", "WebEdgeContrast", "WebSize"};
+    const char* figureHints[3] = {
+        "The inscription against the face around it: 4.5:1, or 3:1 for large text",
+        "The button's edge against the page background: 3:1",
+        "The button's size in CSS pixels: at least 24 x 24 (44 x 44 is better)"};
+    for (int i = 0; i < 3; ++i)
+        figures[i] =
+            named(new QLabel(this), figureNames[i], figureHints[i], {6, 356 + 15 * i, 216, 15});
+    follow({}, state::defaultState().hoverLift);
+}
+
+void WebPage::follow(const editor::WebSettings& web, int hoverLift) {
+    const QSignalBlocker quiet(hoverLiftBar);
+    pngButton->setChecked(web.format == exporter::PictureFormat::png);
+    webpButton->setChecked(web.format == exporter::PictureFormat::webp);
+    for (int i = 0; i < 3; ++i)
+        scaleBoxes[i]->setChecked(std::find(web.scales.begin(), web.scales.end(), i + 1) !=
+                                  web.scales.end());
+    hoverLiftBar->setPosition(hoverLift);
+    hoverLiftOut->setNum(hoverLift);
+    if (!baseName->hasFocus() || baseName->text().toStdString() != web.baseName)
+        baseName->setText(QString::fromStdString(web.baseName));
+    folder->setText(QString::fromStdString(web.folder));
+    markupChoice->setCurrentIndex(static_cast<int>(web.markup));
+    // The box keeps what is being typed; it follows the settings only when they
+    // change under it (an undo).
+    if (web.labels != followedLabels) {
+        followedLabels = web.labels;
+        const QSignalBlocker quietLabels(labels);
+        labelsPause.stop();
+        labels->setPlainText(QString::fromStdString(web.labels));
+    }
+}
+
+void WebPage::showMarkup(const QString& text) {
+    if (markupBox->toPlainText() != text) markupBox->setPlainText(text);
+}
+
+void WebPage::showReport(const exporter::ButtonReport& r) {
+    if (r.text) {
+        const double needs = r.largeText ? exporter::kLargeTextMinimum : exporter::kTextMinimum;
+        showFigure(figures[0], "Text on face", ratio(r.text->ratio), r.text->passes(),
+                   QString::number(needs) + ":1");
+    } else {
+        figures[0]->setText("Text on face  no inscription shown");
+        figures[0]->setStyleSheet("color: gray;");
+    }
+    showFigure(figures[1], "Edge on page", ratio(r.edge.ratio), r.edge.passes(), "3:1");
+    showFigure(figures[2], "Size", QString("%1 x %2 px").arg(r.width).arg(r.height), r.sizePasses(),
+               "24 x 24");
+}
+
+void WebPage::commitLabels() {
+    labelsPause.stop();
+    const std::string typed = labels->toPlainText().toStdString();
+    if (typed == followedLabels) return;
+    followedLabels = typed;
+    emit labelsEdited(QString::fromStdString(typed));
+}
+
+bool WebPage::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == labels && e->type() == QEvent::FocusOut) commitLabels();
+    return QWidget::eventFilter(watched, e);
+}
+
+}  // namespace bevelmint::app

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <array>
+
+#include "app/widgets.h"
+#include "editor/web_export.h"
+#include "export/contrast_report.h"
+
+namespace bevelmint::app {
+
+// The Web page: PNG or WebP pictures at 1x, 2x and 3x with their hover state,
+// the files' base name and folder, an optional label list for a whole set, the
+// markup and its commands, "Export for Web", and the contrast figures of the
+// button as it is now.
+class WebPage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit WebPage(QWidget* parent = nullptr);
+    void follow(const editor::WebSettings& web, int hoverLift);
+    void showMarkup(const QString& markup);
+    QString markup() const { return markupBox->toPlainText(); }
+    void showReport(const exporter::ButtonReport& report);
+    // Hands the label list as typed to the editor now, if it changed.
+    void commitLabels();
+    void pageWritten() { openButton->setEnabled(true); }
+
+  signals:
+    void formatChosen(exporter::PictureFormat format);
+    void scaleToggled(int scale, bool on);
+    void hoverLiftMoved(int v);
+    void baseNameEdited(const QString& name);
+    void folderRequested();
+    void markupChosen(editor::WebMarkup markup);
+    void labelsEdited(const QString& labels);
+    void copyRequested();
+    void saveRequested();
+    void openRequested();
+    void exportRequested();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    QRadioButton* pngButton;
+    QRadioButton* webpButton;
+    std::array<QCheckBox*, 3> scaleBoxes{};
+    FatScrollBar* hoverLiftBar;
+    QLabel* hoverLiftOut;
+    QLineEdit* baseName;
+    QLineEdit* folder;
+    QPlainTextEdit* labels;
+    QTimer labelsPause;
+    std::string followedLabels;
+    QComboBox* markupChoice;
+    QPlainTextEdit* markupBox;
+    BevelButton* openButton;
+    std::array<QLabel*, 3> figures{};
+};
+
+}  // namespace bevelmint::app

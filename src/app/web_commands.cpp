@@ -1,0 +1,64 @@
+#include "app/web_commands.h"
+
+#include <QDir>
+
+namespace bevelmint::app {
+
+namespace {
+
+// The "Complete" message lists this many files of a large set, then a count.
+constexpr int kListedFiles = 12;
+
+}  // namespace
+
+bool WebCommands::chooseFolder() {
+    const QString start = QString::fromStdString(ed.web().folder);
+    const auto folder = desktop.chooseFolder(start.isEmpty() ? QDir::currentPath() : start);
+    if (!folder) return false;
+    editor::WebSettings web = ed.web();
+    web.folder = folder->toStdString();
+    ed.setWebSettings(web);
+    return true;
+}
+
+void WebCommands::exportForWeb() {
+    if (ed.web().folder.empty() && !chooseFolder()) return;
+    std::vector<std::string> written;
+    if (auto error = ed.exportForWeb(written)) {
+        desktop.error(QString::fromStdString(error->message));
+        return;
+    }
+    QStringList names;
+    for (size_t i = 0; i < written.size() && i < kListedFiles; ++i)
+        names << QString::fromStdString(written[i]);
+    if (written.size() > kListedFiles)
+        names << QString("... and %1 more").arg(written.size() - kListedFiles);
+    // The page is written last.
+    lastPage = QString::fromStdString(written.back());
+    page.pageWritten();
+    desktop.inform("Complete",
+                   QString("%1 Files Saved !\r\r").arg(written.size()) + names.join("\r"));
+}
+
+void WebCommands::copyMarkup() {
+    desktop.copyText(page.markup());
+}
+
+void WebCommands::saveMarkup() {
+    const auto path = desktop.saveFileName("html|*.html|htm|*.htm", "html");
+    if (!path) return;
+    editor::Outputs outputs;
+    outputs.files = {{path->toStdString(), page.markup().toStdString()}};
+    if (auto error = ed.write(outputs)) {
+        desktop.error(QString::fromStdString(error->message));
+        return;
+    }
+    lastPage = *path;
+    page.pageWritten();
+}
+
+void WebCommands::openPage() {
+    if (!lastPage.isEmpty()) desktop.openFile(lastPage, true);
+}
+
+}  // namespace bevelmint::app
