@@ -17,26 +17,6 @@
 
 using app::TForm1;
 
-namespace {
-
-void moveOver(QWidget* w) {
-    QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                  Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-void press(QWidget* w, QEvent::Type type) {
-    QMouseEvent e(type, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-QImage shown(QLabel* l) {
-    return l->pixmap().toImage();
-}
-
-}  // namespace
-
 TEST(Window, StartsWithTheDefaultsAndOneRender) {
     Window w;
     EXPECT_EQ(w.form->windowTitle(), "Bevelmint");

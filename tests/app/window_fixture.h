@@ -4,8 +4,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QMap>
 #include <QMenu>
+#include <QMouseEvent>
 #include <deque>
 #include <memory>
 
@@ -120,4 +123,21 @@ struct Window {
 inline void writeTexture(const std::string& path) {
     const image::Picture t(64, 32, image::makecolor(50, 60, 70));
     bevelmint::base::writeFileReplacing(path, bevelmint::image::encodeBmp(t, 64, 32));
+}
+
+// A pointer moved over a widget, and a left mouse button pressed or released on it.
+inline void moveOver(QWidget* w) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+inline void press(QWidget* w, QEvent::Type type) {
+    QMouseEvent e(type, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+inline QImage shown(QLabel* l) {
+    return l->pixmap().toImage();
 }

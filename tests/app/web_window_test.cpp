@@ -1,0 +1,213 @@
+// The Web page: its settings under undo, "Export for Web" against bevelmint-render,
+// the three previews, the contrast figures and the web button test mode.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "app/pictures.h"
+#include "test_support.h"
+#include "window_fixture.h"
+
+namespace fs = std::filesystem;
+using bevelmint::testing::freshDir;
+using bevelmint::testing::slurp;
+
+namespace {
+
+void showWebPage(Window& w) {
+    auto* pages = w.find<QTabWidget>("PageControl1");
+    pages->setCurrentWidget(w.find<QWidget>("TabSheetWeb"));
+}
+
+app::WebPage* webPage(Window& w) {
+    return w.find<app::WebPage>("TabSheetWeb");
+}
+
+void chooseMarkup(Window& w, int index) {
+    auto* box = w.find<QComboBox>("WebMarkup");
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+void typeLabels(Window& w, const QString& labels) {
+    w.find<QPlainTextEdit>("WebLabels")->setPlainText(labels);
+    webPage(w)->commitLabels();
+}
+
+// Every file of a folder and its bytes.
+std::map<std::string, std::string> contents(const fs::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir))
+        files[entry.path().filename().string()] = slurp(entry.path());
+    return files;
+}
+
+int run(const std::string& command) {
+    return std::system(command.c_str());
+}
+
+QString text(Window& w, const char* name) {
+    return w.find<QLabel>(name)->text();
+}
+
+}  // namespace
+
+TEST(WindowWeb, ControlsSetTheWebSettingsAndUndoRestoresThem) {
+    Window w;
+    showWebPage(w);
+    auto& ed = w.form->editor();
+    const bevelmint::editor::WebSettings start = ed.web();
+    w.click("WebFormatWebp");
+    w.click("WebScale3");
+    w.click("WebScale1");
+    w.click("WebScale2");
+    w.click("WebScale3");  // the last scale stays
+    EXPECT_TRUE(w.find<QCheckBox>("WebScale3")->isChecked());
+    w.find<QScrollBar>("WebHoverLift")->setValue(45);
+    auto* name = w.find<QLineEdit>("WebBaseName");
+    name->setText(" shop ");
+    emit name->editingFinished();
+    chooseMarkup(w, 2);
+    typeLabels(w, "Buy\nSell");
+    EXPECT_EQ(ed.web().format, bevelmint::exporter::PictureFormat::webp);
+    EXPECT_EQ(ed.web().scales, std::vector<int>{3});
+    EXPECT_EQ(ed.state().hoverLift, 45);
+    EXPECT_EQ(text(w, "WebHoverLiftValue"), "45");
+    EXPECT_EQ(ed.web().baseName, "shop");
+    EXPECT_EQ(ed.web().markup, bevelmint::editor::WebMarkup::imgBundle);
+    EXPECT_EQ(ed.web().labels, "Buy\nSell");
+    // The e-mail bundle of the set, by the 1x pictures' names (there is no 2x).
+    const QString markup = w.find<QPlainTextEdit>("WebMarkupBox")->toPlainText();
+    EXPECT_TRUE(markup.contains("shop-buy@3x.webp")) << markup.toStdString();
+
+    for (int k = 0; k < 8; ++k)
+        w.menu("Undo1");
+    EXPECT_EQ(ed.web(), start);
+    EXPECT_EQ(ed.state().hoverLift, state::defaultState().hoverLift);
+    EXPECT_FALSE(ed.canUndo());
+    EXPECT_TRUE(w.find<QRadioButton>("WebFormatPng")->isChecked());
+    EXPECT_TRUE(w.find<QCheckBox>("WebScale1")->isChecked());
+    EXPECT_TRUE(w.find<QCheckBox>("WebScale2")->isChecked());
+    EXPECT_FALSE(w.find<QCheckBox>("WebScale3")->isChecked());
+    EXPECT_EQ(w.find<QScrollBar>("WebHoverLift")->value(), 20);
+    EXPECT_EQ(name->text(), "button");
+    EXPECT_EQ(w.find<QComboBox>("WebMarkup")->currentIndex(), 0);
+    EXPECT_TRUE(w.find<QPlainTextEdit>("WebLabels")->toPlainText().isEmpty());
+    w.menu("Redo1");
+    EXPECT_TRUE(w.find<QRadioButton>("WebFormatWebp")->isChecked());
+}
+
+// The window's export writes byte for byte what bevelmint-render writes for the
+// same design and options; one file that cannot be written leaves nothing.
+TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
+    const fs::path dir = freshDir("bevelmint-window-web");
+    for (const char* sub : {"window", "cli", "blocked"})
+        fs::create_directory(dir / sub);
+    Window w;
+    w.click("AMRadioButton3");
+    w.find<QScrollBar>("FatScrollBar2")->setValue(140);
+    w.find<QScrollBar>("WebHoverLift")->setValue(35);
+    typeLabels(w, "Buy now\nSell");
+    showWebPage(w);
+    // Without a folder the export asks for one first.
+    w.desktop.folders.push_back(QString::fromStdString((dir / "window").string()));
+    w.click("WebExport");
+    ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
+    ASSERT_EQ(w.desktop.informed.size(), 1);
+    EXPECT_TRUE(w.desktop.informed[0].startsWith("Complete: 17 Files Saved !"))
+        << w.desktop.informed[0].toStdString();
+    w.click("WebOpen");
+    ASSERT_EQ(w.desktop.opened.size(), 1);
+    EXPECT_EQ(w.desktop.opened[0].toStdString(), (dir / "window" / "button.html").string());
+
+    ASSERT_FALSE(w.form->editor().saveDesign((dir / "d.bvm").string()));
+    std::ofstream(dir / "labels.txt") << "Buy now\nSell\n";
+    const std::string out = (dir / "cli").string() + "/button";
+    ASSERT_EQ(
+        run(std::string(BEVELMINT_RENDER_EXE) + " " + (dir / "d.bvm").string() + " --labels " +
+            (dir / "labels.txt").string() + " --format png --scales 1,2 --normal " + out +
+            ".png --hover " + out + "-hover.png --pressed " + out + "-pressed.png --sprite " + out +
+            "-sprite.png --css-page " + out + ".html"),
+        0);
+    const auto window = contents(dir / "window");
+    EXPECT_EQ(window.size(), 17u);
+    EXPECT_TRUE(window == contents(dir / "cli"));
+
+    fs::create_directory(dir / "blocked" / "button-sprite-sell@2x.png");
+    w.desktop.folders.push_back(QString::fromStdString((dir / "blocked").string()));
+    w.click("WebFolderChoose");
+    w.menu("ExportWeb1");
+    ASSERT_EQ(w.desktop.errors.size(), 1);
+    EXPECT_TRUE(w.desktop.errors[0].contains("button-sprite-sell@2x.png"));
+    // Only the folder in the way is there: no picture, no page, no temporary file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "blocked"), fs::directory_iterator()), 1);
+    fs::remove_all(dir);
+}
+
+// The hover picture shows between the others only while the Web page is shown;
+// the contrast figures are the report of every new render.
+TEST(WindowWeb, PreviewsAndContrastFiguresFollowEachRender) {
+    Window w;
+    auto& ed = w.form->editor();
+    auto* hover = w.find<QLabel>("HoverView");
+    EXPECT_FALSE(hover->isVisibleTo(w.form.get()));
+    const int renders = w.form->renderCount();
+    showWebPage(w);
+    EXPECT_EQ(w.form->renderCount(), renders);
+    EXPECT_TRUE(hover->isVisibleTo(w.form.get()));
+    const int width = ed.state().buttonWidth, height = ed.state().buttonHeight;
+    EXPECT_EQ(shown(hover), app::toPixmap(ed.hover(), width, height).toImage());
+    EXPECT_NE(shown(hover), shown(w.find<QLabel>("Image6")));
+    w.find<QScrollBar>("WebHoverLift")->setValue(0);
+    EXPECT_EQ(shown(hover), shown(w.find<QLabel>("Image6")));
+
+    ed.setButtonColour({30, 40, 120});
+    ed.setTextColour({255, 255, 255});
+    const QString bright = text(w, "WebTextContrast");
+    EXPECT_TRUE(bright.contains("meets")) << bright.toStdString();
+    // The text colour moved towards the face through the Colors page's bars.
+    for (const char* bar : {"FatScrollBar13", "FatScrollBar12", "FatScrollBar11"})
+        w.find<QScrollBar>(bar)->setValue(70);
+    const QString dim = text(w, "WebTextContrast");
+    EXPECT_NE(dim, bright);
+    EXPECT_TRUE(dim.contains("misses")) << dim.toStdString();
+    EXPECT_TRUE(text(w, "WebSize").contains(QString("%1 x %2").arg(width).arg(height)));
+
+    auto* pages = w.find<QTabWidget>("PageControl1");
+    pages->setCurrentIndex(0);
+    EXPECT_FALSE(hover->isVisibleTo(w.form.get()));
+}
+
+// Tried from the Web page, the test button behaves as the CSS button does.
+TEST(WindowWeb, TestModeActsLikeTheWebButton) {
+    Window w;
+    showWebPage(w);
+    auto& ed = w.form->editor();
+    const int width = ed.state().buttonWidth, height = ed.state().buttonHeight;
+    const QImage normal = app::toPixmap(ed.normal(), width, height).toImage();
+    const QImage hover = app::toPixmap(ed.hover(), width, height).toImage();
+    const QImage pressed = app::toPixmap(ed.pressed(), width, height).toImage();
+    w.menu("TestButton1");
+    ASSERT_TRUE(w.form->inTestMode());
+    EXPECT_TRUE(w.find<QRadioButton>("AMRadioButton17")->isChecked());
+    auto* button = w.find<QLabel>("Image5");
+    EXPECT_EQ(shown(button), normal);
+    moveOver(button);
+    EXPECT_EQ(shown(button), hover);
+    press(button, QEvent::MouseButtonPress);
+    EXPECT_EQ(shown(button), pressed);
+    press(button, QEvent::MouseButtonRelease);
+    EXPECT_EQ(shown(button), hover);
+    moveOver(w.find<QWidget>("Shape10"));
+    EXPECT_EQ(shown(button), normal);
+    w.click("ktBevelButton13");
+    EXPECT_TRUE(w.find<QLabel>("HoverView")->isVisibleTo(w.form.get()));
+}
