@@ -1,7 +1,9 @@
-// Full renders (both pictures, every pass) of the default and the largest button.
+// Full renders (both pictures, every pass) of the default and the largest button,
+// and the editor's render step while the Web page shows the hover picture.
 #include <benchmark/benchmark.h>
 
 #include "bench/designs.h"
+#include "editor/editor.h"
 #include "render/render_pipeline.h"
 #include "render/text_engine.h"
 #include "render/texture.h"
@@ -49,6 +51,30 @@ void BM_LargestAtScale(benchmark::State& bench) {
     }
 }
 
+// One step of a bar dragged at the largest size while the Web page is shown:
+// the editor renders both pictures, then the hover picture and the contrast
+// report are drawn for the three previews and the figures. Engraved text
+// makes it the slowest such design.
+void BM_LargestDragStepWithHover(benchmark::State& bench) {
+    editor::Editor ed;
+    ed.setRenderOnChange(true);
+    for (const char* field : {"shapeKind=elips", "buttonWidth=330", "buttonHeight=195",
+                              "buttonDepth=97", "smoothEdges=true", "buttonText=Download",
+                              "text3D=true"}) {
+        const std::string f = field;
+        const size_t eq = f.find('=');
+        if (ed.setField(f.substr(0, eq), f.substr(eq + 1))) bench.SkipWithError(field);
+    }
+    int intensity = 40;
+    for (auto _ : bench) {
+        intensity = intensity == 40 ? 41 : 40;
+        ed.setLightIntensity(intensity);
+        benchmark::DoNotOptimize(ed.hover().pixel(0, 0));
+        benchmark::DoNotOptimize(ed.contrastReport().edge.ratio);
+    }
+    bench.SetItemsProcessed(bench.iterations());
+}
+
 // A design file's worth of inscription: "W" a million times at size 100, engraved.
 void BM_MegabyteInscription(benchmark::State& bench) {
     state::ButtonState s = state::defaultState();
@@ -81,6 +107,7 @@ BENCHMARK(BM_DefaultDesign)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargestEllipseSmoothed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargestWithEngravedText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargestAtScale)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LargestDragStepWithHover)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MegabyteInscription)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrightnessPass400x300)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

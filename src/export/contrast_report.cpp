@@ -66,6 +66,13 @@ ButtonReport reportButton(const state::ButtonState& s, const image::Picture& nor
                           const std::vector<bool>& ink) {
     const int w = s.buttonWidth, h = s.buttonHeight;
     const render::RoundShape shape = render::shapeAtInset(s, 0);
+    // The outline's columns row by row, found once: every pixel asks for them.
+    std::vector<render::Span> rows(static_cast<size_t>(std::max(h, 0)));
+    for (int y = 0; y < h; ++y)
+        if (!shape.span(y, rows[y])) rows[y] = {};
+    auto inside = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && rows[y].contains(x);
+    };
     auto inked = [&](int x, int y) { return ink[static_cast<size_t>(y) * w + x]; };
     auto rgb = [&](int x, int y) { return image::splitcolor(normal.pixel(x, y)); };
 
@@ -86,16 +93,13 @@ ButtonReport reportButton(const state::ButtonState& s, const image::Picture& nor
     std::vector<image::Rgb> face;
     for (int y = y1; y <= y2; ++y)
         for (int x = x1; x <= x2; ++x)
-            if (!inked(x, y) && shape.contains(x, y)) face.push_back(rgb(x, y));
+            if (!inked(x, y) && inside(x, y)) face.push_back(rgb(x, y));
     if (auto under = medianColour(std::move(face))) {
         r.text = check({s.textRed, s.textGreen, s.textBlue}, *under,
                        r.largeText ? kLargeTextMinimum : kTextMinimum);
     }
 
     std::vector<image::Rgb> rim;
-    auto inside = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < w && y < h && shape.contains(x, y);
-    };
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             if (inside(x, y) &&
