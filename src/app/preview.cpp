@@ -91,8 +91,9 @@ void Preview::setBackground(const QColor& c) {
         s->setColour(c);
     const QColor name =
         captionColourOn(c) == Qt::black ? QColor(Qt::darkGray) : QColor(Qt::lightGray);
+    const QString style = QString("color: %1; font-size: 9px;").arg(name.name());
     for (QLabel* l : stateNames)
-        l->setStyleSheet(QString("color: %1; font-size: 9px;").arg(name.name()));
+        restyle(l, style);
 }
 
 void Preview::setShown(bool on) {

@@ -107,6 +107,10 @@ void PageControl::setTabColour(const QColor& c) {
     static_cast<LeftTabBar*>(tabBar())->setCaptionColour(captionColourOn(c));
 }
 
+void restyle(QWidget* w, const QString& style) {
+    if (w->styleSheet() != style) w->setStyleSheet(style);
+}
+
 Swatch::Swatch(const QString& name, QRect place, QWidget* parent) : QFrame(parent) {
     setObjectName(name);
     setGeometry(place);
@@ -115,7 +119,7 @@ Swatch::Swatch(const QString& name, QRect place, QWidget* parent) : QFrame(paren
 
 void Swatch::setColour(const QColor& fill, const QColor& outline) {
     fill_ = fill;
-    setStyleSheet(QString("#%1 { background: %2; border: 1px solid %3; }")
+    restyle(this, QString("#%1 { background: %2; border: 1px solid %3; }")
                       .arg(objectName(), fill.name(), outline.name()));
 }
 

@@ -116,6 +116,10 @@ class PointerLabel : public QLabel {
     void mouseMoveEvent(QMouseEvent* e) override;
 };
 
+// Sets a style sheet unless the widget has it already: a style sheet set again
+// restyles the widget even when it says the same, and views follow every render.
+void restyle(QWidget* w, const QString& style);
+
 // Building blocks of the pages: a label, a captioned frame, and a control given
 // its object name, hint and place.
 QLabel* label(const QString& text, QRect place, QWidget* parent, const QString& name = {});

@@ -15,7 +15,7 @@ enum class Aspect : uint32_t {
     editMode = 1u << 6,  // fast or real edit mode
     document = 1u << 7,  // document path, unsaved-changes mark, last file
     history = 1u << 8,   // what can be undone or redone
-    pictures = 1u << 9,  // a new render of the normal and pressed pictures
+    pictures = 1u << 9,  // a new render of the pictures (or of the hover picture alone)
     web = 1u << 10,      // the web export's settings (not part of the design file)
 };
 

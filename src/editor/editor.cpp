@@ -102,6 +102,11 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
         c |= Aspect::history;
     }
     if (!samePictures(before, after)) picturesStale_ = true;
+    // Only the hover picture shows the hover lift: it alone is drawn again.
+    if (before.design.hoverLift != after.design.hoverLift && !picturesStale_) {
+        hoverStale_ = true;
+        c |= Aspect::pictures;
+    }
     if (modified() != wasModified) c |= Aspect::document;
     if (renderOnChange_ && picturesStale_ && c.any()) {
         paint();

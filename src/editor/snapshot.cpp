@@ -46,6 +46,7 @@ bool samePictures(const Snapshot& a, const Snapshot& b) {
         d.exportFileName = blank.exportFileName;
         d.exportPressedFileName = blank.exportPressedFileName;
         d.stretchPreview = blank.stretchPreview;
+        d.hoverLift = blank.hoverLift;
         return d;
     };
     const bool sameTexture = a.texture == b.texture || !a.design.textureActive;

@@ -96,7 +96,7 @@ void ColorsPage::follow(const state::ButtonState& s) {
     const QColor textColour(s.textRed, s.textGreen, s.textBlue);
     const QColor backColour(s.backRed, s.backGreen, s.backBlue);
     buttonSwatch->setColour(buttonColour);
-    textSample->setStyleSheet(QString("color: %1;").arg(textColour.name()));
+    restyle(textSample, QString("color: %1;").arg(textColour.name()));
     backgroundSwatch->setColour(backColour);
     entries[0]->setColour(buttonColour);
     entries[1]->setColour(textColour);

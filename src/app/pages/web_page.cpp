@@ -14,7 +14,7 @@ namespace {
 void showFigure(QLabel* out, const QString& what, const QString& value, bool meets,
                 const QString& threshold) {
     out->setText(QString("%1  %2  %3 %4").arg(what, value, meets ? "meets" : "misses", threshold));
-    out->setStyleSheet(meets ? "color: #1a7f37;" : "color: #c62828; font-weight: bold;");
+    restyle(out, meets ? "color: #1a7f37;" : "color: #c62828; font-weight: bold;");
 }
 
 QString ratio(double v) {
@@ -156,7 +156,7 @@ void WebPage::showReport(const exporter::ButtonReport& r) {
                    QString::number(needs) + ":1");
     } else {
         figures[0]->setText("Text on face  no inscription shown");
-        figures[0]->setStyleSheet("color: gray;");
+        restyle(figures[0], "color: gray;");
     }
     showFigure(figures[1], "Edge on page", ratio(r.edge.ratio), r.edge.passes(), "3:1");
     showFigure(figures[2], "Size", QString("%1 x %2 px").arg(r.width).arg(r.height), r.sizePasses(),
