@@ -58,13 +58,7 @@ void BM_LargestAtScale(benchmark::State& bench) {
 void BM_LargestDragStepWithHover(benchmark::State& bench) {
     editor::Editor ed;
     ed.setRenderOnChange(true);
-    for (const char* field :
-         {"shapeKind=elips", "buttonWidth=330", "buttonHeight=195", "buttonDepth=97",
-          "smoothEdges=true", "buttonText=Download", "text3D=true"}) {
-        const std::string f = field;
-        const size_t eq = f.find('=');
-        if (ed.setField(f.substr(0, eq), f.substr(eq + 1))) bench.SkipWithError(field);
-    }
+    if (auto refused = bench::setLargestEngraved(ed)) bench.SkipWithError(refused->c_str());
     int intensity = 40;
     for (auto _ : bench) {
         intensity = intensity == 40 ? 41 : 40;

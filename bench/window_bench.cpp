@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/qt_desktop.h"
 #include "app/settings_store.h"
+#include "bench/designs.h"
 
 namespace {
 
@@ -21,13 +22,7 @@ app::TForm1* window = nullptr;
 
 void BM_WindowDragOnWebPage(benchmark::State& bench) {
     editor::Editor& ed = window->editor();
-    for (const char* field :
-         {"shapeKind=elips", "buttonWidth=330", "buttonHeight=195", "buttonDepth=97",
-          "smoothEdges=true", "buttonText=Download", "text3D=true"}) {
-        const std::string f = field;
-        const size_t eq = f.find('=');
-        if (ed.setField(f.substr(0, eq), f.substr(eq + 1))) bench.SkipWithError(field);
-    }
+    if (auto refused = bench::setLargestEngraved(ed)) bench.SkipWithError(refused->c_str());
     window->findChild<QTabWidget*>("PageControl1")
         ->setCurrentWidget(window->findChild<QWidget*>("TabSheetWeb"));
     // The Web page's own bar redraws the hover picture alone; a design bar (the
