@@ -109,7 +109,7 @@ void TForm1::connectWebPage() {
         edit(web);
         e->setWebSettings(web);
     };
-    connect(webPage, &WebPage::formatChosen, this, [change](exporter::PictureFormat f) {
+    connect(webPage, &WebPage::formatChosen, this, [change](state::WebFormat f) {
         change([f](editor::WebSettings& w) { w.format = f; });
     });
     connect(webPage, &WebPage::scaleToggled, this, [this, change](int scale, bool on) {
@@ -123,7 +123,12 @@ void TForm1::connectWebPage() {
     });
     connect(webPage, &WebPage::hoverLiftMoved, this, [e](int v) { e->setHoverLift(v); });
     connect(webPage, &WebPage::baseNameEdited, this, [this, change](const QString& name) {
-        change([&name](editor::WebSettings& w) { w.baseName = name.trimmed().toStdString(); });
+        const std::string base = name.trimmed().toStdString();
+        if (auto problem = state::baseNameProblem(base)) {
+            desktop.error(QString::fromStdString(*problem));
+        } else {
+            change([&base](editor::WebSettings& w) { w.baseName = base; });
+        }
         followWeb();
     });
     connect(webPage, &WebPage::folderRequested, this, [this] { web->chooseFolder(); });

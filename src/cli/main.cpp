@@ -31,7 +31,8 @@ constexpr const char* kUsage =
     "                        [--normal FILE] [--hover FILE] [--pressed FILE]\n"
     "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n"
     "                        [--css-page FILE] [--css-snippet FILE] [--img-page FILE]\n"
-    "                        [--labels FILE] [--report [--strict]] [--check]\n";
+    "                        [--labels FILE] [--report [--strict]] [--check]\n"
+    "       bevelmint-render DESIGN.bvm [--set FIELD=VALUE]... --web\n";
 
 void printHelp() {
     std::cout << kUsage
@@ -70,6 +71,10 @@ void printHelp() {
                  "                     one on disk, or is missing, and exit with 1 if any does\n"
                  "                     (0 if none); the report is not printed then\n"
                  "  --save FILE.bvm    write the design, with its texture beside it\n"
+                 "  --web              write what the window's Export for Web writes: the\n"
+                 "                     pictures, sprites and page the design's web fields name\n"
+                 "                     (webFolder, webBaseName, webFormat, webScales,\n"
+                 "                     webMarkup, webLabels), all or nothing; on its own\n"
                  "  --help             show this text\n"
                  "  --version          show the version\n"
                  "\n"
@@ -92,7 +97,7 @@ struct Outputs {
     editor::Outputs files;
     std::optional<exporter::PictureFormat> format;
     std::string cssPage, cssSnippet, imgPage, labels;
-    bool report = false, strict = false, check = false;
+    bool report = false, strict = false, check = false, web = false;
 };
 
 // The buttons to render: the design's own, or one per line of a labels file.
@@ -180,6 +185,10 @@ int main(int argc, char** argv) {
             std::cout << "bevelmint-render " << BEVELMINT_VERSION << "\n";
             return 0;
         }
+        if (arg == "--web") {
+            out.web = true;
+            continue;
+        }
         if (arg == "--report" || arg == "--strict" || arg == "--check") {
             (arg == "--report" ? out.report : arg == "--strict" ? out.strict : out.check) = true;
             continue;
@@ -245,9 +254,19 @@ int main(int argc, char** argv) {
                            !files.htmlPage.empty() || !files.design.empty() ||
                            !out.cssPage.empty() || !out.cssSnippet.empty() ||
                            !out.imgPage.empty() || out.report;
+    if (out.web) {
+        if (anyOutput || out.check || out.format || !out.labels.empty() ||
+            files.scales != std::vector<int>{1})
+            return fail("--web takes its files from the design's web fields: give it alone");
+        if (design.web().folder.empty())
+            return fail("--web needs a folder: the design's webFolder (--set webFolder=FOLDER)");
+        std::vector<std::string> written;
+        if (auto e = design.exportForWeb(written)) return fail(e->message);
+        return 0;
+    }
     if (!anyOutput) {
         std::cerr << kUsage
-                  << "Nothing to write: give --normal, --sprite, --html, --css-page, "
+                  << "Nothing to write: give --normal, --sprite, --html, --css-page, --web, "
                      "--img-page, --report or --save (--help tells more).\n";
         return kFailure;
     }

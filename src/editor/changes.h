@@ -16,7 +16,7 @@ enum class Aspect : uint32_t {
     document = 1u << 7,  // document path, unsaved-changes mark, last file
     history = 1u << 8,   // what can be undone or redone
     pictures = 1u << 9,  // a new render of the pictures (or of the hover picture alone)
-    web = 1u << 10,      // the web export's settings (not part of the design file)
+    web = 1u << 10,      // the web export's formats, scales, names, markup and labels
 };
 
 // A set of aspects.
@@ -46,10 +46,9 @@ constexpr Changes operator|(Aspect a, Aspect b) {
     return Changes(a) | Changes(b);
 }
 
-// The aspects that make up the design: what a save stores.
+// The aspects that make up the design: what undo restores and a save stores.
 inline constexpr Changes kDesignAspects = Aspect::shape | Aspect::colours | Aspect::light |
-                                          Aspect::text | Aspect::texture | Aspect::exports;
-// What undo restores: the design and the web export's settings.
-inline constexpr Changes kUndoAspects = kDesignAspects | Aspect::web;
+                                          Aspect::text | Aspect::texture | Aspect::exports |
+                                          Aspect::web;
 
 }  // namespace bevelmint::editor

@@ -79,7 +79,7 @@ void Editor::setFontWarning(std::function<void(const std::string&)> warn) {
 // ---------------------------------------------------------------- the operation frame
 
 Snapshot Editor::capture() const {
-    return {s_, texture_, exportPath_, exportPressedPath_, web_};
+    return {s_, texture_, exportPath_, exportPressedPath_};
 }
 
 bool Editor::modified() const {
@@ -97,7 +97,7 @@ void Editor::apply(Op&& op) {
 void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
     const Snapshot after = capture();
     Changes c = differences(before, after) | extra;
-    if ((c & kUndoAspects).any() && !extra.has(Aspect::history)) {
+    if ((c & kDesignAspects).any() && !extra.has(Aspect::history)) {
         history_.record(before);
         c |= Aspect::history;
     }
@@ -297,12 +297,8 @@ void Editor::setExportPressedPath(const std::string& path) {
 }
 
 bool Editor::setWebSettings(const WebSettings& web) {
-    const auto& scales = web.scales;
-    const bool scalesFit = !scales.empty() && std::is_sorted(scales.begin(), scales.end()) &&
-                           std::adjacent_find(scales.begin(), scales.end()) == scales.end() &&
-                           scales.front() >= 1 && scales.back() <= 3;
-    if (!scalesFit) return false;
-    apply([&] { web_ = web; });
+    if (!state::webScalesFit(web.scales) || state::baseNameProblem(web.baseName)) return false;
+    apply([&] { s_.web = web; });
     return true;
 }
 
@@ -362,7 +358,6 @@ void Editor::restore(const Snapshot& snapshot) {
     texture_ = snapshot.texture;
     exportPath_ = snapshot.exportPath;
     exportPressedPath_ = snapshot.exportPressedPath;
-    web_ = snapshot.web;
 }
 
 bool Editor::travel(bool back) {

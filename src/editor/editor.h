@@ -177,9 +177,10 @@ class Editor {
     void setFastEdit(bool on);
 
     // ------------------------------------------------------------ the web export
-    const WebSettings& web() const { return web_; }
+    const WebSettings& web() const { return s_.web; }
     // One undo step; refused (false, nothing changes) without a scale, with a
-    // scale outside 1..3 or with scales out of order.
+    // scale outside 1..3, with scales out of order, or with a base name that is
+    // no plain file name.
     bool setWebSettings(const WebSettings& web);
     bool setHoverLift(int lift);
     // The hover picture of the design as it is now (the button in its top-left
@@ -263,7 +264,6 @@ class Editor {
     std::shared_ptr<const render::TextureImages> texture_;
     std::string exportPath_;
     std::string exportPressedPath_;
-    WebSettings web_;
     std::string documentPath_;
     Snapshot saved_;
 

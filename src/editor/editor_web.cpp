@@ -26,21 +26,21 @@ const exporter::ButtonReport& Editor::contrastReport() {
 
 std::string Editor::webMarkupText() const {
     std::vector<exporter::SetMember> members;
-    if (webMembers(web_.labels, s_, members)) return {};
+    if (webMembers(s_.web.labels, s_, members)) return {};
     Outputs outputs;
     WebPages pages;
-    webOutputs(web_, outputs, pages);
-    return webMarkup(web_.markup, s_, members, pictureRequest(outputs));
+    webOutputs(s_.web, outputs, pages);
+    return webMarkup(s_.web.markup, s_, members, pictureRequest(outputs));
 }
 
 std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written) {
-    if (auto why = checkWebSettings(web_)) return WriteError{{}, *why};
+    if (auto why = checkWebSettings(s_.web)) return WriteError{{}, *why};
     std::vector<exporter::SetMember> members;
-    if (auto why = webMembers(web_.labels, s_, members)) return WriteError{{}, *why};
+    if (auto why = webMembers(s_.web.labels, s_, members)) return WriteError{{}, *why};
     if (s_.fastEdit) setFastEdit(false);
     Outputs outputs;
     WebPages pages;
-    webOutputs(web_, outputs, pages);
+    webOutputs(s_.web, outputs, pages);
     if (auto why = checkPictures(outputs)) return WriteError{{}, *why};
     renderWebFiles(s_, render::activeTexture(s_, *texture_), members, pages, false, text_.warn,
                    outputs);

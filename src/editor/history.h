@@ -6,21 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "editor/web_export.h"
 #include "render/texture.h"
 #include "state/button_state.h"
 
 namespace bevelmint::editor {
 
 // The whole design at one moment: the state, the texture pictures (shared, never
-// copied, between moments that have the same texture), the export paths and the
-// web export's settings.
+// copied, between moments that have the same texture) and the export paths.
 struct Snapshot {
     state::ButtonState design;
     std::shared_ptr<const render::TextureImages> texture;
     std::string exportPath;
     std::string exportPressedPath;
-    WebSettings web;
 };
 
 // Undo and redo as two stacks of snapshots. The editor records the snapshot from

@@ -90,7 +90,7 @@ Changes differences(const Snapshot& a, const Snapshot& b) {
         a.exportPressedPath != b.exportPressedPath)
         c |= Aspect::exports;
     if (x.fastEdit != y.fastEdit) c |= Aspect::editMode;
-    if (!(a.web == b.web)) c |= Aspect::web;
+    if (x.web != y.web) c |= Aspect::web;
     // A field no group names yet still counts as a change of the design.
     if (!(c & kDesignAspects).any() && !sameDesign(a, b)) c |= kDesignAspects;
     return c;

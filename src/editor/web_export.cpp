@@ -8,11 +8,8 @@ namespace bevelmint::editor {
 
 std::optional<std::string> checkWebSettings(const WebSettings& web) {
     if (web.folder.empty()) return "Choose a folder for the web files first";
-    const std::string& name = web.baseName;
-    if (name.empty() || name == "." || name == ".." ||
-        name.find_first_of(std::string("/\\\0", 3)) != std::string::npos)
-        return "The base name must be a file name without folders";
-    if (web.scales.empty()) return "Choose at least one scale";
+    if (auto problem = state::baseNameProblem(web.baseName)) return *problem;
+    if (!state::webScalesFit(web.scales)) return "Choose the scales from 1x, 2x and 3x";
     return std::nullopt;
 }
 
@@ -39,12 +36,13 @@ void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages) {
     const std::string base =
         (web.folder.empty() || web.folder.back() == '/' ? web.folder : web.folder + "/") +
         web.baseName;
-    const std::string extension = std::string(".") + exporter::pictureFormatName(web.format);
+    const std::string extension = std::string(".") + state::webFormatName(web.format);
     outputs.normalPicture = base + extension;
     outputs.hoverPicture = base + "-hover" + extension;
     outputs.pressedPicture = base + "-pressed" + extension;
     outputs.spritePicture = base + "-sprite" + extension;
-    outputs.format = web.format;
+    outputs.format = web.format == state::WebFormat::webp ? exporter::PictureFormat::webp
+                                                          : exporter::PictureFormat::png;
     outputs.scales = web.scales;
     outputs.scaleNames = true;
     pages = {};

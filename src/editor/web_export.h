@@ -19,27 +19,12 @@ namespace bevelmint::editor {
 
 struct Outputs;
 
-// The pages that show web buttons.
-enum class WebMarkup {
-    cssPage,     // a page with the buttons styled by CSS alone
-    cssSnippet,  // the style element and the links, to paste into a site
-    imgBundle,   // images in links, for e-mail and README files
-};
-
-// What the Web page sets; undo restores it, the design file does not hold it.
-struct WebSettings {
-    exporter::PictureFormat format = exporter::PictureFormat::png;
-    std::vector<int> scales{1, 2};  // ascending, each 1..3
-    std::string folder;             // where the files go; empty until chosen
-    std::string baseName = "button";
-    WebMarkup markup = WebMarkup::cssPage;
-    std::string labels;  // one inscription a line; none: the design's own button
-
-    bool operator==(const WebSettings&) const = default;
-};
+// The Web page's settings are the design's (the design file keeps them).
+using state::WebMarkup;
+using state::WebSettings;
 
 // Why the settings cannot be exported (no folder, a base name that is not a
-// plain file name, no scale), if they cannot.
+// plain file name, scales out of order or range), if they cannot.
 std::optional<std::string> checkWebSettings(const WebSettings& web);
 
 // The pages of a web export beyond its pictures; an empty path is not written.

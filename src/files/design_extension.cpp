@@ -19,7 +19,45 @@ constexpr ExtensionField kExtensionFields[] = {
     {"backGreen", [](const state::ButtonState& s) { return std::to_string(s.backGreen); }},
     {"backBlue", [](const state::ButtonState& s) { return std::to_string(s.backBlue); }},
     {"hoverLift", [](const state::ButtonState& s) { return std::to_string(s.hoverLift); }},
+    {"webFormat",
+     [](const state::ButtonState& s) { return std::string(state::webFormatName(s.web.format)); }},
+    {"webScales", [](const state::ButtonState& s) { return state::webScalesText(s.web.scales); }},
+    {"webFolder", [](const state::ButtonState& s) { return s.web.folder; }},
+    {"webBaseName", [](const state::ButtonState& s) { return s.web.baseName; }},
+    {"webMarkup",
+     [](const state::ButtonState& s) { return std::string(state::webMarkupName(s.web.markup)); }},
+    {"webLabels", [](const state::ButtonState& s) { return s.web.labels; }},
 };
+
+// A value on one line: backslashes, line feeds and carriage returns escaped.
+std::string escapeValue(const std::string& value) {
+    std::string out;
+    for (char c : value) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string unescapeValue(std::string_view value) {
+    std::string out;
+    for (size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c != '\\' || i + 1 == value.size()) {
+            out += c;
+            continue;
+        }
+        const char next = value[++i];
+        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    }
+    return out;
+}
 
 const ExtensionField* findExtension(std::string_view name) {
     for (const ExtensionField& f : kExtensionFields)
@@ -38,7 +76,8 @@ std::string extensionLines(const state::ButtonState& s) {
     std::string out;
     for (const ExtensionField& f : kExtensionFields) {
         const std::string value = f.value(s);
-        if (value != f.value(defaults)) out += std::string(f.name) + "=" + value + "\r\n";
+        if (value != f.value(defaults))
+            out += std::string(f.name) + "=" + escapeValue(value) + "\r\n";
     }
     return out;
 }
@@ -67,7 +106,7 @@ std::vector<Notice> applyExtensionLines(std::string_view text, int firstLine,
             notices.push_back(lineNotice(line, "unknown setting \"" + name + "\" ignored"));
             continue;
         }
-        if (auto error = state::setField(s, name, std::string(content.substr(eq + 1)))) {
+        if (auto error = state::setField(s, name, unescapeValue(content.substr(eq + 1)))) {
             notices.push_back(lineNotice(line, *error + "; ignored"));
         }
     }

@@ -57,7 +57,8 @@ struct LoadResult {
 std::optional<base::FileError> encodeDesign(const state::ButtonState& s, std::string& out);
 
 // The settings a design keeps beyond the fixed lines (the smoothing choice, the
-// background colour, the hover light), as "name=value" lines ended CR LF after
+// background colour, the hover light, the web export's settings), as
+// "name=value" lines (\\, \n and \r escaped in the value) ended CR LF after
 // the last fixed line, for each that differs from the default design only. So a
 // design without them is written exactly as the fixed format has it, and a
 // reader that stops after the last fixed line still reads the file.

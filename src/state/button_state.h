@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/web_settings.h"
+
 namespace bevelmint::state {
 
 enum class ShapeKind { rect, elips, rrect };
@@ -72,6 +74,7 @@ struct ButtonState {
     std::string exportFileName;
     std::string exportPressedFileName;
     std::string htmlFileName;
+    WebSettings web;
 
     // Editing
     bool liveUpdate = true;

@@ -9,7 +9,7 @@ namespace bevelmint::state {
 
 namespace {
 
-enum class Kind { integer, boolean, shape, format, text };
+enum class Kind { integer, boolean, shape, format, text, parsed };
 
 struct Field {
     const char* name;
@@ -17,7 +17,16 @@ struct Field {
     std::function<Range(const ButtonState&)> range;  // integer fields only
     std::function<void(ButtonState&, int32_t)> setInt;
     std::function<void(ButtonState&, const std::string&)> setText;
+    // Kind::parsed: what the field takes, and the setter that checks the value
+    // (false: refused, nothing changed).
+    const char* takes = nullptr;
+    std::function<bool(ButtonState&, const std::string&)> parse = nullptr;
 };
+
+Field parsedField(const char* name, const char* takes,
+                  std::function<bool(ButtonState&, const std::string&)> parse) {
+    return {name, Kind::parsed, nullptr, nullptr, nullptr, takes, std::move(parse)};
+}
 
 Field intField(const char* name, std::function<Range(const ButtonState&)> range,
                std::function<void(ButtonState&, int32_t)> set) {
@@ -113,6 +122,28 @@ const std::vector<Field>& fields() {
         plainBool("exportPressed", &ButtonState::exportPressed),
         fixedInt("jpegCompression", kJpegCompressionRange, &ButtonState::jpegCompression),
         plainBool("jpegProgressive", &ButtonState::jpegProgressive),
+        parsedField(
+            "webFormat", "png or webp",
+            [](ButtonState& s, const std::string& v) { return parseWebFormat(v, s.web.format); }),
+        parsedField("webScales", "1 to 3 in ascending order, like 1,2",
+                    [](ButtonState& s, const std::string& v) {
+                        auto scales = parseWebScales(v);
+                        if (scales) s.web.scales = *scales;
+                        return scales.has_value();
+                    }),
+        {"webFolder", Kind::text, nullptr, nullptr,
+         [](ButtonState& s, const std::string& v) { s.web.folder = v; }},
+        parsedField("webBaseName", "a file name without folders",
+                    [](ButtonState& s, const std::string& v) {
+                        if (baseNameProblem(v)) return false;
+                        s.web.baseName = v;
+                        return true;
+                    }),
+        parsedField(
+            "webMarkup", "css-page, css-snippet or img-page",
+            [](ButtonState& s, const std::string& v) { return parseWebMarkup(v, s.web.markup); }),
+        {"webLabels", Kind::text, nullptr, nullptr,
+         [](ButtonState& s, const std::string& v) { s.web.labels = v; }},
     };
     return table;
 }
@@ -138,6 +169,8 @@ std::string rangeText(const Field& f, const ButtonState& s) {
             return "gif, jpg or bmp";
         case Kind::text:
             return "any text";
+        case Kind::parsed:
+            return f.takes;
     }
     return {};
 }
@@ -172,6 +205,9 @@ std::optional<std::string> setField(ButtonState& s, const std::string& name,
         }
         case Kind::text:
             f->setText(s, value);
+            return std::nullopt;
+        case Kind::parsed:
+            if (!f->parse(s, value)) return refuse("'" + value + "' is not accepted");
             return std::nullopt;
         case Kind::boolean: {
             int32_t v = -1;

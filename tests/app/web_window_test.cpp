@@ -77,7 +77,7 @@ TEST(WindowWeb, ControlsSetTheWebSettingsAndUndoRestoresThem) {
     emit name->editingFinished();
     chooseMarkup(w, 2);
     typeLabels(w, "Buy\nSell");
-    EXPECT_EQ(ed.web().format, bevelmint::exporter::PictureFormat::webp);
+    EXPECT_EQ(ed.web().format, state::WebFormat::webp);
     EXPECT_EQ(ed.web().scales, std::vector<int>{3});
     EXPECT_EQ(ed.state().hoverLift, 45);
     EXPECT_EQ(text(w, "WebHoverLiftValue"), "45");

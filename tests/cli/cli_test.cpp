@@ -427,3 +427,39 @@ TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
     EXPECT_FALSE(fs::exists(dir / "p.html"));
     fs::remove_all(dir);
 }
+
+// --web writes what the design's web fields name, as the window's Export for Web
+// does: the same files as the options that name them one by one.
+TEST(RenderCommand, WebWritesWhatTheDesignsWebSettingsName) {
+    const fs::path dir = freshDir("bevelmint-cli-web");
+    for (const char* sub : {"web", "options"})
+        fs::create_directory(dir / sub);
+    std::ofstream(dir / "labels.txt") << "Go\nStop\n";
+    Outcome r =
+        run("--set shapeKind=elips --set webFolder=web --set webBaseName=nav "
+            "--set webFormat=webp --set webScales=1,3 --set webMarkup=css-snippet "
+            "--set webLabels=\"$(cat labels.txt)\" --save d.bvm",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run("d.bvm --web", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r =
+        run("d.bvm --labels labels.txt --format webp --scales 1,3 --normal options/nav.webp "
+            "--hover options/nav-hover.webp --pressed options/nav-pressed.webp "
+            "--sprite options/nav-sprite.webp --css-snippet options/nav-snippet.html",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(entries(dir / "web"), 17u);
+    for (const auto& entry : fs::directory_iterator(dir / "options"))
+        EXPECT_EQ(slurp(entry.path()), slurp(dir / "web" / entry.path().filename()))
+            << entry.path().filename();
+
+    for (const char* args : {"--web", "d.bvm --web --normal x.png", "d.bvm --web --scales 1,2",
+                             "d.bvm --set webBaseName=a/b --web"}) {
+        r = run(args, dir);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_NE(r.err.find("bevelmint-render: "), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(entries(dir), 5u);  // labels.txt, d.bvm, stderr.txt and the two folders
+    fs::remove_all(dir);
+}

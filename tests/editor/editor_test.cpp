@@ -205,8 +205,7 @@ TEST(EditorHistory, RandomOperationsUndoAndRedoToIdenticalPictures) {
                     break;
                 case 25: {
                     editor::WebSettings web = ed.web();
-                    web.format =
-                        pick(0, 1) ? exporter::PictureFormat::png : exporter::PictureFormat::webp;
+                    web.format = pick(0, 1) ? state::WebFormat::png : state::WebFormat::webp;
                     web.scales = {pick(1, 2)};
                     if (pick(0, 1)) web.scales.push_back(3);
                     web.baseName = "b" + std::to_string(pick(0, 9));

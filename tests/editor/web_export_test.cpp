@@ -26,9 +26,10 @@ std::set<std::string> filesIn(const fs::path& dir) {
 
 }  // namespace
 
-// The web settings undo like the design but are not part of the design file,
-// so changing them leaves the document unmodified; bad scale lists are refused.
-TEST(WebExport, SettingsAreCheckedUndoneAndNotADesignChange) {
+// The web settings are part of the design: refused when they cannot name files,
+// undone step by step, and saved with the design (text of any kind included).
+TEST(WebExport, SettingsAreCheckedUndoneAndSaved) {
+    const fs::path dir = freshDir("bevelmint-web-settings");
     Editor ed;
     const WebSettings start = ed.web();
     for (std::vector<int> bad : {std::vector<int>{}, {3, 1}, {1, 1}, {0, 1}, {2, 4}}) {
@@ -36,30 +37,54 @@ TEST(WebExport, SettingsAreCheckedUndoneAndNotADesignChange) {
         web.scales = bad;
         EXPECT_FALSE(ed.setWebSettings(web));
     }
+    for (const char* bad : {"", "..", "a/b", "a\\b"}) {
+        WebSettings web = start;
+        web.baseName = bad;
+        EXPECT_FALSE(ed.setWebSettings(web)) << bad;
+    }
     EXPECT_EQ(ed.web(), start);
     EXPECT_FALSE(ed.canUndo());
 
     WebSettings web = start;
+    web.format = state::WebFormat::webp;
     web.scales = {2, 3};
     web.markup = editor::WebMarkup::imgBundle;
-    web.labels = "Buy\nSell";
+    web.labels = "Buy\nSell \\ more\r\n=x";
+    web.folder = "/tmp/a=b\\c";
+    web.baseName = "shop buttons";
     ASSERT_TRUE(ed.setWebSettings(web));
     EXPECT_EQ(ed.web(), web);
-    EXPECT_FALSE(ed.modified());
-    ASSERT_TRUE(ed.setHoverLift(50));
     EXPECT_TRUE(ed.modified());
+    ASSERT_TRUE(ed.setHoverLift(50));
     EXPECT_FALSE(ed.setHoverLift(99));
+    const std::string path = (dir / "web.bvm").string();
+    ASSERT_FALSE(ed.saveDesign(path));
+    Editor loaded;
+    const files::LoadResult result = loaded.loadDesign(path);
+    ASSERT_FALSE(result.error);
+    EXPECT_TRUE(result.notices.empty());
+    EXPECT_EQ(loaded.web(), web);
+    EXPECT_EQ(loaded.state().hoverLift, 50);
+    // A design without them brings the defaults back.
+    ASSERT_FALSE(
+        loaded.loadDesign(std::string(BEVELMINT_TEST_DATA) + "/designs/seed-rrect.bvm").error);
+    EXPECT_EQ(loaded.web(), start);
+
     ASSERT_TRUE(ed.undo());
     EXPECT_EQ(ed.state().hoverLift, state::defaultState().hoverLift);
     ASSERT_TRUE(ed.undo());
     EXPECT_EQ(ed.web(), start);
     ASSERT_TRUE(ed.redo());
     EXPECT_EQ(ed.web(), web);
+    web.labels = "Buy\nSell";
+    web.scales = {2, 3};
+    ASSERT_TRUE(ed.setWebSettings(web));
 
     // The markup names the pictures the export writes, for every label.
     const std::string markup = ed.webMarkupText();
-    EXPECT_NE(markup.find("button-buy@2x.png"), std::string::npos) << markup;
-    EXPECT_NE(markup.find("button-sell@2x.png"), std::string::npos) << markup;
+    EXPECT_NE(markup.find("shop buttons-buy@2x.webp"), std::string::npos) << markup;
+    EXPECT_NE(markup.find("shop buttons-sell@2x.webp"), std::string::npos) << markup;
+    fs::remove_all(dir);
 }
 
 // The hover preview is the exported hover picture, drawn afresh after each
@@ -106,9 +131,6 @@ TEST(WebExport, ExportWritesTheWholeSetOrNothing) {
     WebSettings web = ed.web();
     web.folder = (dir / "out").string();
     fs::create_directory(web.folder);
-    web.baseName = "../b";
-    ASSERT_TRUE(ed.setWebSettings(web));
-    EXPECT_TRUE(ed.exportForWeb(written));
     web.baseName = "b";
     web.labels = "Buy now\n\nSell";
     ASSERT_TRUE(ed.setWebSettings(web));

@@ -31,9 +31,9 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
         named(new QRadioButton("WebP", pictures), "WebFormatWebp",
               "Lossless WebP pictures with alpha edges, smaller than PNG", {76, 18, 70, 18});
     connect(pngButton, &QRadioButton::clicked, this,
-            [this] { emit formatChosen(exporter::PictureFormat::png); });
+            [this] { emit formatChosen(state::WebFormat::png); });
     connect(webpButton, &QRadioButton::clicked, this,
-            [this] { emit formatChosen(exporter::PictureFormat::webp); });
+            [this] { emit formatChosen(state::WebFormat::webp); });
     label("Scales:", {10, 40, 44, 18}, pictures);
     for (int i = 0; i < 3; ++i) {
         const int scale = i + 1;
@@ -124,8 +124,8 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
 
 void WebPage::follow(const editor::WebSettings& web, int hoverLift) {
     const QSignalBlocker quiet(hoverLiftBar);
-    pngButton->setChecked(web.format == exporter::PictureFormat::png);
-    webpButton->setChecked(web.format == exporter::PictureFormat::webp);
+    pngButton->setChecked(web.format == state::WebFormat::png);
+    webpButton->setChecked(web.format == state::WebFormat::webp);
     for (int i = 0; i < 3; ++i)
         scaleBoxes[i]->setChecked(std::find(web.scales.begin(), web.scales.end(), i + 1) !=
                                   web.scales.end());

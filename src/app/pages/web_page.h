@@ -32,7 +32,7 @@ class WebPage : public QWidget {
     void pageWritten() { openButton->setEnabled(true); }
 
   signals:
-    void formatChosen(exporter::PictureFormat format);
+    void formatChosen(state::WebFormat format);
     void scaleToggled(int scale, bool on);
     void hoverLiftMoved(int v);
     void baseNameEdited(const QString& name);

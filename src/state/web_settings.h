@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bevelmint::state {
+
+// The pictures of a web export: lossless with true alpha at the edges.
+enum class WebFormat { png, webp };
+
+// The page that shows web buttons.
+enum class WebMarkup {
+    cssPage,     // a page with the buttons styled by CSS alone
+    cssSnippet,  // the style element and the links, to paste into a site
+    imgBundle,   // images in links, for e-mail and README files
+};
+
+// How a design is exported for the web; the design file keeps it.
+struct WebSettings {
+    WebFormat format = WebFormat::png;
+    std::vector<int> scales{1, 2};  // ascending, each 1..3
+    std::string folder;             // where the files go; empty until chosen
+    std::string baseName = "button";
+    WebMarkup markup = WebMarkup::cssPage;
+    std::string labels;  // one inscription a line; none: the design's own button
+
+    bool operator==(const WebSettings&) const = default;
+};
+
+inline constexpr int kMaxWebScale = 3;
+
+const char* webFormatName(WebFormat format);  // "png", "webp"
+bool parseWebFormat(const std::string& text, WebFormat& format);
+const char* webMarkupName(WebMarkup markup);  // "css-page", "css-snippet", "img-page"
+bool parseWebMarkup(const std::string& text, WebMarkup& markup);
+// "1,2": the scales as a design file and --set write them.
+std::string webScalesText(const std::vector<int>& scales);
+// Ascending scales without repeats, each 1..3; nullopt for anything else.
+std::optional<std::vector<int>> parseWebScales(const std::string& text);
+bool webScalesFit(const std::vector<int>& scales);
+// Why a base name cannot name the files (empty, or with a folder in it), if it cannot.
+std::optional<std::string> baseNameProblem(const std::string& name);
+
+}  // namespace bevelmint::state
