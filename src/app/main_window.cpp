@@ -82,7 +82,12 @@ TForm1::TForm1(Desktop& desktop, SettingsStore& settings, const QStringList& arg
     formCreate(arguments);
 }
 
-TForm1::~TForm1() = default;
+// The pages go before the editor they report to: a field losing the focus as
+// the window closes must not reach a destroyed editor.
+TForm1::~TForm1() {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        delete child;
+}
 
 void TForm1::buildPages() {
     pages = new PageControl(this);
@@ -140,6 +145,7 @@ void TForm1::formCreate(const QStringList& arguments) {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
+    webPage->commitPending();
     if (ed.modified()) {
         const QString path = QString::fromStdString(ed.documentPath());
         const QString name = path.isEmpty() ? "the button" : QFileInfo(path).fileName();
@@ -270,6 +276,7 @@ void TForm1::applyMenuColour(const QColor& c) {
 // ---------------------------------------------------------------- test mode
 
 void TForm1::enterTestMode() {
+    webPage->commitPending();
     if (ed.state().fastEdit) {
         resetfromshowmode();
         ed.setFastEdit(false);
@@ -287,7 +294,10 @@ void TForm1::resetfromshowmode() {
     pages->show();
     preview->setShown(true);
     testMode->leave();
-    if (wasActive && webPageShown()) showPictures();
+    if (wasActive && webPageShown()) {
+        showPictures();
+        followWeb();
+    }
     actions.leaveTest->setEnabled(false);
 }
 

@@ -103,33 +103,32 @@ void TForm1::connectPages() {
 
 void TForm1::connectWebPage() {
     editor::Editor* e = &ed;
-    // Each control changes one setting of the editor's web settings.
-    auto change = [e](auto edit) {
+    // Each control changes one setting of the editor's web settings; a refused
+    // change (the last scale unchecked) puts the page back.
+    auto change = [this, e](auto edit) {
         editor::WebSettings web = e->web();
         edit(web);
-        e->setWebSettings(web);
+        if (!e->setWebSettings(web)) followWeb();
     };
     connect(webPage, &WebPage::formatChosen, this, [change](state::WebFormat f) {
         change([f](editor::WebSettings& w) { w.format = f; });
     });
-    connect(webPage, &WebPage::scaleToggled, this, [this, change](int scale, bool on) {
+    connect(webPage, &WebPage::scaleToggled, this, [change](int scale, bool on) {
         change([scale, on](editor::WebSettings& w) {
             auto& s = w.scales;
             s.erase(std::remove(s.begin(), s.end(), scale), s.end());
             if (on) s.insert(std::upper_bound(s.begin(), s.end(), scale), scale);
         });
-        // The last scale cannot go: the box is checked again.
-        followWeb();
     });
     connect(webPage, &WebPage::hoverLiftMoved, this, [e](int v) { e->setHoverLift(v); });
     connect(webPage, &WebPage::baseNameEdited, this, [this, change](const QString& name) {
-        const std::string base = name.trimmed().toStdString();
+        const std::string base = name.toStdString();
         if (auto problem = state::baseNameProblem(base)) {
+            webPage->restoreBaseName();
             desktop.error(QString::fromStdString(*problem));
-        } else {
-            change([&base](editor::WebSettings& w) { w.baseName = base; });
+            return;
         }
-        followWeb();
+        change([&base](editor::WebSettings& w) { w.baseName = base; });
     });
     connect(webPage, &WebPage::folderRequested, this, [this] { web->chooseFolder(); });
     connect(webPage, &WebPage::markupChosen, this, [change](editor::WebMarkup m) {
@@ -154,15 +153,22 @@ void TForm1::connectActions() {
     auto on = [this](QAction* action, auto handler) {
         connect(action, &QAction::triggered, this, handler);
     };
-    // Save, load and export leave test mode first.
+    // Save, load and export leave test mode first, and take what is being typed.
     auto leavingTest = [this](auto command) {
         return [this, command] {
             resetfromshowmode();
+            webPage->commitPending();
             command(*files);
         };
     };
-    on(a.undo, [this] { ed.undo(); });
-    on(a.redo, [this] { ed.redo(); });
+    on(a.undo, [this] {
+        webPage->commitPending();
+        ed.undo();
+    });
+    on(a.redo, [this] {
+        webPage->commitPending();
+        ed.redo();
+    });
     on(a.load, leavingTest([](FileCommands& f) { f.load(); }));
     on(a.loadLast, leavingTest([](FileCommands& f) { f.loadLast(); }));
     // A first save names the design without changing it: the title follows here.
@@ -172,7 +178,7 @@ void TForm1::connectActions() {
     on(a.exportPictures, leavingTest([](FileCommands& f) { f.exportPictures(); }));
     on(a.exportWeb, [this] {
         resetfromshowmode();
-        webPage->commitLabels();
+        webPage->commitPending();
         web->exportForWeb();
     });
     for (int i = 0; i < 3; ++i) {

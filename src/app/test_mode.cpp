@@ -30,9 +30,13 @@ TestMode::TestMode(QWidget* window, Swatch* windowBackground, std::function<QPix
     closeButton = new BevelButton("ktBevelButton13", {}, {}, {598, 45, 18, 18}, window);
     closeButton->setIcon(QIcon(asset("glyph-close.svg", {12, 12})));
     connect(closeButton, &QPushButton::clicked, this, &TestMode::closeRequested);
-    connect(onHover, &QRadioButton::clicked, this, [this] { choose(Trigger::hover); });
-    connect(onClick, &QRadioButton::clicked, this, [this] { choose(Trigger::click); });
-    connect(asWeb, &QRadioButton::clicked, this, [this] { choose(Trigger::web); });
+    for (auto [button, t] : {std::pair{onHover, Trigger::hover}, std::pair{onClick, Trigger::click},
+                             std::pair{asWeb, Trigger::web}}) {
+        connect(button, &QRadioButton::clicked, this, [this, t = t] {
+            chosen = t;
+            choose(t);
+        });
+    }
     connect(testButton, &PointerLabel::pressed, this, [this](Qt::MouseButton) {
         if (trigger == Trigger::hover) return;
         held = true;
@@ -63,8 +67,7 @@ void TestMode::enter(const QSize& buttonSize, const QColor& background, bool asW
     windowBackground->setColour(background);
     caption->show();
     const int w = buttonSize.width(), h = buttonSize.height();
-    if (asWebButton) trigger = Trigger::web;
-    choose(trigger);
+    choose(asWebButton ? Trigger::web : chosen);
     testButton->setGeometry(315 - w / 2, 253 - h / 2, w, h);
     testButton->show();
     testButton->raise();

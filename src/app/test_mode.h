@@ -21,7 +21,8 @@ class TestMode : public QObject {
     // picture(look) gives the current picture of that state, button-sized.
     TestMode(QWidget* window, Swatch* windowBackground, std::function<QPixmap(Look)> picture);
     // Places the test button at the size given; the window hides the editor.
-    // `asWebButton` chooses the web button's trigger first.
+    // `asWebButton` tries it as a web button this time; otherwise the trigger
+    // last chosen is used.
     void enter(const QSize& buttonSize, const QColor& background, bool asWebButton = false);
     void leave();
     bool active() const { return active_; }
@@ -47,6 +48,7 @@ class TestMode : public QObject {
     BevelButton* closeButton;
     bool active_ = false;
     Trigger trigger = Trigger::hover;
+    Trigger chosen = Trigger::hover;  // by the user
     bool hovering = false;
     bool held = false;
 };

@@ -101,7 +101,7 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
         history_.record(before);
         c |= Aspect::history;
     }
-    if (!samePictures(before, after)) picturesStale_ = true;
+    if (!samePictures(before, after)) picturesStale_ = hoverStale_ = true;
     // Only the hover picture shows the hover lift: it alone is drawn again.
     if (before.design.hoverLift != after.design.hoverLift && !picturesStale_) {
         hoverStale_ = true;
@@ -297,7 +297,7 @@ void Editor::setExportPressedPath(const std::string& path) {
 }
 
 bool Editor::setWebSettings(const WebSettings& web) {
-    if (!state::webScalesFit(web.scales) || state::baseNameProblem(web.baseName)) return false;
+    if (!state::webSettingsValid(web)) return false;
     apply([&] { s_.web = web; });
     return true;
 }

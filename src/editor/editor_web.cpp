@@ -1,6 +1,7 @@
 // The editor's web export: its settings, the hover picture and the contrast
 // report the Web page shows, and the export itself.
 #include "editor/editor.h"
+#include "render/button_pictures.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::editor {
@@ -19,8 +20,18 @@ const image::Picture& Editor::hover() {
 
 const exporter::ButtonReport& Editor::contrastReport() {
     if (picturesStale_) paint();
-    if (!report_)
-        report_ = exporter::reportButton(s_, normal(), exporter::inscriptionInk(s_, text_));
+    if (report_) return *report_;
+    const std::vector<bool> ink = exporter::inscriptionInk(s_, text_);
+    if (!s_.fastEdit) {
+        report_ = exporter::reportButton(s_, normal(), ink);
+    } else {
+        // The quick sketch is not what an export writes: measure the real picture.
+        state::ButtonState real = s_;
+        real.fastEdit = false;
+        const render::ButtonPictures pictures = render::renderButtonPictures(
+            real, render::activeTexture(s_, *texture_), 1, text_, false);
+        report_ = exporter::reportButton(real, pictures.normal, ink);
+    }
     return *report_;
 }
 
@@ -41,7 +52,6 @@ std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written
     Outputs outputs;
     WebPages pages;
     webOutputs(s_.web, outputs, pages);
-    if (auto why = checkPictures(outputs)) return WriteError{{}, *why};
     renderWebFiles(s_, render::activeTexture(s_, *texture_), members, pages, false, text_.warn,
                    outputs);
     if (auto error = write(outputs)) return error;

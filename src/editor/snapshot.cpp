@@ -47,6 +47,7 @@ bool samePictures(const Snapshot& a, const Snapshot& b) {
         d.exportPressedFileName = blank.exportPressedFileName;
         d.stretchPreview = blank.stretchPreview;
         d.hoverLift = blank.hoverLift;
+        d.web = blank.web;
         return d;
     };
     const bool sameTexture = a.texture == b.texture || !a.design.textureActive;

@@ -15,9 +15,9 @@ void copySession(const state::ButtonState& from, state::ButtonState& to);
 
 bool sameDesign(const Snapshot& a, const Snapshot& b);
 
-// Whether the two render alike: only the export settings, the texture preview's
-// stretching and the hover lift are left out, as the normal and pressed
-// pictures do not depend on them.
+// Whether the two render alike: only the export settings (the web export's
+// included), the texture preview's stretching and the hover lift are left out,
+// as the normal and pressed pictures do not depend on them.
 bool samePictures(const Snapshot& a, const Snapshot& b);
 
 // The aspects in which b differs from a.

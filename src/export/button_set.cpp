@@ -3,35 +3,12 @@
 #include <set>
 
 #include "base/file_io.h"
+#include "base/utf8.h"
 #include "render/text_engine.h"
 
 namespace bevelmint::exporter {
 
 namespace {
-
-bool validUtf8(const std::string& s) {
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    const size_t n = s.size();
-    for (size_t i = 0; i < n;) {
-        const unsigned char c = p[i];
-        const int len = c < 0x80         ? 1
-                        : (c >> 5) == 6  ? 2
-                        : (c >> 4) == 14 ? 3
-                        : (c >> 3) == 30 ? 4
-                                         : 0;
-        if (len == 0 || i + len > n) return false;
-        uint32_t cp = len == 1 ? c : len == 2 ? c & 0x1F : len == 3 ? c & 0x0F : c & 0x07;
-        for (int k = 1; k < len; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80) return false;
-            cp = cp << 6 | (p[i + k] & 0x3F);
-        }
-        // Overlong forms, surrogates and values past the last code point.
-        static constexpr uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < kLeast[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return false;
-        i += len;
-    }
-    return true;
-}
 
 std::string trimmed(const std::string& s) {
     const auto first = s.find_first_not_of(" \t\r");
@@ -54,7 +31,7 @@ std::optional<std::string> parseLabels(const std::string& text, std::vector<std:
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
         const std::string raw = text.substr(start, end - start);
-        if (!validUtf8(raw)) return "line " + std::to_string(line) + " is not UTF-8 text";
+        if (!base::isValidUtf8(raw)) return "line " + std::to_string(line) + " is not UTF-8 text";
         std::string label = trimmed(raw);
         if (!label.empty()) labels.push_back(std::move(label));
         start = end + 1;

@@ -1,27 +1,10 @@
 #include "files/text_encoding.h"
 
+#include "base/utf8.h"
+
 #include <cstdint>
 
 namespace bevelmint::files {
-
-bool isValidUtf8(const std::string& text) {
-    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
-    const size_t n = text.size();
-    for (size_t i = 0; i < n;) {
-        const unsigned char c = s[i];
-        int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (len == 0 || i + len > n) return false;
-        uint32_t cp = len == 1 ? c : len == 2 ? c & 0x1F : len == 3 ? c & 0x0F : c & 0x07;
-        for (int k = 1; k < len; ++k) {
-            if ((s[i + k] & 0xC0) != 0x80) return false;
-            cp = cp << 6 | (s[i + k] & 0x3F);
-        }
-        const uint32_t least[5] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < least[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += len;
-    }
-    return true;
-}
 
 namespace {
 
@@ -55,7 +38,7 @@ std::string windows1252ToUtf8(const std::string& text) {
 }
 
 std::string decodeTextLine(const std::string& raw) {
-    return isValidUtf8(raw) ? raw : windows1252ToUtf8(raw);
+    return base::isValidUtf8(raw) ? raw : windows1252ToUtf8(raw);
 }
 
 }  // namespace bevelmint::files

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <functional>
 
+#include "base/utf8.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::state {
@@ -142,8 +143,12 @@ const std::vector<Field>& fields() {
         parsedField(
             "webMarkup", "css-page, css-snippet or img-page",
             [](ButtonState& s, const std::string& v) { return parseWebMarkup(v, s.web.markup); }),
-        {"webLabels", Kind::text, nullptr, nullptr,
-         [](ButtonState& s, const std::string& v) { s.web.labels = v; }},
+        parsedField("webLabels", "UTF-8 text, one label a line",
+                    [](ButtonState& s, const std::string& v) {
+                        if (!base::isValidUtf8(v)) return false;
+                        s.web.labels = v;
+                        return true;
+                    }),
     };
     return table;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "base/utf8.h"
+
 namespace bevelmint::state {
 
 namespace {
@@ -74,6 +76,11 @@ std::optional<std::string> baseNameProblem(const std::string& name) {
         name.find_first_of(std::string("/\\\0\r\n", 5)) != std::string::npos)
         return "the base name must be a file name without folders";
     return std::nullopt;
+}
+
+bool webSettingsValid(const WebSettings& web) {
+    return webScalesFit(web.scales) && !baseNameProblem(web.baseName) &&
+           base::isValidUtf8(web.labels);
 }
 
 }  // namespace bevelmint::state

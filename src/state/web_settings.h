@@ -41,5 +41,7 @@ std::optional<std::vector<int>> parseWebScales(const std::string& text);
 bool webScalesFit(const std::vector<int>& scales);
 // Why a base name cannot name the files (empty, or with a folder in it), if it cannot.
 std::optional<std::string> baseNameProblem(const std::string& name);
+// Scales that fit, a base name without problem and labels in UTF-8.
+bool webSettingsValid(const WebSettings& web);
 
 }  // namespace bevelmint::state

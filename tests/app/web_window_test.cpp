@@ -117,6 +117,8 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
     w.find<QScrollBar>("WebHoverLift")->setValue(35);
     typeLabels(w, "Buy now\nSell");
     showWebPage(w);
+    // A name still being typed is what the export uses.
+    w.find<QLineEdit>("WebBaseName")->setText("shop");
     // Without a folder the export asks for one first.
     w.desktop.folders.push_back(QString::fromStdString((dir / "window").string()));
     w.click("WebExport");
@@ -126,11 +128,11 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
         << w.desktop.informed[0].toStdString();
     w.click("WebOpen");
     ASSERT_EQ(w.desktop.opened.size(), 1);
-    EXPECT_EQ(w.desktop.opened[0].toStdString(), (dir / "window" / "button.html").string());
+    EXPECT_EQ(w.desktop.opened[0].toStdString(), (dir / "window" / "shop.html").string());
 
     ASSERT_FALSE(w.form->editor().saveDesign((dir / "d.bvm").string()));
     std::ofstream(dir / "labels.txt") << "Buy now\nSell\n";
-    const std::string out = (dir / "cli").string() + "/button";
+    const std::string out = (dir / "cli").string() + "/shop";
     ASSERT_EQ(
         run(std::string(BEVELMINT_RENDER_EXE) + " " + (dir / "d.bvm").string() + " --labels " +
             (dir / "labels.txt").string() + " --format png --scales 1,2 --normal " + out +
@@ -141,12 +143,12 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
     EXPECT_EQ(window.size(), 17u);
     EXPECT_TRUE(window == contents(dir / "cli"));
 
-    fs::create_directory(dir / "blocked" / "button-sprite-sell@2x.png");
+    fs::create_directory(dir / "blocked" / "shop-sprite-sell@2x.png");
     w.desktop.folders.push_back(QString::fromStdString((dir / "blocked").string()));
     w.click("WebFolderChoose");
     w.menu("ExportWeb1");
     ASSERT_EQ(w.desktop.errors.size(), 1);
-    EXPECT_TRUE(w.desktop.errors[0].contains("button-sprite-sell@2x.png"));
+    EXPECT_TRUE(w.desktop.errors[0].contains("shop-sprite-sell@2x.png"));
     // Only the folder in the way is there: no picture, no page, no temporary file.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "blocked"), fs::directory_iterator()), 1);
     fs::remove_all(dir);
@@ -210,4 +212,34 @@ TEST(WindowWeb, TestModeActsLikeTheWebButton) {
     EXPECT_EQ(shown(button), normal);
     w.click("ktBevelButton13");
     EXPECT_TRUE(w.find<QLabel>("HoverView")->isVisibleTo(w.form.get()));
+
+    // A change made in test mode shows on the page when it is left.
+    typeLabels(w, "Buy\nSell");
+    w.menu("TestButton1");
+    w.menu("Undo1");
+    w.menu("LeaveTest1");
+    EXPECT_TRUE(w.find<QPlainTextEdit>("WebLabels")->toPlainText().isEmpty());
+    EXPECT_FALSE(w.find<QPlainTextEdit>("WebMarkupBox")->toPlainText().contains("Sell"));
+    // Tried from another page, the button acts as the user chose there.
+    w.find<QTabWidget>("PageControl1")->setCurrentIndex(0);
+    w.menu("TestButton1");
+    EXPECT_TRUE(w.find<QRadioButton>("AMRadioButton15")->isChecked());
+}
+
+// What is still being typed is not lost: a close asks to save it, and a window
+// destroyed with the focus in a field does not reach its destroyed editor.
+TEST(WindowWeb, TextBeingTypedIsHandedOverBeforeTheWindowGoes) {
+    Window w;
+    showWebPage(w);
+    w.form->show();
+    auto* name = w.find<QLineEdit>("WebBaseName");
+    name->setFocus();
+    name->setText("draft");
+    w.desktop.saveAnswers.push_back(app::Desktop::SaveAnswer::cancel);
+    EXPECT_FALSE(w.form->close());
+    EXPECT_EQ(w.desktop.askedToSave, 1);
+    EXPECT_EQ(w.form->editor().web().baseName, "draft");
+    name->setFocus();
+    name->setText("other");
+    w.form.reset();
 }

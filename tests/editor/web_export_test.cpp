@@ -107,6 +107,27 @@ TEST(WebExport, HoverPreviewAndContrastFollowTheDesign) {
     ASSERT_TRUE(ed.setWidth(w + 40));
     EXPECT_EQ(ed.hover().cut(w + 40, h), exported());
 
+    // Web settings draw nothing again; a hover picture asked for without a render
+    // in between still shows the design as it is.
+    const int renders = ed.renderCount();
+    WebSettings web = ed.web();
+    web.labels = "A\nB";
+    ASSERT_TRUE(ed.setWebSettings(web));
+    EXPECT_EQ(ed.renderCount(), renders);
+    ed.setRenderOnChange(false);
+    ed.setButtonColour({90, 160, 90});
+    EXPECT_EQ(ed.hover().cut(w + 40, h), exported());
+    ed.setRenderOnChange(true);
+
+    // The quick sketch of fast edit mode is measured as the export draws it.
+    const exporter::ButtonReport real = ed.contrastReport();
+    ed.setFastEdit(true);
+    const exporter::ButtonReport fast = ed.contrastReport();
+    ASSERT_TRUE(real.text && fast.text);
+    EXPECT_EQ(fast.text->ratio, real.text->ratio);
+    EXPECT_EQ(fast.edge.ratio, real.edge.ratio);
+    ed.setFastEdit(false);
+
     const exporter::ButtonReport light = ed.contrastReport();
     ASSERT_TRUE(light.text);
     ed.setTextColour({110, 110, 170});

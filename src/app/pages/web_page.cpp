@@ -55,8 +55,7 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     baseName = named(new QLineEdit(this), "WebBaseName",
                      "The files are named after it: NAME.png, NAME-hover.png, NAME.html ...",
                      {74, 96, 148, 22});
-    connect(baseName, &QLineEdit::editingFinished, this,
-            [this] { emit baseNameEdited(baseName->text()); });
+    connect(baseName, &QLineEdit::editingFinished, this, &WebPage::commitBaseName);
     folder =
         named(new QLineEdit(this), "WebFolder",
               "Use the button right next to this field to choose the folder", {6, 122, 148, 22});
@@ -103,13 +102,17 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
                                  "Write the pictures, sprite sheets and the markup, all or nothing",
                                  {116, 328, 106, 24});
     exportButton->setStyleSheet("font-weight: bold;");
-    connect(copy, &QPushButton::clicked, this, &WebPage::copyRequested);
-    connect(save, &QPushButton::clicked, this, &WebPage::saveRequested);
+    // The buttons take no focus: what is being typed is handed over first.
+    auto pendingFirst = [this](QPushButton* button, void (WebPage::*command)()) {
+        connect(button, &QPushButton::clicked, this, [this, command] {
+            commitPending();
+            emit(this->*command)();
+        });
+    };
+    pendingFirst(copy, &WebPage::copyRequested);
+    pendingFirst(save, &WebPage::saveRequested);
+    pendingFirst(exportButton, &WebPage::exportRequested);
     connect(openButton, &QPushButton::clicked, this, &WebPage::openRequested);
-    connect(exportButton, &QPushButton::clicked, this, [this] {
-        commitLabels();
-        emit exportRequested();
-    });
 
     const char* figureNames[3] = {"WebTextContrast", "WebEdgeContrast", "WebSize"};
     const char* figureHints[3] = {
@@ -131,12 +134,14 @@ void WebPage::follow(const editor::WebSettings& web, int hoverLift) {
                                   web.scales.end());
     hoverLiftBar->setPosition(hoverLift);
     hoverLiftOut->setNum(hoverLift);
-    if (!baseName->hasFocus() || baseName->text().toStdString() != web.baseName)
+    // The fields keep what is being typed; they follow the settings only when
+    // those change under them (an undo, a load).
+    if (web.baseName != followedBaseName) {
+        followedBaseName = web.baseName;
         baseName->setText(QString::fromStdString(web.baseName));
+    }
     folder->setText(QString::fromStdString(web.folder));
     markupChoice->setCurrentIndex(static_cast<int>(web.markup));
-    // The box keeps what is being typed; it follows the settings only when they
-    // change under it (an undo).
     if (web.labels != followedLabels) {
         followedLabels = web.labels;
         const QSignalBlocker quietLabels(labels);
@@ -169,6 +174,20 @@ void WebPage::commitLabels() {
     if (typed == followedLabels) return;
     followedLabels = typed;
     emit labelsEdited(QString::fromStdString(typed));
+}
+
+void WebPage::commitBaseName() {
+    const QString typed = baseName->text().trimmed();
+    if (typed.toStdString() != followedBaseName) emit baseNameEdited(typed);
+}
+
+void WebPage::commitPending() {
+    commitLabels();
+    commitBaseName();
+}
+
+void WebPage::restoreBaseName() {
+    baseName->setText(QString::fromStdString(followedBaseName));
 }
 
 bool WebPage::eventFilter(QObject* watched, QEvent* e) {

@@ -29,6 +29,11 @@ class WebPage : public QWidget {
     void showReport(const exporter::ButtonReport& report);
     // Hands the label list as typed to the editor now, if it changed.
     void commitLabels();
+    // Hands over what is still being typed (labels, base name) before a command
+    // reads the settings.
+    void commitPending();
+    // Shows the settings' base name again (a typed one was refused).
+    void restoreBaseName();
     void pageWritten() { openButton->setEnabled(true); }
 
   signals:
@@ -48,12 +53,15 @@ class WebPage : public QWidget {
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
+    void commitBaseName();
+
     QRadioButton* pngButton;
     QRadioButton* webpButton;
     std::array<QCheckBox*, 3> scaleBoxes{};
     FatScrollBar* hoverLiftBar;
     QLabel* hoverLiftOut;
     QLineEdit* baseName;
+    std::string followedBaseName;
     QLineEdit* folder;
     QPlainTextEdit* labels;
     QTimer labelsPause;
