@@ -125,7 +125,9 @@ void TForm1::connectWebPage() {
         const std::string base = name.toStdString();
         if (auto problem = state::baseNameProblem(base)) {
             webPage->restoreBaseName();
-            desktop.error(QString::fromStdString(*problem));
+            QString message = QString::fromStdString(*problem);
+            message[0] = message[0].toUpper();
+            desktop.error(message);
             return;
         }
         change([&base](editor::WebSettings& w) { w.baseName = base; });
@@ -178,8 +180,7 @@ void TForm1::connectActions() {
     on(a.exportPictures, leavingTest([](FileCommands& f) { f.exportPictures(); }));
     on(a.exportWeb, [this] {
         resetfromshowmode();
-        webPage->commitPending();
-        web->exportForWeb();
+        if (webPage->commitPending()) web->exportForWeb();
     });
     for (int i = 0; i < 3; ++i) {
         on(a.shapes[i], [this, i] { ed.setShape(static_cast<state::ShapeKind>(i)); });

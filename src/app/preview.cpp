@@ -39,7 +39,7 @@ Preview::Preview(QWidget* window) : QObject(window) {
     for (int i = 0; i < 3; ++i) {
         stateNames[i] = label(names[i], {kLeft + 6, kBandTop[i] + 3, 80, 14}, window,
                               QString("StateName%1").arg(i + 1));
-        stateNames[i]->setStyleSheet("color: gray; font-size: 9px;");
+        stateNames[i]->setFont(QFont(stateNames[i]->font().family(), 8));
     }
     for (Swatch* s : {normalBackground, hoverBackground, pressedBackground})
         s->installEventFilter(this);
@@ -89,9 +89,8 @@ void Preview::show(const image::Picture& normal, const image::Picture& pressed, 
 void Preview::setBackground(const QColor& c) {
     for (Swatch* s : {normalBackground, hoverBackground, pressedBackground})
         s->setColour(c);
-    const QColor name =
-        captionColourOn(c) == Qt::black ? QColor(Qt::darkGray) : QColor(Qt::lightGray);
-    const QString style = QString("color: %1; font-size: 9px;").arg(name.name());
+    // Black or white, whichever reads better on the background.
+    const QString style = QString("color: %1;").arg(captionColourOn(c).name());
     for (QLabel* l : stateNames)
         restyle(l, style);
 }

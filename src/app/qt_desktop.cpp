@@ -52,7 +52,8 @@ std::optional<QString> QtDesktop::saveFileName(const QString& filter, const QStr
 }
 
 std::optional<QString> QtDesktop::chooseFolder(const QString& start) {
-    const QString folder = QFileDialog::getExistingDirectory(parent_, QString(), start);
+    const QString folder =
+        QFileDialog::getExistingDirectory(parent_, "Choose the Folder for the Web Files", start);
     if (folder.isEmpty()) return std::nullopt;
     return folder;
 }

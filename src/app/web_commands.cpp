@@ -28,13 +28,13 @@ void WebCommands::exportForWeb() {
         desktop.error(QString::fromStdString(error->message));
         return;
     }
-    QStringList names;
-    for (size_t i = 0; i < written.size() && i < kListedFiles; ++i)
-        names << QString::fromStdString(written[i]);
-    if (written.size() > kListedFiles)
-        names << QString("... and %1 more").arg(written.size() - kListedFiles);
-    // The page is written last.
+    // The page first (written last): it is the file to open; then the pictures.
     lastPage = QString::fromStdString(written.back());
+    QStringList names{lastPage};
+    for (size_t i = 0; i + 1 < written.size() && i < kListedFiles; ++i)
+        names << QString::fromStdString(written[i]);
+    if (written.size() > kListedFiles + 1)
+        names << QString("... and %1 more").arg(written.size() - kListedFiles - 1);
     page.pageWritten();
     desktop.inform("Complete",
                    QString("%1 Files Saved !\r\r").arg(written.size()) + names.join("\r"));

@@ -72,7 +72,8 @@ bool webScalesFit(const std::vector<int>& scales) {
 }
 
 std::optional<std::string> baseNameProblem(const std::string& name) {
-    if (name.empty() || name == "." || name == ".." ||
+    if (name.empty()) return "the base name is empty";
+    if (name == "." || name == ".." ||
         name.find_first_of(std::string("/\\\0\r\n", 5)) != std::string::npos)
         return "the base name must be a file name without folders";
     return std::nullopt;

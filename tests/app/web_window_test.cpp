@@ -75,6 +75,13 @@ TEST(WindowWeb, ControlsSetTheWebSettingsAndUndoRestoresThem) {
     auto* name = w.find<QLineEdit>("WebBaseName");
     name->setText(" shop ");
     emit name->editingFinished();
+    // A refused name stops the export it was typed for.
+    name->setText("a/b");
+    w.desktop.folders.push_back("/nowhere");
+    w.click("WebExport");
+    EXPECT_EQ(w.desktop.errors, QStringList{"The base name must be a file name without folders."});
+    EXPECT_EQ(w.desktop.folders.size(), 1u);
+    EXPECT_EQ(name->text(), "shop");
     chooseMarkup(w, 2);
     typeLabels(w, "Buy\nSell");
     EXPECT_EQ(ed.web().format, state::WebFormat::webp);

@@ -105,8 +105,7 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     // The buttons take no focus: what is being typed is handed over first.
     auto pendingFirst = [this](QPushButton* button, void (WebPage::*command)()) {
         connect(button, &QPushButton::clicked, this, [this, command] {
-            commitPending();
-            emit(this->*command)();
+            if (commitPending()) emit(this->*command)();
         });
     };
     pendingFirst(copy, &WebPage::copyRequested);
@@ -181,12 +180,15 @@ void WebPage::commitBaseName() {
     if (typed.toStdString() != followedBaseName) emit baseNameEdited(typed);
 }
 
-void WebPage::commitPending() {
+bool WebPage::commitPending() {
+    baseNameRefused = false;
     commitLabels();
     commitBaseName();
+    return !baseNameRefused;
 }
 
 void WebPage::restoreBaseName() {
+    baseNameRefused = true;
     baseName->setText(QString::fromStdString(followedBaseName));
 }
 

@@ -30,8 +30,8 @@ class WebPage : public QWidget {
     // Hands the label list as typed to the editor now, if it changed.
     void commitLabels();
     // Hands over what is still being typed (labels, base name) before a command
-    // reads the settings.
-    void commitPending();
+    // reads the settings; false when a typed base name was refused.
+    bool commitPending();
     // Shows the settings' base name again (a typed one was refused).
     void restoreBaseName();
     void pageWritten() { openButton->setEnabled(true); }
@@ -62,6 +62,7 @@ class WebPage : public QWidget {
     QLabel* hoverLiftOut;
     QLineEdit* baseName;
     std::string followedBaseName;
+    bool baseNameRefused = false;
     QLineEdit* folder;
     QPlainTextEdit* labels;
     QTimer labelsPause;
