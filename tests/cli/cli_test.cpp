@@ -431,7 +431,7 @@ TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
 // --web writes what the design's web fields name, as the window's Export for Web
 // does: the same files as the options that name them one by one.
 TEST(RenderCommand, WebWritesWhatTheDesignsWebSettingsName) {
-    const fs::path dir = freshDir("bevelmint-cli-web");
+    const fs::path dir = freshDir("bevelmint-cli-web-settings");
     for (const char* sub : {"web", "options"})
         fs::create_directory(dir / sub);
     std::ofstream(dir / "labels.txt") << "Go\nStop\n";
