@@ -14,11 +14,12 @@ class Desktop {
   public:
     virtual ~Desktop() = default;
 
-    // A confirmed file dialog gives the chosen path; filter as "Name|*.ext".
+    // A confirmed file dialog gives the chosen path; filter as "Name|*.ext". A save
+    // dialog may start at a suggested path (its folder and file name).
     virtual std::optional<QString> openFileName(const QString& filter,
                                                 const QString& defaultExt) = 0;
-    virtual std::optional<QString> saveFileName(const QString& filter,
-                                                const QString& defaultExt) = 0;
+    virtual std::optional<QString> saveFileName(const QString& filter, const QString& defaultExt,
+                                                const QString& suggested = {}) = 0;
     // A confirmed folder dialog gives the chosen folder.
     virtual std::optional<QString> chooseFolder(const QString& start) = 0;
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;

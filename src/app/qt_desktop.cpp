@@ -43,8 +43,10 @@ std::optional<QString> QtDesktop::openFileName(const QString& filter, const QStr
     return confirmed(QFileDialog::getOpenFileName(parent_, QString(), QString(), qtFilter(filter)));
 }
 
-std::optional<QString> QtDesktop::saveFileName(const QString& filter, const QString& defaultExt) {
+std::optional<QString> QtDesktop::saveFileName(const QString& filter, const QString& defaultExt,
+                                               const QString& suggested) {
     QFileDialog dialog(parent_, QString(), QString(), qtFilter(filter));
+    if (!suggested.isEmpty()) dialog.selectFile(suggested);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultExt);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -13,7 +13,8 @@ class QtDesktop : public Desktop {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<QString> openFileName(const QString& filter, const QString& defaultExt) override;
-    std::optional<QString> saveFileName(const QString& filter, const QString& defaultExt) override;
+    std::optional<QString> saveFileName(const QString& filter, const QString& defaultExt,
+                                        const QString& suggested) override;
     std::optional<QString> chooseFolder(const QString& start) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
     std::optional<state::FontDesc> chooseFont(const state::FontDesc& initial) override;

@@ -42,9 +42,11 @@ TestMode::TestMode(QWidget* window, Swatch* windowBackground, std::function<QPix
         held = true;
         show(Look::pressed);
     });
-    connect(testButton, &PointerLabel::released, this, [this](Qt::MouseButton) {
+    connect(testButton, &PointerLabel::released, this, [this](Qt::MouseButton, bool over) {
         if (trigger == Trigger::hover) return;
         held = false;
+        // Released after dragging off the button: the pointer is no longer over it.
+        hovering = hovering && over;
         show(trigger == Trigger::web && hovering ? Look::hover : Look::normal);
     });
     connect(testButton, &PointerLabel::moved, this, [this] {

@@ -45,7 +45,13 @@ void WebCommands::copyMarkup() {
 }
 
 void WebCommands::saveMarkup() {
-    const auto path = desktop.saveFileName("html|*.html|htm|*.htm", "html");
+    // Beside the exported pictures, which the markup names without a folder.
+    const editor::WebSettings& web = ed.web();
+    const QString suggested = web.folder.empty()
+                                  ? QString()
+                                  : QDir(QString::fromStdString(web.folder))
+                                        .filePath(QString::fromStdString(web.baseName) + ".html");
+    const auto path = desktop.saveFileName("html|*.html|htm|*.htm", "html", suggested);
     if (!path) return;
     editor::Outputs outputs;
     outputs.files = {{path->toStdString(), page.markup().toStdString()}};

@@ -170,7 +170,7 @@ void PointerLabel::mousePressEvent(QMouseEvent* e) {
     emit pressed(e->button());
 }
 void PointerLabel::mouseReleaseEvent(QMouseEvent* e) {
-    emit released(e->button());
+    emit released(e->button(), rect().contains(e->position().toPoint()));
 }
 void PointerLabel::mouseMoveEvent(QMouseEvent*) {
     emit moved();

@@ -107,7 +107,8 @@ class PointerLabel : public QLabel {
 
   signals:
     void pressed(Qt::MouseButton button);
-    void released(Qt::MouseButton button);
+    // `over`: the pointer is still over the label when the button goes up.
+    void released(Qt::MouseButton button, bool over);
     void moved();
 
   protected:

@@ -131,8 +131,18 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
     w.click("WebExport");
     ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
     ASSERT_EQ(w.desktop.informed.size(), 1);
-    EXPECT_TRUE(w.desktop.informed[0].startsWith("Complete: 17 Files Saved !"))
+    EXPECT_TRUE(w.desktop.informed[0].startsWith(
+        "Complete: 17 Files Saved !\r\r" +
+        QString::fromStdString((dir / "window" / "shop.html").string())))
         << w.desktop.informed[0].toStdString();
+    // The markup saved by hand goes beside the pictures it names by default.
+    w.desktop.files.push_back(QString::fromStdString((dir / "copy.html").string()));
+    w.click("WebSave");
+    EXPECT_EQ(w.desktop.suggested.back().toStdString(), (dir / "window" / "shop.html").string());
+    EXPECT_EQ(QString::fromStdString(slurp(dir / "copy.html")),
+              w.find<QPlainTextEdit>("WebMarkupBox")->toPlainText());
+    fs::remove(dir / "copy.html");
+    w.click("WebExport");
     w.click("WebOpen");
     ASSERT_EQ(w.desktop.opened.size(), 1);
     EXPECT_EQ(w.desktop.opened[0].toStdString(), (dir / "window" / "shop.html").string());
@@ -216,6 +226,14 @@ TEST(WindowWeb, TestModeActsLikeTheWebButton) {
     press(button, QEvent::MouseButtonRelease);
     EXPECT_EQ(shown(button), hover);
     moveOver(w.find<QWidget>("Shape10"));
+    EXPECT_EQ(shown(button), normal);
+    // Pressed, dragged off and released there: the button is at rest again.
+    moveOver(button);
+    press(button, QEvent::MouseButtonPress);
+    QMouseEvent off(QEvent::MouseButtonRelease, QPointF(-20, -20),
+                    button->mapToGlobal(QPointF(-20, -20)), Qt::LeftButton, Qt::NoButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(button, &off);
     EXPECT_EQ(shown(button), normal);
     w.click("ktBevelButton13");
     EXPECT_TRUE(w.find<QLabel>("HoverView")->isVisibleTo(w.form.get()));

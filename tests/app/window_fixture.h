@@ -38,7 +38,10 @@ struct ScriptedDesktop : app::Desktop {
     std::optional<QString> openFileName(const QString&, const QString&) override {
         return next(files);
     }
-    std::optional<QString> saveFileName(const QString&, const QString&) override {
+    QStringList suggested;  // what each save dialog suggested
+    std::optional<QString> saveFileName(const QString&, const QString&,
+                                        const QString& suggestion) override {
+        suggested << suggestion;
         return next(files);
     }
     std::optional<QString> chooseFolder(const QString&) override { return next(folders); }
