@@ -16,11 +16,12 @@ constexpr int kLeft = 283, kWidth = 350;
 }  // namespace
 
 Preview::Preview(QWidget* window) : QObject(window) {
-    normalBackground = new Swatch("Shape3", {283, 40, 350, 201}, window);
-    hoverBackground = new Swatch("HoverBackground", {283, 176, 350, 136}, window);
-    pressedBackground = new Swatch("Shape7", {283, 239, 350, 210}, window);
-    upperSeparator = new Swatch("Shape17", {283, 40, 350, 1}, window);
-    lowerSeparator = new Swatch("Shape18", {283, 239, 350, 1}, window);
+    // Placed by layOut.
+    normalBackground = new Swatch("Shape3", {}, window);
+    hoverBackground = new Swatch("HoverBackground", {}, window);
+    pressedBackground = new Swatch("Shape7", {}, window);
+    upperSeparator = new Swatch("Shape17", {}, window);
+    lowerSeparator = new Swatch("Shape18", {}, window);
     upperSeparator->setColour(Qt::gray);
     lowerSeparator->setColour(Qt::gray);
     auto view = [this, window](const char* name, const char* hint) {
@@ -55,10 +56,10 @@ void Preview::layOut(bool three) {
         upperSeparator->setGeometry(kLeft, kBandTop[1], kWidth, 1);
         lowerSeparator->setGeometry(kLeft, kBandTop[2], kWidth, 1);
     } else {
-        normalBackground->setGeometry(283, 40, 350, 201);
-        pressedBackground->setGeometry(283, 239, 350, 210);
-        upperSeparator->setGeometry(283, 40, 350, 1);
-        lowerSeparator->setGeometry(283, 239, 350, 1);
+        normalBackground->setGeometry(kLeft, 40, kWidth, 201);
+        pressedBackground->setGeometry(kLeft, 239, kWidth, 210);
+        upperSeparator->setGeometry(kLeft, 40, kWidth, 1);
+        lowerSeparator->setGeometry(kLeft, 239, kWidth, 1);
     }
     setShown(shown);
 }

@@ -95,7 +95,6 @@ int fail(const std::string& message) {
 
 struct Outputs {
     editor::Outputs files;
-    std::optional<exporter::PictureFormat> format;
     std::string cssPage, cssSnippet, imgPage, labels;
     bool report = false, strict = false, check = false, web = false;
 };
@@ -141,14 +140,12 @@ std::optional<std::string> checkPages(const Outputs& out, const exporter::Pictur
 }
 
 // The normal picture's format, which a saved design keeps when it can name it.
-exporter::PictureFormat chooseFormat(Outputs& out, editor::Editor& design) {
-    editor::Outputs& files = out.files;
-    files.format = out.format;
-    exporter::PictureSetRequest request;
-    request.format = out.format;
+exporter::PictureFormat chooseFormat(const exporter::PictureSetRequest& pictures,
+                                     editor::Editor& design) {
     const exporter::PictureFormat f =
-        exporter::fileFormat(request, files.normalPicture, design.state());
-    if (auto kept = exporter::exportFormat(f); kept && (out.format || !files.normalPicture.empty()))
+        exporter::fileFormat(pictures, pictures.normal, design.state());
+    if (auto kept = exporter::exportFormat(f);
+        kept && (pictures.format || !pictures.normal.empty()))
         design.setField("exportFormat", state::exportFormatName(*kept));
     return f;
 }
@@ -203,15 +200,16 @@ int main(int argc, char** argv) {
         if (i + 1 >= args.size()) return fail(arg + " needs a value");
         const std::string& value = args[++i];
         editor::Outputs& files = out.files;
+        exporter::PictureSetRequest& pictures = files.pictures;
         if (arg == "--normal") {
-            files.normalPicture = value;
+            pictures.normal = value;
         } else if (arg == "--pressed") {
-            files.pressedPicture = value;
+            pictures.pressed = value;
             design.setExportPressed(true);
         } else if (arg == "--hover") {
-            files.hoverPicture = value;
+            pictures.hover = value;
         } else if (arg == "--sprite") {
-            files.spritePicture = value;
+            pictures.sprite = value;
         } else if (arg == "--scale" || arg == "--scales") {
             auto scales = exporter::parseScales(value);
             if (!scales || (arg == "--scale" && scales->size() != 1)) {
@@ -219,8 +217,8 @@ int main(int argc, char** argv) {
                             (arg == "--scale" ? "a number" : "numbers like 1,2,3") + ", not '" +
                             value + "'");
             }
-            files.scales = *scales;
-            files.scaleNames = arg == "--scales";
+            pictures.scales = *scales;
+            pictures.scaleNames = arg == "--scales";
         } else if (arg == "--html") {
             files.htmlPage = value;
         } else if (arg == "--css-page") {
@@ -237,7 +235,7 @@ int main(int argc, char** argv) {
             exporter::PictureFormat f{};
             if (!exporter::parsePictureFormat(value, f))
                 return fail("--format takes gif, jpg, bmp, png or webp");
-            out.format = f;
+            pictures.format = f;
         } else if (arg == "--texture") {
             if (auto error = design.loadTexture(value)) return fail(error->message);
         } else {
@@ -249,14 +247,14 @@ int main(int argc, char** argv) {
         }
     }
     editor::Outputs& files = out.files;
-    const bool anyOutput = !files.normalPicture.empty() || !files.pressedPicture.empty() ||
-                           !files.hoverPicture.empty() || !files.spritePicture.empty() ||
-                           !files.htmlPage.empty() || !files.design.empty() ||
-                           !out.cssPage.empty() || !out.cssSnippet.empty() ||
-                           !out.imgPage.empty() || out.report;
+    const exporter::PictureSetRequest& pictures = files.pictures;
+    const bool anyOutput =
+        !pictures.normal.empty() || !pictures.pressed.empty() || !pictures.hover.empty() ||
+        !pictures.sprite.empty() || !files.htmlPage.empty() || !files.design.empty() ||
+        !out.cssPage.empty() || !out.cssSnippet.empty() || !out.imgPage.empty() || out.report;
     if (out.web) {
-        if (anyOutput || out.check || out.format || !out.labels.empty() ||
-            files.scales != std::vector<int>{1})
+        if (anyOutput || out.check || pictures.format || !out.labels.empty() ||
+            pictures.scales != std::vector<int>{1})
             return fail("--web takes its files from the design's web fields: give it alone");
         if (design.web().folder.empty())
             return fail("--web needs a folder: the design's webFolder (--set webFolder=FOLDER)");
@@ -270,17 +268,16 @@ int main(int argc, char** argv) {
                      "--img-page, --report or --save (--help tells more).\n";
         return kFailure;
     }
-    chooseFormat(out, design);
+    chooseFormat(pictures, design);
     if (auto error = design.checkPictures(files)) return fail(*error);
-    if (!files.pressedPicture.empty() && files.normalPicture.empty())
+    if (!pictures.pressed.empty() && pictures.normal.empty())
         return fail("--pressed needs --normal too");
-    const exporter::PictureSetRequest request = editor::pictureRequest(files);
     const state::ButtonState& s = design.state();
-    if (auto error = checkPages(out, request, s)) return fail(*error);
+    if (auto error = checkPages(out, pictures, s)) return fail(*error);
     std::vector<exporter::SetMember> members;
     if (auto error = chooseMembers(out, s, members)) return fail(*error);
-    design.setExportPath(files.normalPicture);
-    design.setExportPressedPath(files.pressedPicture);
+    design.setExportPath(pictures.normal);
+    design.setExportPressedPath(pictures.pressed);
     if (!files.htmlPage.empty()) files.htmlFragment = design.htmlFragment();
 
     const editor::WebPages pages{out.cssPage, out.cssSnippet, out.imgPage};

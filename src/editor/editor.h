@@ -56,17 +56,10 @@ struct WriteError {
 
 // What one all-or-nothing write produces; an empty path is not written.
 struct Outputs {
-    std::string normalPicture;   // the button at rest
-    std::string pressedPicture;  // the button held down
-    std::string hoverPicture;    // the button under the pointer (hoverLift)
-    std::string spritePicture;   // normal, hover and pressed stacked from the top
-    // The pictures' format; unset, each picture's extension names it, else the
-    // design's export format does.
-    std::optional<exporter::PictureFormat> format;
-    // Every picture is written at each scale; with scaleNames "@2x", "@3x" go
-    // before the extension above scale 1.
-    std::vector<int> scales{1};
-    bool scaleNames = false;
+    // The normal, hover and pressed pictures and the sprite sheet, their format
+    // and scales (unset format: each picture's extension names it, else the
+    // design's export format does).
+    exporter::PictureSetRequest pictures;
     std::string htmlPage;  // the HTML page around htmlFragment
     std::string htmlFragment;
     std::string design;  // the design file, with its texture beside it
@@ -74,9 +67,6 @@ struct Outputs {
     // pages), written together with the rest.
     std::vector<exporter::PictureFile> files;
 };
-
-// The pictures of an all-or-nothing write as the exporter asks for them.
-exporter::PictureSetRequest pictureRequest(const Outputs& outputs);
 
 class Editor {
   public:

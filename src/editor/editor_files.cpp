@@ -33,29 +33,17 @@ bool Editor::formatShownInBrowsers() const {
     return exporter::shownInBrowsers(exporter::pictureFormat(s_.exportFormat));
 }
 
-exporter::PictureSetRequest pictureRequest(const Outputs& out) {
-    exporter::PictureSetRequest request;
-    request.normal = out.normalPicture;
-    request.hover = out.hoverPicture;
-    request.pressed = out.pressedPicture;
-    request.sprite = out.spritePicture;
-    request.format = out.format;
-    request.scales = out.scales;
-    request.scaleNames = out.scaleNames;
-    return request;
-}
-
 std::optional<std::string> Editor::checkPictures(const Outputs& outputs) const {
-    return exporter::checkRequest(pictureRequest(outputs), s_);
+    return exporter::checkRequest(outputs.pictures, s_);
 }
 
 std::optional<WriteError> Editor::exportPictures() {
     if (!exportNamesComplete()) return WriteError{{}, "No file name chosen for the picture"};
     if (s_.fastEdit) setFastEdit(false);
     Outputs outputs;
-    outputs.normalPicture = exportPath_;
-    if (s_.exportPressed) outputs.pressedPicture = exportPressedPath_;
-    outputs.format = exporter::pictureFormat(s_.exportFormat);
+    outputs.pictures.normal = exportPath_;
+    if (s_.exportPressed) outputs.pictures.pressed = exportPressedPath_;
+    outputs.pictures.format = exporter::pictureFormat(s_.exportFormat);
     auto error = write(outputs);
     render();
     return error;
@@ -98,7 +86,7 @@ std::optional<WriteError> Editor::check(const Outputs& outputs,
 }
 
 std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& batch) {
-    const exporter::PictureSetRequest request = pictureRequest(out);
+    const exporter::PictureSetRequest& request = out.pictures;
     if (auto why = exporter::checkRequest(request, s_)) return WriteError{{}, *why};
     auto put = [&](const std::string& path, const std::string& bytes,
                    bool namedInMessage) -> std::optional<WriteError> {

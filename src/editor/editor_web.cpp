@@ -41,7 +41,7 @@ std::string Editor::webMarkupText() const {
     Outputs outputs;
     WebPages pages;
     webOutputs(s_.web, outputs, pages);
-    return webMarkup(s_.web.markup, s_, members, pictureRequest(outputs));
+    return webMarkup(s_.web.markup, s_, members, outputs.pictures);
 }
 
 std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written) {

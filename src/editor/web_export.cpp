@@ -1,5 +1,7 @@
 #include "editor/web_export.h"
 
+#include <utility>
+
 #include "editor/editor.h"
 #include "export/css_button.h"
 #include "export/img_bundle.h"
@@ -37,14 +39,15 @@ void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages) {
         (web.folder.empty() || web.folder.back() == '/' ? web.folder : web.folder + "/") +
         web.baseName;
     const std::string extension = std::string(".") + state::webFormatName(web.format);
-    outputs.normalPicture = base + extension;
-    outputs.hoverPicture = base + "-hover" + extension;
-    outputs.pressedPicture = base + "-pressed" + extension;
-    outputs.spritePicture = base + "-sprite" + extension;
-    outputs.format = web.format == state::WebFormat::webp ? exporter::PictureFormat::webp
-                                                          : exporter::PictureFormat::png;
-    outputs.scales = web.scales;
-    outputs.scaleNames = true;
+    exporter::PictureSetRequest& pictures = outputs.pictures;
+    pictures.normal = base + extension;
+    pictures.hover = base + "-hover" + extension;
+    pictures.pressed = base + "-pressed" + extension;
+    pictures.sprite = base + "-sprite" + extension;
+    pictures.format = web.format == state::WebFormat::webp ? exporter::PictureFormat::webp
+                                                           : exporter::PictureFormat::png;
+    pictures.scales = web.scales;
+    pictures.scaleNames = true;
     pages = {};
     switch (web.markup) {
         case WebMarkup::cssPage:
@@ -64,13 +67,12 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
                                      const WebPages& pages, bool report,
                                      const std::function<void(const std::string&)>& warn,
                                      Outputs& outputs) {
-    const exporter::PictureSetRequest request = pictureRequest(outputs);
+    // The set's files take the place of the pictures named.
+    const exporter::PictureSetRequest request = std::exchange(outputs.pictures, {});
     // Every button's pictures come from the set, rendered on all cores.
     exporter::RenderedSet rendered =
         exporter::renderSet(s, texture, members, request, report, warn);
     outputs.files = std::move(rendered.files);
-    outputs.normalPicture = outputs.hoverPicture = outputs.pressedPicture =
-        outputs.spritePicture = {};
     const std::pair<const std::string*, WebMarkup> kinds[] = {
         {&pages.cssPage, WebMarkup::cssPage},
         {&pages.cssSnippet, WebMarkup::cssSnippet},
