@@ -18,9 +18,9 @@ using namespace bevelmint;
 
 image::Picture renderNormal(state::ButtonState s, const image::Picture* texture = nullptr) {
     render::TextureImages images;
-    if (texture) render::openbgimage(s, images, *texture, "bench.bmp");
+    if (texture) render::layTexture(s, images, *texture, "bench.bmp");
     render::RenderPipeline pipeline;
-    pipeline.paintbutton(s, render::activeTexture(s, images));
+    pipeline.render(s, render::activeTexture(s, images));
     return pipeline.normal().cut(s.buttonWidth, s.buttonHeight);
 }
 
@@ -30,7 +30,7 @@ image::Picture manyColours() {
     for (int y = 0; y < 195; ++y)
         for (int x = 0; x < 330; ++x)
             t.setPixel(x, y,
-                       image::makecolor((x * 3 + rng() % 40) % 256, (y * 5 + rng() % 40) % 256,
+                       image::makeColor((x * 3 + rng() % 40) % 256, (y * 5 + rng() % 40) % 256,
                                         (x + y + rng() % 60) % 256));
     state::ButtonState s = state::defaultState();
     state::setButtonWidth(s, 330);
@@ -80,7 +80,7 @@ void BM_JpegProgressive(benchmark::State& b) {
 void alphaFormat(benchmark::State& bench, exporter::PictureFormat format,
                  const state::ButtonState& s, int scale) {
     render::RenderPipeline pipeline(scale);
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     size_t bytes = 0;
     for (auto _ : bench) {
         const std::string out = exporter::encodeStacked(format, s, scale, {&pipeline.normal()});

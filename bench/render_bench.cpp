@@ -19,7 +19,7 @@ void renderDesign(benchmark::State& bench, const state::ButtonState& design) {
     render::RenderPipeline pipeline;
     pipeline.useTextEngine(text);
     for (auto _ : bench) {
-        pipeline.paintbutton(design);
+        pipeline.render(design);
         benchmark::DoNotOptimize(pipeline.normal().pixel(0, 0));
     }
 }
@@ -46,7 +46,7 @@ void BM_LargestAtScale(benchmark::State& bench) {
     const state::ButtonState design = bench::largestButton();
     render::RenderPipeline pipeline(static_cast<int>(bench.range(0)));
     for (auto _ : bench) {
-        pipeline.paintbutton(design);
+        pipeline.render(design);
         benchmark::DoNotOptimize(pipeline.normal().pixel(0, 0));
     }
 }
@@ -84,13 +84,13 @@ void BM_BrightnessPass400x300(benchmark::State& bench) {
     image::Picture loaded(400, 300);
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 400; ++x)
-            loaded.setPixel(x, y, image::makecolor(x % 256, y % 256, (x + y) % 256));
+            loaded.setPixel(x, y, image::makeColor(x % 256, y % 256, (x + y) % 256));
     render::TextureImages images;
-    render::openbgimage(s, images, loaded, "bench.bmp");
+    render::layTexture(s, images, loaded, "bench.bmp");
     int p = 0;
     for (auto _ : bench) {
         s.textureBrightness = 10 + (p++ % 80);
-        render::Helligkeit(s, images);
+        render::applyTextureBrightness(s, images);
         benchmark::DoNotOptimize(images.working.pixel(1, 1));
     }
 }

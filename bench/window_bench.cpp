@@ -18,7 +18,7 @@ namespace {
 
 using namespace bevelmint;
 
-app::TForm1* window = nullptr;
+app::MainWindow* window = nullptr;
 
 void BM_WindowDragOnWebPage(benchmark::State& bench) {
     editor::Editor& ed = window->editor();
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     app::QtSettingsStore settings;
     app::seedFirstStart(settings, home.path());
     app::QtDesktop desktop;
-    app::TForm1 form(desktop, settings, {}, false);
+    app::MainWindow form(desktop, settings, {}, false);
     form.show();
     QApplication::processEvents();
     window = &form;

@@ -6,7 +6,7 @@
 
 namespace bevelmint::app {
 
-TAboutBox::TAboutBox(const QPixmap& picture) {
+AboutBox::AboutBox(const QPixmap& picture) {
     setObjectName("AboutBox");
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -17,7 +17,7 @@ TAboutBox::TAboutBox(const QPixmap& picture) {
     }
 }
 
-void TAboutBox::showFor(int milliseconds) {
+void AboutBox::showFor(int milliseconds) {
     show();
     repaint();
     QTimer::singleShot(milliseconds, this, &QWidget::close);

@@ -7,9 +7,9 @@ namespace bevelmint::app {
 
 // The splash box: one picture, centred on the screen, without border and above
 // other windows; it closes itself after a while.
-class TAboutBox : public QLabel {
+class AboutBox : public QLabel {
   public:
-    explicit TAboutBox(const QPixmap& picture);
+    explicit AboutBox(const QPixmap& picture);
     void showFor(int milliseconds);
 };
 

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     bevelmint::app::QtSettingsStore settings;
     bevelmint::app::seedFirstStart(settings, dataFolder());
     bevelmint::app::QtDesktop desktop;
-    bevelmint::app::TForm1 window(desktop, settings, app.arguments().mid(1));
+    bevelmint::app::MainWindow window(desktop, settings, app.arguments().mid(1));
     desktop.setParent(&window);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         window.move(screen->availableGeometry().center() - window.rect().center());

@@ -32,7 +32,7 @@ QString glyphStyle() {
 
 }  // namespace
 
-TForm1::TForm1(Desktop& desktop, SettingsStore& settings, const QStringList& arguments,
+MainWindow::MainWindow(Desktop& desktop, SettingsStore& settings, const QStringList& arguments,
                bool showSplash, QWidget* parent)
     : QWidget(parent),
       desktop(desktop),
@@ -51,7 +51,7 @@ TForm1::TForm1(Desktop& desktop, SettingsStore& settings, const QStringList& arg
 
     ed.setFontWarning(
         [this](const std::string& m) { this->desktop.error(QString::fromStdString(m)); });
-    ed.setRenderProgress([this] { Moveicon(); });
+    ed.setRenderProgress([this] { advanceBusyIcon(); });
     ed.setRenderOnChange(true);
 
     // Created bottom to top: the window background, the previews, the toolbar,
@@ -76,20 +76,20 @@ TForm1::TForm1(Desktop& desktop, SettingsStore& settings, const QStringList& arg
     connectPages();
     connectActions();
     if (showSplash) {
-        auto* splash = new TAboutBox(asset("splash.svg", {208, 226}));
+        auto* splash = new AboutBox(asset("splash.svg", {208, 226}));
         splash->showFor(2000);
     }
-    formCreate(arguments);
+    startUp(arguments);
 }
 
 // The pages go before the editor they report to: a field losing the focus as
 // the window closes must not reach a destroyed editor.
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         delete child;
 }
 
-void TForm1::buildPages() {
+void MainWindow::buildPages() {
     pages = new PageControl(this);
     shapePage = new ShapePage;
     colorsPage = new ColorsPage;
@@ -115,7 +115,7 @@ void TForm1::buildPages() {
 
 // ---------------------------------------------------------------- start-up and shut-down
 
-void TForm1::formCreate(const QStringList& arguments) {
+void MainWindow::startUp(const QStringList& arguments) {
     int rgb[3] = {0, 0, 0};
     const QString colourNames[3] = {kMenuRedValue, kMenuGreenValue, kMenuBlueValue};
     bool colourOk = true;
@@ -128,23 +128,23 @@ void TForm1::formCreate(const QStringList& arguments) {
     if (colourOk) {
         // The channels are added, not masked.
         ed.setMenuColour(static_cast<uint32_t>(rgb[0] + rgb[1] * 256 + rgb[2] * 65536));
-        setmenucolor(toQColor(image::splitcolor(ed.state().menuColour)));
+        setMenuColour(toQColor(image::splitColor(ed.state().menuColour)));
     } else {
-        setmenucolor(kFirstMenuColour);
+        setMenuColour(kFirstMenuColour);
     }
     QString appPath, lastFile;
     settings.readString(kAppPath, appPath);
     ed.setAppPath(appPath.toStdString());
     settings.readString(kLastFile, lastFile);
     ed.setLastFile(lastFile == "none" ? std::string() : lastFile.toStdString());
-    updateallnumbers();
+    refreshReadouts();
     updateTitle();
     // A design named first is opened; further arguments are ignored. One that
     // cannot be read leaves the defaults, which are rendered all the same.
     if (arguments.isEmpty() || !files->open(arguments.front())) ed.render();
 }
 
-void TForm1::closeEvent(QCloseEvent* e) {
+void MainWindow::closeEvent(QCloseEvent* e) {
     webPage->commitPending();
     if (ed.modified()) {
         const QString path = QString::fromStdString(ed.documentPath());
@@ -164,7 +164,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-void TForm1::openHelp() {
+void MainWindow::openHelp() {
     QString folder = QString::fromStdString(ed.state().appPath);
     if (!QFileInfo::exists(folder + "/Help.html")) {
         for (const QString& candidate :
@@ -181,8 +181,8 @@ void TForm1::openHelp() {
 // ---------------------------------------------------------------- after an operation
 
 // The editor's report: every view reads the design again, its signals blocked.
-void TForm1::changed(editor::Changes changes) {
-    updateallnumbers();
+void MainWindow::changed(editor::Changes changes) {
+    refreshReadouts();
     if (changes.has(editor::Aspect::pictures)) showPictures();
     if (webPageShown()) followWeb();
     if (changes.has(editor::Aspect::document)) updateTitle();
@@ -190,7 +190,7 @@ void TForm1::changed(editor::Changes changes) {
 }
 
 // "NAME.bvm - Bevelmint" with the desktop's mark while there are unsaved changes.
-void TForm1::updateTitle() {
+void MainWindow::updateTitle() {
     const QString path = QString::fromStdString(ed.documentPath());
     if (path.isEmpty()) {
         setWindowTitle("Bevelmint");
@@ -202,12 +202,12 @@ void TForm1::updateTitle() {
 
 // ---------------------------------------------------------------- render and read-outs
 
-void TForm1::paintbutton() {
+void MainWindow::renderButton() {
     ed.render();
 }
 
-void TForm1::showPictures() {
-    updatemenu();
+void MainWindow::showPictures() {
+    updateMenuChecks();
     texturePage->hideProgress();
     toolbar->showBusyFrame(1);
     const state::ButtonState& s = ed.state();
@@ -216,23 +216,23 @@ void TForm1::showPictures() {
                   webPageShown() ? &ed.hover() : nullptr);
 }
 
-bool TForm1::webPageShown() const {
+bool MainWindow::webPageShown() const {
     return pages->currentIndex() == kWebPage && !testMode->active();
 }
 
 // The Web page's settings, its markup and the contrast figures of the last render.
-void TForm1::followWeb() {
+void MainWindow::followWeb() {
     webPage->follow(ed.web(), ed.state().hoverLift);
     webPage->showMarkup(QString::fromStdString(ed.webMarkupText()));
     webPage->showReport(ed.contrastReport());
 }
 
-void TForm1::Moveicon() {
+void MainWindow::advanceBusyIcon() {
     toolbar->showBusyFrame(busyFrame_);
     busyFrame_ = busyFrame_ == 8 ? 1 : busyFrame_ + 1;
 }
 
-void TForm1::updateallnumbers() {
+void MainWindow::refreshReadouts() {
     const state::ButtonState& s = ed.state();
     toolbar->setModeCaption(s.fastEdit);
     shapePage->follow(s);
@@ -242,27 +242,27 @@ void TForm1::updateallnumbers() {
     texturePage->follow(s, ed.texture());
     exportPage->follow(s, ed.exportPath(), ed.exportPressedPath());
     preview->setBackground(QColor(s.backRed, s.backGreen, s.backBlue));
-    updatemenu();
+    updateMenuChecks();
 }
 
-void TForm1::updatemenu() {
+void MainWindow::updateMenuChecks() {
     actions.follow(ed.state(), {texturePage->chooseEnabled(), ed.state().text3D,
                                 textPage->text3DEnabled(), shapePage->smoothEdgesEnabled()});
 }
 
-void TForm1::setmenucolor(const QColor& c) {
+void MainWindow::setMenuColour(const QColor& c) {
     pages->setTabColour(c);
     toolbar->setMenuColour(c);
     colorsPage->setMenuColour(c);
 }
 
-void TForm1::pickMenuColour() {
+void MainWindow::pickMenuColour() {
     if (const auto c = desktop.chooseColour(colorsPage->menuColour())) applyMenuColour(*c);
 }
 
-void TForm1::applyMenuColour(const QColor& c) {
-    ed.setMenuColour(image::makecolor(fromQColor(c)));
-    setmenucolor(c);
+void MainWindow::applyMenuColour(const QColor& c) {
+    ed.setMenuColour(image::makeColor(fromQColor(c)));
+    setMenuColour(c);
     const int rgb[3] = {c.red(), c.green(), c.blue()};
     const QString names[3] = {kMenuRedValue, kMenuGreenValue, kMenuBlueValue};
     for (int k = 0; k < 3; ++k) {
@@ -275,10 +275,10 @@ void TForm1::applyMenuColour(const QColor& c) {
 
 // ---------------------------------------------------------------- test mode
 
-void TForm1::enterTestMode() {
+void MainWindow::enterTestMode() {
     webPage->commitPending();
     if (ed.state().fastEdit) {
-        resetfromshowmode();
+        leaveTestMode();
         ed.setFastEdit(false);
     }
     pages->hide();
@@ -289,7 +289,7 @@ void TForm1::enterTestMode() {
     actions.leaveTest->setEnabled(true);
 }
 
-void TForm1::resetfromshowmode() {
+void MainWindow::leaveTestMode() {
     const bool wasActive = testMode->active();
     pages->show();
     preview->setShown(true);
@@ -301,8 +301,8 @@ void TForm1::resetfromshowmode() {
     actions.leaveTest->setEnabled(false);
 }
 
-void TForm1::openPopupAt(const QPoint& globalPos) {
-    updatemenu();
+void MainWindow::openPopupAt(const QPoint& globalPos) {
+    updateMenuChecks();
     actions.popup->popup(globalPos);
 }
 

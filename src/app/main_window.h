@@ -32,12 +32,12 @@ namespace bevelmint::app {
 // Web page is shown), all views of one editor. The pages report what
 // the user did and the window calls the editor's operation; the editor renders
 // once and reports what changed, and every view reads it again.
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    TForm1(Desktop& desktop, SettingsStore& settings, const QStringList& arguments,
+    MainWindow(Desktop& desktop, SettingsStore& settings, const QStringList& arguments,
            bool showSplash = true, QWidget* parent = nullptr);
-    ~TForm1() override;
+    ~MainWindow() override;
 
     editor::Editor& editor() { return ed; }
     const state::ButtonState& design() const { return ed.state(); }
@@ -47,13 +47,13 @@ class TForm1 : public QWidget {
     bool inTestMode() const { return testMode->active(); }
     QMenu* popupMenu() const { return actions.popup; }
 
-    void paintbutton();
-    void updateallnumbers();
-    void updatemenu();
-    void setmenucolor(const QColor& c);
-    void resetfromshowmode();
+    void renderButton();
+    void refreshReadouts();
+    void updateMenuChecks();
+    void setMenuColour(const QColor& c);
+    void leaveTestMode();
     void enterTestMode();
-    void Moveicon();
+    void advanceBusyIcon();
     void openPopupAt(const QPoint& globalPos);
 
   protected:
@@ -68,7 +68,7 @@ class TForm1 : public QWidget {
     void connectPages();
     void connectWebPage();
     void connectActions();
-    void formCreate(const QStringList& arguments);
+    void startUp(const QStringList& arguments);
     void changed(editor::Changes changes);
     void showPictures();
     bool webPageShown() const;

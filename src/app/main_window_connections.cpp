@@ -8,7 +8,7 @@
 
 namespace bevelmint::app {
 
-void TForm1::connectPages() {
+void MainWindow::connectPages() {
     editor::Editor* e = &ed;
     connect(shapePage, &ShapePage::shapeChosen, this, [e](state::ShapeKind k) { e->setShape(k); });
     connect(shapePage, &ShapePage::roundnessMoved, this, [e](int v) { e->setRoundness(v); });
@@ -55,7 +55,7 @@ void TForm1::connectPages() {
     // A cancelled picture dialog changes nothing: the box is put back.
     connect(texturePage, &TexturePage::useTextureToggled, this, [this](bool on) {
         dialogs.setUseTexture(on);
-        updateallnumbers();
+        refreshReadouts();
     });
     connect(texturePage, &TexturePage::chooseRequested, this, [this] { dialogs.chooseTexture(); });
     connect(texturePage, &TexturePage::brightnessMoved, this,
@@ -93,15 +93,15 @@ void TForm1::connectPages() {
         connect(bar, &QAbstractSlider::sliderPressed, this, [e] { e->beginGesture(); });
         connect(bar, &QAbstractSlider::sliderReleased, this, [e] { e->endGesture(); });
     }
-    connect(preview, &Preview::popupRequested, this, &TForm1::openPopupAt);
-    connect(preview, &Preview::testRequested, this, &TForm1::enterTestMode);
-    connect(toolbar, &Toolbar::popupRequested, this, &TForm1::openPopupAt);
+    connect(preview, &Preview::popupRequested, this, &MainWindow::openPopupAt);
+    connect(preview, &Preview::testRequested, this, &MainWindow::enterTestMode);
+    connect(toolbar, &Toolbar::popupRequested, this, &MainWindow::openPopupAt);
     connect(toolbar, &Toolbar::busyIconClicked, this,
             [this] { pages->setCurrentIndex(kAboutPage); });
-    connect(testMode, &TestMode::closeRequested, this, &TForm1::resetfromshowmode);
+    connect(testMode, &TestMode::closeRequested, this, &MainWindow::leaveTestMode);
 }
 
-void TForm1::connectWebPage() {
+void MainWindow::connectWebPage() {
     editor::Editor* e = &ed;
     // Each control changes one setting of the editor's web settings; a refused
     // change (the last scale unchecked) puts the page back.
@@ -150,7 +150,7 @@ void TForm1::connectWebPage() {
     });
 }
 
-void TForm1::connectActions() {
+void MainWindow::connectActions() {
     const WindowActions& a = actions;
     auto on = [this](QAction* action, auto handler) {
         connect(action, &QAction::triggered, this, handler);
@@ -158,7 +158,7 @@ void TForm1::connectActions() {
     // Save, load and export leave test mode first, and take what is being typed.
     auto leavingTest = [this](auto command) {
         return [this, command] {
-            resetfromshowmode();
+            leaveTestMode();
             webPage->commitPending();
             command(*files);
         };
@@ -179,7 +179,7 @@ void TForm1::connectActions() {
        }));
     on(a.exportPictures, leavingTest([](FileCommands& f) { f.exportPictures(); }));
     on(a.exportWeb, [this] {
-        resetfromshowmode();
+        leaveTestMode();
         if (webPage->commitPending()) web->exportForWeb();
     });
     for (int i = 0; i < 3; ++i) {
@@ -189,7 +189,7 @@ void TForm1::connectActions() {
     // Only round shapes smooth their edges; for a rectangle the entry changes nothing.
     on(a.smoothEdges, [this] {
         if (ed.smoothEdgesOffered()) ed.setSmoothEdges(!ed.state().smoothEdges);
-        updatemenu();
+        updateMenuChecks();
     });
     on(a.pickButtonColour, [this] { dialogs.pickButtonColour(); });
     on(a.pickTextColour, [this] { dialogs.pickTextColour(); });
@@ -201,16 +201,16 @@ void TForm1::connectActions() {
     on(a.text3D, [this] { ed.setText3D(!ed.state().text3D); });
     on(a.useTexture, [this] {
         dialogs.setUseTexture(!ed.state().useTexture);
-        updateallnumbers();
+        refreshReadouts();
     });
     on(a.chooseTexture, [this] { dialogs.chooseTexture(); });
     on(a.exportPressed, [this] { ed.setExportPressed(!ed.state().exportPressed); });
     on(a.switchMode, [this] {
-        resetfromshowmode();
+        leaveTestMode();
         ed.setFastEdit(!ed.state().fastEdit);
     });
     on(a.test, [this] { enterTestMode(); });
-    on(a.leaveTest, [this] { resetfromshowmode(); });
+    on(a.leaveTest, [this] { leaveTestMode(); });
     on(a.about, [this] { pages->setCurrentIndex(kAboutPage); });
     on(a.help, [this] { openHelp(); });
     on(a.exit, [this] { close(); });

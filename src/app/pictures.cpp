@@ -20,7 +20,7 @@ QPixmap toPixmap(const image::Picture& p, int w, int h) {
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            const image::Rgb c = image::splitcolor(p.pixel(x, y));
+            const image::Rgb c = image::splitColor(p.pixel(x, y));
             line[x] = qRgb(c.r, c.g, c.b);
         }
     }

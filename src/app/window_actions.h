@@ -14,7 +14,7 @@ class WindowActions {
   public:
     explicit WindowActions(QWidget* window);
 
-    // The check marks and enabled states of the popup entries (updatemenu).
+    // The check marks and enabled states of the popup entries (updateMenuChecks).
     struct Enabled {
         bool chooseTexture, text3DChecked, text3D, smoothEdges;
     };

@@ -52,7 +52,7 @@ void Editor::notify(Changes changes) {
 }
 
 void Editor::paint() {
-    pipeline_.paintbutton(s_, render::activeTexture(s_, *texture_));
+    pipeline_.render(s_, render::activeTexture(s_, *texture_));
     ++renders_;
     picturesStale_ = false;
     hoverStale_ = true;
@@ -238,7 +238,7 @@ std::optional<base::FileError> Editor::loadTexture(const std::string& path) {
     const std::string full = std::filesystem::absolute(path).lexically_normal().string();
     apply([&] {
         auto next = std::make_shared<render::TextureImages>();
-        render::openbgimage(s_, *next, loaded, full, std::move(bytes));
+        render::layTexture(s_, *next, loaded, full, std::move(bytes));
         texture_ = std::move(next);
     });
     return std::nullopt;
@@ -247,7 +247,7 @@ std::optional<base::FileError> Editor::loadTexture(const std::string& path) {
 void Editor::removeTexture() {
     apply([&] {
         render::TextureImages dropped;
-        render::deletebgimage(s_, dropped);
+        render::removeTexture(s_, dropped);
         texture_ = noTexture();
     });
 }
@@ -332,7 +332,7 @@ void Editor::setTestActOnHover(bool onHover) {
 files::LoadResult Editor::loadDesign(const std::string& path) {
     state::ButtonState loaded = s_;
     render::TextureImages images;
-    files::LoadResult result = files::openbutton(path, loaded, images);
+    files::LoadResult result = files::readDesignFile(path, loaded, images);
     if (result.error) return result;
     const Snapshot before = capture();
     const bool wasModified = modified();

@@ -12,7 +12,7 @@ const image::Picture& Editor::hover() {
         // The pipeline drew another size last time: erase all it may hold.
         lifted.prevWidth = state::kMaxWidth;
         lifted.prevHeight = state::kMaxHeight;
-        hoverPipeline_.paintbutton(lifted, render::activeTexture(s_, *texture_));
+        hoverPipeline_.render(lifted, render::activeTexture(s_, *texture_));
         hoverStale_ = false;
     }
     return hoverPipeline_.normal();

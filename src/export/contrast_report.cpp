@@ -55,7 +55,7 @@ std::vector<bool> inscriptionInk(const state::ButtonState& s, render::TextEngine
     white.textRed = white.textGreen = white.textBlue = 255;
     white.fastEdit = false;
     image::Picture normal(w, h, image::kBlack), pressed(w, h, image::kBlack);
-    render::painttext(white, normal, pressed, text);
+    render::paintInscription(white, normal, pressed, text);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             ink[static_cast<size_t>(y) * w + x] = normal.pixel(x, y) != image::kBlack;
@@ -74,7 +74,7 @@ ButtonReport reportButton(const state::ButtonState& s, const image::Picture& nor
         return x >= 0 && y >= 0 && x < w && y < h && rows[y].contains(x);
     };
     auto inked = [&](int x, int y) { return ink[static_cast<size_t>(y) * w + x]; };
-    auto rgb = [&](int x, int y) { return image::splitcolor(normal.pixel(x, y)); };
+    auto rgb = [&](int x, int y) { return image::splitColor(normal.pixel(x, y)); };
 
     ButtonReport r;
     r.label = s.buttonText;

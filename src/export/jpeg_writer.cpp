@@ -35,7 +35,7 @@ std::string encodeJpeg(const image::Picture& picture, int w, int h, int compress
     while (cinfo.next_scanline < cinfo.image_height) {
         const int y = static_cast<int>(cinfo.next_scanline);
         for (int x = 0; x < w; ++x) {
-            const image::Rgb c = image::splitcolor(picture.pixel(x, y));
+            const image::Rgb c = image::splitColor(picture.pixel(x, y));
             row[3 * x] = c.r, row[3 * x + 1] = c.g, row[3 * x + 2] = c.b;
         }
         JSAMPROW rows[1] = {row.data()};

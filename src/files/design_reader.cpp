@@ -133,7 +133,7 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
     // The largest button first, so the next render erases the largest area.
     setButtonSize(s, kMaxWidth, kMaxHeight);
     s.text3D = false;
-    render::deletebgimage(s, images);
+    render::removeTexture(s, images);
     setSizeMaxima(s, kMaxWidth, kMaxHeight);
 
     if (d.shape == 1) setShapeKind(s, ShapeKind::rect);
@@ -199,7 +199,7 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
     flag(d.jpegProgressive, s.jpegProgressive);
     for (Notice& n : applyExtensionLines(d.extension, d.fixedLines + 1, s))
         notices.push_back(std::move(n));
-    if (s.textureActive && s.textureBrightness != 50) render::Helligkeit(s, images);
+    if (s.textureActive && s.textureBrightness != 50) render::applyTextureBrightness(s, images);
     updateDerived(s);
     // The next render erases the largest button area, whatever the size lines did.
     s.prevWidth = kMaxWidth;
@@ -208,7 +208,7 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
     return notices;
 }
 
-LoadResult openbutton(const std::string& path, state::ButtonState& s,
+LoadResult readDesignFile(const std::string& path, state::ButtonState& s,
                       render::TextureImages& images) {
     LoadResult result;
     std::string bytes;

@@ -147,7 +147,7 @@ std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
     return std::nullopt;
 }
 
-std::optional<base::FileError> savebutton(const std::string& path, state::ButtonState& s,
+std::optional<base::FileError> writeDesignFile(const std::string& path, state::ButtonState& s,
                                           const render::TextureImages& images) {
     std::vector<OutputFile> files;
     if (auto error = designFiles(path, s, images, files)) return error;

@@ -136,7 +136,7 @@ std::optional<std::string> Decoder::readPalette(uint64_t at) {
     palette.resize(count);
     for (uint64_t i = 0; i < count; ++i) {
         const uint64_t p = at + i * entry;
-        palette[i] = makecolor(in.u8(p + 2), in.u8(p + 1), in.u8(p));
+        palette[i] = makeColor(in.u8(p + 2), in.u8(p + 1), in.u8(p));
     }
     data = offBits >= at + count * entry ? offBits : at + count * entry;
     return std::nullopt;
@@ -170,10 +170,10 @@ std::optional<std::string> Decoder::uncompressed(uint32_t rm, uint32_t gm, uint3
                 const uint32_t index = (byte >> (8 - bpp - bit % 8)) & ((1u << bpp) - 1);
                 if (auto e = paletteColour(index, c)) return e;
             } else if (bpp == 24) {
-                c = makecolor(in.u8(at + 3 * x + 2), in.u8(at + 3 * x + 1), in.u8(at + 3 * x));
+                c = makeColor(in.u8(at + 3 * x + 2), in.u8(at + 3 * x + 1), in.u8(at + 3 * x));
             } else {
                 const uint32_t px = bpp == 16 ? in.u16(at + 2 * x) : in.u32(at + 4 * x);
-                c = makecolor(r(px), g(px), b(px));
+                c = makeColor(r(px), g(px), b(px));
             }
             out->setPixel(static_cast<int>(x), y, c);
         }

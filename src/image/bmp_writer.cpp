@@ -37,7 +37,7 @@ void infoHeader(std::string& out, int w, int h, uint32_t imageSize) {
 void pixelRows(std::string& out, const Picture& picture, int w, int h, int stride) {
     for (int y = h - 1; y >= 0; --y) {
         for (int x = 0; x < w; ++x) {
-            Rgb c = splitcolor(picture.pixel(x, y));
+            Rgb c = splitColor(picture.pixel(x, y));
             out.push_back(static_cast<char>(c.b));
             out.push_back(static_cast<char>(c.g));
             out.push_back(static_cast<char>(c.r));

@@ -12,23 +12,23 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-constexpr Colour makecolor(uint8_t r, uint8_t g, uint8_t b) {
+constexpr Colour makeColor(uint8_t r, uint8_t g, uint8_t b) {
     return static_cast<Colour>(r) | static_cast<Colour>(g) << 8 | static_cast<Colour>(b) << 16;
 }
 
-constexpr Rgb splitcolor(Colour v) {
+constexpr Rgb splitColor(Colour v) {
     return {static_cast<uint8_t>(v & 0xFF), static_cast<uint8_t>((v >> 8) & 0xFF),
             static_cast<uint8_t>((v >> 16) & 0xFF)};
 }
 
-constexpr Colour makecolor(Rgb c) {
-    return makecolor(c.r, c.g, c.b);
+constexpr Colour makeColor(Rgb c) {
+    return makeColor(c.r, c.g, c.b);
 }
 
-inline constexpr Colour kBlack = makecolor(0, 0, 0);
-inline constexpr Colour kWhite = makecolor(255, 255, 255);
-inline constexpr Colour kRed = makecolor(255, 0, 0);
-inline constexpr Colour kBlue = makecolor(0, 0, 255);
+inline constexpr Colour kBlack = makeColor(0, 0, 0);
+inline constexpr Colour kWhite = makeColor(255, 255, 255);
+inline constexpr Colour kRed = makeColor(255, 0, 0);
+inline constexpr Colour kBlue = makeColor(0, 0, 255);
 
 // Nearest integer, exact halves to the even integer (extended precision input).
 int64_t roundHalfEven(long double v);

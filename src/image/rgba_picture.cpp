@@ -10,14 +10,14 @@ RgbaPicture::RgbaPicture(int width, int height)
       bytes_(static_cast<size_t>(width_) * height_ * 4, 0) {}
 
 void RgbaPicture::set(int x, int y, Colour c, uint8_t alpha) {
-    const Rgb rgb = splitcolor(c);
+    const Rgb rgb = splitColor(c);
     uint8_t* p = at(x, y);
     p[0] = rgb.r, p[1] = rgb.g, p[2] = rgb.b, p[3] = alpha;
 }
 
 Colour RgbaPicture::colour(int x, int y) const {
     const uint8_t* p = at(x, y);
-    return makecolor(p[0], p[1], p[2]);
+    return makeColor(p[0], p[1], p[2]);
 }
 
 bool RgbaPicture::opaque() const {

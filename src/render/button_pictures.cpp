@@ -18,10 +18,10 @@ ButtonPictures renderButtonPictures(RenderPipeline& pipeline, const state::Butto
     const int w = design.buttonWidth * pipeline.scale(), h = design.buttonHeight * pipeline.scale();
     ButtonPictures out;
     if (withHover) {
-        pipeline.paintbutton(state::hoverState(design), texture);
+        pipeline.render(state::hoverState(design), texture);
         out.hover = pipeline.normal().cut(w, h);
     }
-    pipeline.paintbutton(design, texture);
+    pipeline.render(design, texture);
     out.normal = pipeline.normal().cut(w, h);
     out.pressed = pipeline.pressed().cut(w, h);
     return out;

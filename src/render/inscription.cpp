@@ -33,13 +33,13 @@ Offset textAnchor(const state::ButtonState& s) {
             s.buttonHeight / 2 - h / 2 + s.textOffsetY};
 }
 
-void painttext(const state::ButtonState& s, image::Picture& normal, image::Picture& pressed,
+void paintInscription(const state::ButtonState& s, image::Picture& normal, image::Picture& pressed,
                TextEngine& text, int scale) {
     const Offset at = textAnchor(s);
     const image::Rgb t{s.textRed, s.textGreen, s.textBlue};
     auto draw = [&](image::Picture& pic, Offset shift, image::Rgb colour) {
         text.drawText(pic, scale * (at.x + shift.x), scale * (at.y + shift.y), s.buttonText,
-                      s.textFont, image::makecolor(colour), scale);
+                      s.textFont, image::makeColor(colour), scale);
     };
     if (s.text3D && !s.fastEdit) {
         const Offset d = towardsLight(s.lightPosition);

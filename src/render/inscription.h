@@ -34,7 +34,7 @@ Offset textAnchor(const state::ButtonState& s);
 // towards the light and a bright one away from it; fast edit mode draws no
 // fringes and an engraved inscription black. At a scale above 1 the anchor, the
 // engraved shifts and the pixel size are that many times larger.
-void painttext(const state::ButtonState& s, image::Picture& normal, image::Picture& pressed,
+void paintInscription(const state::ButtonState& s, image::Picture& normal, image::Picture& pressed,
                TextEngine& text, int scale = 1);
 
 }  // namespace bevelmint::render

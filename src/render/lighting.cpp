@@ -43,8 +43,8 @@ uint8_t addClamped(int v, int t, int b) {
 }
 
 image::Colour blend(image::Colour pixel, image::Rgb t, image::Rgb b) {
-    image::Rgb p = image::splitcolor(pixel);
-    return image::makecolor(addClamped(p.r, t.r, b.r), addClamped(p.g, t.g, b.g),
+    image::Rgb p = image::splitColor(pixel);
+    return image::makeColor(addClamped(p.r, t.r, b.r), addClamped(p.g, t.g, b.g),
                             addClamped(p.b, t.b, b.b));
 }
 
@@ -54,13 +54,13 @@ uint8_t litChannel(uint8_t v, const LightFactor& x) {
 }
 
 image::Colour lit(image::Colour pixel, const LightFactor& x) {
-    image::Rgb p = image::splitcolor(pixel);
-    return image::makecolor(litChannel(p.r, x), litChannel(p.g, x), litChannel(p.b, x));
+    image::Rgb p = image::splitColor(pixel);
+    return image::makeColor(litChannel(p.r, x), litChannel(p.g, x), litChannel(p.b, x));
 }
 
 }  // namespace
 
-void lightentheshape(const state::ButtonState& s, const image::Picture& mask,
+void lightShape(const state::ButtonState& s, const image::Picture& mask,
                      const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
                      const std::function<void()>& progress) {
     const int w = s.buttonWidth, h = s.buttonHeight;
@@ -85,7 +85,7 @@ void lightentheshape(const state::ButtonState& s, const image::Picture& mask,
         if (textured) {
             // Beyond the texture's edge the button colour stands in: no change.
             const image::Rgb t =
-                texture->contains(i, j) ? image::splitcolor(texture->pixel(i, j)) : button;
+                texture->contains(i, j) ? image::splitColor(texture->pixel(i, j)) : button;
             normal.setPixel(i, j, blend(normal.pixel(i, j), t, button));
             pressed.setPixel(i, j, blend(pressed.pixel(i, j), t, button));
         }

@@ -24,7 +24,7 @@ class LightFactor {
 // picture round the light point, the pressed one round its mirror point. Reads
 // the shape mask; `texture` is the working texture, used while textureActive is
 // set. `progress` runs at the start of every column whose index is a multiple of 30.
-void lightentheshape(const state::ButtonState& s, const image::Picture& mask,
+void lightShape(const state::ButtonState& s, const image::Picture& mask,
                      const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
                      const std::function<void()>& progress);
 

@@ -39,14 +39,14 @@ RenderPipeline::RenderPipeline(int scale)
 void RenderPipeline::useTextEngine(TextEngine& engine) {
     inscription = [&engine, scale = scale_](const ButtonState& s, image::Picture& normal,
                                             image::Picture& pressed) {
-        painttext(s, normal, pressed, engine, scale);
+        paintInscription(s, normal, pressed, engine, scale);
     };
 }
 
 // Every mode draws the shape at inset 0 over the button area next, so only the
 // pixels around it need the background.
-void RenderPipeline::clearimages(const ButtonState& s) {
-    const image::Colour back = image::makecolor(s.backRed, s.backGreen, s.backBlue);
+void RenderPipeline::eraseButtonArea(const ButtonState& s) {
+    const image::Colour back = image::makeColor(s.backRed, s.backGreen, s.backBlue);
     const RoundShape shape = shapeAtInset(s, 0);
     for (image::Picture* pic : {&normal_, &pressed_}) {
         fillAround(*pic, {0, 0, s.prevWidth, s.prevHeight}, shape, back);
@@ -88,7 +88,7 @@ void RenderPipeline::drawRings(const ButtonState& s) {
 }
 
 void RenderPipeline::drawFastEdit(const ButtonState& s) {
-    const image::Colour button = image::makecolor(s.buttonRed, s.buttonGreen, s.buttonBlue);
+    const image::Colour button = image::makeColor(s.buttonRed, s.buttonGreen, s.buttonBlue);
     for (image::Picture* pic : {&normal_, &pressed_}) {
         Canvas c(*pic);
         c.brush = {button, BrushStyle::solid};
@@ -98,13 +98,13 @@ void RenderPipeline::drawFastEdit(const ButtonState& s) {
         c.draw(shapeAtInset(s, s.buttonDepth));
     }
     Canvas c(normal_);
-    c.pen = {image::makecolor(254, 254, 254), PenStyle::dotted};
+    c.pen = {image::makeColor(254, 254, 254), PenStyle::dotted};
     c.brush.style = BrushStyle::none;
     c.ellipse({s.lightX - s.lightRadius, s.lightY - s.lightRadius, s.lightX + s.lightRadius,
                s.lightY + s.lightRadius});
 }
 
-void RenderPipeline::paintbutton(const ButtonState& state, const image::Picture* texture) {
+void RenderPipeline::render(const ButtonState& state, const image::Picture* texture) {
     // The inscription pass scales itself; every other pass draws the scaled design.
     const ButtonState design = state::clampedForRender(state);
     const ButtonState s = scaledDesign(design, scale_);
@@ -117,7 +117,7 @@ void RenderPipeline::paintbutton(const ButtonState& state, const image::Picture*
 
     normal_.ensureSize(kWorkWidth * scale_, kWorkHeight * scale_);
     pressed_.ensureSize(kWorkWidth * scale_, kWorkHeight * scale_);
-    clearimages(s);
+    eraseButtonArea(s);
     // The mask does not depend on the edit mode.
     buildMask(s, textured);
     if (s.fastEdit) {
@@ -126,9 +126,9 @@ void RenderPipeline::paintbutton(const ButtonState& state, const image::Picture*
     } else {
         drawRings(s);
         if (s.useText && inscription) inscription(design, normal_, pressed_);
-        lightentheshape(s, work_, textured ? texture : nullptr, normal_, pressed_, progress);
+        lightShape(s, work_, textured ? texture : nullptr, normal_, pressed_, progress);
     }
-    if (s.smoothEdges) antialiasing(s.buttonWidth, s.buttonHeight, work_, normal_, pressed_);
+    if (s.smoothEdges) smoothOutline(s.buttonWidth, s.buttonHeight, work_, normal_, pressed_);
 }
 
 }  // namespace bevelmint::render

@@ -39,7 +39,7 @@ class RenderPipeline {
     // Renders both pictures from the state. `texture` is the working texture,
     // blended in while the state says a texture is active. Fields outside their
     // ranges are clamped first.
-    void paintbutton(const state::ButtonState& state, const image::Picture* texture = nullptr);
+    void render(const state::ButtonState& state, const image::Picture* texture = nullptr);
 
     int scale() const { return scale_; }
     const image::Picture& normal() const { return normal_; }
@@ -52,7 +52,7 @@ class RenderPipeline {
     image::Picture& pressed() { return pressed_; }
 
   private:
-    void clearimages(const state::ButtonState& s);
+    void eraseButtonArea(const state::ButtonState& s);
     void buildMask(const state::ButtonState& s, bool textured);
     void drawRings(const state::ButtonState& s);
     void drawFastEdit(const state::ButtonState& s);

@@ -22,7 +22,7 @@ std::vector<image::Colour> ringColours(image::Rgb button, int d, int borderFade,
     std::vector<image::Colour> out;
     out.reserve(d + 1);
     for (int i = 0; i <= d; ++i) {
-        out.push_back(image::makecolor(channel(button.r, i, d, borderFade),
+        out.push_back(image::makeColor(channel(button.r, i, d, borderFade),
                                        channel(button.g, i, d, borderFade),
                                        channel(button.b, i, d, borderFade)));
     }

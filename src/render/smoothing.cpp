@@ -10,11 +10,11 @@ namespace bevelmint::render {
 namespace {
 
 image::Colour average(image::Colour p, image::Colour h, image::Colour v) {
-    image::Rgb a = image::splitcolor(p), b = image::splitcolor(h), c = image::splitcolor(v);
+    image::Rgb a = image::splitColor(p), b = image::splitColor(h), c = image::splitColor(v);
     auto avg = [](uint16_t x, uint16_t y, uint16_t z) {
         return static_cast<uint8_t>(static_cast<uint16_t>(x + y + z) / 3);
     };
-    return image::makecolor(avg(a.r, b.r, c.r), avg(a.g, b.g, c.g), avg(a.b, b.b, c.b));
+    return image::makeColor(avg(a.r, b.r, c.r), avg(a.g, b.g, c.g), avg(a.b, b.b, c.b));
 }
 
 // The blue mask pixels of columns 0..w-1 and rows 0..h-1, column by column with
@@ -78,7 +78,7 @@ void smooth(image::Picture& pic, const BlueColumns& blue, int w, int h) {
 
 }  // namespace
 
-void antialiasing(int w, int h, const image::Picture& mask, image::Picture& normal,
+void smoothOutline(int w, int h, const image::Picture& mask, image::Picture& normal,
                   image::Picture& pressed) {
     if (w <= 0 || h <= 0) return;
     const BlueColumns blue(mask, w, h);

@@ -195,7 +195,7 @@ void TextEngine::drawText(image::Picture& picture, int x, int y, const std::stri
     if (!f || !f->ft) return;
     FT_Set_Pixel_Sizes(f->ft, 0, static_cast<FT_UInt>(pixelSize));
     const int baseline = y + ascentPixels(f->ft, pixelSize);
-    const image::Rgb c = image::splitcolor(colour);
+    const image::Rgb c = image::splitColor(colour);
     // Ink may lie outside a glyph's cell (side bearings, slanted overhangs), never
     // two pixel sizes away from it.
     const int64_t margin = 2 * int64_t{pixelSize};
@@ -215,9 +215,9 @@ void TextEngine::drawText(image::Picture& picture, int x, int y, const std::stri
                     const int64_t px = gx + col;
                     if (a == 0 || px < 0 || px >= picture.width()) continue;
                     const int ix = static_cast<int>(px);
-                    const image::Rgb under = image::splitcolor(picture.pixel(ix, py));
+                    const image::Rgb under = image::splitColor(picture.pixel(ix, py));
                     picture.setPixel(ix, py,
-                                     image::makecolor(mix(c.r, under.r, a), mix(c.g, under.g, a),
+                                     image::makeColor(mix(c.r, under.r, a), mix(c.g, under.g, a),
                                                       mix(c.b, under.b, a)));
                 }
             }

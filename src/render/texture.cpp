@@ -9,13 +9,13 @@ namespace bevelmint::render {
 namespace {
 
 void takeButtonColour(state::ButtonState& s, const image::Picture& texture) {
-    const image::Rgb c = image::splitcolor(texture.pixel(0, 0));
+    const image::Rgb c = image::splitColor(texture.pixel(0, 0));
     state::setButtonColour(s, c.r, c.g, c.b);
 }
 
 }  // namespace
 
-void openbgimage(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
+void layTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
                  const std::string& path, std::string fileBytes) {
     applyTexture(s, images, loaded, path, true, std::move(fileBytes));
 }
@@ -38,7 +38,7 @@ void applyTexture(state::ButtonState& s, TextureImages& images, const image::Pic
     state::updateDerived(s);
 }
 
-void Helligkeit(state::ButtonState& s, TextureImages& images, const ProgressFn& progress) {
+void applyTextureBrightness(state::ButtonState& s, TextureImages& images, const ProgressFn& progress) {
     const image::Picture& src = images.original;
     image::Picture& out = images.working;
     if (out.width() != src.width() || out.height() != src.height())
@@ -53,8 +53,8 @@ void Helligkeit(state::ButtonState& s, TextureImages& images, const ProgressFn& 
     for (int x = 0; x < src.width(); ++x) {
         if (x % step == 0 && progress) progress(position = std::min(100, position + 5));
         for (int y = 0; y < src.height(); ++y) {
-            const image::Rgb c = image::splitcolor(src.pixel(x, y));
-            out.setPixel(x, y, image::makecolor(adjust(c.r), adjust(c.g), adjust(c.b)));
+            const image::Rgb c = image::splitColor(src.pixel(x, y));
+            out.setPixel(x, y, image::makeColor(adjust(c.r), adjust(c.g), adjust(c.b)));
         }
     }
     takeButtonColour(s, out);
@@ -66,10 +66,10 @@ void setTextureBrightness(state::ButtonState& s, TextureImages& images, int brig
     s.textureBrightness = state::kBrightnessRange.clamp(brightness);
     if (!s.textureActive) return;
     if (s.textureBrightness == 50 && images.working == images.original) return;
-    Helligkeit(s, images, progress);
+    applyTextureBrightness(s, images, progress);
 }
 
-void deletebgimage(state::ButtonState& s, TextureImages& images) {
+void removeTexture(state::ButtonState& s, TextureImages& images) {
     images.working = image::Picture();
     s.textureActive = false;
     s.useTexture = false;

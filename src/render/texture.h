@@ -24,7 +24,7 @@ using ProgressFn = std::function<void(int)>;
 // Makes a decoded bitmap the texture: both pictures, brightness 50, the button
 // colour from its top-left pixel (an engraved inscription follows), the size
 // controls limited to the texture and the button shrunk to fit.
-void openbgimage(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
+void layTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
                  const std::string& path, std::string fileBytes = {});
 // The same without shrinking the button, as a design load applies its texture.
 void applyTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
@@ -33,7 +33,7 @@ void applyTexture(state::ButtonState& s, TextureImages& images, const image::Pic
 // Recomputes the working texture from the original at the state's brightness and
 // takes the button colour from its top-left pixel. Reports progress every
 // max(1, width div 20) columns.
-void Helligkeit(state::ButtonState& s, TextureImages& images, const ProgressFn& progress = {});
+void applyTextureBrightness(state::ButtonState& s, TextureImages& images, const ProgressFn& progress = {});
 
 // The brightness control: stores the position and, while a texture is active,
 // runs the brightness pass (skipped at 50 while the working texture is unadjusted).
@@ -42,7 +42,7 @@ void setTextureBrightness(state::ButtonState& s, TextureImages& images, int brig
 
 // Removes the texture: size limits back to 330 x 195, brightness 50; the button
 // colour stays as the texture made it.
-void deletebgimage(state::ButtonState& s, TextureImages& images);
+void removeTexture(state::ButtonState& s, TextureImages& images);
 
 // The texture for a render: the working picture while one is active, else none.
 const image::Picture* activeTexture(const state::ButtonState& s, const TextureImages& images);

@@ -113,7 +113,7 @@ TEST(WindowFiles, LoadLastAndBadDesigns) {
     ScriptedDesktop desktop;
     MemoryStore store;
     app::seedFirstStart(store, "/nowhere");
-    app::TForm1 bad(desktop, store, {in(dir, "notes.bvm"), in(dir, "other.bvm")}, false);
+    app::MainWindow bad(desktop, store, {in(dir, "notes.bvm"), in(dir, "other.bvm")}, false);
     EXPECT_EQ(desktop.errors.size(), 1);
     EXPECT_EQ(bad.renderCount(), 1);
     fs::remove_all(dir);

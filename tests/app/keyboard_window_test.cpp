@@ -240,9 +240,9 @@ TEST(WindowKeys, ColourEntriesTabCaptionsAndNumbers) {
     EXPECT_EQ(w.form->design().backBlue, 0x80);
 
     auto* tabs = static_cast<app::LeftTabBar*>(pageControl(w)->findChild<QTabBar*>());
-    w.form->setmenucolor(QColor(0, 0, 128));
+    w.form->setMenuColour(QColor(0, 0, 128));
     EXPECT_EQ(tabs->captionColour(), QColor(Qt::white));
-    w.form->setmenucolor(QColor(200, 200, 176));
+    w.form->setMenuColour(QColor(200, 200, 176));
     EXPECT_EQ(tabs->captionColour(), QColor(Qt::black));
 }
 

@@ -15,7 +15,7 @@
 #include "app/settings_store.h"
 #include "window_fixture.h"
 
-using app::TForm1;
+using app::MainWindow;
 
 TEST(Window, StartsWithTheDefaultsAndOneRender) {
     Window w;
@@ -43,7 +43,7 @@ TEST(Window, FirstStartSeedsTheStoreAndMissingValuesStillRender) {
     MemoryStore partial;
     partial.values[app::kMenuRedValue] = 1;
     partial.values[app::kLastFile] = "none";
-    TForm1 form(desktop, partial, {}, false);
+    MainWindow form(desktop, partial, {}, false);
     EXPECT_EQ(desktop.errors, QStringList{"Failed to get data for 'MenuGreenValue'"});
     EXPECT_EQ(form.renderCount(), 1);
     EXPECT_EQ(form.design().lastFile, "");
@@ -98,9 +98,9 @@ TEST(Window, EngravedTextFollowsTheRedBarWithOneRender) {
 TEST(Window, MenuColourSetsTheCaptionColour) {
     Window w;
     auto* save = w.find<app::BevelButton>("ktBevelButton2");
-    w.form->setmenucolor(QColor(200, 200, 170));
+    w.form->setMenuColour(QColor(200, 200, 170));
     EXPECT_EQ(save->captionColour(), QColor(Qt::white));
-    w.form->setmenucolor(QColor(200, 200, 176));
+    w.form->setMenuColour(QColor(200, 200, 176));
     EXPECT_EQ(save->captionColour(), QColor(Qt::black));
     w.desktop.colours.push_back(QColor(0, 0, 128));
     w.click("ktBevelButton15");
@@ -144,7 +144,7 @@ TEST(Window, LightRotatesClockwiseAndReturnsAfterEightSteps) {
 TEST(Window, BusyIconAdvancesEveryThirtyColumns) {
     Window w;
     const int start = w.form->busyFrame();
-    w.form->paintbutton();
+    w.form->renderButton();
     EXPECT_EQ(w.form->busyFrame(), (start - 1 + 4) % 8 + 1);  // columns 0, 30, 60, 90
 }
 

@@ -22,7 +22,7 @@ namespace state = bevelmint::state;
 namespace render = bevelmint::render;
 namespace image = bevelmint::image;
 namespace base = bevelmint::base;
-using bevelmint::app::TForm1;
+using bevelmint::app::MainWindow;
 
 // Scripted answers for the dialogs; records what the window showed.
 struct ScriptedDesktop : app::Desktop {
@@ -106,11 +106,11 @@ struct MemoryStore : app::SettingsStore {
 struct Window {
     ScriptedDesktop desktop;
     MemoryStore store;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     explicit Window(bool seeded = true) {
         if (seeded) app::seedFirstStart(store, "/nowhere");
-        form = std::make_unique<TForm1>(desktop, store, QStringList{}, false);
+        form = std::make_unique<MainWindow>(desktop, store, QStringList{}, false);
     }
     template <class W>
     W* find(const char* name) {
@@ -124,7 +124,7 @@ struct Window {
 
 // A flat 64 x 32 texture bitmap of colour (50, 60, 70).
 inline void writeTexture(const std::string& path) {
-    const image::Picture t(64, 32, image::makecolor(50, 60, 70));
+    const image::Picture t(64, 32, image::makeColor(50, 60, 70));
     bevelmint::base::writeFileReplacing(path, bevelmint::image::encodeBmp(t, 64, 32));
 }
 

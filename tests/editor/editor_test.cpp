@@ -18,7 +18,7 @@ using bevelmint::testing::slurp;
 using editor::Aspect;
 using editor::Changes;
 using editor::Editor;
-using image::makecolor;
+using image::makeColor;
 using image::Picture;
 
 namespace {
@@ -28,8 +28,8 @@ std::string writeTexture(const fs::path& path, int w, int h, image::Rgb corner) 
     Picture p(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            p.setPixel(x, y, makecolor((x * 7) & 255, (y * 11) & 255, ((x + y) * 5) & 255));
-    p.setPixel(0, 0, image::makecolor(corner));
+            p.setPixel(x, y, makeColor((x * 7) & 255, (y * 11) & 255, ((x + y) * 5) & 255));
+    p.setPixel(0, 0, image::makeColor(corner));
     std::ofstream(path, std::ios::binary) << image::encodeBmp(p, w, h);
     return path.string();
 }
@@ -300,13 +300,13 @@ TEST(EditorRules, BrightnessRangesFormatAndEngravedText) {
     EXPECT_EQ(ed.state().buttonRed, 100);
     // Brightness 70 adds 2 * (70 - 50) to every channel of the original, clamped.
     ASSERT_FALSE(ed.setField("textureBrightness", "70"));
-    EXPECT_EQ(ed.texture().working.pixel(0, 0), makecolor(140, 60, 255));
-    EXPECT_EQ(ed.texture().original.pixel(0, 0), makecolor(100, 20, 250));
+    EXPECT_EQ(ed.texture().working.pixel(0, 0), makeColor(140, 60, 255));
+    EXPECT_EQ(ed.texture().original.pixel(0, 0), makeColor(100, 20, 250));
     EXPECT_EQ(image::Rgb(ed.state().buttonRed, ed.state().buttonGreen, ed.state().buttonBlue),
               image::Rgb(140, 60, 255));
     ASSERT_TRUE(ed.setTextureBrightness(40));
     // Pixel (5, 3) of the original is (35, 33, 40): 20 darker each.
-    EXPECT_EQ(ed.texture().working.pixel(5, 3), makecolor(15, 13, 20));
+    EXPECT_EQ(ed.texture().working.pixel(5, 3), makeColor(15, 13, 20));
     EXPECT_EQ(ed.state().buttonRed, 80);
     EXPECT_FALSE(ed.setTextureBrightness(101));
 

@@ -17,7 +17,7 @@ ButtonReport renderedReport(state::ButtonState s) {
     render::TextEngine text;
     render::RenderPipeline pipeline;
     pipeline.useTextEngine(text);
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     return exporter::reportButton(s, pipeline.normal(), exporter::inscriptionInk(s, text));
 }
 
@@ -41,8 +41,8 @@ TEST(Contrast, FaceUnderTheTextAndTheEdgeOfAnEllipse) {
     s.buttonText = "go";
     s.textRed = s.textGreen = s.textBlue = 0;
     s.backRed = s.backGreen = s.backBlue = 255;
-    const image::Colour outside = image::makecolor(0, 200, 0), rim = image::makecolor(40, 40, 40),
-                        face = image::makecolor(250, 250, 250), ink = image::kBlack;
+    const image::Colour outside = image::makeColor(0, 200, 0), rim = image::makeColor(40, 40, 40),
+                        face = image::makeColor(250, 250, 250), ink = image::kBlack;
     image::Picture pic(60, 30, outside);
     std::vector<bool> inked(60 * 30, false);
     for (int y = 0; y < 30; ++y)

@@ -9,7 +9,7 @@
 #include "export/gif/octree_quantizer.h"
 
 using namespace bevelmint;
-using image::makecolor;
+using image::makeColor;
 using image::Picture;
 using image::Rgb;
 
@@ -121,7 +121,7 @@ Picture noise(int w, int h, unsigned seed) {
 }  // namespace
 
 TEST(Gif, AFlatPictureIsOneEntryAndIndexZero) {
-    const Picture p(20, 10, makecolor(220, 190, 110));
+    const Picture p(20, 10, makeColor(220, 190, 110));
     const exporter::IndexPicture image = exporter::reduceColours(p, 20, 10);
     EXPECT_EQ(image.palette[0], (Rgb{220, 190, 110}));
     for (int i = 1; i < 256; ++i)
@@ -138,17 +138,17 @@ TEST(Gif, FewColoursKeepTheirOwnEntriesAndCellsAreShared) {
     // 200 colours, distinct in their top five bits: each its own entry, no error.
     Picture p(20, 10);
     for (int i = 0; i < 200; ++i)
-        p.setPixel(i % 20, i / 20, makecolor(8 * (i % 32), 8 * (i / 32), 40));
+        p.setPixel(i % 20, i / 20, makeColor(8 * (i % 32), 8 * (i / 32), 40));
     const exporter::IndexPicture image = exporter::reduceColours(p, 20, 10);
     for (int i = 0; i < 200; ++i) {
-        EXPECT_EQ(image.palette[image.indices[i]], image::splitcolor(p.pixel(i % 20, i / 20))) << i;
+        EXPECT_EQ(image.palette[image.indices[i]], image::splitColor(p.pixel(i % 20, i / 20))) << i;
     }
     expectDecodesTo(exporter::encodeGif(image, true), image, true);
 
     // Two colours sharing a cache cell: both map to the lower entry.
     Picture two(2, 1);
-    two.setPixel(0, 0, makecolor(16, 16, 16));
-    two.setPixel(1, 0, makecolor(18, 17, 16));
+    two.setPixel(0, 0, makeColor(16, 16, 16));
+    two.setPixel(1, 0, makeColor(18, 17, 16));
     const exporter::IndexPicture shared = exporter::reduceColours(two, 2, 1);
     EXPECT_EQ(shared.palette[0], (Rgb{16, 16, 16}));
     EXPECT_EQ(shared.palette[1], (Rgb{18, 17, 16}));
@@ -184,7 +184,7 @@ TEST(Gif, NoisyPicturesUseClearCodesAndStayWithinTwelveBits) {
 
 TEST(Gif, RoundShapesGetTheBottomLeftIndexAsTransparent) {
     Picture p = noise(40, 20, 5);
-    p.setPixel(0, 19, makecolor(196, 196, 196));
+    p.setPixel(0, 19, makeColor(196, 196, 196));
     const exporter::IndexPicture image = exporter::reduceColours(p, 40, 20);
     const std::string bytes = exporter::encodeGif(image, true);
     EXPECT_EQ(bytes.substr(0, 6), "GIF89a");
@@ -192,7 +192,7 @@ TEST(Gif, RoundShapesGetTheBottomLeftIndexAsTransparent) {
               std::string("\x21\xf9\x04\x01\x00\x00", 6) + static_cast<char>(image.at(0, 19)));
     expectDecodesTo(bytes, image, true);
     // One pixel and one row wide pictures encode too.
-    const Picture one(1, 1, makecolor(1, 2, 3));
+    const Picture one(1, 1, makeColor(1, 2, 3));
     expectDecodesTo(exporter::encodeGif(exporter::reduceColours(one, 1, 1), false),
                     exporter::reduceColours(one, 1, 1), false);
 }

@@ -42,8 +42,8 @@ JpegInfo decodeJpeg(const std::string& bytes) {
 }  // namespace
 
 TEST(Jpeg, QualityFollowsTheCompressionLevelAndProgressiveIsOptional) {
-    image::Picture p(100, 40, image::makecolor(220, 190, 110));
-    p.setPixel(3, 3, image::makecolor(0, 0, 255));
+    image::Picture p(100, 40, image::makeColor(220, 190, 110));
+    p.setPixel(3, 3, image::makeColor(0, 0, 255));
     const JpegInfo best = decodeJpeg(exporter::encodeJpeg(p, 100, 40, 0, false));
     EXPECT_EQ(best.width, 100);
     EXPECT_EQ(best.height, 40);

@@ -61,7 +61,7 @@ struct Outline {
 image::Picture renderNormal(const ButtonState& s, render::TextEngine& text) {
     render::RenderPipeline pipeline;
     pipeline.useTextEngine(text);
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     return pipeline.normal().cut(s.buttonWidth, s.buttonHeight);
 }
 
@@ -115,7 +115,7 @@ TEST(PngWebp, AlphaIsTheOutlinesCoverageAndInsideColoursAreTheBitmaps) {
                     ASSERT_NEAR(px[3] / 255.0, share, 0.05) << x << "," << y;
                 }
                 if (outline.inside(x + 0.5, y + 0.5)) {
-                    const image::Rgb c = image::splitcolor(bitmap.pixel(x, y));
+                    const image::Rgb c = image::splitColor(bitmap.pixel(x, y));
                     ASSERT_EQ((image::Rgb{px[0], px[1], px[2]}), c) << x << "," << y;
                 }
             }
@@ -146,7 +146,7 @@ TEST(PngWebp, TheBackgroundColourReachesNoPixelAndTheInscriptionIsCutAtTheOutlin
         for (int y = 0; y < p.height; ++y) {
             for (int x = 0; x < p.width; ++x) {
                 if (outline.share(x, y) > 0) continue;
-                textOutside += a.pixel(x, y) != image::makecolor(196, 196, 196);
+                textOutside += a.pixel(x, y) != image::makeColor(196, 196, 196);
                 EXPECT_EQ(p.at(x, y)[3], 0);
             }
         }

@@ -193,7 +193,7 @@ TEST(DesignFile, ATextWithALineBreakIsNotSaved) {
     const fs::path dir = freshDir("bevelmint-design-linebreak");
     std::ofstream(dir / "old.bvm") << "old";
     render::TextureImages images;
-    EXPECT_TRUE(files::savebutton((dir / "old.bvm").string(), s, images));
+    EXPECT_TRUE(files::writeDesignFile((dir / "old.bvm").string(), s, images));
     std::ifstream in(dir / "old.bvm");
     std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(kept, "old");
@@ -214,14 +214,14 @@ TEST(DesignFile, SavedTextureTravelsWithTheDesign) {
     const fs::path dir = freshDir("bevelmint-design-texture");
     fs::create_directories(dir / "a");
     fs::create_directories(dir / "b");
-    image::Picture wood(64, 32, image::makecolor(120, 80, 40));
-    wood.setPixel(0, 0, image::makecolor(10, 20, 30));
+    image::Picture wood(64, 32, image::makeColor(120, 80, 40));
+    wood.setPixel(0, 0, image::makeColor(10, 20, 30));
     ButtonState s = state::defaultState();
     render::TextureImages images;
-    render::openbgimage(s, images, wood, "/somewhere/else/wood.bmp");
+    render::layTexture(s, images, wood, "/somewhere/else/wood.bmp");
     render::setTextureBrightness(s, images, 60);
     state::setText3D(s, true);
-    ASSERT_FALSE(files::savebutton((dir / "a" / "d.bvm").string(), s, images));
+    ASSERT_FALSE(files::writeDesignFile((dir / "a" / "d.bvm").string(), s, images));
     EXPECT_EQ(s.lastFile, (dir / "a" / "d.bvm").string());
     ASSERT_TRUE(fs::exists(dir / "a" / "wood.bmp"));
 
@@ -230,7 +230,7 @@ TEST(DesignFile, SavedTextureTravelsWithTheDesign) {
     fs::rename(dir / "a" / "wood.bmp", dir / "b" / "wood.bmp");
     ButtonState loaded = state::defaultState();
     render::TextureImages loadedImages;
-    files::LoadResult r = files::openbutton((dir / "b" / "d.bvm").string(), loaded, loadedImages);
+    files::LoadResult r = files::readDesignFile((dir / "b" / "d.bvm").string(), loaded, loadedImages);
     ASSERT_FALSE(r.error);
     EXPECT_TRUE(r.notices.empty());
     EXPECT_TRUE(loaded.textureActive);
@@ -245,7 +245,7 @@ TEST(DesignFile, SavedTextureTravelsWithTheDesign) {
     fs::remove(dir / "b" / "wood.bmp");
     ButtonState other = state::defaultState();
     render::TextureImages otherImages;
-    r = files::openbutton((dir / "b" / "d.bvm").string(), other, otherImages);
+    r = files::readDesignFile((dir / "b" / "d.bvm").string(), other, otherImages);
     ASSERT_FALSE(r.error);
     ASSERT_EQ(r.notices.size(), 1u);
     EXPECT_EQ(r.notices[0].caption, "Load error");
@@ -263,18 +263,18 @@ TEST(DesignFile, ANonDesignFileChangesNothing) {
     const fs::path dir = freshDir("bevelmint-design-invalid");
     ButtonState s = state::defaultState();
     render::TextureImages images;
-    render::openbgimage(s, images, image::Picture(50, 30, 7), "t.bmp");
+    render::layTexture(s, images, image::Picture(50, 30, 7), "t.bmp");
     const ButtonState before = s;
     const image::Picture textureBefore = images.working;
     std::ofstream(dir / "notes.bvm") << "Shopping list\r\nmilk\r\n";
-    files::LoadResult r = files::openbutton((dir / "notes.bvm").string(), s, images);
+    files::LoadResult r = files::readDesignFile((dir / "notes.bvm").string(), s, images);
     ASSERT_TRUE(r.error);
     EXPECT_NE(r.error->message.find("not a valid Bevelmint design file"), std::string::npos);
     expectSameDesign(s, before);
     EXPECT_EQ(s.lastFile, before.lastFile);
     EXPECT_TRUE(s.textureActive);
     EXPECT_EQ(images.working, textureBefore);
-    r = files::openbutton((dir / "missing.bvm").string(), s, images);
+    r = files::readDesignFile((dir / "missing.bvm").string(), s, images);
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->message, "File not found");
     fs::remove_all(dir);
@@ -288,7 +288,7 @@ TEST(DesignFile, DevicesPipesAndOversizedFilesAreRefusedUnchanged) {
     render::TextureImages images;
     const ButtonState before = s;
     for (const std::string& path : {std::string("/dev/zero"), fifo}) {
-        files::LoadResult r = files::openbutton(path, s, images);  // returns at once
+        files::LoadResult r = files::readDesignFile(path, s, images);  // returns at once
         ASSERT_TRUE(r.error) << path;
         EXPECT_EQ(r.error->message, "Not a regular file");
     }
@@ -299,13 +299,13 @@ TEST(DesignFile, DevicesPipesAndOversizedFilesAreRefusedUnchanged) {
     big.buttonText = std::string(files::kMaxDesignBytes - rest, 'W');
     std::ofstream(dir / "big.bvm", std::ios::binary) << encode(big);
     ASSERT_EQ(fs::file_size(dir / "big.bvm"), files::kMaxDesignBytes);
-    files::LoadResult r = files::openbutton((dir / "big.bvm").string(), s, images);
+    files::LoadResult r = files::readDesignFile((dir / "big.bvm").string(), s, images);
     ASSERT_FALSE(r.error) << r.error->message;
     EXPECT_EQ(s.buttonText.size(), big.buttonText.size());
     s = before;
     big.buttonText += "W";
     std::ofstream(dir / "big.bvm", std::ios::binary) << encode(big);
-    r = files::openbutton((dir / "big.bvm").string(), s, images);
+    r = files::readDesignFile((dir / "big.bvm").string(), s, images);
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->message, "File too large");
     expectSameDesign(s, before);
@@ -318,8 +318,8 @@ TEST(DesignFile, ASaveWhoseTextureCannotBeWrittenKeepsTheOldDesign) {
     fs::create_directories(dir / "wood.bmp");  // the texture's place is taken
     ButtonState s = state::defaultState();
     render::TextureImages images;
-    render::openbgimage(s, images, image::Picture(64, 32, 9), "/elsewhere/wood.bmp");
-    auto error = files::savebutton((dir / "d.bvm").string(), s, images);
+    render::layTexture(s, images, image::Picture(64, 32, 9), "/elsewhere/wood.bmp");
+    auto error = files::writeDesignFile((dir / "d.bvm").string(), s, images);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message, "Cannot create file " + (dir / "wood.bmp").string());
     EXPECT_EQ(bevelmint::testing::slurp(dir / "d.bvm"), "old design");
@@ -391,18 +391,18 @@ TEST(DesignFile, ASavedTextureKeepsItsFileBytesAndAFileHoldingThemIsLeftAlone) {
     ASSERT_FALSE(image::readBmp((dir / "tex.bmp").string(), loaded, &bytes));
     ButtonState s = state::defaultState();
     render::TextureImages images;
-    render::openbgimage(s, images, loaded, (dir / "tex.bmp").string(), bytes);
+    render::layTexture(s, images, loaded, (dir / "tex.bmp").string(), bytes);
     render::setTextureBrightness(s, images, 70);
 
     // Elsewhere: the run-length encoded bytes, not a re-encoded true-colour bitmap.
-    ASSERT_FALSE(files::savebutton((dir / "other" / "d.bvm").string(), s, images));
+    ASSERT_FALSE(files::writeDesignFile((dir / "other" / "d.bvm").string(), s, images));
     EXPECT_EQ(bevelmint::testing::slurp(dir / "other" / "tex.bmp"), original);
 
     // Beside its own texture file: that file is not even rewritten.
     struct stat before {
     }, after{};
     ASSERT_EQ(::stat((dir / "tex.bmp").c_str(), &before), 0);
-    ASSERT_FALSE(files::savebutton((dir / "d.bvm").string(), s, images));
+    ASSERT_FALSE(files::writeDesignFile((dir / "d.bvm").string(), s, images));
     ASSERT_EQ(::stat((dir / "tex.bmp").c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(bevelmint::testing::slurp(dir / "tex.bmp"), original);
@@ -410,13 +410,13 @@ TEST(DesignFile, ASavedTextureKeepsItsFileBytesAndAFileHoldingThemIsLeftAlone) {
     // Loaded back, the design's texture carries the same bytes on to its next save.
     ButtonState back = state::defaultState();
     render::TextureImages backImages;
-    ASSERT_FALSE(files::openbutton((dir / "other" / "d.bvm").string(), back, backImages).error);
+    ASSERT_FALSE(files::readDesignFile((dir / "other" / "d.bvm").string(), back, backImages).error);
     EXPECT_EQ(backImages.fileBytes, original);
 
     // A texture named like the design itself would overwrite it: refused.
-    render::openbgimage(s, images, loaded, "/elsewhere/d.bvm", bytes);
+    render::layTexture(s, images, loaded, "/elsewhere/d.bvm", bytes);
     std::ofstream(dir / "d.bvm") << "old design";
-    auto error = files::savebutton((dir / "d.bvm").string(), s, images);
+    auto error = files::writeDesignFile((dir / "d.bvm").string(), s, images);
     ASSERT_TRUE(error);
     EXPECT_NE(error->message.find("named for two outputs"), std::string::npos);
     EXPECT_EQ(bevelmint::testing::slurp(dir / "d.bvm"), "old design");
@@ -433,7 +433,7 @@ TEST(DesignFile, TheTextureNameIsWhatFollowsTheLastSlashElseTheLastBackslash) {
 TEST(DesignFile, TheTextureComesThroughTheReaderGivenWithItsLookupPath) {
     ButtonState s = state::defaultState();
     render::TextureImages images;
-    render::openbgimage(s, images, image::Picture(40, 20, image::makecolor(10, 20, 30)),
+    render::layTexture(s, images, image::Picture(40, 20, image::makeColor(10, 20, 30)),
                         "C:\\pics\\wood.bmp");
     const auto lines = files::parseDesign(encode(s));
     ASSERT_TRUE(lines);

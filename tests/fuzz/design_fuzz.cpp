@@ -47,6 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.prevWidth = s.buttonWidth;
     s.prevHeight = s.buttonHeight;
     static render::RenderPipeline pipeline;
-    pipeline.paintbutton(s, render::activeTexture(s, images));
+    pipeline.render(s, render::activeTexture(s, images));
     return 0;
 }

@@ -15,7 +15,7 @@
 
 using namespace bevelmint;
 using image::Colour;
-using image::makecolor;
+using image::makeColor;
 using image::Picture;
 
 namespace {
@@ -74,13 +74,13 @@ struct Fixture {
 constexpr int kW = 13, kH = 5;
 
 Colour paletteColour(int i) {
-    return makecolor(17 * i % 256, 255 - 9 * i % 256, 3 * i);
+    return makeColor(17 * i % 256, 255 - 9 * i % 256, 3 * i);
 }
 int indexAt(int x, int y, int bits) {
     return (x + 3 * y) % (1 << bits);
 }
 Colour trueColour(int x, int y) {
-    return makecolor(19 * x, 40 * y + 7, 5 * x * y % 256);
+    return makeColor(19 * x, 40 * y + 7, 5 * x * y % 256);
 }
 
 // Packs rows (top row first in the picture) in file order.
@@ -178,7 +178,7 @@ TEST(BmpReader, TrueColourDepthsAndBitFields) {
          40,
          [&](Colour c) { return (r(c) >> 3) << 10 | (g(c) >> 3) << 5 | b(c) >> 3; },
          [&](Colour c) {
-             return makecolor(scale(r(c) >> 3, 5), scale(g(c) >> 3, 5), scale(b(c) >> 3, 5));
+             return makeColor(scale(r(c) >> 3, 5), scale(g(c) >> 3, 5), scale(b(c) >> 3, 5));
          }},
         {16,
          3,
@@ -186,7 +186,7 @@ TEST(BmpReader, TrueColourDepthsAndBitFields) {
          40,
          [&](Colour c) { return (r(c) >> 3) << 11 | (g(c) >> 2) << 5 | b(c) >> 3; },
          [&](Colour c) {
-             return makecolor(scale(r(c) >> 3, 5), scale(g(c) >> 2, 6), scale(b(c) >> 3, 5));
+             return makeColor(scale(r(c) >> 3, 5), scale(g(c) >> 2, 6), scale(b(c) >> 3, 5));
          }},
         {32,
          3,
@@ -200,7 +200,7 @@ TEST(BmpReader, TrueColourDepthsAndBitFields) {
          56,  // ten bits a channel
          [&](Colour c) { return (r(c) << 2) << 22 | (g(c) << 2) << 12 | (b(c) << 2) << 2; },
          [&](Colour c) {
-             return makecolor(scale(r(c) << 2, 10), scale(g(c) << 2, 10), scale(b(c) << 2, 10));
+             return makeColor(scale(r(c) << 2, 10), scale(g(c) << 2, 10), scale(b(c) << 2, 10));
          }},
     };
     for (const Case& k : cases) {
@@ -266,7 +266,7 @@ TEST(BmpReader, DamagedFilesAreRefusedWithTheirFault) {
     good.width = 4, good.height = 2, good.bits = 24;
     good.pixels = std::string(24, '\x40');
     const std::string bytes = good.bytes();
-    Picture untouched(3, 3, makecolor(1, 2, 3));
+    Picture untouched(3, 3, makeColor(1, 2, 3));
     Picture p = untouched;
     EXPECT_FALSE(image::decodeBmp(bytes, p));
 

@@ -8,7 +8,7 @@
 #include <fstream>
 
 using namespace bevelmint;
-using image::makecolor;
+using image::makeColor;
 
 namespace {
 
@@ -21,9 +21,9 @@ uint32_t le32(const std::string& b, size_t at) {
 }  // namespace
 
 TEST(BmpWriter, WritesBottomUpPaddedRowsOfTheTopLeftArea) {
-    image::Picture p(10, 10, makecolor(9, 9, 9));
-    p.setPixel(0, 0, makecolor(1, 2, 3));  // top left
-    p.setPixel(4, 2, makecolor(4, 5, 6));  // bottom right of a 5 x 3 cut
+    image::Picture p(10, 10, makeColor(9, 9, 9));
+    p.setPixel(0, 0, makeColor(1, 2, 3));  // top left
+    p.setPixel(4, 2, makeColor(4, 5, 6));  // bottom right of a 5 x 3 cut
     const std::string b = image::encodeBmp(p, 5, 3);
     const size_t stride = 16;  // 15 bytes padded to 4
     ASSERT_EQ(b.size(), 54 + 3 * stride);
@@ -48,7 +48,7 @@ TEST(PictureExport, WritesBothOrNeitherAndNamesTheFileThatFailed) {
     state::ButtonState s = state::defaultState();
     s.exportFormat = state::ExportFormat::bmp;
     s.exportPressed = true;
-    image::Picture p(335, 199, makecolor(1, 1, 1));
+    image::Picture p(335, 199, makeColor(1, 1, 1));
     const std::string normal = (dir / "b.bmp").string(), pressed = (dir / "bp.bmp").string();
     EXPECT_FALSE(exporter::exportPictures(s, p, p, normal, pressed));
     EXPECT_EQ(std::filesystem::file_size(normal), 54u + 40 * 300);  // cut to the button

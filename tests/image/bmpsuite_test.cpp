@@ -34,7 +34,7 @@ bool readPng(const fs::path& path, image::Picture& out) {
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x) {
             const png_byte* p = &buffer[(static_cast<size_t>(y) * image.width + x) * 4];
-            out.setPixel(x, y, image::makecolor(p[0], p[1], p[2]));
+            out.setPixel(x, y, image::makeColor(p[0], p[1], p[2]));
         }
     return true;
 }

@@ -76,7 +76,7 @@ TEST(Canvas, NestedFillMatchesDrawingEveryShapeInTurn) {
             for (int i = 0; i <= 13; ++i) {
                 const int top = centred ? i - 1 : 2 * i - 1;
                 shapes.push_back(shapeWithCorner({i - 1, top, 48 - i, bottom - i}, corner));
-                colours.push_back(makecolor(static_cast<uint8_t>(10 * i + 1), 0, 0));
+                colours.push_back(makeColor(static_cast<uint8_t>(10 * i + 1), 0, 0));
             }
             fillNestedShapes(shapes, {{&fast, &colours}});
             Canvas c(slow);

@@ -5,13 +5,13 @@
 #include "state/state_rules.h"
 
 using namespace bevelmint;
-using image::makecolor;
+using image::makeColor;
 using image::Picture;
 using image::Rgb;
 
 namespace {
 
-const image::Colour kFace = makecolor(220, 190, 110);
+const image::Colour kFace = makeColor(220, 190, 110);
 
 struct Drawn {
     Picture normal{100, 40, kFace};
@@ -20,14 +20,14 @@ struct Drawn {
 
 Drawn inscribe(const state::ButtonState& s, render::TextEngine& engine) {
     Drawn d;
-    render::painttext(s, d.normal, d.pressed, engine);
+    render::paintInscription(s, d.normal, d.pressed, engine);
     return d;
 }
 
 // What a single copy drawn at (x, y) in colour c looks like on the plain face.
 Picture copyAt(render::TextEngine& engine, const state::ButtonState& s, int x, int y, Rgb c,
                Picture on = Picture(100, 40, kFace)) {
-    engine.drawText(on, x, y, s.buttonText, s.textFont, image::makecolor(c));
+    engine.drawText(on, x, y, s.buttonText, s.textFont, image::makeColor(c));
     return on;
 }
 
@@ -115,9 +115,9 @@ TEST(InscriptionPlace, ALongInscriptionIsDrawnWhole) {
     const render::Offset at = render::textAnchor(s);
     EXPECT_EQ(at.x, 165 + 5 - 400);  // the full count centres it
     Picture whole(335, 40, kFace), cut(335, 40, kFace), pressed(335, 40, kFace);
-    render::painttext(s, whole, pressed, engine);
+    render::paintInscription(s, whole, pressed, engine);
     s.buttonText = std::string(79, 'i') + std::string(21, ' ');
-    render::painttext(s, cut, pressed, engine);
+    render::paintInscription(s, cut, pressed, engine);
     EXPECT_NE(whole, cut);
 }
 
@@ -139,7 +139,7 @@ TEST(InscriptionPlace, GlyphsOutsideThePictureAreSkippedWithoutLosingTheOnesThat
     font.italic = true;  // slanted glyphs reach outside their cells
     font.size = 30;
     const std::string text = "fWjWfAVjf";
-    const image::Colour ink = makecolor(0, 0, 0);
+    const image::Colour ink = makeColor(0, 0, 0);
     // A wide picture holds the whole text; a narrow one shows a window of it,
     // with glyphs cut at both edges and some wholly outside.
     Picture wide(600, 120, kFace);

@@ -10,7 +10,7 @@
 
 using namespace bevelmint;
 using image::Colour;
-using image::makecolor;
+using image::makeColor;
 using image::Picture;
 
 namespace {
@@ -29,7 +29,7 @@ struct Scene {
                 mask.setPixel(x, y, image::kWhite);
     }
     void light(const Picture* texture = nullptr) {
-        render::lightentheshape(s, mask, texture, normal, pressed, nullptr);
+        render::lightShape(s, mask, texture, normal, pressed, nullptr);
     }
 };
 
@@ -54,14 +54,14 @@ TEST(LightFactor, RoundsLikeTheExtendedProductWithHalvesToEven) {
 TEST(Lighting, MultipliesEachChannelCapsAt254AndLeavesBlackBlack) {
     Scene sc(100, 40);
     sc.s.lightIntensity = 50;
-    sc.normal.setPixel(0, 0, makecolor(53, 55, 0));
-    sc.normal.setPixel(1, 1, makecolor(255, 200, 0));
-    sc.pressed.setPixel(99, 39, makecolor(255, 255, 255));
+    sc.normal.setPixel(0, 0, makeColor(53, 55, 0));
+    sc.normal.setPixel(1, 1, makeColor(255, 200, 0));
+    sc.pressed.setPixel(99, 39, makeColor(255, 255, 255));
     sc.light();
-    EXPECT_EQ(sc.normal.pixel(0, 0), makecolor(79, 83, 0));
+    EXPECT_EQ(sc.normal.pixel(0, 0), makeColor(79, 83, 0));
     // dist 1: x = 99/100 * 0.5; 200 gains 99
-    EXPECT_EQ(sc.normal.pixel(1, 1), makecolor(254, 254, 0));
-    EXPECT_EQ(sc.pressed.pixel(99, 39), makecolor(254, 254, 254));
+    EXPECT_EQ(sc.normal.pixel(1, 1), makeColor(254, 254, 0));
+    EXPECT_EQ(sc.pressed.pixel(99, 39), makeColor(254, 254, 254));
     EXPECT_EQ(sc.normal.pixel(50, 20), image::kBlack);
 }
 
@@ -69,36 +69,36 @@ TEST(Lighting, TheDiscEndsBeforeTheRadiusAndThePressedPictureIsLitAtTheMirror) {
     Scene sc(100, 40);
     sc.s.lightRadius = 10;
     sc.s.lightIntensity = 99;
-    sc.normal.fill(makecolor(100, 100, 100));
-    sc.pressed.fill(makecolor(100, 100, 100));
+    sc.normal.fill(makeColor(100, 100, 100));
+    sc.pressed.fill(makeColor(100, 100, 100));
     sc.light();
     // (6, 8) lies at distance 10 exactly, (7, 7) at round(9.899) = 10, (6, 7) at 9.22 -> 9
-    EXPECT_EQ(sc.normal.pixel(6, 8), makecolor(100, 100, 100));
-    EXPECT_EQ(sc.normal.pixel(7, 7), makecolor(100, 100, 100));
+    EXPECT_EQ(sc.normal.pixel(6, 8), makeColor(100, 100, 100));
+    EXPECT_EQ(sc.normal.pixel(7, 7), makeColor(100, 100, 100));
     const int gain9 = static_cast<int>(std::nearbyintl(
         100 * static_cast<long double>(static_cast<double>((10.0L - 9) / 10 * (99.0L / 100)))));
-    EXPECT_EQ(sc.normal.pixel(6, 7), makecolor(100 + gain9, 100 + gain9, 100 + gain9));
+    EXPECT_EQ(sc.normal.pixel(6, 7), makeColor(100 + gain9, 100 + gain9, 100 + gain9));
     EXPECT_EQ(sc.pressed.pixel(99 - 6, 39 - 7), sc.normal.pixel(6, 7));
-    EXPECT_EQ(sc.pressed.pixel(6, 7), makecolor(100, 100, 100));
+    EXPECT_EQ(sc.pressed.pixel(6, 7), makeColor(100, 100, 100));
 
     Scene one(100, 40);
     one.s.lightRadius = 1;
-    one.normal.fill(makecolor(100, 100, 100));
+    one.normal.fill(makeColor(100, 100, 100));
     one.light();
-    EXPECT_EQ(one.normal.pixel(0, 0), makecolor(140, 140, 140));
-    EXPECT_EQ(one.normal.pixel(1, 0), makecolor(100, 100, 100));
+    EXPECT_EQ(one.normal.pixel(0, 0), makeColor(140, 140, 140));
+    EXPECT_EQ(one.normal.pixel(1, 0), makeColor(100, 100, 100));
 }
 
 TEST(Lighting, OnlyWhiteMaskPixelsAreLitWithoutATexture) {
     Scene sc(100, 40);
-    sc.normal.fill(makecolor(100, 100, 100));
+    sc.normal.fill(makeColor(100, 100, 100));
     sc.mask.setPixel(1, 0, image::kBlack);
     sc.mask.setPixel(2, 0, image::kBlue);
     sc.mask.setPixel(3, 0, image::kRed);
     sc.light();
-    EXPECT_NE(sc.normal.pixel(0, 0), makecolor(100, 100, 100));
+    EXPECT_NE(sc.normal.pixel(0, 0), makeColor(100, 100, 100));
     for (int x = 1; x <= 3; ++x)
-        EXPECT_EQ(sc.normal.pixel(x, 0), makecolor(100, 100, 100)) << x;
+        EXPECT_EQ(sc.normal.pixel(x, 0), makeColor(100, 100, 100)) << x;
 }
 
 TEST(Lighting, TextureBlendClampsInVisitingOrder) {
@@ -107,16 +107,16 @@ TEST(Lighting, TextureBlendClampsInVisitingOrder) {
     sc.s.lightIntensity = 99;
     sc.s.textureActive = true;
     state::setButtonColour(sc.s, 100, 100, 100);
-    Picture texture(20, 10, makecolor(250, 250, 250));
-    sc.normal.fill(makecolor(200, 200, 200));
-    sc.pressed.fill(makecolor(200, 200, 200));
+    Picture texture(20, 10, makeColor(250, 250, 250));
+    sc.normal.fill(makeColor(200, 200, 200));
+    sc.pressed.fill(makeColor(200, 200, 200));
     sc.light(&texture);
     // Normal (0, 0): textured to 255, then lit: 254.
-    EXPECT_EQ(sc.normal.pixel(0, 0), makecolor(254, 254, 254));
+    EXPECT_EQ(sc.normal.pixel(0, 0), makeColor(254, 254, 254));
     // Pressed (19, 9) is lit from column 0 first (200 -> 254), textured at column 19: 255.
-    EXPECT_EQ(sc.pressed.pixel(19, 9), makecolor(255, 255, 255));
+    EXPECT_EQ(sc.pressed.pixel(19, 9), makeColor(255, 255, 255));
     // Pressed (0, 0) is textured first and lit from column 19: 254.
-    EXPECT_EQ(sc.pressed.pixel(0, 0), makecolor(254, 254, 254));
+    EXPECT_EQ(sc.pressed.pixel(0, 0), makeColor(254, 254, 254));
 }
 
 TEST(Lighting, TexturedFaceIsLitOnlyWithLightenFrontAndTheEdgeKeepsTheBevel) {
@@ -127,21 +127,21 @@ TEST(Lighting, TexturedFaceIsLitOnlyWithLightenFrontAndTheEdgeKeepsTheBevel) {
         sc.s.textureActive = true;
         state::setButtonColour(sc.s, 100, 100, 100);
         sc.mask.setPixel(0, 0, image::kRed);
-        Picture texture(30, 15, makecolor(110, 90, 100));
-        sc.normal.fill(makecolor(120, 120, 120));
+        Picture texture(30, 15, makeColor(110, 90, 100));
+        sc.normal.fill(makeColor(120, 120, 120));
         sc.light(&texture);
-        EXPECT_EQ(sc.normal.pixel(5, 5), makecolor(130, 110, 120));
+        EXPECT_EQ(sc.normal.pixel(5, 5), makeColor(130, 110, 120));
         // beyond the texture's edge the pixel stays as the bevel drew it
-        EXPECT_EQ(sc.normal.pixel(35, 17), makecolor(120, 120, 120));
+        EXPECT_EQ(sc.normal.pixel(35, 17), makeColor(120, 120, 120));
         const Colour face = sc.normal.pixel(0, 0);
-        EXPECT_EQ(face == makecolor(130, 110, 120), !front);
+        EXPECT_EQ(face == makeColor(130, 110, 120), !front);
     }
 }
 
 TEST(Lighting, ReportsProgressEveryThirtyColumns) {
     Scene sc(100, 40);
     int calls = 0;
-    render::lightentheshape(sc.s, sc.mask, nullptr, sc.normal, sc.pressed, [&] { ++calls; });
+    render::lightShape(sc.s, sc.mask, nullptr, sc.normal, sc.pressed, [&] { ++calls; });
     EXPECT_EQ(calls, 4);  // columns 0, 30, 60, 90
 }
 
@@ -152,8 +152,8 @@ namespace {
 void referenceLighting(const state::ButtonState& s, const Picture& mask, const Picture* texture,
                        Picture& normal, Picture& pressed) {
     auto ch = [](Colour c, int k) { return static_cast<int>((c >> (8 * k)) & 0xFF); };
-    auto make = [](const int v[3]) { return makecolor(v[0], v[1], v[2]); };
-    const Colour b = makecolor(s.buttonRed, s.buttonGreen, s.buttonBlue);
+    auto make = [](const int v[3]) { return makeColor(v[0], v[1], v[2]); };
+    const Colour b = makeColor(s.buttonRed, s.buttonGreen, s.buttonBlue);
     for (int i = 0; i <= s.buttonWidth; ++i) {
         for (int j = 0; j <= s.buttonHeight; ++j) {
             const Colour m = mask.pixel(i, j);
@@ -212,7 +212,7 @@ TEST(Lighting, MatchesThePlainRulesOnRandomScenes) {
                                             image::kBlack};
                     p->setPixel(x, y,
                                 p == &sc.mask ? masks[any(0, 3)]
-                                              : makecolor(any(0, 255), any(0, 255), any(0, 255)));
+                                              : makeColor(any(0, 255), any(0, 255), any(0, 255)));
                 }
             }
         }

@@ -9,13 +9,13 @@
 
 using namespace bevelmint;
 using image::Colour;
-using image::makecolor;
+using image::makeColor;
 using image::Picture;
 using state::ButtonState;
 
 namespace {
 
-const Colour kBack = makecolor(196, 196, 196);
+const Colour kBack = makeColor(196, 196, 196);
 
 // Ring channel from the bevel formulas, written out here independently.
 int ringChannel(int b, int k, int d, double f) {
@@ -58,7 +58,7 @@ bool blueOnlyBesideTheShape(const Picture& m) {
 TEST(RenderPipeline, DefaultRectangleMatchesTheFormulasPixelByPixel) {
     const ButtonState s = state::defaultState();
     render::RenderPipeline pipeline;
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     const int w = 100, h = 40, d = 7;
     const int rgb[3] = {220, 190, 110};
     auto factor = [](int x, int y) {  // light at (0, 0), radius 100, intensity 40
@@ -79,24 +79,24 @@ TEST(RenderPipeline, DefaultRectangleMatchesTheFormulasPixelByPixel) {
                 if (lightHere >= 0) n[c] = litChannel(n[c], lightHere);
                 if (lightMirror >= 0) p[c] = litChannel(p[c], lightMirror);
             }
-            ASSERT_EQ(pipeline.normal().pixel(x, y), makecolor(n[0], n[1], n[2])) << x << "," << y;
-            ASSERT_EQ(pipeline.pressed().pixel(x, y), makecolor(p[0], p[1], p[2])) << x << "," << y;
+            ASSERT_EQ(pipeline.normal().pixel(x, y), makeColor(n[0], n[1], n[2])) << x << "," << y;
+            ASSERT_EQ(pipeline.pressed().pixel(x, y), makeColor(p[0], p[1], p[2])) << x << "," << y;
         }
     }
-    EXPECT_EQ(pipeline.normal().pixel(0, 0), makecolor(154, 133, 77));
-    EXPECT_EQ(pipeline.pressed().pixel(99, 39), makecolor(254, 254, 154));
+    EXPECT_EQ(pipeline.normal().pixel(0, 0), makeColor(154, 133, 77));
+    EXPECT_EQ(pipeline.pressed().pixel(99, 39), makeColor(254, 254, 154));
 }
 
 TEST(RenderPipeline, MaskColoursPerShapeLightingAndTexture) {
     render::RenderPipeline pipeline;
     ButtonState s = state::defaultState();
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     EXPECT_EQ(count(pipeline.work(), 335, 199, image::kBlue), 0);
     EXPECT_EQ(count(pipeline.work(), 335, 199, image::kWhite), 100 * 40);
 
     state::setShapeKind(s, state::ShapeKind::elips);
     s.lightenFront = false;
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     const Picture& m = pipeline.work();
     EXPECT_EQ(m.pixel(50, 20), image::kBlack);  // unlit face
     EXPECT_EQ(m.pixel(0, 20), image::kWhite);   // bevel
@@ -107,8 +107,8 @@ TEST(RenderPipeline, MaskColoursPerShapeLightingAndTexture) {
 
     state::setShapeKind(s, state::ShapeKind::rrect);
     s.textureActive = true;
-    Picture texture(100, 40, makecolor(220, 190, 110));
-    pipeline.paintbutton(s, &texture);
+    Picture texture(100, 40, makeColor(220, 190, 110));
+    pipeline.render(s, &texture);
     EXPECT_EQ(pipeline.work().pixel(50, 20), image::kRed);
     EXPECT_EQ(pipeline.work().pixel(3, 20), image::kWhite);
     EXPECT_EQ(pipeline.work().pixel(0, 0), image::kBlack);  // corner cut by roundness 15
@@ -119,10 +119,10 @@ TEST(RenderPipeline, AShrunkButtonLeavesOnlyBackgroundInTheOldArea) {
     render::RenderPipeline pipeline;
     ButtonState s = state::defaultState();
     state::setButtonWidth(s, 200);
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     EXPECT_NE(pipeline.normal().pixel(150, 20), kBack);
     state::setButtonWidth(s, 100);
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     for (int y = 0; y < 40; ++y) {
         for (int x = 100; x < 200; ++x) {
             ASSERT_EQ(pipeline.normal().pixel(x, y), kBack);
@@ -136,17 +136,17 @@ TEST(RenderPipeline, StaleMaskMarksOutsideTheErasedAreaStayAndAreHarmless) {
     render::RenderPipeline pipeline;
     ButtonState s = state::defaultState();
     state::setButtonWidth(s, 200);
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     // Two size changes without a render in between: only the middle size is erased.
     state::setButtonWidth(s, 100);
     state::setButtonHeight(s, 30);
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     EXPECT_EQ(pipeline.work().pixel(100, 5), image::kWhite);
     EXPECT_EQ(pipeline.work().pixel(150, 5), image::kWhite);
     // Column W is visited and lit, its pressed mirror at column -1 dropped: the
     // button itself is the same as from a fresh pipeline.
     render::RenderPipeline fresh;
-    fresh.paintbutton(s);
+    fresh.render(s);
     EXPECT_EQ(pipeline.normal().cut(100, 30), fresh.normal().cut(100, 30));
     EXPECT_EQ(pipeline.pressed().cut(100, 30), fresh.pressed().cut(100, 30));
 }
@@ -155,9 +155,9 @@ TEST(RenderPipeline, FastEditDrawsAFlatButtonWithDottedGuides) {
     render::RenderPipeline pipeline;
     ButtonState s = state::defaultState();
     s.fastEdit = true;
-    pipeline.paintbutton(s);
-    const Colour button = makecolor(220, 190, 110);
-    const Colour guide = makecolor(254, 254, 254);
+    pipeline.render(s);
+    const Colour button = makeColor(220, 190, 110);
+    const Colour guide = makeColor(254, 254, 254);
     for (const Picture* p : {&pipeline.normal(), &pipeline.pressed()}) {
         EXPECT_EQ(p->pixel(0, 0), image::kBlack);
         EXPECT_EQ(p->pixel(50, 0), image::kBlack);
@@ -179,47 +179,47 @@ TEST(RenderPipeline, SmoothingChangesRoundShapesOnlyAndPassesRunInOrder) {
     ButtonState s = state::defaultState();
     render::RenderPipeline plain, smooth;
     s.smoothEdges = false;
-    plain.paintbutton(s);
+    plain.render(s);
     s.smoothEdges = true;
-    smooth.paintbutton(s);
+    smooth.render(s);
     EXPECT_EQ(plain.normal(), smooth.normal());
     EXPECT_EQ(plain.pressed(), smooth.pressed());
 
     state::setShapeKind(s, state::ShapeKind::elips);
-    smooth.paintbutton(s);
+    smooth.render(s);
     s.smoothEdges = false;
-    plain.paintbutton(s);
+    plain.render(s);
     EXPECT_NE(plain.normal(), smooth.normal());
 
     // The inscription runs after the rings and before the lighting.
     int calls = 0;
     plain.inscription = [&](const ButtonState&, Picture& n, Picture&) {
         ++calls;
-        EXPECT_EQ(n.pixel(0, 20), makecolor(110, 95, 55));  // rim ring, not lit yet
-        n.setPixel(50, 20, makecolor(0, 0, 0));
+        EXPECT_EQ(n.pixel(0, 20), makeColor(110, 95, 55));  // rim ring, not lit yet
+        n.setPixel(50, 20, makeColor(0, 0, 0));
     };
     s.shapeKind = state::ShapeKind::rect;
-    plain.paintbutton(s);
+    plain.render(s);
     EXPECT_EQ(calls, 1);
-    EXPECT_EQ(plain.normal().pixel(50, 20), makecolor(0, 0, 0));  // black stays black under light
+    EXPECT_EQ(plain.normal().pixel(50, 20), makeColor(0, 0, 0));  // black stays black under light
     s.useText = false;
-    plain.paintbutton(s);
+    plain.render(s);
     EXPECT_EQ(calls, 1);
 }
 
 TEST(RenderPipeline, PicturesCutByAnExportGrowBackAndBadStateIsClamped) {
     render::RenderPipeline pipeline;
     ButtonState s = state::defaultState();
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     pipeline.normal() = pipeline.normal().cut(100, 40);
     pipeline.pressed() = pipeline.pressed().cut(100, 40);
     state::setButtonWidth(s, 300);
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     EXPECT_GE(pipeline.normal().width(), 300);
     EXPECT_NE(pipeline.normal().pixel(250, 20), kBack);
 
     s.buttonWidth = 100000, s.buttonHeight = 100000, s.buttonDepth = -5, s.prevWidth = -7;
     s.lightRadius = 100000;
-    pipeline.paintbutton(s);  // must not touch memory outside the pictures
+    pipeline.render(s);  // must not touch memory outside the pictures
     EXPECT_NE(pipeline.normal().pixel(329, 194), kBack);
 }

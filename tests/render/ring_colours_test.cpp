@@ -14,8 +14,8 @@ TEST(RingColours, DefaultDesignTableAndItsReversal) {
     auto p = pressedRingColours({220, 190, 110}, 7, 50);
     ASSERT_EQ(n.size(), 8u);
     for (int i = 0; i <= 7; ++i) {
-        EXPECT_EQ(splitcolor(n[i]), normal[i]) << "ring " << i;
-        EXPECT_EQ(splitcolor(p[i]), normal[7 - i]) << "ring " << i;
+        EXPECT_EQ(splitColor(n[i]), normal[i]) << "ring " << i;
+        EXPECT_EQ(splitColor(p[i]), normal[7 - i]) << "ring " << i;
     }
     for (int d : {1, 2, 5, 13, 97}) {
         auto nd = normalRingColours({201, 3, 77}, d, 37);

@@ -37,10 +37,10 @@ Likeness compareDown(const Picture& large, const Picture& small, int n) {
             int sum[3] = {0, 0, 0};
             for (int j = 0; j < n; ++j)
                 for (int i = 0; i < n; ++i) {
-                    const image::Rgb c = image::splitcolor(large.pixel(n * x + i, n * y + j));
+                    const image::Rgb c = image::splitColor(large.pixel(n * x + i, n * y + j));
                     sum[0] += c.r, sum[1] += c.g, sum[2] += c.b;
                 }
-            const image::Rgb s = image::splitcolor(small.pixel(x, y));
+            const image::Rgb s = image::splitColor(small.pixel(x, y));
             const double d[3] = {std::abs(sum[0] / double(n * n) - s.r),
                                  std::abs(sum[1] / double(n * n) - s.g),
                                  std::abs(sum[2] / double(n * n) - s.b)};
@@ -101,7 +101,7 @@ TEST(ScaledRender, ScaleOneIsThePipelinesPictureAndTheTextureIsEnlarged) {
     ButtonState s = design(ShapeKind::elips, 64, 32, 5, true);
     render::RenderPipeline pipeline;
     pipeline.useTextEngine(text);
-    pipeline.paintbutton(s);
+    pipeline.render(s);
     const render::ButtonPictures one = render::renderButtonPictures(s, nullptr, 1, text, false);
     EXPECT_EQ(one.normal, pipeline.normal().cut(64, 32));
     EXPECT_EQ(one.pressed, pipeline.pressed().cut(64, 32));
@@ -110,7 +110,7 @@ TEST(ScaledRender, ScaleOneIsThePipelinesPictureAndTheTextureIsEnlarged) {
     Picture texture(64, 32);
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 64; ++x)
-            texture.setPixel(x, y, image::makecolor(x * 2, y * 4, (x + y) * 2));
+            texture.setPixel(x, y, image::makeColor(x * 2, y * 4, (x + y) * 2));
     const Picture big = render::enlarged(texture, 3);
     ASSERT_EQ(big.width(), 192);
     for (int y = 0; y < 96; ++y)

@@ -9,8 +9,8 @@ using namespace bevelmint::image;
 
 namespace {
 
-const Colour kBack = makecolor(196, 196, 196);
-const Colour kRim = makecolor(110, 95, 55);
+const Colour kBack = makeColor(196, 196, 196);
+const Colour kRim = makeColor(110, 95, 55);
 
 }  // namespace
 
@@ -25,9 +25,9 @@ TEST(Smoothing, AveragesTruncatingAndOnlyOnBluePixels) {
     // Not blue: left alone whatever its neighbours.
     normal.setPixel(6, 3, kRim);
     normal.setPixel(5, 4, kRim);
-    antialiasing(40, 20, mask, normal, pressed);
-    EXPECT_EQ(normal.pixel(2, 2), makecolor(138, 128, 102));
-    EXPECT_EQ(pressed.pixel(2, 2), makecolor(138, 128, 102));
+    smoothOutline(40, 20, mask, normal, pressed);
+    EXPECT_EQ(normal.pixel(2, 2), makeColor(138, 128, 102));
+    EXPECT_EQ(pressed.pixel(2, 2), makeColor(138, 128, 102));
     EXPECT_EQ(normal.pixel(5, 3), kBack);
 }
 
@@ -38,10 +38,10 @@ TEST(Smoothing, APixelEqualToOneInwardNeighbourStays) {
     normal.setPixel(35, 16, kRim);  // vertical neighbour differs, horizontal equals
     mask.setPixel(30, 15, kBlue);
     pressed.setPixel(29, 15, kRim);
-    pressed.setPixel(30, 14, makecolor(0, 0, 0));
-    antialiasing(40, 20, mask, normal, pressed);
+    pressed.setPixel(30, 14, makeColor(0, 0, 0));
+    smoothOutline(40, 20, mask, normal, pressed);
     EXPECT_EQ(normal.pixel(35, 17), kBack);
-    EXPECT_EQ(pressed.pixel(30, 15), makecolor((110 + 196) / 3, (95 + 196) / 3, (55 + 196) / 3));
+    EXPECT_EQ(pressed.pixel(30, 15), makeColor((110 + 196) / 3, (95 + 196) / 3, (55 + 196) / 3));
 }
 
 TEST(Smoothing, ScansOutwardsInPlace) {
@@ -50,14 +50,14 @@ TEST(Smoothing, ScansOutwardsInPlace) {
     Picture mask(40, 20, kBlack), normal(40, 20, kBack), pressed(40, 20, kBack);
     mask.setPixel(4, 2, kBlue);
     mask.setPixel(3, 2, kBlue);
-    normal.setPixel(5, 2, makecolor(0, 0, 0));
-    normal.setPixel(4, 3, makecolor(0, 0, 0));
-    normal.setPixel(3, 3, makecolor(0, 0, 0));
-    antialiasing(40, 20, mask, normal, pressed);
+    normal.setPixel(5, 2, makeColor(0, 0, 0));
+    normal.setPixel(4, 3, makeColor(0, 0, 0));
+    normal.setPixel(3, 3, makeColor(0, 0, 0));
+    smoothOutline(40, 20, mask, normal, pressed);
     const uint8_t first = 196 / 3;             // 65
     const uint8_t second = (196 + first) / 3;  // 87
-    EXPECT_EQ(normal.pixel(4, 2), makecolor(first, first, first));
-    EXPECT_EQ(normal.pixel(3, 2), makecolor(second, second, second));
+    EXPECT_EQ(normal.pixel(4, 2), makeColor(first, first, first));
+    EXPECT_EQ(normal.pixel(3, 2), makeColor(second, second, second));
 }
 
 TEST(Smoothing, MatchesThePlainFourScansOnARenderedEllipse) {
@@ -70,7 +70,7 @@ TEST(Smoothing, MatchesThePlainFourScansOnARenderedEllipse) {
     m.ellipse({0, 0, 151, 71});
     n.setSolid(kRim);
     n.ellipse({0, 0, 151, 71});
-    n.setSolid(makecolor(220, 190, 110));
+    n.setSolid(makeColor(220, 190, 110));
     n.ellipse({1, 1, 150, 70});
     const Picture before = normal;
     Picture pressed = normal;
@@ -85,14 +85,14 @@ TEST(Smoothing, MatchesThePlainFourScansOnARenderedEllipse) {
                 const Colour p = want.pixel(x, y), hn = want.pixel(x - sc[0], y),
                              vn = want.pixel(x, y - sc[2]);
                 if (p == hn || p == vn) continue;
-                Rgb a = splitcolor(p), b = splitcolor(hn), c = splitcolor(vn);
+                Rgb a = splitColor(p), b = splitColor(hn), c = splitColor(vn);
                 want.setPixel(
                     x, y,
-                    makecolor((a.r + b.r + c.r) / 3, (a.g + b.g + c.g) / 3, (a.b + b.b + c.b) / 3));
+                    makeColor((a.r + b.r + c.r) / 3, (a.g + b.g + c.g) / 3, (a.b + b.b + c.b) / 3));
             }
         }
     }
-    antialiasing(w, h, mask, normal, pressed);
+    smoothOutline(w, h, mask, normal, pressed);
     EXPECT_EQ(normal, want);
     EXPECT_EQ(pressed, want);
     EXPECT_NE(normal, before);

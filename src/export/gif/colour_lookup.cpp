@@ -104,7 +104,7 @@ uint8_t ColourLookup::nearest(int r, int g, int b) {
 }
 
 void ColourLookup::fill(uint32_t c, uint8_t index) {
-    cache_[c] = index | image::makecolor(palette_[index]) << 8;
+    cache_[c] = index | image::makeColor(palette_[index]) << 8;
     filled_[c / 64] |= uint64_t{1} << (c % 64);
 }
 

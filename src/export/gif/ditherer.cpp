@@ -22,7 +22,7 @@ IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLo
         uint8_t* indices = out.indices.data() + static_cast<size_t>(y) * w;
         for (int i = 0; i < w; ++i, slot += step) {
             const int x = leftToRight ? i : w - 1 - i;
-            const image::Rgb p = image::splitcolor(row[x]);
+            const image::Rgb p = image::splitColor(row[x]);
             const int channel[3] = {p.r, p.g, p.b};
             int* s = &slots[3 * static_cast<size_t>(slot)];
             int value[3];

@@ -31,7 +31,7 @@ void OctreeQuantizer::freeNode(int32_t n) {
 }
 
 void OctreeQuantizer::add(image::Rgb c) {
-    const uint32_t key = image::makecolor(c);
+    const uint32_t key = image::makeColor(c);
     CacheEntry& cached = cache_[(key * 2654435761u) >> 20];
     if (cached.colour == key && cached.generation == generation_) {
         Node& leaf = nodes_[cached.leaf];
@@ -87,7 +87,7 @@ void OctreeQuantizer::addPicture(const image::Picture& picture, int w, int h) {
     for (int y = 0; y < h; ++y) {
         const image::Colour* row = picture.row(y);
         for (int x = 0; x < w; ++x)
-            add(image::splitcolor(row[x]));
+            add(image::splitColor(row[x]));
     }
 }
 
