@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "image/color.h"
+#include "image/shading.h"
 #include "render/canvas.h"
 
 namespace bevelmint::render {
@@ -61,8 +62,8 @@ image::Colour lit(image::Colour pixel, const LightFactor& x) {
 }  // namespace
 
 void lightShape(const state::ButtonState& s, const image::Picture& mask,
-                     const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
-                     const std::function<void()>& progress) {
+                const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
+                const std::function<void()>& progress) {
     const int w = s.buttonWidth, h = s.buttonHeight;
     const int radius = s.lightRadius;
     const bool textured = s.textureActive && texture != nullptr;
@@ -70,11 +71,8 @@ void lightShape(const state::ButtonState& s, const image::Picture& mask,
 
     // The factor depends on the rounded distance alone: one per distance inside the disc.
     std::vector<LightFactor> factors(radius);
-    for (int dist = 0; dist < radius; ++dist) {
-        const long double ext = static_cast<long double>(radius - dist) / radius *
-                                (static_cast<long double>(s.lightIntensity) / 100);
-        factors[dist] = LightFactor(static_cast<double>(ext));
-    }
+    for (int dist = 0; dist < radius; ++dist)
+        factors[dist] = LightFactor(image::lightFactor(radius, s.lightIntensity, dist));
 
     // A rounded distance below the radius means n <= (r - 1)^2 + (r - 1).
     const int64_t outside = int64_t{radius} * radius - radius;

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <mutex>
 
-#include "state/state_rules.h"
+#include "state/layout.h"
 
 // fontconfig keeps its configuration for the life of the process, which the leak
 // checker of a sanitized build reports as lost at exit; FcFini cannot release it
@@ -26,10 +26,6 @@ extern "C" const char* __lsan_default_options() {
 #endif
 
 namespace bevelmint::render {
-
-int characterHeight(int pointSize) {
-    return static_cast<int>(state::roundDivHalfEven(int64_t{pointSize} * 96, 72));
-}
 
 std::vector<uint32_t> decodeUtf8(const std::string& text) {
     std::vector<uint32_t> out;
@@ -189,7 +185,7 @@ int ascentPixels(FT_Face ft, int pixelSize) {
 
 void TextEngine::drawText(image::Picture& picture, int x, int y, const std::string& utf8,
                           const state::FontDesc& font, image::Colour colour, int scale) {
-    const int pixelSize = characterHeight(font.size) * scale;
+    const int pixelSize = state::characterHeight(font.size) * scale;
     if (pixelSize <= 0 || utf8.empty()) return;
     Face* f = face(font);
     if (!f || !f->ft) return;

@@ -12,9 +12,6 @@
 
 namespace bevelmint::render {
 
-// Character height in pixels of a font size in points on a 96 dpi display.
-int characterHeight(int pointSize);
-
 // Text output through FreeType, faces found through fontconfig by family name.
 // Draws a string with the top-left corner of its text cell at a point: the
 // baseline lies one ascent (the face's Windows ascent) below the cell's top.
