@@ -31,6 +31,7 @@ constexpr const char* kUsage =
     "                        [--normal FILE] [--hover FILE] [--pressed FILE]\n"
     "                        [--sprite FILE] [--html FILE] [--save FILE.bvm]\n"
     "                        [--css-page FILE] [--css-snippet FILE] [--img-page FILE]\n"
+    "                        [--live-page FILE] [--live-snippet FILE]\n"
     "                        [--labels FILE] [--report [--strict]] [--check]\n"
     "       bevelmint-render DESIGN.bvm [--set FIELD=VALUE]... --web\n";
 
@@ -44,8 +45,10 @@ void printHelp() {
                  "                     must fit the size set before it)\n"
                  "  --texture FILE     lay a Windows bitmap on the face, as the editor does: the\n"
                  "                     button shrinks to fit it and takes its colour\n"
-                 "  --format FORMAT    gif, jpg, bmp, png or webp; otherwise each file's\n"
-                 "                     extension, else the design's\n"
+                 "  --format FORMAT    gif, jpg, bmp, png, webp or svg; otherwise each file's\n"
+                 "                     extension, else the design's (an SVG picture is drawn\n"
+                 "                     by the browser, its text live, and written once\n"
+                 "                     whatever the scales)\n"
                  "  --scale N          draw the pictures N times larger (1 to 4)\n"
                  "  --scales 1,2,3     write every picture at each scale, \"@2x\" or \"@3x\"\n"
                  "                     inserted before the extension above 1\n"
@@ -61,6 +64,10 @@ void printHelp() {
                  "  --css-snippet FILE write the same style rules and links without the page\n"
                  "  --img-page FILE    write a page with each button as an image in a link,\n"
                  "                     for e-mail and README files where styles are stripped\n"
+                 "  --live-page FILE   write a page with each button drawn by CSS alone over its\n"
+                 "                     label as real text, as wide as the label needs; no\n"
+                 "                     pictures (a texture is written beside it as PNG)\n"
+                 "  --live-snippet FILE write the same style rules and links without the page\n"
                  "  --labels FILE      one inscription a line (UTF-8): render the design once per\n"
                  "                     label, naming each file with \"-\" and the label's slug\n"
                  "                     before the extension; the pages show the whole set\n"
@@ -95,7 +102,7 @@ int fail(const std::string& message) {
 
 struct Outputs {
     editor::Outputs files;
-    std::string cssPage, cssSnippet, imgPage, labels;
+    std::string cssPage, cssSnippet, imgPage, livePage, liveSnippet, labels;
     bool report = false, strict = false, check = false, web = false;
 };
 
@@ -191,9 +198,9 @@ int main(int argc, char** argv) {
             continue;
         }
         static const std::vector<std::string> known = {
-            "--set",   "--texture",  "--format",      "--normal",   "--pressed",
-            "--hover", "--sprite",   "--scale",       "--scales",   "--html",
-            "--save",  "--css-page", "--css-snippet", "--img-page", "--labels"};
+            "--set",         "--texture",  "--format", "--normal",    "--pressed",     "--hover",
+            "--sprite",      "--scale",    "--scales", "--html",      "--save",        "--css-page",
+            "--css-snippet", "--img-page", "--labels", "--live-page", "--live-snippet"};
         if (std::find(known.begin(), known.end(), arg) == known.end()) {
             return fail("unknown option '" + arg + "' (see --help)");
         }
@@ -227,6 +234,8 @@ int main(int argc, char** argv) {
             out.cssSnippet = value;
         } else if (arg == "--img-page") {
             out.imgPage = value;
+        } else if (arg == "--live-page" || arg == "--live-snippet") {
+            (arg == "--live-page" ? out.livePage : out.liveSnippet) = value;
         } else if (arg == "--labels") {
             out.labels = value;
         } else if (arg == "--save") {
@@ -234,7 +243,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--format") {
             exporter::PictureFormat f{};
             if (!exporter::parsePictureFormat(value, f))
-                return fail("--format takes gif, jpg, bmp, png or webp");
+                return fail("--format takes gif, jpg, bmp, png, webp or svg");
             pictures.format = f;
         } else if (arg == "--texture") {
             if (auto error = design.loadTexture(value)) return fail(error->message);
@@ -251,7 +260,8 @@ int main(int argc, char** argv) {
     const bool anyOutput =
         !pictures.normal.empty() || !pictures.pressed.empty() || !pictures.hover.empty() ||
         !pictures.sprite.empty() || !files.htmlPage.empty() || !files.design.empty() ||
-        !out.cssPage.empty() || !out.cssSnippet.empty() || !out.imgPage.empty() || out.report;
+        !out.cssPage.empty() || !out.cssSnippet.empty() || !out.imgPage.empty() ||
+        !out.livePage.empty() || !out.liveSnippet.empty() || out.report;
     if (out.web) {
         if (anyOutput || out.check || pictures.format || !out.labels.empty() ||
             pictures.scales != std::vector<int>{1})
@@ -265,7 +275,7 @@ int main(int argc, char** argv) {
     if (!anyOutput) {
         std::cerr << kUsage
                   << "Nothing to write: give --normal, --sprite, --html, --css-page, --web, "
-                     "--img-page, --report or --save (--help tells more).\n";
+                     "--img-page, --live-page, --report or --save (--help tells more).\n";
         return kFailure;
     }
     chooseFormat(pictures, design);
@@ -280,7 +290,8 @@ int main(int argc, char** argv) {
     design.setExportPressedPath(pictures.pressed);
     if (!files.htmlPage.empty()) files.htmlFragment = design.htmlFragment();
 
-    const editor::WebPages pages{out.cssPage, out.cssSnippet, out.imgPage};
+    const editor::WebPages pages{out.cssPage, out.cssSnippet, out.imgPage, out.livePage,
+                                 out.liveSnippet};
     const exporter::RenderedSet rendered =
         editor::renderWebFiles(s, render::activeTexture(s, design.texture()), members, pages,
                                out.report && !out.check, warn, files);

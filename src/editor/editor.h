@@ -179,7 +179,7 @@ class Editor {
     // The contrast, size and name report of the last render's normal picture.
     const exporter::ButtonReport& contrastReport();
     // The markup the web settings make, as the web export writes it.
-    std::string webMarkupText() const;
+    std::string webMarkupText();
     // Leaves fast edit mode and writes the pictures, sprite sheets and the page
     // the web settings name, for the design or each label, all or nothing;
     // `written` lists the files in writing order.

@@ -108,8 +108,9 @@ std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& bat
                                       {},
                                       pressed().cut(design.buttonWidth, design.buttonHeight)};
     };
-    const std::vector<exporter::PictureFile> encoded =
-        exporter::encodePictureSet(request, s_, source);
+    const std::vector<exporter::PictureFile> encoded = exporter::encodePictureSet(
+        request, s_, source,
+        [this] { return exporter::vectorInputs(s_, render::activeTexture(s_, *texture_), text_); });
     std::vector<files::OutputFile> designFiles;
     if (!out.design.empty()) {
         if (auto error = files::designFiles(out.design, s_, *texture_, designFiles))

@@ -35,13 +35,16 @@ const exporter::ButtonReport& Editor::contrastReport() {
     return *report_;
 }
 
-std::string Editor::webMarkupText() const {
+std::string Editor::webMarkupText() {
     std::vector<exporter::SetMember> members;
     if (webMembers(s_.web.labels, s_, members)) return {};
     Outputs outputs;
     WebPages pages;
     webOutputs(s_.web, outputs, pages);
-    return webMarkup(s_.web.markup, s_, members, outputs.pictures);
+    const std::string page =
+        s_.web.markup == WebMarkup::livePage ? pages.livePage : pages.liveSnippet;
+    return webMarkup(s_.web.markup, s_, members, outputs.pictures,
+                     exporter::vectorInputs(s_, render::activeTexture(s_, *texture_), text_), page);
 }
 
 std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written) {

@@ -5,8 +5,24 @@
 #include "editor/editor.h"
 #include "export/css_button.h"
 #include "export/img_bundle.h"
+#include "export/live_button.h"
+#include "export/png_writer.h"
+#include "vector/vector_button.h"
 
 namespace bevelmint::editor {
+
+namespace {
+
+// The working texture as a PNG file.
+std::string textureFile(const image::Picture& texture) {
+    image::RgbaPicture rgba(texture.width(), texture.height());
+    for (int y = 0; y < texture.height(); ++y)
+        for (int x = 0; x < texture.width(); ++x)
+            rgba.set(x, y, texture.pixel(x, y), 255);
+    return exporter::encodePng(rgba);
+}
+
+}  // namespace
 
 std::optional<std::string> checkWebSettings(const WebSettings& web) {
     if (web.folder.empty()) return "Choose a folder for the web files first";
@@ -24,9 +40,29 @@ std::optional<std::string> webMembers(const std::string& labels, const state::Bu
     return std::nullopt;
 }
 
+bool liveMarkup(WebMarkup kind) {
+    return kind == WebMarkup::livePage || kind == WebMarkup::liveSnippet;
+}
+
+std::string liveTexturePath(const std::string& page) {
+    const std::string name = base::fileNameOf(page);
+    const auto dot = name.find_last_of('.');
+    const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+    return page.substr(0, page.size() - name.size()) + stem + "-texture.png";
+}
+
 std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
                       const std::vector<exporter::SetMember>& members,
-                      const exporter::PictureSetRequest& request) {
+                      const exporter::PictureSetRequest& request,
+                      const exporter::VectorInputs& vectors, const std::string& page) {
+    if (liveMarkup(kind)) {
+        exporter::LiveButtons set;
+        set.scales = vector::describeScales(s, vectors.metrics);
+        for (const exporter::SetMember& m : members)
+            set.labels.push_back(m.label);
+        if (vectors.texture) set.textureName = base::fileNameOf(liveTexturePath(page));
+        return kind == WebMarkup::livePage ? exporter::livePage(set) : exporter::liveSnippet(set);
+    }
     // The e-mail bundle shows plain pictures; the CSS button its sprite sheet.
     if (kind == WebMarkup::imgBundle)
         return exporter::imgPage(exporter::webButtons(s, members, request.normal, request));
@@ -40,15 +76,19 @@ void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages) {
         web.baseName;
     const std::string extension = std::string(".") + state::webFormatName(web.format);
     exporter::PictureSetRequest& pictures = outputs.pictures;
-    pictures.normal = base + extension;
-    pictures.hover = base + "-hover" + extension;
-    pictures.pressed = base + "-pressed" + extension;
-    pictures.sprite = base + "-sprite" + extension;
-    pictures.format = web.format == state::WebFormat::webp ? exporter::PictureFormat::webp
-                                                           : exporter::PictureFormat::png;
-    pictures.scales = web.scales;
-    pictures.scaleNames = true;
+    pictures = {};
     pages = {};
+    if (!liveMarkup(web.markup)) {
+        pictures.normal = base + extension;
+        pictures.hover = base + "-hover" + extension;
+        pictures.pressed = base + "-pressed" + extension;
+        pictures.sprite = base + "-sprite" + extension;
+        pictures.format = web.format == state::WebFormat::webp  ? exporter::PictureFormat::webp
+                          : web.format == state::WebFormat::svg ? exporter::PictureFormat::svg
+                                                                : exporter::PictureFormat::png;
+        pictures.scales = web.scales;
+        pictures.scaleNames = true;
+    }
     switch (web.markup) {
         case WebMarkup::cssPage:
             pages.cssPage = base + ".html";
@@ -58,6 +98,12 @@ void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages) {
             break;
         case WebMarkup::imgBundle:
             pages.imgPage = base + "-email.html";
+            break;
+        case WebMarkup::livePage:
+            pages.livePage = base + ".html";
+            break;
+        case WebMarkup::liveSnippet:
+            pages.liveSnippet = base + "-snippet.html";
             break;
     }
 }
@@ -76,9 +122,18 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
     const std::pair<const std::string*, WebMarkup> kinds[] = {
         {&pages.cssPage, WebMarkup::cssPage},
         {&pages.cssSnippet, WebMarkup::cssSnippet},
-        {&pages.imgPage, WebMarkup::imgBundle}};
-    for (const auto& [page, kind] : kinds)
-        if (!page->empty()) outputs.files.push_back({*page, webMarkup(kind, s, members, request)});
+        {&pages.imgPage, WebMarkup::imgBundle},
+        {&pages.livePage, WebMarkup::livePage},
+        {&pages.liveSnippet, WebMarkup::liveSnippet}};
+    // The live markups place their text by the font's metrics; nothing is rendered.
+    render::TextEngine text;
+    const exporter::VectorInputs vectors = exporter::vectorInputs(s, texture, text);
+    for (const auto& [page, kind] : kinds) {
+        if (page->empty()) continue;
+        outputs.files.push_back({*page, webMarkup(kind, s, members, request, vectors, *page)});
+        if (liveMarkup(kind) && vectors.texture)
+            outputs.files.push_back({liveTexturePath(*page), textureFile(*vectors.texture)});
+    }
     return rendered;
 }
 

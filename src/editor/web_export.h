@@ -29,7 +29,7 @@ std::optional<std::string> checkWebSettings(const WebSettings& web);
 
 // The pages of a web export beyond its pictures; an empty path is not written.
 struct WebPages {
-    std::string cssPage, cssSnippet, imgPage;
+    std::string cssPage, cssSnippet, imgPage, livePage, liveSnippet;
 };
 
 // The buttons to render: the design's own, or one per label of a labels text
@@ -37,20 +37,31 @@ struct WebPages {
 std::optional<std::string> webMembers(const std::string& labels, const state::ButtonState& s,
                                       std::vector<exporter::SetMember>& members);
 
+// Whether a markup draws its buttons itself (the live CSS button) rather than
+// showing pictures.
+bool liveMarkup(WebMarkup kind);
+
 // The markup of one kind for the members, showing the pictures `request` names.
+// A live markup written to `page` lays a textured design's texture from the file
+// liveTexturePath(page) beside it; `vectors` place its text.
 std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
                       const std::vector<exporter::SetMember>& members,
-                      const exporter::PictureSetRequest& request);
+                      const exporter::PictureSetRequest& request,
+                      const exporter::VectorInputs& vectors, const std::string& page);
+
+// "live-texture.png" beside "live.html".
+std::string liveTexturePath(const std::string& page);
 
 // The files the Web page's settings name in their folder: BASE.EXT,
 // BASE-hover.EXT, BASE-pressed.EXT and BASE-sprite.EXT at every scale ("@2x",
-// "@3x" before the extension), and BASE.html, BASE-snippet.html or
-// BASE-email.html for the markup.
+// "@3x" before the extension; an SVG once), and BASE.html, BASE-snippet.html or
+// BASE-email.html for the markup. A live markup needs no pictures: BASE.html or
+// BASE-snippet.html alone (and the texture beside it).
 void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages);
 
 // Renders every member with the pictures `outputs` names (their paths are
-// consumed) into outputs.files, and adds the pages. `texture` is the working
-// texture, used while the design has one active.
+// consumed) into outputs.files, and adds the pages, a live page with its texture.
+// `texture` is the working texture, used while the design has one active.
 exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::Picture* texture,
                                      const std::vector<exporter::SetMember>& members,
                                      const WebPages& pages, bool report,

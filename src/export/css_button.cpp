@@ -7,8 +7,18 @@ namespace bevelmint::exporter {
 
 std::string cssString(const std::string& text) {
     // Hex escapes end with a space so a following hex digit is not taken in.
+    static constexpr char kHex[] = "0123456789abcdef";
     std::string out = "\"";
     for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t') || u == 0x7F) {
+            // A control character; NUL is taken as U+FFFD by CSS anyway.
+            out += '\\';
+            if (u >= 16) out += kHex[u >> 4];
+            out += kHex[u & 15];
+            out += ' ';
+            continue;
+        }
         switch (c) {
             case '"':
                 out += "\\22 ";
@@ -21,12 +31,6 @@ std::string cssString(const std::string& text) {
                 break;
             case '&':
                 out += "\\26 ";
-                break;
-            case '\n':
-                out += "\\a ";
-                break;
-            case '\r':
-                out += "\\d ";
                 break;
             default:
                 out.push_back(c);
@@ -74,6 +78,15 @@ std::string outlineColour(image::Rgb background) {
 
 }  // namespace
 
+std::string focusAndDisabledRules(const std::string& selector, image::Rgb background,
+                                  const std::string& disabledFirst) {
+    return selector + ":focus-visible {\n  outline: 3px solid " + outlineColour(background) +
+           ";\n  outline-offset: 2px;\n}\n" + selector + "[aria-disabled=\"true\"] {\n" +
+           disabledFirst +
+           "  filter: grayscale(1) opacity(0.5);\n  cursor: not-allowed;\n  pointer-events: "
+           "none;\n}\n";
+}
+
 std::string cssRules(const WebButtons& set) {
     const int w = set.width, h = set.height;
     std::string out = ".bvm {\n  display: inline-block;\n  width: " + px(w) +
@@ -82,12 +95,7 @@ std::string cssRules(const WebButtons& set) {
                       "  background-size: " + px(w) + " " + px(3 * h) + ";\n}\n";
     out += ".bvm:hover {\n  background-position: 0 " + px(-h) + ";\n}\n";
     out += ".bvm:active {\n  background-position: 0 " + px(-2 * h) + ";\n}\n";
-    out += ".bvm:focus-visible {\n  outline: 3px solid " + outlineColour(set.background) +
-           ";\n  outline-offset: 2px;\n}\n";
-    out +=
-        ".bvm[aria-disabled=\"true\"] {\n  background-position: 0 0;\n"
-        "  filter: grayscale(1) opacity(0.5);\n  cursor: not-allowed;\n  pointer-events: "
-        "none;\n}\n";
+    out += focusAndDisabledRules(".bvm", set.background, "  background-position: 0 0;\n");
     for (const WebButton& b : set.buttons)
         out += backgroundRule(b);
     return out;

@@ -16,6 +16,12 @@ namespace bevelmint::exporter {
 // the style element it stands in.
 std::string cssString(const std::string& text);
 
+// A keyboard outline outside the button in black or white, whichever stands out
+// more from the page, and a greyed look that takes no pointer for
+// aria-disabled="true", its rule beginning with `disabledFirst`.
+std::string focusAndDisabledRules(const std::string& selector, image::Rgb background,
+                                  const std::string& disabledFirst);
+
 // The style rules of the buttons (without the page's own rules).
 std::string cssRules(const WebButtons& set);
 // The link elements, one a line.

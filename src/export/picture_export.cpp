@@ -17,8 +17,8 @@ namespace bevelmint::exporter {
 
 namespace {
 
-constexpr PictureFormat kFormats[] = {PictureFormat::bmp, PictureFormat::jpg, PictureFormat::gif,
-                                      PictureFormat::png, PictureFormat::webp};
+constexpr PictureFormat kFormats[] = {PictureFormat::bmp, PictureFormat::jpg,  PictureFormat::gif,
+                                      PictureFormat::png, PictureFormat::webp, PictureFormat::svg};
 
 // The pictures cut along the outline, each with its own coverage, one above the other.
 image::RgbaPicture cutOutStacked(const state::ButtonState& s, int scale,
@@ -79,6 +79,8 @@ const char* pictureFormatName(PictureFormat format) {
             return "png";
         case PictureFormat::webp:
             return "webp";
+        case PictureFormat::svg:
+            return "svg";
     }
     return "gif";
 }
@@ -135,6 +137,7 @@ std::string encodeStacked(PictureFormat format, const state::ButtonState& s, int
             return encodeGifPicture(*source, w, h, s.shapeKind != state::ShapeKind::rect);
         case PictureFormat::png:
         case PictureFormat::webp:
+        case PictureFormat::svg:
             break;
     }
     return {};

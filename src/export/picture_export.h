@@ -11,8 +11,9 @@
 namespace bevelmint::exporter {
 
 // Every picture format the exporter writes; a design file keeps one of the
-// first three as its export choice.
-enum class PictureFormat { bmp, jpg, gif, png, webp };
+// first three as its export choice. SVG is drawn from the vector description,
+// not rendered (svg_writer.h).
+enum class PictureFormat { bmp, jpg, gif, png, webp, svg };
 
 PictureFormat pictureFormat(state::ExportFormat format);
 // The design's export choice for a format, if it has one.
@@ -22,14 +23,15 @@ bool parsePictureFormat(const std::string& text, PictureFormat& format);
 // Browsers show every format but BMP.
 bool shownInBrowsers(PictureFormat format);
 // The format a file name's extension names (.gif, .jpg/.jpeg, .bmp, .png,
-// .webp), if any.
+// .webp, .svg), if any.
 std::optional<PictureFormat> formatFromExtension(const std::string& path);
 
 // Pictures rendered at a scale, each holding the button in its top-left corner,
 // cut to the button's size at that scale and stacked from the top into one file:
 // BMP, JPEG with the state's compression and progressive choice, GIF transparent
 // outside round shapes, or PNG and WebP with the outline's coverage as alpha
-// (nothing outside the outline shows). Empty only when an encoder fails.
+// (nothing outside the outline shows). Empty only when an encoder fails, and
+// for SVG, which is not made from pixels.
 std::string encodeStacked(PictureFormat format, const state::ButtonState& s, int scale,
                           const std::vector<const image::Picture*>& pictures);
 

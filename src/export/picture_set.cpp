@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "export/svg_writer.h"
+#include "state/layout.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::exporter {
@@ -69,25 +71,59 @@ PictureSource freshRenders(const state::ButtonState& s, const image::Picture* te
     };
 }
 
+VectorInputs vectorInputs(const state::ButtonState& s, const image::Picture* texture,
+                          render::TextEngine& text) {
+    const render::TextEngine::Metrics m =
+        text.metrics(s.textFont, state::characterHeight(s.textFont.size));
+    return {{m.ascent, m.descent}, s.textureActive ? texture : nullptr};
+}
+
 std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
-                                          const state::ButtonState& s,
-                                          const PictureSource& source) {
+                                          const state::ButtonState& s, const PictureSource& source,
+                                          const VectorSource& vectors) {
+    using vector::Look;
+    struct Output {
+        const std::string* path;
+        std::vector<Look> looks;
+    };
+    const Output outputs[] = {{&request.normal, {Look::rest}},
+                              {&request.hover, {Look::hover}},
+                              {&request.pressed, {Look::pressed}},
+                              {&request.sprite, {Look::rest, Look::hover, Look::pressed}}};
+    bool rendered = false, withHover = false;
+    for (const Output& o : outputs) {
+        if (o.path->empty() || fileFormat(request, *o.path, s) == PictureFormat::svg) continue;
+        rendered = true;
+        withHover = withHover || o.looks.size() > 1 || o.looks.front() == Look::hover;
+    }
+    std::vector<vector::VectorButton> described;
+    VectorInputs inputs;
     std::vector<PictureFile> files;
-    if (request.normal.empty() && request.hover.empty() && request.pressed.empty() &&
-        request.sprite.empty())
-        return files;
-    const bool withHover = !request.hover.empty() || !request.sprite.empty();
     for (int scale : request.scales) {
-        const render::ButtonPictures pictures = source(scale, withHover);
-        auto add = [&](const std::string& path, std::vector<const image::Picture*> parts) {
-            if (path.empty()) return;
+        const render::ButtonPictures pictures =
+            rendered ? source(scale, withHover) : render::ButtonPictures{};
+        for (const Output& o : outputs) {
+            const std::string& path = *o.path;
+            if (path.empty()) continue;
+            const PictureFormat format = fileFormat(request, path, s);
+            if (format == PictureFormat::svg) {
+                if (scale != request.scales.front()) continue;
+                if (described.empty()) {
+                    if (vectors) inputs = vectors();
+                    described = vector::describeScales(s, inputs.metrics);
+                }
+                files.push_back(
+                    {path, svgPicture(described, o.looks, s.buttonText, inputs.texture)});
+                continue;
+            }
+            std::vector<const image::Picture*> parts;
+            for (Look look : o.looks)
+                parts.push_back(look == Look::rest    ? &pictures.normal
+                                : look == Look::hover ? &pictures.hover
+                                                      : &pictures.pressed);
             const std::string name = request.scaleNames ? scaledFileName(path, scale) : path;
-            files.push_back({name, encodeStacked(fileFormat(request, path, s), s, scale, parts)});
-        };
-        add(request.normal, {&pictures.normal});
-        add(request.hover, {&pictures.hover});
-        add(request.pressed, {&pictures.pressed});
-        add(request.sprite, {&pictures.normal, &pictures.hover, &pictures.pressed});
+            files.push_back({name, encodeStacked(format, s, scale, parts)});
+        }
     }
     return files;
 }

@@ -41,11 +41,14 @@ void renderMember(Worker& w, const state::ButtonState& design, const image::Pict
         if (!path->empty()) *path = withSlug(*path, m.slug);
     // The report measures the normal picture at scale 1, rendered once for both.
     std::optional<image::Picture> normal;
-    files = encodePictureSet(named, s, [&](int scale, bool withHover) {
-        render::ButtonPictures pictures = w.pictures(s, texture, scale, withHover);
-        if (scale == 1) normal = pictures.normal;
-        return pictures;
-    });
+    files = encodePictureSet(
+        named, s,
+        [&](int scale, bool withHover) {
+            render::ButtonPictures pictures = w.pictures(s, texture, scale, withHover);
+            if (scale == 1) normal = pictures.normal;
+            return pictures;
+        },
+        [&] { return vectorInputs(s, texture, w.text); });
     if (report) {
         if (!normal) normal = w.pictures(s, texture, 1, false).normal;
         measured = reportButton(s, *normal, inscriptionInk(s, w.text));
@@ -94,11 +97,15 @@ WebButtons webButtons(const state::ButtonState& design, const std::vector<SetMem
     std::vector<int> scales = request.scales;
     std::sort(scales.begin(), scales.end());
     scales.erase(std::unique(scales.begin(), scales.end()), scales.end());
+    // An SVG picture serves every scale from one file under its own name.
+    const bool once = fileFormat(request, path, design) == PictureFormat::svg;
+    if (once) scales = {1};
     for (const SetMember& m : members) {
         WebButton b{m.label, m.slug, {}};
         const std::string named = withSlug(path, m.slug);
         for (int scale : scales) {
-            const std::string file = request.scaleNames ? scaledFileName(named, scale) : named;
+            const bool marked = request.scaleNames && !once;
+            const std::string file = marked ? scaledFileName(named, scale) : named;
             b.pictures.push_back({scale, base::fileNameOf(file)});
         }
         set.buttons.push_back(std::move(b));

@@ -174,14 +174,28 @@ uint8_t mix(uint8_t over, uint8_t under, int a) {
     return static_cast<uint8_t>((over * a + under * (255 - a) + 127) / 255);
 }
 
-int ascentPixels(FT_Face ft, int pixelSize) {
-    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft, FT_SFNT_OS2));
-    const long units = (os2 && os2->usWinAscent) ? os2->usWinAscent : ft->ascender;
+int pixelsOf(FT_Face ft, long units, int pixelSize) {
     const long em = ft->units_per_EM ? ft->units_per_EM : 2048;
     return static_cast<int>(std::lround(static_cast<double>(units) * pixelSize / em));
 }
 
+int ascentPixels(FT_Face ft, int pixelSize) {
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft, FT_SFNT_OS2));
+    return pixelsOf(ft, (os2 && os2->usWinAscent) ? os2->usWinAscent : ft->ascender, pixelSize);
+}
+
+int descentPixels(FT_Face ft, int pixelSize) {
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft, FT_SFNT_OS2));
+    return pixelsOf(ft, (os2 && os2->usWinAscent) ? os2->usWinDescent : -ft->descender, pixelSize);
+}
+
 }  // namespace
+
+TextEngine::Metrics TextEngine::metrics(const state::FontDesc& font, int pixelSize) {
+    Face* f = pixelSize > 0 ? face(font) : nullptr;
+    if (!f || !f->ft) return {};
+    return {ascentPixels(f->ft, pixelSize), descentPixels(f->ft, pixelSize)};
+}
 
 void TextEngine::drawText(image::Picture& picture, int x, int y, const std::string& utf8,
                           const state::FontDesc& font, image::Colour colour, int scale) {

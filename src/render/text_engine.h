@@ -34,6 +34,13 @@ class TextEngine {
     void drawText(image::Picture& picture, int x, int y, const std::string& utf8,
                   const state::FontDesc& font, image::Colour colour, int scale = 1);
 
+    // The face's ascent and descent at a pixel size, as drawText places text by
+    // (its Windows metrics); zeros when no font is installed at all.
+    struct Metrics {
+        int ascent = 0, descent = 0;
+    };
+    Metrics metrics(const state::FontDesc& font, int pixelSize);
+
     // The file fontconfig chose for the font, empty when there is none.
     std::string fontFile(const state::FontDesc& font);
 

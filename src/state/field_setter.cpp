@@ -124,7 +124,7 @@ const std::vector<Field>& fields() {
         fixedInt("jpegCompression", kJpegCompressionRange, &ButtonState::jpegCompression),
         plainBool("jpegProgressive", &ButtonState::jpegProgressive),
         parsedField(
-            "webFormat", "png or webp",
+            "webFormat", "png, webp or svg",
             [](ButtonState& s, const std::string& v) { return parseWebFormat(v, s.web.format); }),
         parsedField("webScales", "1 to 3 in ascending order, like 1,2",
                     [](ButtonState& s, const std::string& v) {
@@ -141,7 +141,7 @@ const std::vector<Field>& fields() {
                         return true;
                     }),
         parsedField(
-            "webMarkup", "css-page, css-snippet or img-page",
+            "webMarkup", "css-page, css-snippet, img-page, live-page or live-snippet",
             [](ButtonState& s, const std::string& v) { return parseWebMarkup(v, s.web.markup); }),
         parsedField("webLabels", "UTF-8 text, one label a line",
                     [](ButtonState& s, const std::string& v) {

@@ -9,8 +9,9 @@ namespace bevelmint::state {
 
 namespace {
 
-constexpr const char* kFormatNames[] = {"png", "webp"};
-constexpr const char* kMarkupNames[] = {"css-page", "css-snippet", "img-page"};
+constexpr const char* kFormatNames[] = {"png", "webp", "svg"};
+constexpr const char* kMarkupNames[] = {"css-page", "css-snippet", "img-page", "live-page",
+                                        "live-snippet"};
 
 template <class E, size_t N>
 bool parseName(const std::string& text, const char* const (&names)[N], E& out) {

@@ -6,14 +6,17 @@
 
 namespace bevelmint::state {
 
-// The pictures of a web export: lossless with true alpha at the edges.
-enum class WebFormat { png, webp };
+// The pictures of a web export: lossless with true alpha at the edges, or
+// vector pictures drawn by the browser.
+enum class WebFormat { png, webp, svg };
 
 // The page that shows web buttons.
 enum class WebMarkup {
-    cssPage,     // a page with the buttons styled by CSS alone
-    cssSnippet,  // the style element and the links, to paste into a site
-    imgBundle,   // images in links, for e-mail and README files
+    cssPage,      // a page with the buttons styled by CSS alone
+    cssSnippet,   // the style element and the links, to paste into a site
+    imgBundle,    // images in links, for e-mail and README files
+    livePage,     // a page with live buttons: drawn by CSS, with real text, no pictures
+    liveSnippet,  // their style element and links
 };
 
 // How a design is exported for the web; the design file keeps it.
@@ -30,9 +33,10 @@ struct WebSettings {
 
 inline constexpr int kMaxWebScale = 3;
 
-const char* webFormatName(WebFormat format);  // "png", "webp"
+const char* webFormatName(WebFormat format);  // "png", "webp", "svg"
 bool parseWebFormat(const std::string& text, WebFormat& format);
-const char* webMarkupName(WebMarkup markup);  // "css-page", "css-snippet", "img-page"
+// "css-page", "css-snippet", "img-page", "live-page", "live-snippet"
+const char* webMarkupName(WebMarkup markup);
 bool parseWebMarkup(const std::string& text, WebMarkup& markup);
 // "1,2": the scales as a design file and --set write them.
 std::string webScalesText(const std::vector<int>& scales);
