@@ -21,6 +21,12 @@ const image::Picture& Editor::hover() {
 const exporter::ButtonReport& Editor::contrastReport() {
     if (picturesStale_) paint();
     if (report_) return *report_;
+    if (liveMarkup(s_.web.markup)) {
+        const exporter::VectorInputs vectors =
+            exporter::vectorInputs(s_, render::activeTexture(s_, *texture_), text_);
+        report_ = liveReports(s_, {{s_.buttonText, ""}}, vectors, text_).front();
+        return *report_;
+    }
     const std::vector<bool> ink = exporter::inscriptionInk(s_, text_);
     if (!s_.fastEdit) {
         report_ = exporter::reportButton(s_, normal(), ink);

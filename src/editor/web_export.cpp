@@ -6,7 +6,9 @@
 #include "export/css_button.h"
 #include "export/img_bundle.h"
 #include "export/live_button.h"
+#include "export/live_report.h"
 #include "export/png_writer.h"
+#include "state/layout.h"
 #include "vector/vector_button.h"
 
 namespace bevelmint::editor {
@@ -42,6 +44,20 @@ std::optional<std::string> webMembers(const std::string& labels, const state::Bu
 
 bool liveMarkup(WebMarkup kind) {
     return kind == WebMarkup::livePage || kind == WebMarkup::liveSnippet;
+}
+
+std::vector<exporter::ButtonReport> liveReports(const state::ButtonState& s,
+                                                const std::vector<exporter::SetMember>& members,
+                                                const exporter::VectorInputs& vectors,
+                                                render::TextEngine& text) {
+    const vector::VectorButton b = vector::describeButton(s, 1, vectors.metrics);
+    const int size = state::characterHeight(s.textFont.size);
+    std::vector<exporter::ButtonReport> reports;
+    for (const exporter::SetMember& m : members) {
+        const int64_t width = b.inscription ? text.advance(m.label, s.textFont, size) : 0;
+        reports.push_back(exporter::liveReport(b, m.label, width));
+    }
+    return reports;
 }
 
 std::string liveTexturePath(const std::string& page) {
@@ -128,12 +144,17 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
     // The live markups place their text by the font's metrics; nothing is rendered.
     render::TextEngine text;
     const exporter::VectorInputs vectors = exporter::vectorInputs(s, texture, text);
+    bool live = false;
     for (const auto& [page, kind] : kinds) {
         if (page->empty()) continue;
-        outputs.files.push_back({*page, webMarkup(kind, s, members, request, vectors, *page)});
+        // The page last: the window opens the last file written.
         if (liveMarkup(kind) && vectors.texture)
             outputs.files.push_back({liveTexturePath(*page), textureFile(*vectors.texture)});
+        outputs.files.push_back({*page, webMarkup(kind, s, members, request, vectors, *page)});
+        live = live || liveMarkup(kind);
     }
+    // A live button is reported as the browser draws it, each as wide as its label.
+    if (report && live) rendered.reports = liveReports(s, members, vectors, text);
     return rendered;
 }
 

@@ -49,6 +49,12 @@ std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
                       const exporter::PictureSetRequest& request,
                       const exporter::VectorInputs& vectors, const std::string& page);
 
+// The reports of live buttons, one per member, each as wide as its label.
+std::vector<exporter::ButtonReport> liveReports(const state::ButtonState& s,
+                                                const std::vector<exporter::SetMember>& members,
+                                                const exporter::VectorInputs& vectors,
+                                                render::TextEngine& text);
+
 // "live-texture.png" beside "live.html".
 std::string liveTexturePath(const std::string& page);
 

@@ -54,12 +54,12 @@ uint8_t litChannel(uint8_t v, const LightFactor& x) {
     return static_cast<uint8_t>(n < 255 ? n : 254);
 }
 
+}  // namespace
+
 image::Colour lit(image::Colour pixel, const LightFactor& x) {
     image::Rgb p = image::splitColor(pixel);
     return image::makeColor(litChannel(p.r, x), litChannel(p.g, x), litChannel(p.b, x));
 }
-
-}  // namespace
 
 void lightShape(const state::ButtonState& s, const image::Picture& mask,
                 const image::Picture* texture, image::Picture& normal, image::Picture& pressed,

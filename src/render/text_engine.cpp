@@ -197,6 +197,15 @@ TextEngine::Metrics TextEngine::metrics(const state::FontDesc& font, int pixelSi
     return {ascentPixels(f->ft, pixelSize), descentPixels(f->ft, pixelSize)};
 }
 
+int64_t TextEngine::advance(const std::string& utf8, const state::FontDesc& font, int pixelSize) {
+    Face* f = pixelSize > 0 ? face(font) : nullptr;
+    if (!f || !f->ft) return 0;
+    int64_t width = 0;
+    for (uint32_t cp : decodeUtf8(utf8))
+        width += glyph(*f, pixelSize, cp, false).advance;
+    return width;
+}
+
 void TextEngine::drawText(image::Picture& picture, int x, int y, const std::string& utf8,
                           const state::FontDesc& font, image::Colour colour, int scale) {
     const int pixelSize = state::characterHeight(font.size) * scale;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -40,6 +41,8 @@ class TextEngine {
         int ascent = 0, descent = 0;
     };
     Metrics metrics(const state::FontDesc& font, int pixelSize);
+    // The width utf8 text advances the pen by at a pixel size.
+    int64_t advance(const std::string& utf8, const state::FontDesc& font, int pixelSize);
 
     // The file fontconfig chose for the font, empty when there is none.
     std::string fontFile(const state::FontDesc& font);

@@ -30,10 +30,15 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     webpButton =
         named(new QRadioButton("WebP", pictures), "WebFormatWebp",
               "Lossless WebP pictures with alpha edges, smaller than PNG", {76, 18, 70, 18});
+    svgButton = named(new QRadioButton("SVG", pictures), "WebFormatSvg",
+                      "Vector pictures the browser draws, sharp at any scale, written once",
+                      {150, 18, 60, 18});
     connect(pngButton, &QRadioButton::clicked, this,
             [this] { emit formatChosen(state::WebFormat::png); });
     connect(webpButton, &QRadioButton::clicked, this,
             [this] { emit formatChosen(state::WebFormat::webp); });
+    connect(svgButton, &QRadioButton::clicked, this,
+            [this] { emit formatChosen(state::WebFormat::svg); });
     label("Scales:", {10, 40, 44, 18}, pictures);
     for (int i = 0; i < 3; ++i) {
         const int scale = i + 1;
@@ -79,7 +84,8 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
 
     markupChoice = named(new QComboBox(this), "WebMarkup", "The markup that shows the buttons",
                          {6, 209, 216, 22});
-    markupChoice->addItems({"CSS button page", "CSS snippet", "E-mail/README bundle"});
+    markupChoice->addItems({"CSS button page", "CSS snippet", "E-mail/README bundle",
+                            "Live CSS page", "Live CSS snippet"});
     connect(markupChoice, &QComboBox::activated, this,
             [this](int i) { emit markupChosen(static_cast<editor::WebMarkup>(i)); });
     markupBox = named(new QPlainTextEdit(this), "WebMarkupBox",
@@ -128,9 +134,16 @@ void WebPage::follow(const editor::WebSettings& web, int hoverLift) {
     const QSignalBlocker quiet(hoverLiftBar);
     pngButton->setChecked(web.format == state::WebFormat::png);
     webpButton->setChecked(web.format == state::WebFormat::webp);
-    for (int i = 0; i < 3; ++i)
+    svgButton->setChecked(web.format == state::WebFormat::svg);
+    // A live markup draws its buttons itself; an SVG picture serves every scale.
+    const bool live = editor::liveMarkup(web.markup);
+    for (QRadioButton* format : {pngButton, webpButton, svgButton})
+        format->setEnabled(!live);
+    for (int i = 0; i < 3; ++i) {
         scaleBoxes[i]->setChecked(std::find(web.scales.begin(), web.scales.end(), i + 1) !=
                                   web.scales.end());
+        scaleBoxes[i]->setEnabled(!live && web.format != state::WebFormat::svg);
+    }
     hoverLiftBar->setPosition(hoverLift);
     hoverLiftOut->setNum(hoverLift);
     // The fields keep what is being typed; they follow the settings only when
