@@ -15,7 +15,7 @@ from PIL import Image, ImageChops
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
 
-from browser_support import start_chromium
+from browser_support import start_chromium, wait_for  # noqa: F401 (wait_for for the tests)
 
 STATES = ("normal", "hover", "pressed")
 PICTURE = {"normal": "n", "hover": "h", "pressed": "p"}
