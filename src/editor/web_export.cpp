@@ -13,19 +13,6 @@
 
 namespace bevelmint::editor {
 
-namespace {
-
-// The working texture as a PNG file.
-std::string textureFile(const image::Picture& texture) {
-    image::RgbaPicture rgba(texture.width(), texture.height());
-    for (int y = 0; y < texture.height(); ++y)
-        for (int x = 0; x < texture.width(); ++x)
-            rgba.set(x, y, texture.pixel(x, y), 255);
-    return exporter::encodePng(rgba);
-}
-
-}  // namespace
-
 std::optional<std::string> checkWebSettings(const WebSettings& web) {
     if (web.folder.empty()) return "Choose a folder for the web files first";
     if (auto problem = state::baseNameProblem(web.baseName)) return *problem;
@@ -131,9 +118,11 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
                                      Outputs& outputs) {
     // The set's files take the place of the pictures named.
     const exporter::PictureSetRequest request = std::exchange(outputs.pictures, {});
-    // Every button's pictures come from the set, rendered on all cores.
+    const bool live = !pages.livePage.empty() || !pages.liveSnippet.empty();
+    // Every button's pictures come from the set, rendered on all cores; a live
+    // button is reported as the browser draws it, each as wide as its label.
     exporter::RenderedSet rendered =
-        exporter::renderSet(s, texture, members, request, report, warn);
+        exporter::renderSet(s, texture, members, request, report && !live, warn);
     outputs.files = std::move(rendered.files);
     const std::pair<const std::string*, WebMarkup> kinds[] = {
         {&pages.cssPage, WebMarkup::cssPage},
@@ -144,16 +133,14 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
     // The live markups place their text by the font's metrics; nothing is rendered.
     render::TextEngine text;
     const exporter::VectorInputs vectors = exporter::vectorInputs(s, texture, text);
-    bool live = false;
     for (const auto& [page, kind] : kinds) {
         if (page->empty()) continue;
         // The page last: the window opens the last file written.
         if (liveMarkup(kind) && vectors.texture)
-            outputs.files.push_back({liveTexturePath(*page), textureFile(*vectors.texture)});
+            outputs.files.push_back(
+                {liveTexturePath(*page), exporter::encodePng(*vectors.texture)});
         outputs.files.push_back({*page, webMarkup(kind, s, members, request, vectors, *page)});
-        live = live || liveMarkup(kind);
     }
-    // A live button is reported as the browser draws it, each as wide as its label.
     if (report && live) rendered.reports = liveReports(s, members, vectors, text);
     return rendered;
 }

@@ -49,4 +49,12 @@ std::string encodePng(const image::RgbaPicture& picture) {
     return writeToMemory(header, packedPixels(picture, header));
 }
 
+std::string encodePng(const image::Picture& picture) {
+    image::RgbaPicture rgba(picture.width(), picture.height());
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            rgba.set(x, y, picture.pixel(x, y), 255);
+    return encodePng(rgba);
+}
+
 }  // namespace bevelmint::exporter

@@ -236,16 +236,12 @@ std::string svgPicture(const std::vector<VectorButton>& scales, const std::vecto
     svg.defs = "<clipPath id=\"outline\">" + outlineClip(first) + "</clipPath>\n";
     const bool textured = first.textureBrightness && texture && texture->width() > 0;
     if (textured) {
-        image::RgbaPicture rgba(texture->width(), texture->height());
-        for (int y = 0; y < texture->height(); ++y)
-            for (int x = 0; x < texture->width(); ++x)
-                rgba.set(x, y, texture->pixel(x, y), 255);
         svg.defs += "<pattern id=\"texture\" patternUnits=\"userSpaceOnUse\"" +
                     attr("width", texture->width()) + attr("height", texture->height()) +
                     "><image" + attr("width", texture->width()) +
                     attr("height", texture->height()) +
                     " style=\"image-rendering:pixelated\" href=\"data:image/png;base64," +
-                    base64(encodePng(rgba)) + "\"/></pattern>\n";
+                    base64(encodePng(*texture)) + "\"/></pattern>\n";
     }
     for (size_t part = 0; part < looks.size(); ++part) {
         const Look look = looks[part];

@@ -12,10 +12,9 @@ import random
 import subprocess
 
 from PIL import Image, ImageChops
-from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
 
-from browser_support import start_chromium, wait_for  # noqa: F401 (wait_for for the tests)
+from browser_support import pointer, start_chromium, wait_for  # noqa: F401 (for the tests)
 
 STATES = ("normal", "hover", "pressed")
 PICTURE = {"normal": "n", "hover": "h", "pressed": "p"}
@@ -98,13 +97,7 @@ class Browser:
         return Image.open(path).convert("RGB")
 
     def pointer(self, x, y, action=None):
-        builder = ActionBuilder(self.driver)
-        builder.pointer_action.move_to_location(x, y)
-        if action == "down":
-            builder.pointer_action.pointer_down()
-        elif action == "up":
-            builder.pointer_action.pointer_up()
-        builder.perform()
+        pointer(self.driver, x, y, action)
 
     def box(self, element):
         r = self.driver.execute_script(
