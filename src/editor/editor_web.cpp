@@ -44,10 +44,10 @@ std::string Editor::webMarkupText() const {
     return webMarkup(s_.web.markup, s_, members, outputs.pictures);
 }
 
-std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written) {
-    if (auto why = checkWebSettings(s_.web)) return WriteError{{}, *why};
+std::optional<base::FileError> Editor::exportForWeb(std::vector<std::string>& written) {
+    if (auto why = checkWebSettings(s_.web)) return base::FileError{*why};
     std::vector<exporter::SetMember> members;
-    if (auto why = webMembers(s_.web.labels, s_, members)) return WriteError{{}, *why};
+    if (auto why = webMembers(s_.web.labels, s_, members)) return base::FileError{*why};
     if (s_.fastEdit) setFastEdit(false);
     Outputs outputs;
     WebPages pages;

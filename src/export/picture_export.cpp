@@ -146,9 +146,7 @@ std::string encodeForExport(const state::ButtonState& s, const image::Picture& p
 
 std::optional<base::FileError> stagePicture(base::FileBatch& batch, const std::string& path,
                                             const std::string& bytes) {
-    if (bytes.empty() || batch.stage(path, bytes)) {
-        return base::FileError{base::cannotCreateMessage(path)};
-    }
+    if (bytes.empty() || batch.stage(path, bytes)) return base::cannotCreate(path);
     return std::nullopt;
 }
 
@@ -165,7 +163,7 @@ std::optional<base::FileError> exportPictures(const state::ButtonState& s,
     if (s.exportPressed) {
         if (auto e = stagePicture(batch, pressedPath, encodeForExport(s, pressed))) return e;
     }
-    if (batch.commit()) return base::FileError{base::cannotCreateMessage(batch.failedPath())};
+    if (auto error = batch.commit()) return base::cannotCreate(error->path);
     return std::nullopt;
 }
 

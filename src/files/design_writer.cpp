@@ -127,11 +127,11 @@ std::optional<base::FileError> designFiles(const std::string& path, const state:
 
 namespace {
 
-base::FileError writeError(const std::vector<OutputFile>& files, const std::string& path,
-                           int error) {
+// The texture is named as a picture is; the design file says what went wrong.
+base::FileError writeError(const std::vector<OutputFile>& files, const base::FileError& error) {
     for (const OutputFile& f : files)
-        if (f.path == path && f.isTexture) return base::FileError{base::cannotCreateMessage(path)};
-    return base::FileError{path + ": " + base::ioErrorText(error)};
+        if (f.path == error.path && f.isTexture) return base::cannotCreate(error.path);
+    return base::FileError{error.path + ": " + error.message, error.path, error.systemError};
 }
 
 }  // namespace
@@ -142,19 +142,19 @@ std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
         // The texture beside its design is often the very file it was loaded from.
         const auto error =
             f.isTexture ? batch.stageUnlessSame(f.path, f.bytes) : batch.stage(f.path, f.bytes);
-        if (error) return writeError(files, f.path, *error);
+        if (error) return writeError(files, *error);
     }
     return std::nullopt;
 }
 
 std::optional<base::FileError> writeDesignFile(const std::string& path, state::ButtonState& s,
-                                          const render::TextureImages& images) {
+                                               const render::TextureImages& images) {
     std::vector<OutputFile> files;
     if (auto error = designFiles(path, s, images, files)) return error;
     s.lastFile = path;
     base::FileBatch batch;
     if (auto error = stageDesignFiles(batch, files)) return error;
-    if (auto error = batch.commit()) return writeError(files, batch.failedPath(), *error);
+    if (auto error = batch.commit()) return writeError(files, *error);
     return std::nullopt;
 }
 
