@@ -10,7 +10,7 @@ bevelmint_run_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfont
 # desktop-file-validate to check it).
 bevelmint_test_packages=(libgtest-dev libbenchmark-dev libpng-dev libgif-dev python3
     python3-selenium python3-pil chromium chromium-driver dpkg-dev file appstream man-db
-    desktop-file-utils)
+    desktop-file-utils clang-format clang-tidy)
 
 # bevelmint_install_deps PACKAGE...
 bevelmint_install_deps() {

@@ -33,7 +33,7 @@ QString glyphStyle() {
 }  // namespace
 
 MainWindow::MainWindow(Desktop& desktop, SettingsStore& settings, const QStringList& arguments,
-               bool showSplash, QWidget* parent)
+                       bool showSplash, QWidget* parent)
     : QWidget(parent),
       desktop(desktop),
       settings(settings),

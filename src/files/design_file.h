@@ -93,7 +93,7 @@ std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
 // Saves the design and its texture, both or neither, and sets lastFile. The
 // error names the file as stageDesignFiles does.
 std::optional<base::FileError> writeDesignFile(const std::string& path, state::ButtonState& s,
-                                          const render::TextureImages& images);
+                                               const render::TextureImages& images);
 
 // Reads and checks the lines; nullopt when the bytes are not a design file.
 std::optional<DesignLines> parseDesign(std::string_view bytes);
@@ -120,7 +120,7 @@ std::vector<Notice> applyDesign(const DesignLines& lines, const std::string& des
 // Loads a design file: a file that cannot be read or is not a design leaves the
 // state and the texture exactly as they were. The caller renders afterwards.
 LoadResult readDesignFile(const std::string& path, state::ButtonState& s,
-                      render::TextureImages& images);
+                          render::TextureImages& images);
 
 // The file-name part of a stored texture path: after the last "/" of a path of
 // this system, where a backslash is an ordinary character of a name; after the

@@ -209,7 +209,7 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
 }
 
 LoadResult readDesignFile(const std::string& path, state::ButtonState& s,
-                      render::TextureImages& images) {
+                          render::TextureImages& images) {
     LoadResult result;
     std::string bytes;
     if ((result.error = base::readWholeFile(path, bytes, kMaxDesignBytes))) return result;

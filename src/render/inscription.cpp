@@ -34,7 +34,7 @@ Offset textAnchor(const state::ButtonState& s) {
 }
 
 void paintInscription(const state::ButtonState& s, image::Picture& normal, image::Picture& pressed,
-               TextEngine& text, int scale) {
+                      TextEngine& text, int scale) {
     const Offset at = textAnchor(s);
     const image::Rgb t{s.textRed, s.textGreen, s.textBlue};
     auto draw = [&](image::Picture& pic, Offset shift, image::Rgb colour) {

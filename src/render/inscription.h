@@ -35,6 +35,6 @@ Offset textAnchor(const state::ButtonState& s);
 // fringes and an engraved inscription black. At a scale above 1 the anchor, the
 // engraved shifts and the pixel size are that many times larger.
 void paintInscription(const state::ButtonState& s, image::Picture& normal, image::Picture& pressed,
-               TextEngine& text, int scale = 1);
+                      TextEngine& text, int scale = 1);
 
 }  // namespace bevelmint::render

@@ -16,7 +16,7 @@ void takeButtonColour(state::ButtonState& s, const image::Picture& texture) {
 }  // namespace
 
 void layTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
-                 const std::string& path, std::string fileBytes) {
+                const std::string& path, std::string fileBytes) {
     applyTexture(s, images, loaded, path, true, std::move(fileBytes));
 }
 
@@ -38,7 +38,8 @@ void applyTexture(state::ButtonState& s, TextureImages& images, const image::Pic
     state::updateDerived(s);
 }
 
-void applyTextureBrightness(state::ButtonState& s, TextureImages& images, const ProgressFn& progress) {
+void applyTextureBrightness(state::ButtonState& s, TextureImages& images,
+                            const ProgressFn& progress) {
     const image::Picture& src = images.original;
     image::Picture& out = images.working;
     if (out.width() != src.width() || out.height() != src.height())

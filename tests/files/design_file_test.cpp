@@ -230,7 +230,8 @@ TEST(DesignFile, SavedTextureTravelsWithTheDesign) {
     fs::rename(dir / "a" / "wood.bmp", dir / "b" / "wood.bmp");
     ButtonState loaded = state::defaultState();
     render::TextureImages loadedImages;
-    files::LoadResult r = files::readDesignFile((dir / "b" / "d.bvm").string(), loaded, loadedImages);
+    files::LoadResult r =
+        files::readDesignFile((dir / "b" / "d.bvm").string(), loaded, loadedImages);
     ASSERT_FALSE(r.error);
     EXPECT_TRUE(r.notices.empty());
     EXPECT_TRUE(loaded.textureActive);
@@ -434,7 +435,7 @@ TEST(DesignFile, TheTextureComesThroughTheReaderGivenWithItsLookupPath) {
     ButtonState s = state::defaultState();
     render::TextureImages images;
     render::layTexture(s, images, image::Picture(40, 20, image::makeColor(10, 20, 30)),
-                        "C:\\pics\\wood.bmp");
+                       "C:\\pics\\wood.bmp");
     const auto lines = files::parseDesign(encode(s));
     ASSERT_TRUE(lines);
     const std::string bitmap = image::encodeBmp(image::Picture(40, 20, 77), 40, 20);
