@@ -39,7 +39,7 @@ void FileCommands::load() {
 }
 
 void FileCommands::loadLast() {
-    const std::string& last = ed.state().lastFile;
+    const std::string& last = ed.session().lastFile;
     if (last.empty()) {
         desktop.inform(
             "No File saved",
@@ -128,7 +128,7 @@ void FileCommands::saveHtml() {
 }
 
 void FileCommands::openHtml() {
-    const std::string& page = ed.state().htmlFileName;
+    const std::string& page = ed.session().htmlFileName;
     if (!page.empty()) desktop.openFile(fromStd(page), true);
 }
 

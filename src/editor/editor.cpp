@@ -52,7 +52,7 @@ void Editor::notify(Changes changes) {
 }
 
 void Editor::paint() {
-    pipeline_.render(s_, render::activeTexture(s_, *texture_));
+    pipeline_.render(s_, render::activeTexture(s_, *texture_), session_.fastEdit);
     ++renders_;
     picturesStale_ = false;
     hoverStale_ = true;
@@ -90,8 +90,14 @@ template <class Op>
 void Editor::apply(Op&& op) {
     const Snapshot before = capture();
     const bool wasModified = modified();
+    const bool wasSketch = session_.fastEdit;
     op();
-    finish(before, wasModified);
+    Changes extra;
+    if (session_.fastEdit != wasSketch) {
+        picturesStale_ = hoverStale_ = true;
+        extra |= Aspect::editMode;
+    }
+    finish(before, wasModified, extra);
 }
 
 void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
@@ -118,7 +124,7 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
 std::optional<std::string> Editor::setField(const std::string& name, const std::string& value) {
     std::optional<std::string> error;
     apply([&] {
-        error = state::setField(s_, name, value);
+        error = state::setField(s_, session_, name, value);
         // Every brightness setting, even to the same value, recomputes the
         // texture and takes the button colour from it again.
         if (!error && name == "textureBrightness") rebrighten();
@@ -307,24 +313,21 @@ bool Editor::setHoverLift(int lift) {
 }
 
 void Editor::setFastEdit(bool on) {
-    apply([&] { s_.fastEdit = on; });
+    if (on != session_.fastEdit) apply([&] { session_.fastEdit = on; });
 }
 
 // ---------------------------------------------------------------- session values
 
 void Editor::setLastFile(const std::string& path) {
-    if (path == s_.lastFile) return;
-    s_.lastFile = path;
+    if (path == session_.lastFile) return;
+    session_.lastFile = path;
     notify(Aspect::document);
 }
 void Editor::setAppPath(const std::string& path) {
-    s_.appPath = path;
+    session_.appPath = path;
 }
 void Editor::setMenuColour(uint32_t colour) {
-    s_.menuColour = colour;
-}
-void Editor::setTestActOnHover(bool onHover) {
-    s_.testActOnHover = onHover;
+    session_.menuColour = colour;
 }
 
 // ---------------------------------------------------------------- files
@@ -340,6 +343,7 @@ files::LoadResult Editor::loadDesign(const std::string& path) {
     texture_ = s_.textureActive ? std::make_shared<const render::TextureImages>(std::move(images))
                                 : noTexture();
     documentPath_ = path;
+    session_.lastFile = path;
     saved_ = capture();
     finish(before, wasModified, Aspect::document);
     return result;
@@ -349,7 +353,6 @@ files::LoadResult Editor::loadDesign(const std::string& path) {
 
 void Editor::restore(const Snapshot& snapshot) {
     state::ButtonState next = snapshot.design;
-    copySession(s_, next);
     // The pictures may hold a larger button than the one brought back: the next
     // render erases the largest area, as after a load.
     next.prevWidth = state::kMaxWidth;

@@ -42,6 +42,7 @@
 #include "render/text_engine.h"
 #include "render/texture.h"
 #include "state/button_state.h"
+#include "state/session.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::editor {
@@ -68,6 +69,8 @@ class Editor {
 
     // ------------------------------------------------------------ reading
     const state::ButtonState& state() const { return s_; }
+    // What the session holds beside the design (fast edit mode, the last file...).
+    const state::Session& session() const { return session_; }
     // The texture pictures: the working one (brightness applied) and the original.
     // Both are empty while no texture was loaded.
     const render::TextureImages& texture() const { return *texture_; }
@@ -182,7 +185,6 @@ class Editor {
     void setLastFile(const std::string& path);
     void setAppPath(const std::string& path);
     void setMenuColour(uint32_t colour);
-    void setTestActOnHover(bool onHover);
 
     // ------------------------------------------------------------ files
     // Loads a design file (one undo step). A file that cannot be read or is not a
@@ -245,6 +247,7 @@ class Editor {
     std::optional<base::FileError> stage(const Outputs& outputs, base::FileBatch& batch);
 
     state::ButtonState s_ = state::defaultState();
+    state::Session session_;
     std::shared_ptr<const render::TextureImages> texture_;
     std::string exportPath_;
     std::string exportPressedPath_;

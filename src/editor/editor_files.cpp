@@ -39,7 +39,7 @@ std::optional<std::string> Editor::checkPictures(const Outputs& outputs) const {
 
 std::optional<base::FileError> Editor::exportPictures() {
     if (!exportNamesComplete()) return base::FileError{"No file name chosen for the picture"};
-    if (s_.fastEdit) setFastEdit(false);
+    setFastEdit(false);
     Outputs outputs;
     outputs.pictures.normal = exportPath_;
     if (s_.exportPressed) outputs.pictures.pressed = exportPressedPath_;
@@ -57,7 +57,7 @@ std::string Editor::htmlFragment() const {
 
 std::optional<base::FileError> Editor::saveHtmlPage(const std::string& path,
                                                     const std::string& fragment) {
-    s_.htmlFileName = path;
+    session_.htmlFileName = path;
     Outputs outputs;
     outputs.htmlPage = path;
     outputs.htmlFragment = fragment;
@@ -93,9 +93,10 @@ std::optional<base::FileError> Editor::stage(const Outputs& out, base::FileBatch
         if (error && namedInMessage) return base::cannotCreate(path);
         return error;
     };
-    // The pictures at scale 1 without hover are the editor's own render.
+    // The pictures at scale 1 without hover are the editor's own render, unless
+    // that is fast edit mode's sketch: files always hold the real button.
     auto source = [&](int scale, bool withHover) {
-        if (scale != 1 || withHover) {
+        if (scale != 1 || withHover || session_.fastEdit) {
             return render::renderButtonPictures(s_, render::activeTexture(s_, *texture_), scale,
                                                 text_, withHover);
         }

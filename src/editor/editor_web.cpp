@@ -12,7 +12,7 @@ const image::Picture& Editor::hover() {
         // The pipeline drew another size last time: erase all it may hold.
         lifted.prevWidth = state::kMaxWidth;
         lifted.prevHeight = state::kMaxHeight;
-        hoverPipeline_.render(lifted, render::activeTexture(s_, *texture_));
+        hoverPipeline_.render(lifted, render::activeTexture(s_, *texture_), session_.fastEdit);
         hoverStale_ = false;
     }
     return hoverPipeline_.normal();
@@ -22,15 +22,13 @@ const exporter::ButtonReport& Editor::contrastReport() {
     if (picturesStale_) paint();
     if (report_) return *report_;
     const std::vector<bool> ink = exporter::inscriptionInk(s_, text_);
-    if (!s_.fastEdit) {
+    if (!session_.fastEdit) {
         report_ = exporter::reportButton(s_, normal(), ink);
     } else {
         // The quick sketch is not what an export writes: measure the real picture.
-        state::ButtonState real = s_;
-        real.fastEdit = false;
-        const render::ButtonPictures pictures = render::renderButtonPictures(
-            real, render::activeTexture(s_, *texture_), 1, text_, false);
-        report_ = exporter::reportButton(real, pictures.normal, ink);
+        const render::ButtonPictures pictures =
+            render::renderButtonPictures(s_, render::activeTexture(s_, *texture_), 1, text_, false);
+        report_ = exporter::reportButton(s_, pictures.normal, ink);
     }
     return *report_;
 }
@@ -48,7 +46,7 @@ std::optional<base::FileError> Editor::exportForWeb(std::vector<std::string>& wr
     if (auto why = checkWebSettings(s_.web)) return base::FileError{*why};
     std::vector<exporter::SetMember> members;
     if (auto why = webMembers(s_.web.labels, s_, members)) return base::FileError{*why};
-    if (s_.fastEdit) setFastEdit(false);
+    setFastEdit(false);
     Outputs outputs;
     WebPages pages;
     webOutputs(s_.web, outputs, pages);

@@ -90,9 +90,9 @@ std::optional<base::FileError> designFiles(const std::string& path, const state:
 std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
                                                 const std::vector<OutputFile>& files);
 
-// Saves the design and its texture, both or neither, and sets lastFile. The
-// error names the file as stageDesignFiles does.
-std::optional<base::FileError> writeDesignFile(const std::string& path, state::ButtonState& s,
+// Saves the design and its texture, both or neither. The error names the file
+// as stageDesignFiles does.
+std::optional<base::FileError> writeDesignFile(const std::string& path, const state::ButtonState& s,
                                                const render::TextureImages& images);
 
 // Reads and checks the lines; nullopt when the bytes are not a design file.

@@ -204,7 +204,6 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
     // The next render erases the largest button area, whatever the size lines did.
     s.prevWidth = kMaxWidth;
     s.prevHeight = kMaxHeight;
-    s.liveUpdate = true;
     return notices;
 }
 
@@ -221,7 +220,6 @@ LoadResult readDesignFile(const std::string& path, state::ButtonState& s,
     state::ButtonState loaded = s;
     render::TextureImages textures = images;
     result.notices = applyDesign(*lines, base::folderOf(path), loaded, textures);
-    loaded.lastFile = path;
     s = std::move(loaded);
     images = std::move(textures);
     return result;

@@ -147,11 +147,10 @@ std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
     return std::nullopt;
 }
 
-std::optional<base::FileError> writeDesignFile(const std::string& path, state::ButtonState& s,
+std::optional<base::FileError> writeDesignFile(const std::string& path, const state::ButtonState& s,
                                                const render::TextureImages& images) {
     std::vector<OutputFile> files;
     if (auto error = designFiles(path, s, images, files)) return error;
-    s.lastFile = path;
     base::FileBatch batch;
     if (auto error = stageDesignFiles(batch, files)) return error;
     if (auto error = batch.commit()) return writeError(files, *error);

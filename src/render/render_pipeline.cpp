@@ -38,8 +38,8 @@ RenderPipeline::RenderPipeline(int scale)
 
 void RenderPipeline::useTextEngine(TextEngine& engine) {
     inscription = [&engine, scale = scale_](const ButtonState& s, image::Picture& normal,
-                                            image::Picture& pressed) {
-        paintInscription(s, normal, pressed, engine, scale);
+                                            image::Picture& pressed, bool sketch) {
+        paintInscription(s, normal, pressed, engine, scale, sketch);
     };
 }
 
@@ -104,7 +104,7 @@ void RenderPipeline::drawFastEdit(const ButtonState& s) {
                s.lightY + s.lightRadius});
 }
 
-void RenderPipeline::render(const ButtonState& state, const image::Picture* texture) {
+void RenderPipeline::render(const ButtonState& state, const image::Picture* texture, bool sketch) {
     // The inscription pass scales itself; every other pass draws the scaled design.
     const ButtonState design = state::clampedForRender(state);
     const ButtonState s = scaledDesign(design, scale_);
@@ -120,12 +120,12 @@ void RenderPipeline::render(const ButtonState& state, const image::Picture* text
     eraseButtonArea(s);
     // The mask does not depend on the edit mode.
     buildMask(s, textured);
-    if (s.fastEdit) {
+    if (sketch) {
         drawFastEdit(s);
-        if (s.useText && inscription) inscription(design, normal_, pressed_);
+        if (s.useText && inscription) inscription(design, normal_, pressed_, true);
     } else {
         drawRings(s);
-        if (s.useText && inscription) inscription(design, normal_, pressed_);
+        if (s.useText && inscription) inscription(design, normal_, pressed_, false);
         lightShape(s, work_, textured ? texture : nullptr, normal_, pressed_, progress);
     }
     if (s.smoothEdges) smoothOutline(s.buttonWidth, s.buttonHeight, work_, normal_, pressed_);

@@ -27,7 +27,7 @@ class RenderPipeline {
     // Draws the inscription onto both pictures (the text pass); runs after the
     // bevel rings, before the lighting.
     using InscriptionPass = std::function<void(const state::ButtonState&, image::Picture& normal,
-                                               image::Picture& pressed)>;
+                                               image::Picture& pressed, bool sketch)>;
 
     // Runs while lighting, at the start of every 30th column.
     std::function<void()> progress;
@@ -38,8 +38,10 @@ class RenderPipeline {
 
     // Renders both pictures from the state. `texture` is the working texture,
     // blended in while the state says a texture is active. Fields outside their
-    // ranges are clamped first.
-    void render(const state::ButtonState& state, const image::Picture* texture = nullptr);
+    // ranges are clamped first. A sketch is fast edit mode's flat button with
+    // dotted guides for the bevel and the light's reach, unlit.
+    void render(const state::ButtonState& state, const image::Picture* texture = nullptr,
+                bool sketch = false);
 
     int scale() const { return scale_; }
     const image::Picture& normal() const { return normal_; }

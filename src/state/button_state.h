@@ -18,13 +18,15 @@ struct FontDesc {
     bool operator==(const FontDesc&) const = default;
 };
 
-// Every design parameter and editing value of the one button being designed.
-// Plain data: the coupling rules live in state_rules.h.
+// The design of the one button: what a design file and undo cover. Plain data:
+// the coupling rules live in state_rules.h; the editing session's values are in
+// session.h.
 struct ButtonState {
     // Shape and size
     ShapeKind shapeKind = ShapeKind::rect;
     int32_t buttonWidth = 100;
     int32_t buttonHeight = 40;
+    // The area the previous render drew, which the next one erases.
     int32_t prevWidth = 100;
     int32_t prevHeight = 40;
     int32_t buttonDepth = 7;
@@ -73,18 +75,7 @@ struct ButtonState {
     bool jpegProgressive = false;
     std::string exportFileName;
     std::string exportPressedFileName;
-    std::string htmlFileName;
     WebSettings web;
-
-    // Editing
-    bool liveUpdate = true;
-    bool fastEdit = false;
-    bool testActOnHover = true;
-    bool testHovering = false;
-    int32_t busyFrame = 1;
-    std::string lastFile;
-    std::string appPath = ".";
-    uint32_t menuColour = 0;
 
     bool operator==(const ButtonState&) const = default;
 };

@@ -22,6 +22,8 @@ struct Field {
     // (false: refused, nothing changed).
     const char* takes = nullptr;
     std::function<bool(ButtonState&, const std::string&)> parse = nullptr;
+    // A session value rather than a design field (boolean only).
+    bool Session::*sessionFlag = nullptr;
 };
 
 Field parsedField(const char* name, const char* takes,
@@ -50,6 +52,12 @@ Field boolField(const char* name, std::function<void(ButtonState&, bool)> set) {
 
 Field plainBool(const char* name, bool ButtonState::*member) {
     return boolField(name, [member](ButtonState& s, bool v) { s.*member = v; });
+}
+
+Field sessionBool(const char* name, bool Session::*member) {
+    Field f = boolField(name, nullptr);
+    f.sessionFlag = member;
+    return f;
 }
 
 Field byteField(const char* name, std::function<void(ButtonState&, uint8_t)> set) {
@@ -99,7 +107,7 @@ const std::vector<Field>& fields() {
         fixedInt("borderFade", kBorderFadeRange, &ButtonState::borderFade),
         plainBool("lightenFront", &ButtonState::lightenFront),
         fixedInt("hoverLift", kHoverLiftRange, &ButtonState::hoverLift),
-        plainBool("fastEdit", &ButtonState::fastEdit),
+        sessionBool("fastEdit", &Session::fastEdit),
         plainBool("useText", &ButtonState::useText),
         {"buttonText", Kind::text, nullptr, nullptr,
          [](ButtonState& s, const std::string& v) { s.buttonText = v; }},
@@ -190,6 +198,12 @@ bool parseInt(const std::string& text, int64_t& v) {
 
 std::optional<std::string> setField(ButtonState& s, const std::string& name,
                                     const std::string& value) {
+    Session ignored;
+    return setField(s, ignored, name, value);
+}
+
+std::optional<std::string> setField(ButtonState& s, Session& session, const std::string& name,
+                                    const std::string& value) {
     const Field* f = findField(name);
     if (f == nullptr) return "unknown field '" + name + "' (see --help for the field names)";
     auto refuse = [&](const std::string& why) {
@@ -219,6 +233,10 @@ std::optional<std::string> setField(ButtonState& s, const std::string& name,
             if (value == "true" || value == "1") v = 1;
             if (value == "false" || value == "0") v = 0;
             if (v < 0) return refuse("'" + value + "' is not a boolean");
+            if (f->sessionFlag != nullptr) {
+                session.*(f->sessionFlag) = v != 0;
+                return std::nullopt;
+            }
             f->setInt(s, v);
             return std::nullopt;
         }

@@ -70,7 +70,6 @@ TEST(WindowFiles, SaveThenLoadRestoresEveryControlAndTheTexture) {
     EXPECT_TRUE(fresh.find<QWidget>("TrackBar3")->isEnabled());
     EXPECT_EQ(fresh.form->design().buttonRed, w.form->design().buttonRed);
     EXPECT_EQ(fresh.form->pipeline().normal().cut(64, 32), w.form->pipeline().normal().cut(64, 32));
-    EXPECT_TRUE(fresh.form->design().liveUpdate);
 
     // Moved without its texture: "Load error", and the rest still loads.
     fs::remove(dir / "moved" / "wood.bmp");
@@ -107,7 +106,6 @@ TEST(WindowFiles, LoadLastAndBadDesigns) {
     ASSERT_EQ(w.desktop.errors.size(), 1);
     EXPECT_TRUE(w.desktop.errors[0].contains("not a valid Bevelmint design file"));
     EXPECT_EQ(w.form->design().buttonWidth, 150);
-    EXPECT_TRUE(w.form->design().liveUpdate);
 
     // A design named on the command line; one that cannot be read still gives a usable window.
     ScriptedDesktop desktop;
@@ -146,13 +144,13 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     EXPECT_FALSE(fs::exists(dir / "b.gif"));
 
     w.click("SpeedButton1");
-    EXPECT_TRUE(w.form->design().fastEdit);
+    EXPECT_TRUE(w.form->editor().session().fastEdit);
     w.desktop.files = {in(dir, "bp.gif")};
     w.click("ktBevelButton9");
     // The fixed text, and beneath it the files written.
     EXPECT_EQ(w.desktop.informed.last(),
               "Complete: Files Saved !\r\r" + in(dir, "b.gif") + "\r" + in(dir, "bp.gif"));
-    EXPECT_FALSE(w.form->design().fastEdit);
+    EXPECT_FALSE(w.form->editor().session().fastEdit);
     EXPECT_EQ(slurp(dir / "b.gif").substr(0, 6), "GIF87a");
     EXPECT_TRUE(fs::exists(dir / "bp.gif"));
 

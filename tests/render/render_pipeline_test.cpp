@@ -154,8 +154,7 @@ TEST(RenderPipeline, StaleMaskMarksOutsideTheErasedAreaStayAndAreHarmless) {
 TEST(RenderPipeline, FastEditDrawsAFlatButtonWithDottedGuides) {
     render::RenderPipeline pipeline;
     ButtonState s = state::defaultState();
-    s.fastEdit = true;
-    pipeline.render(s);
+    pipeline.render(s, nullptr, true);
     const Colour button = makeColor(220, 190, 110);
     const Colour guide = makeColor(254, 254, 254);
     for (const Picture* p : {&pipeline.normal(), &pipeline.pressed()}) {
@@ -193,7 +192,7 @@ TEST(RenderPipeline, SmoothingChangesRoundShapesOnlyAndPassesRunInOrder) {
 
     // The inscription runs after the rings and before the lighting.
     int calls = 0;
-    plain.inscription = [&](const ButtonState&, Picture& n, Picture&) {
+    plain.inscription = [&](const ButtonState&, Picture& n, Picture&, bool) {
         ++calls;
         EXPECT_EQ(n.pixel(0, 20), makeColor(110, 95, 55));  // rim ring, not lit yet
         n.setPixel(50, 20, makeColor(0, 0, 0));
