@@ -20,10 +20,6 @@ const std::shared_ptr<const render::TextureImages>& noTexture() {
 const char* const kButtonChannels[3] = {"buttonRed", "buttonGreen", "buttonBlue"};
 const char* const kTextChannels[3] = {"textRed", "textGreen", "textBlue"};
 
-const char* flag(bool on) {
-    return on ? "true" : "false";
-}
-
 }  // namespace
 
 Editor::Editor() : texture_(noTexture()) {
@@ -124,16 +120,25 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
 std::optional<std::string> Editor::setField(const std::string& name, const std::string& value) {
     std::optional<std::string> error;
     apply([&] {
-        error = state::setField(s_, session_, name, value);
-        // Every brightness setting, even to the same value, recomputes the
-        // texture and takes the button colour from it again.
-        if (!error && name == "textureBrightness") rebrighten();
+        state::FieldEffect effect = state::FieldEffect::none;
+        error = state::setField(s_, session_, name, value, &effect);
+        if (!error) follow(effect);
     });
     return error;
 }
 
 bool Editor::setByName(const char* name, int value) {
-    return !setField(name, std::to_string(value));
+    bool set = false;
+    apply([&] {
+        state::FieldEffect effect = state::FieldEffect::none;
+        set = state::setNumber(s_, session_, name, value, &effect);
+        if (set) follow(effect);
+    });
+    return set;
+}
+
+void Editor::follow(state::FieldEffect effect) {
+    if (effect == state::FieldEffect::recomputeTexture) rebrighten();
 }
 
 void Editor::rebrighten() {
@@ -161,7 +166,7 @@ bool Editor::setRoundness(int roundness) {
     return setByName("roundness", roundness);
 }
 void Editor::setSmoothEdges(bool on) {
-    setField("smoothEdges", flag(on));
+    setByName("smoothEdges", on);
 }
 
 // ---------------------------------------------------------------- colours
@@ -206,13 +211,13 @@ bool Editor::setBorderFade(int fade) {
     return setByName("borderFade", fade);
 }
 void Editor::setLightenFront(bool on) {
-    setField("lightenFront", flag(on));
+    setByName("lightenFront", on);
 }
 
 // ---------------------------------------------------------------- inscription
 
 void Editor::setUseText(bool on) {
-    setField("useText", flag(on));
+    setByName("useText", on);
 }
 void Editor::setText(const std::string& text) {
     setField("buttonText", text);
@@ -230,7 +235,7 @@ bool Editor::setTextOffsetY(int offset) {
     return setByName("textOffsetY", offset);
 }
 void Editor::setText3D(bool on) {
-    setField("text3D", flag(on));
+    setByName("text3D", on);
 }
 
 // ---------------------------------------------------------------- texture
@@ -262,7 +267,7 @@ bool Editor::setTextureBrightness(int brightness) {
     return setByName("textureBrightness", brightness);
 }
 void Editor::setStretchPreview(bool on) {
-    setField("stretchPreview", flag(on));
+    setByName("stretchPreview", on);
 }
 
 // ---------------------------------------------------------------- export settings
@@ -279,13 +284,13 @@ void Editor::chooseExportFormat(state::ExportFormat format) {
 }
 
 void Editor::setExportPressed(bool on) {
-    setField("exportPressed", flag(on));
+    setByName("exportPressed", on);
 }
 bool Editor::setJpegCompression(int compression) {
     return setByName("jpegCompression", compression);
 }
 void Editor::setJpegProgressive(bool on) {
-    setField("jpegProgressive", flag(on));
+    setByName("jpegProgressive", on);
 }
 
 void Editor::setExportPath(const std::string& path) {

@@ -42,6 +42,7 @@
 #include "render/text_engine.h"
 #include "render/texture.h"
 #include "state/button_state.h"
+#include "state/field_setter.h"
 #include "state/session.h"
 #include "state/state_rules.h"
 
@@ -240,7 +241,9 @@ class Editor {
     void finish(const Snapshot& before, bool wasModified, Changes extra = {});
     void restore(const Snapshot& snapshot);
     bool travel(bool back);
+    // Sets a number or flag field through the field table, without text.
     bool setByName(const char* name, int value);
+    void follow(state::FieldEffect effect);
     void rebrighten();
     void paint();
     void notify(Changes changes);

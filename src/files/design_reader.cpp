@@ -199,7 +199,7 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
     flag(d.jpegProgressive, s.jpegProgressive);
     for (Notice& n : applyExtensionLines(d.extension, d.fixedLines + 1, s))
         notices.push_back(std::move(n));
-    if (s.textureActive && s.textureBrightness != 50) render::applyTextureBrightness(s, images);
+    if (s.textureActive && s.textureBrightness != state::kNeutralBrightness) render::applyTextureBrightness(s, images);
     updateDerived(s);
     // The next render erases the largest button area, whatever the size lines did.
     s.prevWidth = kMaxWidth;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "state/limits.h"
 #include "state/web_settings.h"
 
 namespace bevelmint::state {
@@ -34,8 +35,8 @@ struct ButtonState {
     int32_t roundness = 15;
     bool smoothEdges = false;
     // Upper bounds of the size controls; a loaded texture lowers them.
-    int32_t widthMax = 330;
-    int32_t heightMax = 195;
+    int32_t widthMax = kMaxWidth;
+    int32_t heightMax = kMaxHeight;
 
     // Colours
     uint8_t buttonRed = 220, buttonGreen = 190, buttonBlue = 110;
@@ -65,7 +66,7 @@ struct ButtonState {
     bool useTexture = false;
     std::string textureFileName;
     bool textureActive = false;
-    int32_t textureBrightness = 50;
+    int32_t textureBrightness = kNeutralBrightness;
     bool stretchPreview = false;
 
     // Export

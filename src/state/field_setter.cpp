@@ -24,7 +24,13 @@ struct Field {
     std::function<bool(ButtonState&, const std::string&)> parse = nullptr;
     // A session value rather than a design field (boolean only).
     bool Session::*sessionFlag = nullptr;
+    FieldEffect effect = FieldEffect::none;
 };
+
+Field withEffect(Field f, FieldEffect effect) {
+    f.effect = effect;
+    return f;
+}
 
 Field parsedField(const char* name, const char* takes,
                   std::function<bool(ButtonState&, const std::string&)> parse) {
@@ -124,7 +130,8 @@ const std::vector<Field>& fields() {
             "textOffsetY", [](const ButtonState& s) { return textOffsetYRange(s.buttonHeight); },
             [](ButtonState& s, int32_t v) { s.textOffsetY = v; }),
         boolField("text3D", setText3D),
-        fixedInt("textureBrightness", kBrightnessRange, &ButtonState::textureBrightness),
+        withEffect(fixedInt("textureBrightness", kBrightnessRange, &ButtonState::textureBrightness),
+                   FieldEffect::recomputeTexture),
         plainBool("stretchPreview", &ButtonState::stretchPreview),
         {"exportFormat", Kind::format, nullptr, nullptr,
          [](ButtonState& s, const std::string& v) { parseExportFormat(v, s.exportFormat); }},
@@ -194,16 +201,29 @@ bool parseInt(const std::string& text, int64_t& v) {
     return ec == std::errc() && ptr == end && !text.empty();
 }
 
+// Sets a number field already known to take v: the session's flag or the design's setter.
+void setChecked(const Field& f, ButtonState& s, Session& session, int32_t v) {
+    if (f.sessionFlag != nullptr) {
+        session.*(f.sessionFlag) = v != 0;
+    } else {
+        f.setInt(s, v);
+    }
+}
+
 }  // namespace
 
-std::optional<std::string> setField(ButtonState& s, const std::string& name,
-                                    const std::string& value) {
-    Session ignored;
-    return setField(s, ignored, name, value);
+bool setNumber(ButtonState& s, Session& session, const std::string& name, int64_t value,
+               FieldEffect* effect) {
+    const Field* f = findField(name);
+    if (f == nullptr || (f->kind != Kind::integer && f->kind != Kind::boolean)) return false;
+    if (!f->range(s).contains(value)) return false;
+    setChecked(*f, s, session, static_cast<int32_t>(value));
+    if (effect != nullptr) *effect = f->effect;
+    return true;
 }
 
 std::optional<std::string> setField(ButtonState& s, Session& session, const std::string& name,
-                                    const std::string& value) {
+                                    const std::string& value, FieldEffect* effect) {
     const Field* f = findField(name);
     if (f == nullptr) return "unknown field '" + name + "' (see --help for the field names)";
     auto refuse = [&](const std::string& why) {
@@ -214,41 +234,44 @@ std::optional<std::string> setField(ButtonState& s, Session& session, const std:
             ShapeKind k{};
             if (!parseShapeKind(value, k)) return refuse("'" + value + "' is not a shape");
             f->setText(s, value);
-            return std::nullopt;
+            break;
         }
         case Kind::format: {
             ExportFormat format{};
             if (!parseExportFormat(value, format)) return refuse("'" + value + "' is not a format");
             f->setText(s, value);
-            return std::nullopt;
+            break;
         }
         case Kind::text:
             f->setText(s, value);
-            return std::nullopt;
+            break;
         case Kind::parsed:
             if (!f->parse(s, value)) return refuse("'" + value + "' is not accepted");
-            return std::nullopt;
+            break;
         case Kind::boolean: {
             int32_t v = -1;
             if (value == "true" || value == "1") v = 1;
             if (value == "false" || value == "0") v = 0;
             if (v < 0) return refuse("'" + value + "' is not a boolean");
-            if (f->sessionFlag != nullptr) {
-                session.*(f->sessionFlag) = v != 0;
-                return std::nullopt;
-            }
-            f->setInt(s, v);
-            return std::nullopt;
+            setChecked(*f, s, session, v);
+            break;
         }
         case Kind::integer: {
             int64_t v = 0;
             if (!parseInt(value, v)) return refuse("'" + value + "' is not a number");
             if (!f->range(s).contains(v)) return refuse(value + " is out of range");
-            f->setInt(s, static_cast<int32_t>(v));
-            return std::nullopt;
+            setChecked(*f, s, session, static_cast<int32_t>(v));
+            break;
         }
     }
+    if (effect != nullptr) *effect = f->effect;
     return std::nullopt;
+}
+
+std::optional<std::string> setField(ButtonState& s, const std::string& name,
+                                    const std::string& value) {
+    Session ignored;
+    return setField(s, ignored, name, value);
 }
 
 std::vector<std::string> fieldHelp() {
