@@ -1,5 +1,7 @@
 #include "app/file_commands.h"
 
+#include "state/enum_names.h"
+
 #include <QFileInfo>
 
 namespace bevelmint::app {
@@ -63,9 +65,9 @@ bool FileCommands::open(const QString& path) {
 void FileCommands::choosePicturePath(bool pressed) {
     static const char* filters[3] = {"Graphics Interchange|*.gif", "JPEG Encoded Picture|*.jpg",
                                      "Windows Bitmap|*.bmp"};
-    static const char* exts[3] = {"gif", "jpg", "bmp"};
-    const int k = static_cast<int>(ed.state().exportFormat);
-    const auto path = desktop.saveFileName(filters[k], exts[k]);
+    const state::ExportFormat format = ed.state().exportFormat;
+    const auto path =
+        desktop.saveFileName(filters[static_cast<int>(format)], state::nameOf(format));
     if (!path) return;
     if (pressed)
         ed.setExportPressedPath(path->toStdString());

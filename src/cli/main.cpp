@@ -13,6 +13,7 @@
 #include "export/set_renderer.h"
 #include "files/design_file.h"
 #include "state/button_state.h"
+#include "state/enum_names.h"
 #include "state/field_setter.h"
 
 namespace {
@@ -146,7 +147,7 @@ exporter::PictureFormat chooseFormat(const exporter::PictureSetRequest& pictures
         exporter::fileFormat(pictures, pictures.normal, design.state());
     if (auto kept = exporter::exportFormat(f);
         kept && (pictures.format || !pictures.normal.empty()))
-        design.setField("exportFormat", state::exportFormatName(*kept));
+        design.setField("exportFormat", state::nameOf(*kept));
     return f;
 }
 
@@ -211,7 +212,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--sprite") {
             pictures.sprite = value;
         } else if (arg == "--scale" || arg == "--scales") {
-            auto scales = exporter::parseScales(value);
+            auto scales = state::parseScaleList(value);
             if (!scales || (arg == "--scale" && scales->size() != 1)) {
                 return fail(arg + " takes " +
                             (arg == "--scale" ? "a number" : "numbers like 1,2,3") + ", not '" +
@@ -233,8 +234,8 @@ int main(int argc, char** argv) {
             files.design = value;
         } else if (arg == "--format") {
             exporter::PictureFormat f{};
-            if (!exporter::parsePictureFormat(value, f))
-                return fail("--format takes gif, jpg, bmp, png or webp");
+            if (!state::parseName(value, f))
+                return fail("--format takes " + state::nameChoices<state::PictureFormat>());
             pictures.format = f;
         } else if (arg == "--texture") {
             if (auto error = design.loadTexture(value)) return fail(error->message);

@@ -1,4 +1,5 @@
 #include "editor/editor.h"
+#include "state/enum_names.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -151,7 +152,7 @@ void Editor::rebrighten() {
 // ---------------------------------------------------------------- shape
 
 void Editor::setShape(state::ShapeKind kind) {
-    setField("shapeKind", state::shapeKindName(kind));
+    setField("shapeKind", state::nameOf(kind));
 }
 bool Editor::setWidth(int width) {
     return setByName("buttonWidth", width);

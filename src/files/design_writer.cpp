@@ -1,5 +1,7 @@
 #include "files/design_file.h"
+
 #include "image/bmp_writer.h"
+#include "state/enum_names.h"
 
 namespace bevelmint::files {
 
@@ -26,30 +28,6 @@ class LineWriter {
     std::string out_;
 };
 
-int shapeCode(state::ShapeKind k) {
-    switch (k) {
-        case state::ShapeKind::rect:
-            return 1;
-        case state::ShapeKind::elips:
-            return 2;
-        case state::ShapeKind::rrect:
-            return 3;
-    }
-    return 1;
-}
-
-int formatCode(state::ExportFormat f) {
-    switch (f) {
-        case state::ExportFormat::bmp:
-            return 0;
-        case state::ExportFormat::jpg:
-            return 1;
-        case state::ExportFormat::gif:
-            return 2;
-    }
-    return 2;
-}
-
 bool breaksLine(const std::string& t) {
     return t.find_first_of("\r\n") != std::string::npos;
 }
@@ -69,7 +47,7 @@ std::optional<base::FileError> encodeDesign(const state::ButtonState& s, std::st
         }
     }
     LineWriter w;
-    w.byte(shapeCode(s.shapeKind));
+    w.byte(state::fileCodeOf(s.shapeKind));
     w.byte(s.roundness);
     w.number(s.buttonWidth);
     w.number(s.buttonHeight);
@@ -97,7 +75,7 @@ std::optional<base::FileError> encodeDesign(const state::ButtonState& s, std::st
         w.byte(s.textureBrightness);
     }
     w.byte(s.stretchPreview);
-    w.byte(formatCode(s.exportFormat));
+    w.byte(state::fileCodeOf(s.exportFormat));
     w.byte(s.exportPressed);
     w.byte(s.jpegCompression);
     w.byte(s.jpegProgressive);

@@ -66,7 +66,8 @@ void setTextureBrightness(state::ButtonState& s, TextureImages& images, int brig
                           const ProgressFn& progress) {
     s.textureBrightness = state::kBrightnessRange.clamp(brightness);
     if (!s.textureActive) return;
-    if (s.textureBrightness == state::kNeutralBrightness && images.working == images.original) return;
+    if (s.textureBrightness == state::kNeutralBrightness && images.working == images.original)
+        return;
     applyTextureBrightness(s, images, progress);
 }
 

@@ -10,6 +10,9 @@ namespace bevelmint::state {
 
 enum class ShapeKind { rect, elips, rrect };
 enum class ExportFormat { gif, jpg, bmp };
+// Every format a picture can be written in; the design's export format is one of
+// the first three.
+enum class PictureFormat { bmp, jpg, gif, png, webp };
 
 struct FontDesc {
     std::string face = "Arial";
@@ -83,10 +86,5 @@ struct ButtonState {
 
 // The default design with its derived values (light centre) filled in.
 ButtonState defaultState();
-
-const char* shapeKindName(ShapeKind kind);
-bool parseShapeKind(const std::string& text, ShapeKind& kind);
-const char* exportFormatName(ExportFormat format);
-bool parseExportFormat(const std::string& text, ExportFormat& format);
 
 }  // namespace bevelmint::state

@@ -1,4 +1,5 @@
 #include "state/field_setter.h"
+#include "state/enum_names.h"
 
 #include <charconv>
 #include <functional>
@@ -20,7 +21,7 @@ struct Field {
     std::function<void(ButtonState&, const std::string&)> setText;
     // Kind::parsed: what the field takes, and the setter that checks the value
     // (false: refused, nothing changed).
-    const char* takes = nullptr;
+    std::string takes = {};
     std::function<bool(ButtonState&, const std::string&)> parse = nullptr;
     // A session value rather than a design field (boolean only).
     bool Session::*sessionFlag = nullptr;
@@ -32,9 +33,9 @@ Field withEffect(Field f, FieldEffect effect) {
     return f;
 }
 
-Field parsedField(const char* name, const char* takes,
+Field parsedField(const char* name, std::string takes,
                   std::function<bool(ButtonState&, const std::string&)> parse) {
-    return {name, Kind::parsed, nullptr, nullptr, nullptr, takes, std::move(parse)};
+    return {name, Kind::parsed, nullptr, nullptr, nullptr, std::move(takes), std::move(parse)};
 }
 
 Field intField(const char* name, std::function<Range(const ButtonState&)> range,
@@ -85,7 +86,7 @@ const std::vector<Field>& fields() {
         {"shapeKind", Kind::shape, nullptr, nullptr,
          [](ButtonState& s, const std::string& v) {
              ShapeKind k{};
-             parseShapeKind(v, k);
+             parseName(v, k);
              setShapeKind(s, k);
          }},
         intField("buttonWidth", widthRange,
@@ -134,13 +135,13 @@ const std::vector<Field>& fields() {
                    FieldEffect::recomputeTexture),
         plainBool("stretchPreview", &ButtonState::stretchPreview),
         {"exportFormat", Kind::format, nullptr, nullptr,
-         [](ButtonState& s, const std::string& v) { parseExportFormat(v, s.exportFormat); }},
+         [](ButtonState& s, const std::string& v) { parseName(v, s.exportFormat); }},
         plainBool("exportPressed", &ButtonState::exportPressed),
         fixedInt("jpegCompression", kJpegCompressionRange, &ButtonState::jpegCompression),
         plainBool("jpegProgressive", &ButtonState::jpegProgressive),
         parsedField(
-            "webFormat", "png or webp",
-            [](ButtonState& s, const std::string& v) { return parseWebFormat(v, s.web.format); }),
+            "webFormat", nameChoices<WebFormat>(),
+            [](ButtonState& s, const std::string& v) { return parseName(v, s.web.format); }),
         parsedField("webScales", "1 to 3 in ascending order, like 1,2",
                     [](ButtonState& s, const std::string& v) {
                         auto scales = parseWebScales(v);
@@ -156,8 +157,8 @@ const std::vector<Field>& fields() {
                         return true;
                     }),
         parsedField(
-            "webMarkup", "css-page, css-snippet or img-page",
-            [](ButtonState& s, const std::string& v) { return parseWebMarkup(v, s.web.markup); }),
+            "webMarkup", nameChoices<WebMarkup>(),
+            [](ButtonState& s, const std::string& v) { return parseName(v, s.web.markup); }),
         parsedField("webLabels", "UTF-8 text, one label a line",
                     [](ButtonState& s, const std::string& v) {
                         if (!base::isValidUtf8(v)) return false;
@@ -184,9 +185,9 @@ std::string rangeText(const Field& f, const ButtonState& s) {
         case Kind::boolean:
             return "true, false, 1 or 0";
         case Kind::shape:
-            return "rect, elips or rrect";
+            return nameChoices<ShapeKind>();
         case Kind::format:
-            return "gif, jpg or bmp";
+            return nameChoices<ExportFormat>();
         case Kind::text:
             return "any text";
         case Kind::parsed:
@@ -232,13 +233,13 @@ std::optional<std::string> setField(ButtonState& s, Session& session, const std:
     switch (f->kind) {
         case Kind::shape: {
             ShapeKind k{};
-            if (!parseShapeKind(value, k)) return refuse("'" + value + "' is not a shape");
+            if (!parseName(value, k)) return refuse("'" + value + "' is not a shape");
             f->setText(s, value);
             break;
         }
         case Kind::format: {
             ExportFormat format{};
-            if (!parseExportFormat(value, format)) return refuse("'" + value + "' is not a format");
+            if (!parseName(value, format)) return refuse("'" + value + "' is not a format");
             f->setText(s, value);
             break;
         }

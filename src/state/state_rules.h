@@ -17,7 +17,6 @@ struct Range {
 // Nearest integer to n / d (d > 0), exact halves to the even integer.
 int64_t roundDivHalfEven(int64_t n, int64_t d);
 
-
 Range widthRange(const ButtonState& s);
 Range heightRange(const ButtonState& s);
 Range depthRange(const ButtonState& s);
