@@ -101,7 +101,7 @@ class Walk {
     int w_ = 100, h_ = 40;
 };
 
-// The first pixel where two pictures differ, or "" when they are equal.
+// Where two pictures differ: the first pixel and how many there are; "" when equal.
 std::string firstDifference(const char* name, const Picture& kept, const Picture& fresh) {
     if (kept == fresh) return {};
     std::ostringstream out;
