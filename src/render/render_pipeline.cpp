@@ -44,21 +44,23 @@ void RenderPipeline::useTextEngine(TextEngine& engine) {
 }
 
 // Every mode draws the shape at inset 0 over the button area next, so only the
-// pixels around it need the background.
+// pixels around it need the background: the button area is then the same
+// whatever was drawn before. The area the last render drew is erased too, so the
+// pictures keep nothing of an earlier, larger button.
 void RenderPipeline::eraseButtonArea(const ButtonState& s) {
     const image::Colour back = image::makeColor(s.backRed, s.backGreen, s.backBlue);
     const RoundShape shape = shapeAtInset(s, 0);
+    const Box area{0, 0, s.buttonWidth, s.buttonHeight};
     for (image::Picture* pic : {&normal_, &pressed_}) {
-        fillAround(*pic, {0, 0, s.prevWidth, s.prevHeight}, shape, back);
-        // Within the previous area the second fill would change nothing.
-        if (s.buttonWidth > s.prevWidth || s.buttonHeight > s.prevHeight)
-            fillAround(*pic, {0, 0, s.buttonWidth, s.buttonHeight}, shape, back);
+        fillAround(*pic, drawn_, shape, back);
+        // Within the last area the second fill would change nothing.
+        if (area.x2 > drawn_.x2 || area.y2 > drawn_.y2) fillAround(*pic, area, shape, back);
     }
+    drawn_ = area;
 }
 
 // The mask's nested shapes, outermost first: the edge ring of round shapes, the
-// shape to be lit, and the face when it is textured or not lit. The previous
-// area around them is erased; marks beyond it stay.
+// shape to be lit, and the face when it is textured or not lit.
 void RenderPipeline::buildMask(const ButtonState& s, bool textured) {
     std::vector<RoundShape> shapes;
     std::vector<image::Colour> colours;
@@ -72,8 +74,13 @@ void RenderPipeline::buildMask(const ButtonState& s, bool textured) {
         shapes.push_back(shapeAtInset(s, s.buttonDepth));
         colours.push_back(textured ? image::kRed : image::kBlack);
     }
-    fillAround(work_, {0, 0, s.prevWidth, s.prevHeight}, shapes.front(), image::kBlack);
+    // Only the last render marked the mask, and only inside the box of its
+    // outermost shape (the edge ring reaches one pixel beyond the button, where
+    // lighting reads): erasing that box around the new shapes leaves the mask a
+    // fresh pipeline would build.
+    fillAround(work_, marked_, shapes.front(), image::kBlack);
     fillNestedShapes(shapes, {{&work_, &colours}});
+    marked_ = shapes.front().box();
 }
 
 void RenderPipeline::drawRings(const ButtonState& s) {

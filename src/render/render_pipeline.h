@@ -18,7 +18,8 @@ RoundShape shapeAtInset(const state::ButtonState& s, int i);
 RoundShape shapeInBox(const state::ButtonState& s, Box box);
 
 // Owns the normal and the pressed picture and the work canvas with the shape mask
-// between renders, and turns a design state into the two pictures. An export
+// between renders, and turns a design state into the two pictures. The button's
+// pixels depend on the design and texture alone, never on earlier renders. An export
 // pipeline draws at a scale of 1 to 4, on pictures and a canvas that much larger.
 class RenderPipeline {
   public:
@@ -63,6 +64,10 @@ class RenderPipeline {
     image::Picture normal_;
     image::Picture pressed_;
     image::Picture work_;
+    // What the last render left: its button area on the pictures, and the box
+    // holding every mark on the mask. Empty before the first render.
+    Box drawn_;
+    Box marked_;
 };
 
 }  // namespace bevelmint::render

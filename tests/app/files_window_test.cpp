@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
+#include <cstdlib>
 #include <filesystem>
 
 #include "test_support.h"
@@ -161,6 +163,41 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     w.click("ktBevelButton9");
     ASSERT_FALSE(w.desktop.errors.isEmpty());
     EXPECT_EQ(w.desktop.errors.last(), "Cannot create file " + in(dir / "missing", "x.bmp") + ".");
+    fs::remove_all(dir);
+}
+
+// A larger button drawn before leaves nothing in the pictures of a smaller one:
+// the export and the hover preview are what bevelmint-render draws from the
+// saved design, byte for byte. The round rectangle's edge ring lies one row
+// below the shrunk button, beside the ellipse that grows over it.
+TEST(WindowFiles, ExportAfterShrinkingWritesWhatTheRendererWrites) {
+    const fs::path dir = freshDir("bevelmint-window-shrunk");
+    Window w;
+    // The Web page shows the hover picture, drawn again after every change.
+    w.find<QTabWidget>("PageControl1")->setCurrentWidget(w.find<QWidget>("TabSheetWeb"));
+    w.click("AMRadioButton3");
+    w.click("AMCheckBox8");
+    w.find<QScrollBar>("FatScrollBar2")->setValue(300);
+    w.find<QScrollBar>("FatScrollBar3")->setValue(150);
+    w.find<QScrollBar>("FatScrollBar3")->setValue(40);
+    w.click("AMRadioButton2");
+    w.find<QScrollBar>("FatScrollBar3")->setValue(150);
+    w.click("AMRadioButton14");
+    w.click("AMCheckBox6");
+    w.desktop.files = {in(dir, "b.bmp"), in(dir, "bp.bmp"), in(dir, "d.bvm")};
+    w.click("ktBevelButton9");
+    w.click("ktBevelButton2");
+    ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
+    ASSERT_TRUE(fs::exists(dir / "d.bvm"));
+    const std::string cli = std::string(BEVELMINT_RENDER_EXE) + " " + (dir / "d.bvm").string() +
+                            " --normal " + (dir / "c.bmp").string() + " --pressed " +
+                            (dir / "cp.bmp").string() + " --hover " + (dir / "ch.bmp").string();
+    ASSERT_EQ(std::system(cli.c_str()), 0);
+    const std::string normal = slurp(dir / "b.bmp");
+    EXPECT_EQ(normal.size(), 54u + 300 * 150 * 3);
+    EXPECT_TRUE(normal == slurp(dir / "c.bmp"));
+    EXPECT_TRUE(slurp(dir / "bp.bmp") == slurp(dir / "cp.bmp"));
+    EXPECT_TRUE(image::encodeBmp(w.form->editor().hover(), 300, 150) == slurp(dir / "ch.bmp"));
     fs::remove_all(dir);
 }
 
