@@ -358,12 +358,7 @@ files::LoadResult Editor::loadDesign(const std::string& path) {
 // ---------------------------------------------------------------- undo and redo
 
 void Editor::restore(const Snapshot& snapshot) {
-    state::ButtonState next = snapshot.design;
-    // The pictures may hold a larger button than the one brought back: the next
-    // render erases the largest area, as after a load.
-    next.prevWidth = state::kMaxWidth;
-    next.prevHeight = state::kMaxHeight;
-    s_ = std::move(next);
+    s_ = snapshot.design;
     texture_ = snapshot.texture;
     exportPath_ = snapshot.exportPath;
     exportPressedPath_ = snapshot.exportPressedPath;

@@ -8,11 +8,8 @@ namespace bevelmint::editor {
 
 const image::Picture& Editor::hover() {
     if (hoverStale_) {
-        state::ButtonState lifted = state::hoverState(s_);
-        // The pipeline drew another size last time: erase all it may hold.
-        lifted.prevWidth = state::kMaxWidth;
-        lifted.prevHeight = state::kMaxHeight;
-        hoverPipeline_.render(lifted, render::activeTexture(s_, *texture_), session_.fastEdit);
+        hoverPipeline_.render(state::hoverState(s_), render::activeTexture(s_, *texture_),
+                              session_.fastEdit);
         hoverStale_ = false;
     }
     return hoverPipeline_.normal();

@@ -4,26 +4,16 @@ namespace bevelmint::editor {
 
 using state::ButtonState;
 
-namespace {
-
-// The area the last render drew is the pipeline's business, not the design's.
-ButtonState designPart(const ButtonState& s) {
-    ButtonState d = s;
-    d.prevWidth = d.prevHeight = 0;
-    return d;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool sameDesign(const Snapshot& a, const Snapshot& b) {
     return a.texture == b.texture && a.exportPath == b.exportPath &&
-           a.exportPressedPath == b.exportPressedPath &&
-           designPart(a.design) == designPart(b.design);
+           a.exportPressedPath == b.exportPressedPath && a.design == b.design;
 }
 
 bool samePictures(const Snapshot& a, const Snapshot& b) {
     auto renderPart = [](const Snapshot& s) {
-        ButtonState d = designPart(s.design);
+        ButtonState d = s.design;
         const ButtonState blank;
         d.exportFormat = blank.exportFormat;
         d.exportPressed = blank.exportPressed;

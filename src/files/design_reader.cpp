@@ -199,9 +199,6 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
     if (s.textureActive && s.textureBrightness != state::kNeutralBrightness)
         render::applyTextureBrightness(s, images);
     updateDerived(s);
-    // The next render erases the largest button area, whatever the size lines did.
-    s.prevWidth = kMaxWidth;
-    s.prevHeight = kMaxHeight;
     return notices;
 }
 

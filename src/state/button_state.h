@@ -30,9 +30,6 @@ struct ButtonState {
     ShapeKind shapeKind = ShapeKind::rect;
     int32_t buttonWidth = 100;
     int32_t buttonHeight = 40;
-    // The area the previous render drew, which the next one erases.
-    int32_t prevWidth = 100;
-    int32_t prevHeight = 40;
     int32_t buttonDepth = 7;
     int32_t depthLimit = 20;
     int32_t roundness = 15;

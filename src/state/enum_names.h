@@ -25,8 +25,9 @@ struct EnumNames;
 
 template <>
 struct EnumNames<ShapeKind> {
-    static constexpr EnumName<ShapeKind> kNames[] = {
-        {ShapeKind::rect, "rect", 1}, {ShapeKind::elips, "elips", 2}, {ShapeKind::rrect, "rrect", 3}};
+    static constexpr EnumName<ShapeKind> kNames[] = {{ShapeKind::rect, "rect", 1},
+                                                     {ShapeKind::elips, "elips", 2},
+                                                     {ShapeKind::rrect, "rrect", 3}};
 };
 
 template <>
@@ -102,7 +103,10 @@ std::string nameChoices() {
     std::string text;
     const size_t n = std::size(EnumNames<E>::kNames);
     for (size_t i = 0; i < n; ++i)
-        text += std::string(i == 0 ? "" : i + 1 == n ? " or " : ", ") + EnumNames<E>::kNames[i].name;
+        text += std::string(i == 0       ? ""
+                            : i + 1 == n ? " or "
+                                         : ", ") +
+                EnumNames<E>::kNames[i].name;
     return text;
 }
 

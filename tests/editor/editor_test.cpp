@@ -84,8 +84,7 @@ void PrintTo(const Design& d, std::ostream* os) {
 }
 
 Design design(const Editor& ed) {
-    state::ButtonState s = ed.state();
-    s.prevWidth = s.prevHeight = 0;
+    const state::ButtonState& s = ed.state();
     return {s, &ed.texture(), ed.exportPath(), ed.exportPressedPath(), ed.web()};
 }
 

@@ -132,7 +132,6 @@ TEST(DesignFile, RoundTripsVariedDesigns) {
         }
         const ButtonState back = loadInto(encode(s), randomDesign(rng));
         expectSameDesign(back, s);
-        EXPECT_EQ(back.prevWidth, state::kMaxWidth);
     }
     ButtonState negative = state::defaultState();
     negative.textOffsetX = -33, negative.textOffsetY = -13;

@@ -218,7 +218,7 @@ TEST(RenderPipeline, PicturesCutByAnExportGrowBackAndBadStateIsClamped) {
     EXPECT_GE(pipeline.normal().width(), 300);
     EXPECT_NE(pipeline.normal().pixel(250, 20), kBack);
 
-    s.buttonWidth = 100000, s.buttonHeight = 100000, s.buttonDepth = -5, s.prevWidth = -7;
+    s.buttonWidth = 100000, s.buttonHeight = 100000, s.buttonDepth = -5;
     s.lightRadius = 100000;
     pipeline.render(s);  // must not touch memory outside the pictures
     EXPECT_NE(pipeline.normal().pixel(329, 194), kBack);
