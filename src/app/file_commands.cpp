@@ -1,5 +1,6 @@
 #include "app/file_commands.h"
 
+#include "editor/export_request.h"
 #include "state/enum_names.h"
 
 #include <QFileInfo>
@@ -99,7 +100,7 @@ void FileCommands::createHtmlTag() {
         return;
     }
     if (!ed.formatShownInBrowsers()) {
-        desktop.inform("HTML doesn't support BMP", kNoBmp);
+        desktop.inform(editor::kNoBmpInHtml, kNoBmp);
         return;
     }
     htmlPage.showFragment(fromStd(ed.htmlFragment()));

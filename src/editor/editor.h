@@ -62,6 +62,9 @@ struct Outputs {
     std::vector<exporter::PictureFile> files;
 };
 
+struct ExportRequest;
+struct ExportRun;
+
 class Editor {
   public:
     Editor();
@@ -217,6 +220,11 @@ class Editor {
     // whose file on disk is missing or holds other bytes, in writing order.
     std::optional<base::FileError> check(const Outputs& outputs,
                                          std::vector<std::string>& differing);
+
+    // Runs a request (export_request.h): checks it, renders every button it names
+    // and writes (or with check compares) all its files or none. A refused
+    // request comes back as an error without a path.
+    std::optional<base::FileError> run(ExportRequest request, ExportRun& result);
 
     // ------------------------------------------------------------ document
     // The design file last saved or loaded; empty before either.
