@@ -73,8 +73,7 @@ std::optional<base::FileError> Editor::run(ExportRequest request, ExportRun& res
     Outputs& files = request.outputs;
     const exporter::PictureSetRequest& pictures = files.pictures;
     // The normal picture's format, which a saved design keeps when it can name it.
-    const exporter::PictureFormat format =
-        exporter::fileFormat(pictures, pictures.normal, s_);
+    const exporter::PictureFormat format = exporter::fileFormat(pictures, pictures.normal, s_);
     if (auto kept = exporter::exportFormat(format);
         kept && (pictures.format || !pictures.normal.empty()))
         setField("exportFormat", state::nameOf(*kept));

@@ -113,7 +113,7 @@ TextureFile readTextureFile(const std::string& lookupPath);
 // Applies checked lines to the state as the editor's controls would take them,
 // looking the texture up in designFolder through read. Never fails; a missing
 // texture is a notice.
-std::vector<Notice> applyDesign(const DesignLines& lines, const std::string& designFolder,
+std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designFolder,
                                 state::ButtonState& s, render::TextureImages& images,
                                 const TextureReader& read = readTextureFile);
 

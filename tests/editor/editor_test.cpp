@@ -306,6 +306,14 @@ TEST(EditorRules, BrightnessRangesFormatAndEngravedText) {
     EXPECT_EQ(ed.texture().working.pixel(5, 3), makeColor(15, 13, 20));
     EXPECT_EQ(ed.state().buttonRed, 80);
     EXPECT_FALSE(ed.setTextureBrightness(101));
+    // The same brightness again takes the button colour from the texture again,
+    // through the typed setter and by name alike.
+    ed.setButtonColour({1, 2, 3});
+    ASSERT_TRUE(ed.setTextureBrightness(40));
+    EXPECT_EQ(ed.state().buttonRed, 80);
+    ed.setButtonColour({1, 2, 3});
+    ASSERT_FALSE(ed.setField("textureBrightness", "40"));
+    EXPECT_EQ(ed.state().buttonRed, 80);
 
     // The text offset follows the width: -(w / 3 rounded) .. w div 3.
     Editor text;
