@@ -1,5 +1,8 @@
 #include "app/file_commands.h"
 
+#include "editor/export_request.h"
+#include "state/enum_names.h"
+
 #include <QFileInfo>
 
 namespace bevelmint::app {
@@ -39,7 +42,7 @@ void FileCommands::load() {
 }
 
 void FileCommands::loadLast() {
-    const std::string& last = ed.state().lastFile;
+    const std::string& last = ed.session().lastFile;
     if (last.empty()) {
         desktop.inform(
             "No File saved",
@@ -63,9 +66,9 @@ bool FileCommands::open(const QString& path) {
 void FileCommands::choosePicturePath(bool pressed) {
     static const char* filters[3] = {"Graphics Interchange|*.gif", "JPEG Encoded Picture|*.jpg",
                                      "Windows Bitmap|*.bmp"};
-    static const char* exts[3] = {"gif", "jpg", "bmp"};
-    const int k = static_cast<int>(ed.state().exportFormat);
-    const auto path = desktop.saveFileName(filters[k], exts[k]);
+    const state::ExportFormat format = ed.state().exportFormat;
+    const auto path =
+        desktop.saveFileName(filters[static_cast<int>(format)], state::nameOf(format));
     if (!path) return;
     if (pressed)
         ed.setExportPressedPath(path->toStdString());
@@ -97,7 +100,7 @@ void FileCommands::createHtmlTag() {
         return;
     }
     if (!ed.formatShownInBrowsers()) {
-        desktop.inform("HTML doesn't support BMP", kNoBmp);
+        desktop.inform(editor::kNoBmpInHtml, kNoBmp);
         return;
     }
     htmlPage.showFragment(fromStd(ed.htmlFragment()));
@@ -128,7 +131,7 @@ void FileCommands::saveHtml() {
 }
 
 void FileCommands::openHtml() {
-    const std::string& page = ed.state().htmlFileName;
+    const std::string& page = ed.session().htmlFileName;
     if (!page.empty()) desktop.openFile(fromStd(page), true);
 }
 

@@ -33,7 +33,7 @@ QString glyphStyle() {
 }  // namespace
 
 MainWindow::MainWindow(Desktop& desktop, SettingsStore& settings, const QStringList& arguments,
-               bool showSplash, QWidget* parent)
+                       bool showSplash, QWidget* parent)
     : QWidget(parent),
       desktop(desktop),
       settings(settings),
@@ -128,7 +128,7 @@ void MainWindow::startUp(const QStringList& arguments) {
     if (colourOk) {
         // The channels are added, not masked.
         ed.setMenuColour(static_cast<uint32_t>(rgb[0] + rgb[1] * 256 + rgb[2] * 65536));
-        setMenuColour(toQColor(image::splitColor(ed.state().menuColour)));
+        setMenuColour(toQColor(image::splitColor(ed.session().menuColour)));
     } else {
         setMenuColour(kFirstMenuColour);
     }
@@ -158,14 +158,15 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     }
     if (pages->currentIndex() == kLightPage) pages->setCurrentIndex(0);
     // A refused write is shown; the window closes all the same.
-    if (auto error = settings.writeString(kLastFile, QString::fromStdString(ed.state().lastFile))) {
+    if (auto error =
+            settings.writeString(kLastFile, QString::fromStdString(ed.session().lastFile))) {
         desktop.error(error->message);
     }
     e->accept();
 }
 
 void MainWindow::openHelp() {
-    QString folder = QString::fromStdString(ed.state().appPath);
+    QString folder = QString::fromStdString(ed.session().appPath);
     if (!QFileInfo::exists(folder + "/Help.html")) {
         for (const QString& candidate :
              {QString(BEVELMINT_INSTALLED_ASSETS), QString(BEVELMINT_SOURCE_ASSETS)}) {
@@ -234,7 +235,7 @@ void MainWindow::advanceBusyIcon() {
 
 void MainWindow::refreshReadouts() {
     const state::ButtonState& s = ed.state();
-    toolbar->setModeCaption(s.fastEdit);
+    toolbar->setModeCaption(ed.session().fastEdit);
     shapePage->follow(s);
     colorsPage->follow(s);
     lightPage->follow(s);
@@ -277,7 +278,7 @@ void MainWindow::applyMenuColour(const QColor& c) {
 
 void MainWindow::enterTestMode() {
     webPage->commitPending();
-    if (ed.state().fastEdit) {
+    if (ed.session().fastEdit) {
         leaveTestMode();
         ed.setFastEdit(false);
     }

@@ -36,7 +36,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
   public:
     MainWindow(Desktop& desktop, SettingsStore& settings, const QStringList& arguments,
-           bool showSplash = true, QWidget* parent = nullptr);
+               bool showSplash = true, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     editor::Editor& editor() { return ed; }

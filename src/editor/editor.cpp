@@ -1,4 +1,5 @@
 #include "editor/editor.h"
+#include "state/enum_names.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,10 +20,6 @@ const std::shared_ptr<const render::TextureImages>& noTexture() {
 
 const char* const kButtonChannels[3] = {"buttonRed", "buttonGreen", "buttonBlue"};
 const char* const kTextChannels[3] = {"textRed", "textGreen", "textBlue"};
-
-const char* flag(bool on) {
-    return on ? "true" : "false";
-}
 
 }  // namespace
 
@@ -52,7 +49,7 @@ void Editor::notify(Changes changes) {
 }
 
 void Editor::paint() {
-    pipeline_.render(s_, render::activeTexture(s_, *texture_));
+    pipeline_.render(s_, render::activeTexture(s_, *texture_), session_.fastEdit);
     ++renders_;
     picturesStale_ = false;
     hoverStale_ = true;
@@ -90,8 +87,14 @@ template <class Op>
 void Editor::apply(Op&& op) {
     const Snapshot before = capture();
     const bool wasModified = modified();
+    const bool wasSketch = session_.fastEdit;
     op();
-    finish(before, wasModified);
+    Changes extra;
+    if (session_.fastEdit != wasSketch) {
+        picturesStale_ = hoverStale_ = true;
+        extra |= Aspect::editMode;
+    }
+    finish(before, wasModified, extra);
 }
 
 void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
@@ -118,16 +121,25 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
 std::optional<std::string> Editor::setField(const std::string& name, const std::string& value) {
     std::optional<std::string> error;
     apply([&] {
-        error = state::setField(s_, name, value);
-        // Every brightness setting, even to the same value, recomputes the
-        // texture and takes the button colour from it again.
-        if (!error && name == "textureBrightness") rebrighten();
+        state::FieldEffect effect = state::FieldEffect::none;
+        error = state::setField(s_, session_, name, value, &effect);
+        if (!error) follow(effect);
     });
     return error;
 }
 
 bool Editor::setByName(const char* name, int value) {
-    return !setField(name, std::to_string(value));
+    bool set = false;
+    apply([&] {
+        state::FieldEffect effect = state::FieldEffect::none;
+        set = state::setNumber(s_, session_, name, value, &effect);
+        if (set) follow(effect);
+    });
+    return set;
+}
+
+void Editor::follow(state::FieldEffect effect) {
+    if (effect == state::FieldEffect::recomputeTexture) rebrighten();
 }
 
 void Editor::rebrighten() {
@@ -140,7 +152,7 @@ void Editor::rebrighten() {
 // ---------------------------------------------------------------- shape
 
 void Editor::setShape(state::ShapeKind kind) {
-    setField("shapeKind", state::shapeKindName(kind));
+    setField("shapeKind", state::nameOf(kind));
 }
 bool Editor::setWidth(int width) {
     return setByName("buttonWidth", width);
@@ -155,7 +167,7 @@ bool Editor::setRoundness(int roundness) {
     return setByName("roundness", roundness);
 }
 void Editor::setSmoothEdges(bool on) {
-    setField("smoothEdges", flag(on));
+    setByName("smoothEdges", on);
 }
 
 // ---------------------------------------------------------------- colours
@@ -200,13 +212,13 @@ bool Editor::setBorderFade(int fade) {
     return setByName("borderFade", fade);
 }
 void Editor::setLightenFront(bool on) {
-    setField("lightenFront", flag(on));
+    setByName("lightenFront", on);
 }
 
 // ---------------------------------------------------------------- inscription
 
 void Editor::setUseText(bool on) {
-    setField("useText", flag(on));
+    setByName("useText", on);
 }
 void Editor::setText(const std::string& text) {
     setField("buttonText", text);
@@ -224,7 +236,7 @@ bool Editor::setTextOffsetY(int offset) {
     return setByName("textOffsetY", offset);
 }
 void Editor::setText3D(bool on) {
-    setField("text3D", flag(on));
+    setByName("text3D", on);
 }
 
 // ---------------------------------------------------------------- texture
@@ -256,7 +268,7 @@ bool Editor::setTextureBrightness(int brightness) {
     return setByName("textureBrightness", brightness);
 }
 void Editor::setStretchPreview(bool on) {
-    setField("stretchPreview", flag(on));
+    setByName("stretchPreview", on);
 }
 
 // ---------------------------------------------------------------- export settings
@@ -273,13 +285,13 @@ void Editor::chooseExportFormat(state::ExportFormat format) {
 }
 
 void Editor::setExportPressed(bool on) {
-    setField("exportPressed", flag(on));
+    setByName("exportPressed", on);
 }
 bool Editor::setJpegCompression(int compression) {
     return setByName("jpegCompression", compression);
 }
 void Editor::setJpegProgressive(bool on) {
-    setField("jpegProgressive", flag(on));
+    setByName("jpegProgressive", on);
 }
 
 void Editor::setExportPath(const std::string& path) {
@@ -309,24 +321,21 @@ bool Editor::setHoverLift(int lift) {
 }
 
 void Editor::setFastEdit(bool on) {
-    apply([&] { s_.fastEdit = on; });
+    if (on != session_.fastEdit) apply([&] { session_.fastEdit = on; });
 }
 
 // ---------------------------------------------------------------- session values
 
 void Editor::setLastFile(const std::string& path) {
-    if (path == s_.lastFile) return;
-    s_.lastFile = path;
+    if (path == session_.lastFile) return;
+    session_.lastFile = path;
     notify(Aspect::document);
 }
 void Editor::setAppPath(const std::string& path) {
-    s_.appPath = path;
+    session_.appPath = path;
 }
 void Editor::setMenuColour(uint32_t colour) {
-    s_.menuColour = colour;
-}
-void Editor::setTestActOnHover(bool onHover) {
-    s_.testActOnHover = onHover;
+    session_.menuColour = colour;
 }
 
 // ---------------------------------------------------------------- files
@@ -342,6 +351,7 @@ files::LoadResult Editor::loadDesign(const std::string& path) {
     texture_ = s_.textureActive ? std::make_shared<const render::TextureImages>(std::move(images))
                                 : noTexture();
     documentPath_ = path;
+    session_.lastFile = path;
     saved_ = capture();
     finish(before, wasModified, Aspect::document);
     return result;
@@ -350,13 +360,7 @@ files::LoadResult Editor::loadDesign(const std::string& path) {
 // ---------------------------------------------------------------- undo and redo
 
 void Editor::restore(const Snapshot& snapshot) {
-    state::ButtonState next = snapshot.design;
-    copySession(s_, next);
-    // The pictures may hold a larger button than the one brought back: the next
-    // render erases the largest area, as after a load.
-    next.prevWidth = state::kMaxWidth;
-    next.prevHeight = state::kMaxHeight;
-    s_ = std::move(next);
+    s_ = snapshot.design;
     texture_ = snapshot.texture;
     exportPath_ = snapshot.exportPath;
     exportPressedPath_ = snapshot.exportPressedPath;

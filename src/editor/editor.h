@@ -42,17 +42,11 @@
 #include "render/text_engine.h"
 #include "render/texture.h"
 #include "state/button_state.h"
+#include "state/field_setter.h"
+#include "state/session.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::editor {
-
-// A file the all-or-nothing write could not write, and the user's words for why
-// ("Cannot create file <path>", "File access denied", ...). The path is empty
-// when the failure belongs to no single file.
-struct WriteError {
-    std::string path;
-    std::string message;
-};
 
 // What one all-or-nothing write produces; an empty path is not written.
 struct Outputs {
@@ -68,6 +62,9 @@ struct Outputs {
     std::vector<exporter::PictureFile> files;
 };
 
+struct ExportRequest;
+struct ExportRun;
+
 class Editor {
   public:
     Editor();
@@ -76,6 +73,8 @@ class Editor {
 
     // ------------------------------------------------------------ reading
     const state::ButtonState& state() const { return s_; }
+    // What the session holds beside the design (fast edit mode, the last file...).
+    const state::Session& session() const { return session_; }
     // The texture pictures: the working one (brightness applied) and the original.
     // Both are empty while no texture was loaded.
     const render::TextureImages& texture() const { return *texture_; }
@@ -183,14 +182,13 @@ class Editor {
     // Leaves fast edit mode and writes the pictures, sprite sheets and the page
     // the web settings name, for the design or each label, all or nothing;
     // `written` lists the files in writing order.
-    std::optional<WriteError> exportForWeb(std::vector<std::string>& written);
+    std::optional<base::FileError> exportForWeb(std::vector<std::string>& written);
 
     // ------------------------------------------------------------ session values
     // Kept by the window between runs; none is an undo step.
     void setLastFile(const std::string& path);
     void setAppPath(const std::string& path);
     void setMenuColour(uint32_t colour);
-    void setTestActOnHover(bool onHover);
 
     // ------------------------------------------------------------ files
     // Loads a design file (one undo step). A file that cannot be read or is not a
@@ -198,7 +196,7 @@ class Editor {
     // texture) do not stop the load.
     files::LoadResult loadDesign(const std::string& path);
     // Writes the design and its texture beside it, both or neither; not an undo step.
-    std::optional<WriteError> saveDesign(const std::string& path);
+    std::optional<base::FileError> saveDesign(const std::string& path);
     // Both export paths are chosen as the pressed-picture choice needs them.
     bool exportNamesComplete() const;
     // Browsers show GIF and JPEG, not BMP: the HTML page needs one of those.
@@ -208,18 +206,25 @@ class Editor {
     std::optional<std::string> checkPictures(const Outputs& outputs) const;
     // Leaves fast edit mode, writes the normal picture (and the pressed one when
     // asked for) to the export paths, all or none, and renders again.
-    std::optional<WriteError> exportPictures();
+    std::optional<base::FileError> exportPictures();
     // The rollover fragment for the exported pictures.
     std::string htmlFragment() const;
     // Writes the HTML page around a fragment (the text as the user left it).
-    std::optional<WriteError> saveHtmlPage(const std::string& path, const std::string& fragment);
+    std::optional<base::FileError> saveHtmlPage(const std::string& path,
+                                                const std::string& fragment);
     // The one way files are written: everything named is staged beside its target
     // and then renamed into place, so a failure leaves every old file as it was.
     // Renders first when the pictures are older than the design.
-    std::optional<WriteError> write(const Outputs& outputs);
+    std::optional<base::FileError> write(const Outputs& outputs);
     // Writes nothing: fills `differing` with each file that write() would write
     // whose file on disk is missing or holds other bytes, in writing order.
-    std::optional<WriteError> check(const Outputs& outputs, std::vector<std::string>& differing);
+    std::optional<base::FileError> check(const Outputs& outputs,
+                                         std::vector<std::string>& differing);
+
+    // Runs a request (export_request.h): checks it, renders every button it names
+    // and writes (or with check compares) all its files or none. A refused
+    // request comes back as an error without a path.
+    std::optional<base::FileError> run(ExportRequest request, ExportRun& result);
 
     // ------------------------------------------------------------ document
     // The design file last saved or loaded; empty before either.
@@ -244,13 +249,16 @@ class Editor {
     void finish(const Snapshot& before, bool wasModified, Changes extra = {});
     void restore(const Snapshot& snapshot);
     bool travel(bool back);
+    // Sets a number or flag field through the field table, without text.
     bool setByName(const char* name, int value);
+    void follow(state::FieldEffect effect);
     void rebrighten();
     void paint();
     void notify(Changes changes);
-    std::optional<WriteError> stage(const Outputs& outputs, base::FileBatch& batch);
+    std::optional<base::FileError> stage(const Outputs& outputs, base::FileBatch& batch);
 
     state::ButtonState s_ = state::defaultState();
+    state::Session session_;
     std::shared_ptr<const render::TextureImages> texture_;
     std::string exportPath_;
     std::string exportPressedPath_;

@@ -10,7 +10,7 @@
 
 namespace bevelmint::editor {
 
-std::optional<WriteError> Editor::saveDesign(const std::string& path) {
+std::optional<base::FileError> Editor::saveDesign(const std::string& path) {
     // The last file names the new one even when the save fails.
     setLastFile(path);
     Outputs outputs;
@@ -37,9 +37,9 @@ std::optional<std::string> Editor::checkPictures(const Outputs& outputs) const {
     return exporter::checkRequest(outputs.pictures, s_);
 }
 
-std::optional<WriteError> Editor::exportPictures() {
-    if (!exportNamesComplete()) return WriteError{{}, "No file name chosen for the picture"};
-    if (s_.fastEdit) setFastEdit(false);
+std::optional<base::FileError> Editor::exportPictures() {
+    if (!exportNamesComplete()) return base::FileError{"No file name chosen for the picture"};
+    setFastEdit(false);
     Outputs outputs;
     outputs.pictures.normal = exportPath_;
     if (s_.exportPressed) outputs.pictures.pressed = exportPressedPath_;
@@ -55,50 +55,48 @@ std::string Editor::htmlFragment() const {
                                   s_.exportPressed && !exportPressedPath_.empty());
 }
 
-std::optional<WriteError> Editor::saveHtmlPage(const std::string& path,
-                                               const std::string& fragment) {
-    s_.htmlFileName = path;
+std::optional<base::FileError> Editor::saveHtmlPage(const std::string& path,
+                                                    const std::string& fragment) {
+    session_.htmlFileName = path;
     Outputs outputs;
     outputs.htmlPage = path;
     outputs.htmlFragment = fragment;
     return write(outputs);
 }
 
-std::optional<WriteError> Editor::write(const Outputs& outputs) {
+std::optional<base::FileError> Editor::write(const Outputs& outputs) {
     base::FileBatch batch;
     if (auto e = stage(outputs, batch)) return e;
     if (auto error = batch.commit()) {
         // Pictures and the texture are named in their message ("Cannot create file
         // <path>"); the design file and the page say what went wrong.
-        const std::string& path = batch.failedPath();
-        const bool said = path == outputs.design || path == outputs.htmlPage;
-        return WriteError{path, said ? base::ioErrorText(*error) : base::cannotCreateMessage(path)};
+        const bool said = error->path == outputs.design || error->path == outputs.htmlPage;
+        return said ? *error : base::cannotCreate(error->path);
     }
     return std::nullopt;
 }
 
-std::optional<WriteError> Editor::check(const Outputs& outputs,
-                                        std::vector<std::string>& differing) {
+std::optional<base::FileError> Editor::check(const Outputs& outputs,
+                                             std::vector<std::string>& differing) {
     base::FileBatch batch(base::FileBatch::Mode::compare);
     if (auto e = stage(outputs, batch)) return e;
     differing = batch.differing();
     return std::nullopt;
 }
 
-std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& batch) {
+std::optional<base::FileError> Editor::stage(const Outputs& out, base::FileBatch& batch) {
     const exporter::PictureSetRequest& request = out.pictures;
-    if (auto why = exporter::checkRequest(request, s_)) return WriteError{{}, *why};
+    if (auto why = exporter::checkRequest(request, s_)) return base::FileError{*why};
     auto put = [&](const std::string& path, const std::string& bytes,
-                   bool namedInMessage) -> std::optional<WriteError> {
-        if (auto error = batch.stage(path, bytes)) {
-            return WriteError{
-                path, namedInMessage ? base::cannotCreateMessage(path) : base::ioErrorText(*error)};
-        }
-        return std::nullopt;
+                   bool namedInMessage) -> std::optional<base::FileError> {
+        auto error = batch.stage(path, bytes);
+        if (error && namedInMessage) return base::cannotCreate(path);
+        return error;
     };
-    // The pictures at scale 1 without hover are the editor's own render.
+    // The pictures at scale 1 without hover are the editor's own render, unless
+    // that is fast edit mode's sketch: files always hold the real button.
     auto source = [&](int scale, bool withHover) {
-        if (scale != 1 || withHover) {
+        if (scale != 1 || withHover || session_.fastEdit) {
             return render::renderButtonPictures(s_, render::activeTexture(s_, *texture_), scale,
                                                 text_, withHover);
         }
@@ -114,7 +112,7 @@ std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& bat
     std::vector<files::OutputFile> designFiles;
     if (!out.design.empty()) {
         if (auto error = files::designFiles(out.design, s_, *texture_, designFiles))
-            return WriteError{out.design, error->message};
+            return base::FileError{error->message, out.design, error->systemError};
     }
     // Two outputs in one file would leave only the last: refuse before writing any.
     std::vector<std::string> targets;
@@ -124,10 +122,10 @@ std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& bat
     if (!out.htmlPage.empty()) targets.push_back(out.htmlPage);
     for (const files::OutputFile& f : designFiles)
         targets.push_back(f.path);
-    if (auto error = base::refuseSameFileTwice(targets)) return WriteError{{}, error->message};
+    if (auto error = base::refuseSameFileTwice(targets)) return error;
     for (const auto* list : {&encoded, &out.files}) {
         for (const exporter::PictureFile& f : *list) {
-            if (f.bytes.empty()) return WriteError{f.path, base::cannotCreateMessage(f.path)};
+            if (f.bytes.empty()) return base::cannotCreate(f.path);
             if (auto e = put(f.path, f.bytes, true)) return e;
         }
     }
@@ -135,8 +133,7 @@ std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& bat
         if (auto e = put(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;
     }
     if (!out.design.empty()) {
-        if (auto error = files::stageDesignFiles(batch, designFiles))
-            return WriteError{batch.failedPath(), error->message};
+        if (auto error = files::stageDesignFiles(batch, designFiles)) return error;
     }
     return std::nullopt;
 }

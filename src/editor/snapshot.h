@@ -9,10 +9,6 @@
 
 namespace bevelmint::editor {
 
-// The values that belong to the editing session rather than to the design: undo
-// leaves them as they are and no comparison of designs looks at them.
-void copySession(const state::ButtonState& from, state::ButtonState& to);
-
 bool sameDesign(const Snapshot& a, const Snapshot& b);
 
 // Whether the two render alike: only the export settings (the web export's

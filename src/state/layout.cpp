@@ -6,9 +6,9 @@ namespace bevelmint::state {
 
 ButtonState scaledDesign(const ButtonState& s, int n) {
     ButtonState out = s;
-    for (int32_t* length : {&out.buttonWidth, &out.buttonHeight, &out.prevWidth, &out.prevHeight,
-                            &out.buttonDepth, &out.depthLimit, &out.roundness, &out.lightX,
-                            &out.lightY, &out.lightRadius, &out.textOffsetX, &out.textOffsetY})
+    for (int32_t* length :
+         {&out.buttonWidth, &out.buttonHeight, &out.buttonDepth, &out.depthLimit, &out.roundness,
+          &out.lightX, &out.lightY, &out.lightRadius, &out.textOffsetX, &out.textOffsetY})
         *length *= n;
     return out;
 }

@@ -7,8 +7,8 @@
 namespace bevelmint::state {
 
 // The design drawn n times larger for export: every length (size, depth,
-// roundness, light centre and radius, text offsets, the area the next render
-// erases) multiplied by n. The inscription's pixel size is scaled by the text pass.
+// roundness, light centre and radius, text offsets) multiplied by n. The
+// inscription's pixel size is scaled by the text pass.
 ButtonState scaledDesign(const ButtonState& s, int n);
 
 // Where a light position puts the light: halves of the width and height plus

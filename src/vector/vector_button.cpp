@@ -64,8 +64,7 @@ Inscription inscriptionOf(const state::ButtonState& s, TextMetrics metrics) {
 }  // namespace
 
 VectorButton describeButton(const state::ButtonState& state, int scale, TextMetrics metrics) {
-    state::ButtonState design = state::clampedForRender(state);
-    design.fastEdit = false;
+    const state::ButtonState design = state::clampedForRender(state);
     const int n = state::kScaleRange.clamp(scale);
     const state::ButtonState s = state::scaledDesign(design, n);
 

@@ -10,6 +10,7 @@
 #include "render/button_pictures.h"
 #include "render/canvas.h"
 #include "render/lighting.h"
+#include "state/enum_names.h"
 #include "state/state_rules.h"
 #include "vector/light_profile.h"
 
@@ -109,7 +110,7 @@ TEST(VectorButton, DrawsThePicturesOfTheRendererPixelForPixel) {
                             ++differing;
                 ASSERT_EQ(differing, 0)
                     << "design " << round << " at scale " << scale << ", look "
-                    << static_cast<int>(look) << ": " << state::shapeKindName(s.shapeKind) << " "
+                    << static_cast<int>(look) << ": " << state::nameOf(s.shapeKind) << " "
                     << s.buttonWidth << "x" << s.buttonHeight << " depth " << s.buttonDepth;
             }
         }
