@@ -38,10 +38,6 @@ std::string cssLength(const Length& length) {
     return "calc(" + share + (length.px < 0 ? " - " : " + ") + px + "px)";
 }
 
-std::string cssColour(image::Rgb c) {
-    return hexColour(c);
-}
-
 namespace {
 
 const image::Rgb& ringColour(const Ring& r, bool pressed) {
@@ -70,7 +66,7 @@ void quadrantLayers(const VectorButton& b, const Ring& r, image::Rgb colour, boo
     if (rx <= 0 || ry <= 0) return;
     const double n = b.scale;
     const double tw = std::ceil(rx * n - 1e-9) / n, th = std::ceil(ry * n - 1e-9) / n;
-    const std::string c = cssColour(colour);
+    const std::string c = hexColour(colour);
     const std::string stops = inside ? c + " 100%, #0000 0" : "#0000 100%, " + c + " 0";
     const std::string radii = cssPx(rx) + " " + cssPx(ry);
     const std::string at = cssPx(r.inset);
@@ -86,32 +82,18 @@ void quadrantLayers(const VectorButton& b, const Ring& r, image::Rgb colour, boo
 
 // A layer filling a centred box of the given size with one colour.
 std::string centredFill(image::Rgb colour, const Length& w, const Length& h) {
-    const std::string c = cssColour(colour);
+    const std::string c = hexColour(colour);
     return "linear-gradient(" + c + ", " + c + ") 50% 50% / " + cssLength(w) + " " + cssLength(h) +
            " no-repeat";
 }
 
 // An ellipse filling a ring's inset box, or the rest of the box around it.
 std::string ellipseLayer(const Ring& r, image::Rgb colour, bool inside) {
-    const std::string c = cssColour(colour);
+    const std::string c = hexColour(colour);
     const std::string side = cssLength(insetSide(r.inset));
     return "radial-gradient(closest-side, " +
            (inside ? c + " 100%, #0000 0" : "#0000 100%, " + c + " 0") + ") 50% 50% / " + side +
            " " + side + " no-repeat";
-}
-
-// How much darker a ring is than the button, as a black veil's opacity: the mean
-// over the channels the button has.
-double veilOpacity(image::Rgb ring, image::Rgb button) {
-    double sum = 0;
-    int channels = 0;
-    const uint8_t r[3] = {ring.r, ring.g, ring.b}, b[3] = {button.r, button.g, button.b};
-    for (int c = 0; c < 3; ++c) {
-        if (b[c] == 0) continue;
-        sum += 1.0 - static_cast<double>(r[c]) / b[c];
-        ++channels;
-    }
-    return channels ? std::max(sum / channels, 0.0) : 0.0;
 }
 
 }  // namespace
@@ -120,7 +102,7 @@ std::string ringShadows(const VectorButton& b, bool pressed) {
     std::string out;
     for (size_t i = 0; i + 1 < b.rings.size(); ++i) {
         out += (out.empty() ? "" : ",\n    ") + std::string("inset 0 0 0 ") +
-               cssPx(b.rings[i + 1].inset) + " " + cssColour(ringColour(b.rings[i], pressed));
+               cssPx(b.rings[i + 1].inset) + " " + hexColour(ringColour(b.rings[i], pressed));
     }
     return out.empty() ? "none" : out;
 }
@@ -128,7 +110,7 @@ std::string ringShadows(const VectorButton& b, bool pressed) {
 std::string ringVeils(const VectorButton& b, bool pressed) {
     std::string out;
     for (size_t i = 0; i + 1 < b.rings.size(); ++i) {
-        const double a = veilOpacity(ringColour(b.rings[i], pressed), b.button);
+        const double a = vector::ringShade(ringColour(b.rings[i], pressed), b.button);
         out += (out.empty() ? "" : ",\n    ") + std::string("inset 0 0 0 ") +
                cssPx(b.rings[i + 1].inset) + " rgba(0,0,0," + cssNumber(a) + ")";
     }
@@ -137,7 +119,8 @@ std::string ringVeils(const VectorButton& b, bool pressed) {
 
 std::string faceVeil(const VectorButton& b, bool pressed) {
     const std::string veil =
-        "rgba(0,0,0," + cssNumber(veilOpacity(ringColour(b.rings.back(), pressed), b.button)) + ")";
+        "rgba(0,0,0," +
+        cssNumber(vector::ringShade(ringColour(b.rings.back(), pressed), b.button)) + ")";
     return "linear-gradient(" + veil + ", " + veil + ")";
 }
 
@@ -174,7 +157,7 @@ std::string faceLayers(const VectorButton& b, bool pressed) {
             const double n = b.scale;
             const double cw = std::ceil(face.cornerX.px * n - 1e-9) / n;
             const double ch = std::ceil(face.cornerY.px * n - 1e-9) / n;
-            const std::string c = cssColour(colour);
+            const std::string c = hexColour(colour);
             auto band = [&](double x, double y) {
                 layers.push_back("linear-gradient(" + c + ", " + c + ") left " + cssPx(x) +
                                  " top " + cssPx(y) + " / " + cssLength({1, -2 * x}) + " " +

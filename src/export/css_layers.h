@@ -20,8 +20,6 @@ std::string cssNumber(double v);
 std::string cssPx(double v);
 // A length along a side: "50%", "3px", "calc(50% + 0.5px)".
 std::string cssLength(const vector::Length& length);
-// "#rrggbb", or "rgba(0,0,0,a)" for a dark veil.
-std::string cssColour(image::Rgb c);
 
 // The box-shadow value that paints rings 0 .. d - 1 along the straight insets,
 // in their normal or pressed colours; "none" without a bevel.

@@ -23,14 +23,14 @@ std::string textShadow(const vector::Inscription& in, bool pressed) {
     for (size_t i = in.copies.size() - 1; i-- > 0;) {
         const vector::TextCopy& c = in.copies[i];
         out += (out.empty() ? "" : ", ") + cssPx(c.dx) + " " + cssPx(c.dy) + " 0 " +
-               cssColour(pressed ? c.pressed : c.normal);
+               hexColour(pressed ? c.pressed : c.normal);
     }
     return out.empty() ? "none" : out;
 }
 
 std::string textColours(const vector::Inscription& in, bool pressed) {
     const vector::TextCopy& plain = in.copies.back();
-    return "  color: " + cssColour(pressed ? plain.pressed : plain.normal) +
+    return "  color: " + hexColour(pressed ? plain.pressed : plain.normal) +
            ";\n  text-shadow: " + textShadow(in, pressed) + ";\n";
 }
 
@@ -86,7 +86,7 @@ std::string scaleRules(const VectorButton& b, const std::string& textureName) {
         std::string rings;
         if (textureName.empty()) {
             const vector::Ring& face = b.rings.back();
-            rings = background(cssColour(pressed ? face.pressed : face.normal)) +
+            rings = background(hexColour(pressed ? face.pressed : face.normal)) +
                     "  box-shadow: " + ringShadows(b, pressed) + ";\n";
         } else {
             const std::string texture = "url(" + cssString(urlName(textureName)) + ")";

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <set>
-#include <utility>
 
 #include "export/css_layers.h"
 #include "export/html_snippet.h"
@@ -159,16 +158,9 @@ std::string light(Svg& svg, const VectorButton& b, Look look, size_t part) {
 // A textured design: the texture under black veils as dark as the rings.
 std::string texturedRings(const VectorButton& b, Look look) {
     std::string out = rect(0, 0, b.width, b.height, "url(#texture)");
-    const image::Rgb button = b.button;
     for (size_t i = 0; i < b.rings.size(); ++i) {
         const Ring& r = b.rings[i];
-        const image::Rgb c = colourOf(r, look);
-        double sum = 0;
-        int n = 0;
-        for (auto [ring, full] : {std::pair{c.r, button.r}, {c.g, button.g}, {c.b, button.b}}) {
-            if (full) sum += 1.0 - static_cast<double>(ring) / full, ++n;
-        }
-        const double opacity = n ? std::max(sum / n, 0.0) : 0.0;
+        const double opacity = vector::ringShade(colourOf(r, look), b.button);
         if (opacity <= 0) continue;
         const double w = b.width - 2 * r.inset, h = b.height - 2 * r.inset;
         if (w <= 0 || h <= 0) continue;

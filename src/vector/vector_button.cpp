@@ -113,6 +113,18 @@ VectorButton describeButton(const state::ButtonState& state, int scale, TextMetr
     return b;
 }
 
+double ringShade(image::Rgb ring, image::Rgb button) {
+    double sum = 0;
+    int channels = 0;
+    const uint8_t r[3] = {ring.r, ring.g, ring.b}, b[3] = {button.r, button.g, button.b};
+    for (int c = 0; c < 3; ++c) {
+        if (b[c] == 0) continue;
+        sum += 1.0 - static_cast<double>(r[c]) / b[c];
+        ++channels;
+    }
+    return channels ? std::max(sum / channels, 0.0) : 0.0;
+}
+
 std::vector<VectorButton> describeScales(const state::ButtonState& s, TextMetrics metrics) {
     std::vector<VectorButton> out;
     for (int scale = 1; scale <= kMaxLiveScale; ++scale)

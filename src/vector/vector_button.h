@@ -98,6 +98,10 @@ struct VectorButton {
     image::Rgb button, background;
 };
 
+// How much darker a ring is than the button colour, 0 to 1, as a black veil's
+// opacity over a texture: the mean over the channels the button has.
+double ringShade(image::Rgb ring, image::Rgb button);
+
 // The design at a device scale of 1 to 4. `metrics` place the baseline; without
 // them the inscription's cell top is taken for it.
 VectorButton describeButton(const state::ButtonState& s, int scale, TextMetrics metrics = {});
