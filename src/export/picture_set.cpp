@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 
 #include "state/state_rules.h"
 
@@ -79,10 +80,23 @@ std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
     const bool withHover = !request.hover.empty() || !request.sprite.empty();
     for (int scale : request.scales) {
         const render::ButtonPictures pictures = source(scale, withHover);
-        auto add = [&](const std::string& path, std::vector<const image::Picture*> parts) {
+        // Each picture is cut out along the outline once; the sprite stacks the same cut-outs.
+        std::map<const image::Picture*, image::RgbaPicture> cuts;
+        auto encode = [&](PictureFormat format, const std::vector<const image::Picture*>& parts) {
+            if (!hasAlpha(format)) return encodeStacked(format, s, scale, parts);
+            std::vector<const image::RgbaPicture*> cutParts;
+            for (const image::Picture* p : parts) {
+                auto it = cuts.find(p);
+                if (it == cuts.end()) it = cuts.emplace(p, cutOutPicture(s, scale, *p)).first;
+                cutParts.push_back(&it->second);
+            }
+            if (cutParts.size() == 1) return encodeCutOut(format, *cutParts.front());
+            return encodeCutOut(format, image::stackPictures(cutParts));
+        };
+        auto add = [&](const std::string& path, const std::vector<const image::Picture*>& parts) {
             if (path.empty()) return;
             const std::string name = request.scaleNames ? scaledFileName(path, scale) : path;
-            files.push_back({name, encodeStacked(fileFormat(request, path, s), s, scale, parts)});
+            files.push_back({name, encode(fileFormat(request, path, s), parts)});
         };
         add(request.normal, {&pictures.normal});
         add(request.hover, {&pictures.hover});
