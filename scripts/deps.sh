@@ -3,8 +3,8 @@
 
 # What the window and bevelmint-render need to build and run.
 bevelmint_run_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfontconfig-dev
-    fontconfig fonts-liberation libjpeg-dev libwebp-dev libdeflate-dev qt6-base-dev
-    qt6-svg-dev libgl-dev)
+    fontconfig fonts-liberation libjpeg-dev libwebp-dev libdeflate-dev libimagequant-dev
+    qt6-base-dev qt6-svg-dev libgl-dev)
 
 # What the tests and benchmarks add: decoders to check the encoders with, the real
 # browser, and the package's tools (dpkg-shlibdeps and file for CPack; appstreamcli, man and

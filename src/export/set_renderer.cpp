@@ -106,10 +106,16 @@ RenderedSet renderSet(const state::ButtonState& design, const image::Picture* te
         t.join();
 
     RenderedSet out;
-    if (report) out.reports = std::move(reports);
-    for (auto& task : files)
-        for (PictureFile& f : task)
+    for (size_t i = 0; i < files.size(); ++i) {
+        for (PictureFile& f : files[i]) {
+            if (!f.notice.empty()) {
+                out.notices.push_back(f.notice);
+                reports[i / scales].notices.push_back(f.notice);
+            }
             out.files.push_back(std::move(f));
+        }
+    }
+    if (report) out.reports = std::move(reports);
     return out;
 }
 

@@ -16,6 +16,7 @@ namespace bevelmint::exporter {
 struct RenderedSet {
     std::vector<PictureFile> files;     // member by member, in the members' order
     std::vector<ButtonReport> reports;  // one per member when asked for
+    std::vector<std::string> notices;   // the files' notices, in the files' order
 };
 
 // Renders the design once per member, with the member's label as its
