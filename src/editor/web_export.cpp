@@ -90,6 +90,7 @@ void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages) {
         pictures.format = web.format == state::WebFormat::webp  ? exporter::PictureFormat::webp
                           : web.format == state::WebFormat::svg ? exporter::PictureFormat::svg
                                                                 : exporter::PictureFormat::png;
+        pictures.palette = web.palette && web.format == state::WebFormat::png;
         pictures.scales = web.scales;
         pictures.scaleNames = true;
     }

@@ -35,26 +35,30 @@ QString targetSize(int side) {
 WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     auto* pictures = frame("Pictures for the Web", {6, 2, 216, 90}, this);
     pngButton = named(new QRadioButton("PNG", pictures), "WebFormatPng",
-                      "Lossless pictures with alpha edges", {10, 18, 60, 18});
+                      "Lossless pictures with alpha edges", {10, 18, 56, 18});
     webpButton =
         named(new QRadioButton("WebP", pictures), "WebFormatWebp",
-              "Lossless WebP pictures with alpha edges, smaller than PNG", {76, 18, 70, 18});
+              "Lossless WebP pictures with alpha edges, smaller than PNG", {72, 18, 64, 18});
     svgButton = named(new QRadioButton("SVG", pictures), "WebFormatSvg",
                       "Vector pictures the browser draws, sharp at any scale, written once",
-                      {150, 18, 60, 18});
+                      {142, 18, 60, 18});
     connect(pngButton, &QRadioButton::clicked, this,
             [this] { emit formatChosen(state::WebFormat::png); });
     connect(webpButton, &QRadioButton::clicked, this,
             [this] { emit formatChosen(state::WebFormat::webp); });
     connect(svgButton, &QRadioButton::clicked, this,
             [this] { emit formatChosen(state::WebFormat::svg); });
-    label("Scales:", {10, 40, 44, 18}, pictures);
+    paletteBox = named(new QCheckBox("Palette", pictures), "WebPalette",
+                       "PNG with at most 256 colours and their alpha: far smaller, and within "
+                       "45 dB of the lossless picture; a picture that needs more stays lossless",
+                       {10, 40, 66, 18});
+    connect(paletteBox, &QCheckBox::clicked, this, &WebPage::paletteToggled);
     for (int i = 0; i < 3; ++i) {
         const int scale = i + 1;
         scaleBoxes[i] = named(new QCheckBox(QString("%1x").arg(scale), pictures),
                               QString("WebScale%1").arg(scale).toUtf8().constData(),
                               QString("Write the pictures at %1 times the size").arg(scale),
-                              {56 + 48 * i, 40, 46, 18});
+                              {80 + 44 * i, 40, 42, 18});
         connect(scaleBoxes[i], &QCheckBox::clicked, this,
                 [this, scale](bool on) { emit scaleToggled(scale, on); });
     }
@@ -151,6 +155,8 @@ void WebPage::follow(const editor::WebSettings& web, int hoverLift) {
     const bool live = editor::liveMarkup(web.markup);
     for (QRadioButton* format : {pngButton, webpButton, svgButton})
         format->setEnabled(!live);
+    paletteBox->setChecked(web.palette);
+    paletteBox->setEnabled(!live && web.format == state::WebFormat::png);
     for (int i = 0; i < 3; ++i) {
         scaleBoxes[i]->setChecked(std::find(web.scales.begin(), web.scales.end(), i + 1) !=
                                   web.scales.end());

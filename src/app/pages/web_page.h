@@ -15,11 +15,11 @@
 
 namespace bevelmint::app {
 
-// The Web page: PNG or WebP pictures at 1x, 2x and 3x with their hover state, or
-// SVG pictures, the files' base name and folder, an optional label list for a
-// whole set, the markup (over the pictures, or live buttons drawn by CSS) and
-// its commands, "Export for Web", and the contrast figures of the button as it
-// is now.
+// The Web page: PNG (lossless or palette) or WebP pictures at 1x, 2x and 3x
+// with their hover state, or SVG pictures, the files' base name and folder, an
+// optional label list for a whole set, the markup (over the pictures, or live
+// buttons drawn by CSS) and its commands, "Export for Web", and the contrast
+// figures of the button as it is now.
 class WebPage : public QWidget {
     Q_OBJECT
   public:
@@ -39,6 +39,7 @@ class WebPage : public QWidget {
 
   signals:
     void formatChosen(state::WebFormat format);
+    void paletteToggled(bool on);
     void scaleToggled(int scale, bool on);
     void hoverLiftMoved(int v);
     void baseNameEdited(const QString& name);
@@ -59,6 +60,7 @@ class WebPage : public QWidget {
     QRadioButton* pngButton;
     QRadioButton* webpButton;
     QRadioButton* svgButton;
+    QCheckBox* paletteBox;
     std::array<QCheckBox*, 3> scaleBoxes{};
     FatScrollBar* hoverLiftBar;
     QLabel* hoverLiftOut;
