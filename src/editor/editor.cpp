@@ -29,7 +29,7 @@ const char* flag(bool on) {
 Editor::Editor() : texture_(noTexture()) {
     pipeline_.useTextEngine(text_);
     hoverPipeline_.useTextEngine(text_);
-    saved_ = capture();
+    markSaved({});
 }
 
 // ---------------------------------------------------------------- reports and rendering
@@ -79,11 +79,20 @@ void Editor::setFontWarning(std::function<void(const std::string&)> warn) {
 // ---------------------------------------------------------------- the operation frame
 
 Snapshot Editor::capture() const {
-    return {s_, texture_, exportPath_, exportPressedPath_};
+    return {s_, texture_, exportPath_, exportPressedPath_, document_};
+}
+
+void Editor::markSaved(const std::string& path) {
+    // Absolute: a file dialog may change the current folder later.
+    document_.path =
+        path.empty() ? path : std::filesystem::absolute(path).lexically_normal().string();
+    Snapshot saved = capture();
+    saved.document = {};  // no chain of every earlier save
+    document_.saved = std::make_shared<const Snapshot>(std::move(saved));
 }
 
 bool Editor::modified() const {
-    return !sameDesign(capture(), saved_);
+    return !sameDesign(capture(), *document_.saved);
 }
 
 template <class Op>
@@ -107,7 +116,7 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
         hoverStale_ = true;
         c |= Aspect::pictures;
     }
-    if (modified() != wasModified) c |= Aspect::document;
+    if (modified() != wasModified || before.document.path != document_.path) c |= Aspect::document;
     if (renderOnChange_ && picturesStale_ && c.any()) {
         paint();
         c |= Aspect::pictures;
@@ -339,8 +348,8 @@ files::LoadResult Editor::loadDesign(const std::string& path) {
     s_ = std::move(loaded);
     texture_ = s_.textureActive ? std::make_shared<const render::TextureImages>(std::move(images))
                                 : noTexture();
-    documentPath_ = path;
-    saved_ = capture();
+    document_.opening = ++openings_;
+    markSaved(path);
     finish(before, wasModified, Aspect::document);
     return result;
 }
@@ -358,6 +367,9 @@ void Editor::restore(const Snapshot& snapshot) {
     texture_ = snapshot.texture;
     exportPath_ = snapshot.exportPath;
     exportPressedPath_ = snapshot.exportPressedPath;
+    // Within one opening the document stays as it is now (a later save counts);
+    // across a load it is the one of that moment.
+    if (snapshot.document.opening != document_.opening) document_ = snapshot.document;
 }
 
 bool Editor::travel(bool back) {

@@ -180,6 +180,12 @@ class Editor {
     const exporter::ButtonReport& contrastReport();
     // The markup the web settings make, as the web export writes it.
     std::string webMarkupText() const;
+    // The folder the web files go to: a relative one lies in the design file's
+    // folder (in the current folder while the design was never saved).
+    std::string webFolder() const;
+    // The page the web export writes there: BASE.html, BASE-snippet.html or
+    // BASE-email.html.
+    std::string webPagePath() const;
     // Leaves fast edit mode and writes the pictures, sprite sheets and the page
     // the web settings name, for the design or each label, all or nothing;
     // `written` lists the files in writing order.
@@ -222,8 +228,9 @@ class Editor {
     std::optional<WriteError> check(const Outputs& outputs, std::vector<std::string>& differing);
 
     // ------------------------------------------------------------ document
-    // The design file last saved or loaded; empty before either.
-    const std::string& documentPath() const { return documentPath_; }
+    // The design file last saved or loaded, as an absolute path; empty before
+    // either. Undoing a load brings back the document it replaced.
+    const std::string& documentPath() const { return document_.path; }
     // The design differs from the one last saved or loaded (or from the start).
     bool modified() const;
 
@@ -238,6 +245,8 @@ class Editor {
 
   private:
     Snapshot capture() const;
+    // The design as it is now becomes the saved state of the document at `path`.
+    void markSaved(const std::string& path);
     // Runs an operation on the state, then records, renders and reports.
     template <class Op>
     void apply(Op&& op);
@@ -254,8 +263,8 @@ class Editor {
     std::shared_ptr<const render::TextureImages> texture_;
     std::string exportPath_;
     std::string exportPressedPath_;
-    std::string documentPath_;
-    Snapshot saved_;
+    Document document_;
+    int openings_ = 0;
 
     render::TextEngine text_;
     render::RenderPipeline pipeline_;

@@ -18,9 +18,9 @@ std::optional<WriteError> Editor::saveDesign(const std::string& path) {
     auto error = write(outputs);
     if (!error) {
         const bool wasModified = modified();
-        documentPath_ = path;
-        saved_ = capture();
-        notify(wasModified ? Changes(Aspect::document) : Changes());
+        const std::string before = document_.path;
+        markSaved(path);
+        notify(wasModified || before != document_.path ? Changes(Aspect::document) : Changes());
     }
     return error;
 }

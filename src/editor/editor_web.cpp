@@ -44,14 +44,33 @@ std::string Editor::webMarkupText() const {
     return webMarkup(s_.web.markup, s_, members, outputs.pictures);
 }
 
+std::string Editor::webFolder() const {
+    const std::string& folder = s_.web.folder;
+    if (folder.empty() || folder.front() == '/' || document_.path.empty()) return folder;
+    return base::folderOf(document_.path) + folder;
+}
+
+std::string Editor::webPagePath() const {
+    WebSettings web = s_.web;
+    web.folder = webFolder();
+    Outputs outputs;
+    WebPages pages;
+    webOutputs(web, outputs, pages);
+    for (const std::string* page : {&pages.cssPage, &pages.cssSnippet, &pages.imgPage})
+        if (!page->empty()) return *page;
+    return {};
+}
+
 std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written) {
     if (auto why = checkWebSettings(s_.web)) return WriteError{{}, *why};
     std::vector<exporter::SetMember> members;
     if (auto why = webMembers(s_.web.labels, s_, members)) return WriteError{{}, *why};
     if (s_.fastEdit) setFastEdit(false);
+    WebSettings web = s_.web;
+    web.folder = webFolder();
     Outputs outputs;
     WebPages pages;
-    webOutputs(s_.web, outputs, pages);
+    webOutputs(web, outputs, pages);
     renderWebFiles(s_, render::activeTexture(s_, *texture_), members, pages, false, text_.warn,
                    outputs);
     if (auto error = write(outputs)) return error;

@@ -416,9 +416,10 @@ TEST(EditorReports, EachOperationReportsWhatChangedAndTheDocumentState) {
     EXPECT_EQ(other.state().buttonWidth, 120);
     EXPECT_EQ(other.documentPath(), path);
     EXPECT_FALSE(other.modified());
-    ASSERT_TRUE(other.undo());  // loading was a step
+    ASSERT_TRUE(other.undo());  // loading was a step, and the untitled design is back
     EXPECT_EQ(other.state().buttonWidth, 100);
-    EXPECT_TRUE(other.modified());
+    EXPECT_EQ(other.documentPath(), "");
+    EXPECT_FALSE(other.modified());
     EXPECT_TRUE(other.loadDesign((dir / "none.bvm").string()).error);
     EXPECT_EQ(other.state().buttonWidth, 100);
 
