@@ -2,17 +2,18 @@
 
 #include <QFileInfo>
 
+#include "base/file_io.h"
+
 namespace bevelmint::app {
 
 namespace {
 
 const char* kDesignFilter = "Bevelmint|*.bvm";
-const char* kMissingNames =
-    "Please enter a filename for the button-picture first.\r\rIf you checked \"Export Pressed "
-    "Button Too\" then make shure\rto enter a second filename too!";
+const char* kUntitled = "untitled.bvm";
+const char* kLoadingAnother = "loading another design";
 const char* kMissingHtmlNames =
     "Please enter a filename for the button-picture at Export-Section first.\r\rIf you checked "
-    "\"Export Pressed Button Too\" then make shure\rto enter a second filename too!";
+    "\"Export Pressed Button Too\" then make sure\rto enter a second filename too!";
 const char* kNoBmp =
     "You have to choose GIF Export or JPG Export at Export-Section\rbecause Browsers can't read "
     "BMP Bitmaps !";
@@ -25,7 +26,23 @@ QString fromStd(const std::string& s) {
 }  // namespace
 
 bool FileCommands::save() {
-    const auto path = desktop.saveFileName(kDesignFilter, "bvm");
+    if (ed.documentPath().empty()) return saveAs();
+    if (auto error = ed.saveDesign(ed.documentPath())) {
+        desktop.error(fromStd(error->message));
+        return false;
+    }
+    return true;
+}
+
+bool FileCommands::saveAs() {
+    // The dialog starts at the design's own file, else in the folder of the
+    // last design (a picture dialog may have moved the current folder).
+    QString suggested = fromStd(ed.documentPath());
+    if (suggested.isEmpty()) {
+        const std::string last = base::folderOf(ed.state().lastFile);
+        suggested = fromStd(last) + kUntitled;
+    }
+    const auto path = desktop.saveFileName("Save the design as", kDesignFilter, "bvm", suggested);
     if (!path) return false;
     if (auto error = ed.saveDesign(path->toStdString())) {
         desktop.error(fromStd(error->message));
@@ -34,19 +51,41 @@ bool FileCommands::save() {
     return true;
 }
 
+bool FileCommands::mayDropChanges(const QString& occasion) {
+    if (!ed.modified()) return true;
+    const QString path = fromStd(ed.documentPath());
+    const QString name = path.isEmpty() ? kUntitled : QFileInfo(path).fileName();
+    switch (desktop.askToSave(name, occasion)) {
+        case Desktop::SaveAnswer::save:
+            return save();
+        case Desktop::SaveAnswer::discard:
+            return true;
+        case Desktop::SaveAnswer::cancel:
+            break;
+    }
+    return false;
+}
+
 void FileCommands::load() {
+    if (!mayDropChanges(kLoadingAnother)) return;
     if (const auto path = desktop.openFileName(kDesignFilter, "bvm")) open(*path);
 }
 
 void FileCommands::loadLast() {
-    const std::string& last = ed.state().lastFile;
+    const std::string last = ed.state().lastFile;
     if (last.empty()) {
         desktop.inform(
             "No File saved",
             "Sorry, you can not load the last button when you didn't open or save a button ever!");
         return;
     }
-    if (QFileInfo::exists(fromStd(last))) open(fromStd(last));
+    if (!QFileInfo(fromStd(last)).isFile()) {
+        ed.setLastFile({});
+        desktop.inform("File not found", "The last button file\r\r" + fromStd(last) +
+                                             "\r\rwas moved or deleted; Load Last forgets it.");
+        return;
+    }
+    if (mayDropChanges(kLoadingAnother)) open(fromStd(last));
 }
 
 bool FileCommands::open(const QString& path) {
@@ -60,26 +99,26 @@ bool FileCommands::open(const QString& path) {
     return true;
 }
 
-void FileCommands::choosePicturePath(bool pressed) {
+bool FileCommands::choosePicturePath(bool pressed) {
     static const char* filters[3] = {"Graphics Interchange|*.gif", "JPEG Encoded Picture|*.jpg",
                                      "Windows Bitmap|*.bmp"};
     static const char* exts[3] = {"gif", "jpg", "bmp"};
     const int k = static_cast<int>(ed.state().exportFormat);
-    const auto path = desktop.saveFileName(filters[k], exts[k]);
-    if (!path) return;
+    const auto path = desktop.saveFileName(
+        pressed ? "Save the pressed button as" : "Save the button at rest as", filters[k], exts[k]);
+    if (!path) return false;
     if (pressed)
         ed.setExportPressedPath(path->toStdString());
     else
         ed.setExportPath(path->toStdString());
+    return true;
 }
 
 void FileCommands::exportPictures() {
-    if (ed.exportPath().empty()) choosePicturePath(false);
-    if (ed.state().exportPressed && ed.exportPressedPath().empty()) choosePicturePath(true);
-    if (!ed.exportNamesComplete()) {
-        desktop.inform("Missing File Name(s)", kMissingNames);
+    // A cancelled dialog cancels the export, without a word.
+    if (ed.exportPath().empty() && !choosePicturePath(false)) return;
+    if (ed.state().exportPressed && ed.exportPressedPath().empty() && !choosePicturePath(true))
         return;
-    }
     if (auto error = ed.exportPictures()) {
         desktop.error(fromStd(error->message));
         return;
@@ -118,7 +157,8 @@ void FileCommands::saveHtml() {
         desktop.inform("Missing Tag", kMissingTag);
         return;
     }
-    const auto path = desktop.saveFileName("html|*.html|htm|*.htm", "html");
+    const auto path =
+        desktop.saveFileName("Save the HTML page as", "html|*.html|htm|*.htm", "html");
     if (!path) return;
     if (auto error = ed.saveHtmlPage(path->toStdString(), htmlPage.fragment().toStdString())) {
         desktop.error(fromStd(error->message));
@@ -129,7 +169,16 @@ void FileCommands::saveHtml() {
 
 void FileCommands::openHtml() {
     const std::string& page = ed.state().htmlFileName;
-    if (!page.empty()) desktop.openFile(fromStd(page), true);
+    if (!page.empty()) openShown(desktop, fromStd(page), true);
+}
+
+void openShown(Desktop& desktop, const QString& path, bool maximised) {
+    if (!QFileInfo(path).isFile()) {
+        desktop.error("Cannot open " + path + ": the file is not there any more");
+        return;
+    }
+    if (!desktop.openFile(path, maximised))
+        desktop.error("No program could open " + path + "; open it in a web browser yourself");
 }
 
 }  // namespace bevelmint::app

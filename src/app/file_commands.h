@@ -13,13 +13,19 @@ class FileCommands {
     FileCommands(editor::Editor& editor, Desktop& desktop, HtmlPage& htmlPage)
         : ed(editor), desktop(desktop), htmlPage(htmlPage) {}
 
+    // Writes the open design file; a design never saved asks for a name first.
     // Whether the design was written.
     bool save();
+    // Always asks for the name.
+    bool saveAs();
+    // Unsaved changes are saved or dropped as the user answers; false: stay.
+    bool mayDropChanges(const QString& occasion);
     void load();
     void loadLast();
     // Loads a design file; reports its error and returns false when it cannot.
     bool open(const QString& path);
-    void choosePicturePath(bool pressed);
+    // Whether a path was chosen.
+    bool choosePicturePath(bool pressed);
     void exportPictures();
     void createHtmlTag();
     void copyHtml();
@@ -31,5 +37,8 @@ class FileCommands {
     Desktop& desktop;
     HtmlPage& htmlPage;
 };
+
+// Opens a file in its default program; says so when that cannot be done.
+void openShown(Desktop& desktop, const QString& path, bool maximised);
 
 }  // namespace bevelmint::app

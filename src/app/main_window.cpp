@@ -33,7 +33,7 @@ QString glyphStyle() {
 }  // namespace
 
 MainWindow::MainWindow(Desktop& desktop, SettingsStore& settings, const QStringList& arguments,
-               bool showSplash, QWidget* parent)
+                       bool showSplash, QWidget* parent)
     : QWidget(parent),
       desktop(desktop),
       settings(settings),
@@ -146,15 +146,9 @@ void MainWindow::startUp(const QStringList& arguments) {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     webPage->commitPending();
-    if (ed.modified()) {
-        const QString path = QString::fromStdString(ed.documentPath());
-        const QString name = path.isEmpty() ? "the button" : QFileInfo(path).fileName();
-        const Desktop::SaveAnswer answer = desktop.askToSave(name);
-        if (answer == Desktop::SaveAnswer::cancel ||
-            (answer == Desktop::SaveAnswer::save && !files->save())) {
-            e->ignore();
-            return;
-        }
+    if (!files->mayDropChanges("closing")) {
+        e->ignore();
+        return;
     }
     if (pages->currentIndex() == kLightPage) pages->setCurrentIndex(0);
     // A refused write is shown; the window closes all the same.
@@ -175,7 +169,7 @@ void MainWindow::openHelp() {
             }
         }
     }
-    desktop.openFile(folder + "/Help.html", false);
+    openShown(desktop, folder + "/Help.html", false);
 }
 
 // ---------------------------------------------------------------- after an operation
@@ -189,14 +183,12 @@ void MainWindow::changed(editor::Changes changes) {
     if (changes.has(editor::Aspect::history)) actions.followHistory(ed.canUndo(), ed.canRedo());
 }
 
-// "NAME.bvm - Bevelmint" with the desktop's mark while there are unsaved changes.
+// "NAME.bvm - Bevelmint", or "Bevelmint" for a design never saved, with the
+// desktop's mark exactly while closing would ask about unsaved changes.
 void MainWindow::updateTitle() {
     const QString path = QString::fromStdString(ed.documentPath());
-    if (path.isEmpty()) {
-        setWindowTitle("Bevelmint");
-        return;
-    }
-    setWindowTitle(QFileInfo(path).fileName() + "[*] - Bevelmint");
+    setWindowTitle(path.isEmpty() ? "Bevelmint[*]"
+                                  : QFileInfo(path).fileName() + "[*] - Bevelmint");
     setWindowModified(ed.modified());
 }
 

@@ -173,10 +173,8 @@ void MainWindow::connectActions() {
     });
     on(a.load, leavingTest([](FileCommands& f) { f.load(); }));
     on(a.loadLast, leavingTest([](FileCommands& f) { f.loadLast(); }));
-    // A first save names the design without changing it: the title follows here.
-    on(a.save, leavingTest([this](FileCommands& f) {
-           if (f.save()) updateTitle();
-       }));
+    on(a.save, leavingTest([](FileCommands& f) { f.save(); }));
+    on(a.saveAs, leavingTest([](FileCommands& f) { f.saveAs(); }));
     on(a.exportPictures, leavingTest([](FileCommands& f) { f.exportPictures(); }));
     on(a.exportWeb, [this] {
         leaveTestMode();

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "app/file_commands.h"
+
 namespace bevelmint::app {
 
 namespace {
@@ -12,7 +14,7 @@ constexpr int kListedFiles = 12;
 }  // namespace
 
 bool WebCommands::chooseFolder() {
-    const QString start = QString::fromStdString(ed.web().folder);
+    const QString start = QString::fromStdString(ed.webFolder());
     const auto folder = desktop.chooseFolder(start.isEmpty() ? QDir::currentPath() : start);
     if (!folder) return false;
     editor::WebSettings web = ed.web();
@@ -45,13 +47,12 @@ void WebCommands::copyMarkup() {
 }
 
 void WebCommands::saveMarkup() {
-    // Beside the exported pictures, which the markup names without a folder.
-    const editor::WebSettings& web = ed.web();
-    const QString suggested = web.folder.empty()
-                                  ? QString()
-                                  : QDir(QString::fromStdString(web.folder))
-                                        .filePath(QString::fromStdString(web.baseName) + ".html");
-    const auto path = desktop.saveFileName("html|*.html|htm|*.htm", "html", suggested);
+    // Beside the exported pictures, which the markup names without a folder,
+    // under the name the export gives it.
+    const QString suggested =
+        ed.web().folder.empty() ? QString() : QString::fromStdString(ed.webPagePath());
+    const auto path =
+        desktop.saveFileName("Save the markup as", "html|*.html|htm|*.htm", "html", suggested);
     if (!path) return;
     editor::Outputs outputs;
     outputs.files = {{path->toStdString(), page.markup().toStdString()}};
@@ -64,7 +65,7 @@ void WebCommands::saveMarkup() {
 }
 
 void WebCommands::openPage() {
-    if (!lastPage.isEmpty()) desktop.openFile(lastPage, true);
+    if (!lastPage.isEmpty()) openShown(desktop, lastPage, true);
 }
 
 }  // namespace bevelmint::app

@@ -27,7 +27,8 @@ WindowActions::WindowActions(QWidget* window) {
     QMenu* file = p->addMenu("File");
     load = add(file, p, "Load1", "Load...");
     loadLast = add(file, p, "LoadLast1", "Load Last");
-    save = add(file, p, "Save1", "Save...");
+    save = add(file, p, "Save1", "Save");
+    saveAs = add(file, p, "SaveAs1", "Save As...");
     exportPictures = add(file, p, "ExportPic1", "Export Pic");
     exportWeb = add(file, p, "ExportWeb1", "Export for Web");
     QMenu* props = p->addMenu("Properties");
@@ -63,6 +64,7 @@ WindowActions::WindowActions(QWidget* window) {
     leaveTest->setObjectName("LeaveTest1");
 
     save->setShortcut(QKeySequence::Save);
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     load->setShortcut(QKeySequence::Open);
     exportPictures->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     exportWeb->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
@@ -74,7 +76,8 @@ WindowActions::WindowActions(QWidget* window) {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     followHistory(false, false);
     // Shortcuts work while the menu is closed only when the window holds the actions.
-    for (QAction* a : {undo, redo, save, load, exportPictures, exportWeb, test, leaveTest, help}) {
+    for (QAction* a :
+         {undo, redo, save, saveAs, load, exportPictures, exportWeb, test, leaveTest, help}) {
         a->setShortcutContext(Qt::WindowShortcut);
         window->addAction(a);
     }

@@ -27,6 +27,7 @@ class WindowActions {
     QAction* load;
     QAction* loadLast;
     QAction* save;
+    QAction* saveAs;
     QAction* exportPictures;
     QAction* exportWeb;
     std::array<QAction*, 3> shapes{};

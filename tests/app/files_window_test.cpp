@@ -97,8 +97,16 @@ TEST(WindowFiles, LoadLastAndBadDesigns) {
     w.form->editor().setLastFile((dir / "gone.bvm").string());
     const int renders = w.form->renderCount();
     w.click("ktBevelButton8");
-    EXPECT_EQ(w.desktop.informed.size(), 1);  // a vanished last file: nothing at all
+    // A vanished last file is named, and forgotten.
+    ASSERT_EQ(w.desktop.informed.size(), 2);
+    EXPECT_EQ(w.desktop.informed[1], "File not found: The last button file\r\r" +
+                                         in(dir, "gone.bvm") +
+                                         "\r\rwas moved or deleted; Load Last forgets it.");
+    EXPECT_EQ(w.form->design().lastFile, "");
     EXPECT_EQ(w.form->renderCount(), renders);
+    w.click("ktBevelButton8");
+    EXPECT_TRUE(w.desktop.informed.last().startsWith("No File saved: "));
+    w.desktop.informed.clear();
 
     std::ofstream(dir / "notes.bvm") << "shopping list";
     w.find<QScrollBar>("FatScrollBar2")->setValue(150);
@@ -141,8 +149,11 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     w.click("AMCheckBox6");
     w.desktop.files = {in(dir, "b.gif"), std::nullopt};  // the pressed name's dialog is cancelled
     w.click("ktBevelButton9");
-    EXPECT_TRUE(
-        w.desktop.informed.last().startsWith("Missing File Name(s): Please enter a filename"));
+    // Each dialog says which picture it names; a cancelled one cancels quietly.
+    EXPECT_EQ(w.desktop.titles,
+              QStringList({"Save the button at rest as", "Save the pressed button as"}));
+    EXPECT_TRUE(w.desktop.informed.isEmpty()) << w.desktop.informed.join("; ").toStdString();
+    EXPECT_TRUE(w.desktop.errors.isEmpty());
     EXPECT_FALSE(fs::exists(dir / "b.gif"));
 
     w.click("SpeedButton1");

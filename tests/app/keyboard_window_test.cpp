@@ -23,13 +23,6 @@ using Answer = app::Desktop::SaveAnswer;
 
 namespace {
 
-// Shows the window and makes it the active one, so that focus and shortcuts work.
-void activate(Window& w) {
-    w.form->show();
-    QApplication::setActiveWindow(w.form.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.get()));
-}
-
 QTabWidget* pageControl(Window& w) {
     return w.find<QTabWidget>("PageControl1");
 }
@@ -180,7 +173,7 @@ TEST(WindowKeys, TitleNamesTheDesignAndClosingAsksAboutChanges) {
     const fs::path dir = bevelmint::testing::freshDir("bevelmint-window-title");
     const QString design = QString::fromStdString((dir / "panel.bvm").string());
     Window w;
-    EXPECT_EQ(w.form->windowTitle(), "Bevelmint");
+    EXPECT_EQ(w.form->windowTitle(), "Bevelmint[*]");
     w.desktop.files.push_back(design);
     w.click("ktBevelButton2");
     EXPECT_EQ(w.form->windowTitle(), "panel.bvm[*] - Bevelmint");
@@ -188,18 +181,22 @@ TEST(WindowKeys, TitleNamesTheDesignAndClosingAsksAboutChanges) {
     w.find<QScrollBar>("FatScrollBar2")->setValue(150);
     EXPECT_TRUE(w.form->isWindowModified());
     // Choices that are not saved in the design do not count as changes.
-    w.click("ktBevelButton2");  // cancelled save dialog
+    w.desktop.files.push_back(std::nullopt);
+    w.menu("SaveAs1");  // cancelled save dialog
     EXPECT_TRUE(w.form->isWindowModified());
 
     w.desktop.saveAnswers = {Answer::cancel};
     EXPECT_FALSE(w.form->close());
     w.desktop.saveAnswers = {Answer::save};
-    w.desktop.files.push_back(std::nullopt);  // ...and then the save is cancelled
+    fs::remove(dir / "panel.bvm");
+    fs::create_directory(dir / "panel.bvm");  // ...and then the save fails
     EXPECT_FALSE(w.form->close());
+    EXPECT_EQ(w.desktop.errors.size(), 1);
+    fs::remove(dir / "panel.bvm");
     w.desktop.saveAnswers = {Answer::save};
-    w.desktop.files.push_back(design);
-    EXPECT_TRUE(w.form->close());
+    EXPECT_TRUE(w.form->close());  // the open file is saved without a dialog
     EXPECT_EQ(w.desktop.askedToSave, 3);
+    EXPECT_EQ(w.desktop.occasions[0], "closing");
     Window reopened;
     reopened.desktop.files.push_back(design);
     reopened.click("ktBevelButton7");

@@ -19,7 +19,8 @@ using app::MainWindow;
 
 TEST(Window, StartsWithTheDefaultsAndOneRender) {
     Window w;
-    EXPECT_EQ(w.form->windowTitle(), "Bevelmint");
+    EXPECT_EQ(w.form->windowTitle(), "Bevelmint[*]");
+    EXPECT_FALSE(w.form->isWindowModified());
     EXPECT_EQ(w.form->size(), QSize(624, 447));
     EXPECT_EQ(w.form->renderCount(), 1);
     EXPECT_TRUE(w.desktop.errors.isEmpty());
