@@ -96,11 +96,16 @@ bool Editor::modified() const {
 }
 
 template <class Op>
-void Editor::apply(Op&& op) {
+bool Editor::apply(Op&& op) {
+    if (exporting()) {
+        refusedWhileExporting();
+        return false;
+    }
     const Snapshot before = capture();
     const bool wasModified = modified();
     op();
     finish(before, wasModified);
+    return true;
 }
 
 void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
@@ -126,12 +131,13 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
 
 std::optional<std::string> Editor::setField(const std::string& name, const std::string& value) {
     std::optional<std::string> error;
-    apply([&] {
+    const bool taken = apply([&] {
         error = state::setField(s_, name, value);
         // Every brightness setting, even to the same value, recomputes the
         // texture and takes the button colour from it again.
         if (!error && name == "textureBrightness") rebrighten();
     });
+    if (!taken) return refusedWhileExporting()->message;
     return error;
 }
 
@@ -339,6 +345,7 @@ void Editor::setTestActOnHover(bool onHover) {
 // ---------------------------------------------------------------- files
 
 files::LoadResult Editor::loadDesign(const std::string& path) {
+    if (exporting()) return {base::FileError{refusedWhileExporting()->message}, {}};
     state::ButtonState loaded = s_;
     render::TextureImages images;
     files::LoadResult result = files::readDesignFile(path, loaded, images);
@@ -373,6 +380,10 @@ void Editor::restore(const Snapshot& snapshot) {
 }
 
 bool Editor::travel(bool back) {
+    if (exporting()) {
+        refusedWhileExporting();
+        return false;
+    }
     const Snapshot before = capture();
     const bool wasModified = modified();
     auto target = back ? history_.undo(before) : history_.redo(before);

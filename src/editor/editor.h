@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "editor/changes.h"
+#include "editor/export_job.h"
 #include "editor/history.h"
 #include "editor/web_export.h"
 #include "export/contrast_report.h"
@@ -45,28 +46,6 @@
 #include "state/state_rules.h"
 
 namespace bevelmint::editor {
-
-// A file the all-or-nothing write could not write, and the user's words for why
-// ("Cannot create file <path>", "File access denied", ...). The path is empty
-// when the failure belongs to no single file.
-struct WriteError {
-    std::string path;
-    std::string message;
-};
-
-// What one all-or-nothing write produces; an empty path is not written.
-struct Outputs {
-    // The normal, hover and pressed pictures and the sprite sheet, their format
-    // and scales (unset format: each picture's extension names it, else the
-    // design's export format does).
-    exporter::PictureSetRequest pictures;
-    std::string htmlPage;  // the HTML page around htmlFragment
-    std::string htmlFragment;
-    std::string design;  // the design file, with its texture beside it
-    // Files made outside the editor (bevelmint-render's button sets and their
-    // pages), written together with the rest.
-    std::vector<exporter::PictureFile> files;
-};
 
 class Editor {
   public:
@@ -190,6 +169,8 @@ class Editor {
     // the web settings name, for the design or each label, all or nothing;
     // `written` lists the files in writing order.
     std::optional<WriteError> exportForWeb(std::vector<std::string>& written);
+    // The same as a job to run on a thread of its own (export_job.h).
+    std::optional<WriteError> prepareWebExport(std::unique_ptr<ExportJob>& job);
 
     // ------------------------------------------------------------ session values
     // Kept by the window between runs; none is an undo step.
@@ -212,9 +193,10 @@ class Editor {
     // Why the pictures asked for cannot be written (a scale out of range, the
     // normal, hover and pressed pictures in different formats), if they cannot.
     std::optional<std::string> checkPictures(const Outputs& outputs) const;
-    // Leaves fast edit mode, writes the normal picture (and the pressed one when
-    // asked for) to the export paths, all or none, and renders again.
+    // Leaves fast edit mode and writes the normal picture (and the pressed one
+    // when asked for) to the export paths, all or none.
     std::optional<WriteError> exportPictures();
+    std::optional<WriteError> preparePictureExport(std::unique_ptr<ExportJob>& job);
     // The rollover fragment for the exported pictures.
     std::string htmlFragment() const;
     // Writes the HTML page around a fragment (the text as the user left it).
@@ -223,6 +205,10 @@ class Editor {
     // and then renamed into place, so a failure leaves every old file as it was.
     // Renders first when the pictures are older than the design.
     std::optional<WriteError> write(const Outputs& outputs);
+    // An export job is alive: design edits, loads, undo, saves and other writes
+    // are refused (they change nothing and report every aspect, so views show
+    // the design again) until it is gone.
+    bool exporting() const { return !running_.expired(); }
     // Writes nothing: fills `differing` with each file that write() would write
     // whose file on disk is missing or holds other bytes, in writing order.
     std::optional<WriteError> check(const Outputs& outputs, std::vector<std::string>& differing);
@@ -247,9 +233,12 @@ class Editor {
     Snapshot capture() const;
     // The design as it is now becomes the saved state of the document at `path`.
     void markSaved(const std::string& path);
-    // Runs an operation on the state, then records, renders and reports.
+    // Runs an operation on the state, then records, renders and reports; false
+    // when refused while an export runs.
     template <class Op>
-    void apply(Op&& op);
+    bool apply(Op&& op);
+    // Runs a job here and now, passing its font warnings on.
+    std::optional<WriteError> runNow(ExportJob& job);
     void finish(const Snapshot& before, bool wasModified, Changes extra = {});
     void restore(const Snapshot& snapshot);
     bool travel(bool back);
@@ -257,7 +246,10 @@ class Editor {
     void rebrighten();
     void paint();
     void notify(Changes changes);
-    std::optional<WriteError> stage(const Outputs& outputs, base::FileBatch& batch);
+    // The job that writes the outputs from the design as it is now.
+    std::unique_ptr<ExportJob> makeJob(Outputs outputs);
+    // Refuses while an export runs: the message, and a report so views follow.
+    std::optional<WriteError> refusedWhileExporting();
 
     state::ButtonState s_ = state::defaultState();
     std::shared_ptr<const render::TextureImages> texture_;
@@ -275,6 +267,8 @@ class Editor {
     bool renderOnChange_ = false;
     bool picturesStale_ = true;
     int renders_ = 0;
+
+    std::weak_ptr<const int> running_;
 
     History history_;
     std::map<int, Listener> listeners_;

@@ -1,5 +1,6 @@
 // The editor's writes: saving the design, exporting its pictures and pages, and
 // the one all-or-nothing path every file goes through (or is compared on).
+#include <algorithm>
 #include <vector>
 
 #include "editor/editor.h"
@@ -7,10 +8,12 @@
 #include "export/picture_export.h"
 #include "export/picture_set.h"
 #include "render/button_pictures.h"
+#include "state/state_rules.h"
 
 namespace bevelmint::editor {
 
 std::optional<WriteError> Editor::saveDesign(const std::string& path) {
+    if (exporting()) return refusedWhileExporting();
     // The last file names the new one even when the save fails.
     setLastFile(path);
     Outputs outputs;
@@ -37,16 +40,22 @@ std::optional<std::string> Editor::checkPictures(const Outputs& outputs) const {
     return exporter::checkRequest(outputs.pictures, s_);
 }
 
-std::optional<WriteError> Editor::exportPictures() {
+std::optional<WriteError> Editor::preparePictureExport(std::unique_ptr<ExportJob>& job) {
+    if (exporting()) return refusedWhileExporting();
     if (!exportNamesComplete()) return WriteError{{}, "No file name chosen for the picture"};
     if (s_.fastEdit) setFastEdit(false);
     Outputs outputs;
     outputs.pictures.normal = exportPath_;
     if (s_.exportPressed) outputs.pictures.pressed = exportPressedPath_;
     outputs.pictures.format = exporter::pictureFormat(s_.exportFormat);
-    auto error = write(outputs);
-    render();
-    return error;
+    job = makeJob(std::move(outputs));
+    return std::nullopt;
+}
+
+std::optional<WriteError> Editor::exportPictures() {
+    std::unique_ptr<ExportJob> job;
+    if (auto error = preparePictureExport(job)) return error;
+    return runNow(*job);
 }
 
 std::string Editor::htmlFragment() const {
@@ -64,80 +73,50 @@ std::optional<WriteError> Editor::saveHtmlPage(const std::string& path,
     return write(outputs);
 }
 
-std::optional<WriteError> Editor::write(const Outputs& outputs) {
-    base::FileBatch batch;
-    if (auto e = stage(outputs, batch)) return e;
-    if (auto error = batch.commit()) {
-        // Pictures and the texture are named in their message ("Cannot create file
-        // <path>"); the design file and the page say what went wrong.
-        const std::string& path = batch.failedPath();
-        const bool said = path == outputs.design || path == outputs.htmlPage;
-        return WriteError{path, said ? base::ioErrorText(*error) : base::cannotCreateMessage(path)};
+std::unique_ptr<ExportJob> Editor::makeJob(Outputs outputs) {
+    auto job = std::make_unique<ExportJob>();
+    job->design_ = s_;
+    job->texture_ = texture_;
+    const exporter::PictureSetRequest& r = outputs.pictures;
+    const bool plain = r.hover.empty() && r.sprite.empty() &&
+                       std::find(r.scales.begin(), r.scales.end(), 1) != r.scales.end();
+    if (plain && (!r.normal.empty() || !r.pressed.empty())) {
+        // The pictures at scale 1 without hover are the editor's own render.
+        if (picturesStale_) render();
+        const state::ButtonState design = state::clampedForRender(s_);
+        job->rendered_ =
+            render::ButtonPictures{normal().cut(design.buttonWidth, design.buttonHeight),
+                                   {},
+                                   pressed().cut(design.buttonWidth, design.buttonHeight)};
     }
-    return std::nullopt;
+    job->outputs_ = std::move(outputs);
+    auto busy = std::make_shared<const int>(0);
+    running_ = busy;
+    job->busy_ = std::move(busy);
+    return job;
+}
+
+std::optional<WriteError> Editor::refusedWhileExporting() {
+    notify(kDesignAspects);
+    return WriteError{{}, "An export is being written; wait for it or cancel it first"};
+}
+
+std::optional<WriteError> Editor::write(const Outputs& outputs) {
+    if (exporting()) return refusedWhileExporting();
+    return runNow(*makeJob(outputs));
+}
+
+std::optional<WriteError> Editor::runNow(ExportJob& job) {
+    auto error = job.run();
+    for (const std::string& warning : job.warnings())
+        if (text_.warn) text_.warn(warning);
+    return error;
 }
 
 std::optional<WriteError> Editor::check(const Outputs& outputs,
                                         std::vector<std::string>& differing) {
-    base::FileBatch batch(base::FileBatch::Mode::compare);
-    if (auto e = stage(outputs, batch)) return e;
-    differing = batch.differing();
-    return std::nullopt;
-}
-
-std::optional<WriteError> Editor::stage(const Outputs& out, base::FileBatch& batch) {
-    const exporter::PictureSetRequest& request = out.pictures;
-    if (auto why = exporter::checkRequest(request, s_)) return WriteError{{}, *why};
-    auto put = [&](const std::string& path, const std::string& bytes,
-                   bool namedInMessage) -> std::optional<WriteError> {
-        if (auto error = batch.stage(path, bytes)) {
-            return WriteError{
-                path, namedInMessage ? base::cannotCreateMessage(path) : base::ioErrorText(*error)};
-        }
-        return std::nullopt;
-    };
-    // The pictures at scale 1 without hover are the editor's own render.
-    auto source = [&](int scale, bool withHover) {
-        if (scale != 1 || withHover) {
-            return render::renderButtonPictures(s_, render::activeTexture(s_, *texture_), scale,
-                                                text_, withHover);
-        }
-        if (picturesStale_) render();
-        const state::ButtonState design = state::clampedForRender(s_);
-        return render::ButtonPictures{normal().cut(design.buttonWidth, design.buttonHeight),
-                                      {},
-                                      pressed().cut(design.buttonWidth, design.buttonHeight)};
-    };
-    const std::vector<exporter::PictureFile> encoded =
-        exporter::encodePictureSet(request, s_, source);
-    std::vector<files::OutputFile> designFiles;
-    if (!out.design.empty()) {
-        if (auto error = files::designFiles(out.design, s_, *texture_, designFiles))
-            return WriteError{out.design, error->message};
-    }
-    // Two outputs in one file would leave only the last: refuse before writing any.
-    std::vector<std::string> targets;
-    for (const auto* list : {&encoded, &out.files})
-        for (const exporter::PictureFile& f : *list)
-            targets.push_back(f.path);
-    if (!out.htmlPage.empty()) targets.push_back(out.htmlPage);
-    for (const files::OutputFile& f : designFiles)
-        targets.push_back(f.path);
-    if (auto error = base::refuseSameFileTwice(targets)) return WriteError{{}, error->message};
-    for (const auto* list : {&encoded, &out.files}) {
-        for (const exporter::PictureFile& f : *list) {
-            if (f.bytes.empty()) return WriteError{f.path, base::cannotCreateMessage(f.path)};
-            if (auto e = put(f.path, f.bytes, true)) return e;
-        }
-    }
-    if (!out.htmlPage.empty()) {
-        if (auto e = put(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;
-    }
-    if (!out.design.empty()) {
-        if (auto error = files::stageDesignFiles(batch, designFiles))
-            return WriteError{batch.failedPath(), error->message};
-    }
-    return std::nullopt;
+    if (exporting()) return refusedWhileExporting();
+    return makeJob(outputs)->check(differing);
 }
 
 }  // namespace bevelmint::editor

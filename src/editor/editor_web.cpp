@@ -61,7 +61,8 @@ std::string Editor::webPagePath() const {
     return {};
 }
 
-std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written) {
+std::optional<WriteError> Editor::prepareWebExport(std::unique_ptr<ExportJob>& job) {
+    if (exporting()) return refusedWhileExporting();
     if (auto why = checkWebSettings(s_.web)) return WriteError{{}, *why};
     std::vector<exporter::SetMember> members;
     if (auto why = webMembers(s_.web.labels, s_, members)) return WriteError{{}, *why};
@@ -71,13 +72,18 @@ std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written
     Outputs outputs;
     WebPages pages;
     webOutputs(web, outputs, pages);
-    renderWebFiles(s_, render::activeTexture(s_, *texture_), members, pages, false, text_.warn,
-                   outputs);
-    if (auto error = write(outputs)) return error;
-    written.clear();
-    for (const exporter::PictureFile& f : outputs.files)
-        written.push_back(f.path);
+    job = makeJob(std::move(outputs));
+    job->members_ = std::move(members);
+    job->pages_ = std::move(pages);
     return std::nullopt;
+}
+
+std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written) {
+    std::unique_ptr<ExportJob> job;
+    if (auto error = prepareWebExport(job)) return error;
+    auto error = runNow(*job);
+    if (!error) written = job->written();
+    return error;
 }
 
 }  // namespace bevelmint::editor

@@ -73,13 +73,23 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
     exporter::RenderedSet rendered =
         exporter::renderSet(s, texture, members, request, report, warn);
     outputs.files = std::move(rendered.files);
+    for (exporter::PictureFile& page : webPageFiles(s, members, pages, request))
+        outputs.files.push_back(std::move(page));
+    return rendered;
+}
+
+std::vector<exporter::PictureFile> webPageFiles(const state::ButtonState& s,
+                                                const std::vector<exporter::SetMember>& members,
+                                                const WebPages& pages,
+                                                const exporter::PictureSetRequest& request) {
     const std::pair<const std::string*, WebMarkup> kinds[] = {
         {&pages.cssPage, WebMarkup::cssPage},
         {&pages.cssSnippet, WebMarkup::cssSnippet},
         {&pages.imgPage, WebMarkup::imgBundle}};
+    std::vector<exporter::PictureFile> files;
     for (const auto& [page, kind] : kinds)
-        if (!page->empty()) outputs.files.push_back({*page, webMarkup(kind, s, members, request)});
-    return rendered;
+        if (!page->empty()) files.push_back({*page, webMarkup(kind, s, members, request)});
+    return files;
 }
 
 }  // namespace bevelmint::editor

@@ -48,6 +48,13 @@ std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
 // BASE-email.html for the markup.
 void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages);
 
+// The pages of a set: the markup of each kind `pages` names, showing the
+// pictures `request` names.
+std::vector<exporter::PictureFile> webPageFiles(const state::ButtonState& s,
+                                                const std::vector<exporter::SetMember>& members,
+                                                const WebPages& pages,
+                                                const exporter::PictureSetRequest& request);
+
 // Renders every member with the pictures `outputs` names (their paths are
 // consumed) into outputs.files, and adds the pages. `texture` is the working
 // texture, used while the design has one active.
