@@ -119,15 +119,34 @@ void FileCommands::exportPictures() {
     if (ed.exportPath().empty() && !choosePicturePath(false)) return;
     if (ed.state().exportPressed && ed.exportPressedPath().empty() && !choosePicturePath(true))
         return;
-    if (auto error = ed.exportPictures()) {
-        desktop.error(fromStd(error->message));
+    std::unique_ptr<editor::ExportJob> job;
+    const auto refused = ed.preparePictureExport(job);
+    runExport(desktop, runner, std::move(job), refused, [this](const std::vector<std::string>&) {
+        // The fixed message, and beneath it where the pictures went.
+        const bool both = ed.state().exportPressed;
+        QString written = fromStd(ed.exportPath());
+        if (both) written += "\r" + fromStd(ed.exportPressedPath());
+        desktop.inform("Complete",
+                       QString(both ? "Files Saved !" : "File Saved !") + "\r\r" + written);
+    });
+}
+
+void runExport(Desktop& desktop, ExportRunner& runner, std::unique_ptr<editor::ExportJob> job,
+               const std::optional<editor::WriteError>& refused,
+               std::function<void(const std::vector<std::string>& files)> written) {
+    if (refused) {
+        desktop.error(fromStd(refused->message));
         return;
     }
-    // The fixed message, and beneath it where the pictures went.
-    const bool both = ed.state().exportPressed;
-    QString written = fromStd(ed.exportPath());
-    if (both) written += "\r" + fromStd(ed.exportPressedPath());
-    desktop.inform("Complete", QString(both ? "Files Saved !" : "File Saved !") + "\r\r" + written);
+    runner.start(std::move(job), [&desktop, written](const ExportRunner::Outcome& outcome) {
+        for (const std::string& warning : outcome.warnings)
+            desktop.error(fromStd(warning));
+        if (outcome.cancelled) return;
+        if (outcome.error)
+            desktop.error(fromStd(outcome.error->message));
+        else
+            written(outcome.written);
+    });
 }
 
 void FileCommands::createHtmlTag() {

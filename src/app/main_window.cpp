@@ -69,8 +69,10 @@ MainWindow::MainWindow(Desktop& desktop, SettingsStore& settings, const QStringL
                                                                   : ed.normal();
         return toPixmap(p, ed.state().buttonWidth, ed.state().buttonHeight);
     });
-    files = std::make_unique<FileCommands>(ed, desktop, *htmlPage);
-    web = std::make_unique<WebCommands>(ed, desktop, *webPage);
+    runner = new ExportRunner(this);
+    connect(runner, &ExportRunner::runningChanged, this, &MainWindow::followExport);
+    files = std::make_unique<FileCommands>(ed, desktop, *htmlPage, *runner);
+    web = std::make_unique<WebCommands>(ed, desktop, *webPage, *runner);
     ed.setTextureProgress([this](int percent) { texturePage->showProgress(percent); });
     ed.subscribe([this](editor::Changes c) { changed(c); });
     connectPages();
@@ -85,6 +87,8 @@ MainWindow::MainWindow(Desktop& desktop, SettingsStore& settings, const QStringL
 // The pages go before the editor they report to: a field losing the focus as
 // the window closes must not reach a destroyed editor.
 MainWindow::~MainWindow() {
+    runner->cancel();
+    runner->finishNow();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         delete child;
 }
@@ -145,6 +149,9 @@ void MainWindow::startUp(const QStringList& arguments) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    // An export being written is cancelled: the old files stay.
+    runner->cancel();
+    runner->finishNow();
     webPage->commitPending();
     if (!files->mayDropChanges("closing")) {
         e->ignore();
@@ -237,6 +244,14 @@ void MainWindow::refreshReadouts() {
     updateMenuChecks();
 }
 
+void MainWindow::followExport(bool running) {
+    for (int i = 0; i < pages->count(); ++i)
+        pages->widget(i)->setEnabled(!running);
+    actions.setExporting(running);
+    updateMenuChecks();
+    actions.followHistory(ed.canUndo(), ed.canRedo());
+}
+
 void MainWindow::updateMenuChecks() {
     actions.follow(ed.state(), {texturePage->chooseEnabled(), ed.state().text3D,
                                 textPage->text3DEnabled(), shapePage->smoothEdgesEnabled()});
@@ -268,6 +283,7 @@ void MainWindow::applyMenuColour(const QColor& c) {
 // ---------------------------------------------------------------- test mode
 
 void MainWindow::enterTestMode() {
+    if (runner->running()) return;
     webPage->commitPending();
     if (ed.state().fastEdit) {
         leaveTestMode();

@@ -40,6 +40,7 @@ Toolbar::Toolbar(const Actions& actions, QWidget* parent) : QWidget(parent) {
         auto* b = new BevelButton(sp.name, sp.caption, sp.hint, {sp.x, 5, sp.w, 26}, this);
         b->setIcon(QIcon(asset(QString(sp.glyph) + ".svg", {16, 16})));
         connect(b, &QPushButton::clicked, sp.action, &QAction::trigger);
+        connect(sp.action, &QAction::enabledChanged, b, &QWidget::setEnabled);
         buttons[i] = b;
     }
     modeButton = buttons[5];

@@ -25,21 +25,21 @@ bool WebCommands::chooseFolder() {
 
 void WebCommands::exportForWeb() {
     if (ed.web().folder.empty() && !chooseFolder()) return;
-    std::vector<std::string> written;
-    if (auto error = ed.exportForWeb(written)) {
-        desktop.error(QString::fromStdString(error->message));
-        return;
-    }
-    // The page first (written last): it is the file to open; then the pictures.
-    lastPage = QString::fromStdString(written.back());
-    QStringList names{lastPage};
-    for (size_t i = 0; i + 1 < written.size() && i < kListedFiles; ++i)
-        names << QString::fromStdString(written[i]);
-    if (written.size() > kListedFiles + 1)
-        names << QString("... and %1 more").arg(written.size() - kListedFiles - 1);
-    page.pageWritten();
-    desktop.inform("Complete",
-                   QString("%1 Files Saved !\r\r").arg(written.size()) + names.join("\r"));
+    std::unique_ptr<editor::ExportJob> job;
+    const auto refused = ed.prepareWebExport(job);
+    runExport(
+        desktop, runner, std::move(job), refused, [this](const std::vector<std::string>& written) {
+            // The page first (written last): it is the file to open; then the pictures.
+            lastPage = QString::fromStdString(written.back());
+            QStringList names{lastPage};
+            for (size_t i = 0; i + 1 < written.size() && i < kListedFiles; ++i)
+                names << QString::fromStdString(written[i]);
+            if (written.size() > kListedFiles + 1)
+                names << QString("... and %1 more").arg(written.size() - kListedFiles - 1);
+            page.pageWritten();
+            desktop.inform("Complete",
+                           QString("%1 Files Saved !\r\r").arg(written.size()) + names.join("\r"));
+        });
 }
 
 void WebCommands::copyMarkup() {

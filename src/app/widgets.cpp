@@ -156,9 +156,13 @@ void BevelButton::setCaptionColour(const QColor& c) {
             " padding-left: 3px; }"
             "QPushButton:hover { background: rgba(255, 255, 255, 45); }"
             "QPushButton:pressed { border-color: rgba(0, 0, 0, 90); }"
-            "QPushButton:focus { border: 1px dotted %1; }")
+            "QPushButton:focus { border: 1px dotted %1; }"
+            "QPushButton:disabled { color: rgba(%3, %4, %5, 110); }")
             .arg(c.name())
-            .arg(px));
+            .arg(px)
+            .arg(c.red())
+            .arg(c.green())
+            .arg(c.blue()));
 }
 
 PointerLabel::PointerLabel(const QString& name, QWidget* parent) : QLabel(parent) {

@@ -86,6 +86,20 @@ WindowActions::WindowActions(QWidget* window) {
 void WindowActions::followHistory(bool canUndo, bool canRedo) {
     undo->setEnabled(canUndo);
     redo->setEnabled(canRedo);
+    holdOffWhileExporting();
+}
+
+void WindowActions::setExporting(bool on) {
+    exporting = on;
+    for (QAction* a : popup->findChildren<QAction*>())
+        if (!a->menu()) a->setEnabled(true);
+}
+
+void WindowActions::holdOffWhileExporting() {
+    if (!exporting) return;
+    for (QAction* a : popup->findChildren<QAction*>())
+        if (!a->menu() && a != about && a != help && a != exit && a != leaveTest)
+            a->setEnabled(false);
 }
 
 void WindowActions::follow(const state::ButtonState& s, const Enabled& enabled) {
@@ -104,6 +118,7 @@ void WindowActions::follow(const state::ButtonState& s, const Enabled& enabled) 
     set(text3D, enabled.text3DChecked, enabled.text3D);
     set(lightenFront, s.lightenFront);
     set(smoothEdges, s.smoothEdges, enabled.smoothEdges);
+    holdOffWhileExporting();
 }
 
 }  // namespace bevelmint::app

@@ -20,6 +20,8 @@ class WindowActions {
     };
     void follow(const state::ButtonState& s, const Enabled& enabled);
     void followHistory(bool canUndo, bool canRedo);
+    // While an export runs, every command that edits or writes is disabled.
+    void setExporting(bool on);
 
     QMenu* popup;
     QAction* undo;
@@ -51,6 +53,10 @@ class WindowActions {
     QAction* exit;
     // Only a shortcut (Escape): not in the menu.
     QAction* leaveTest;
+
+  private:
+    void holdOffWhileExporting();
+    bool exporting = false;
 };
 
 }  // namespace bevelmint::app

@@ -82,6 +82,7 @@ std::optional<WriteError> ExportJob::stage(base::FileBatch& batch, const Progres
              !outputs_.htmlPage.empty() + static_cast<int>(designFiles.size());
     done_ = 0;
     targets_.clear();
+    if (progress.report) progress.report(0, total_);
     const auto warn = [this](const std::string& message) {
         if (std::find(warnings_.begin(), warnings_.end(), message) == warnings_.end())
             warnings_.push_back(message);

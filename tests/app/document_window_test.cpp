@@ -210,8 +210,10 @@ TEST(WindowDocument, RelativeWebFoldersLieInTheDesignFilesFolder) {
         // Never saved, it resolves against the current folder, as before.
         QDir::setCurrent(QString::fromStdString((dir / "elsewhere").string()));
         maker.menu("ExportWeb1");
+        waitForExport(maker);
         ASSERT_FALSE(maker.form->editor().saveDesign((dir / "shop" / "go.bvm").string()));
         maker.menu("ExportWeb1");
+        waitForExport(maker);
     }
     EXPECT_TRUE(fs::exists(dir / "elsewhere" / "buttons" / "go.html"));
     EXPECT_TRUE(fs::exists(dir / "shop" / "buttons" / "go.html"));
@@ -226,6 +228,7 @@ TEST(WindowDocument, RelativeWebFoldersLieInTheDesignFilesFolder) {
     EXPECT_EQ(w.form->editor().webFolder(), (dir / "shop" / "buttons").string());
     QDir::setCurrent(QString::fromStdString((dir / "elsewhere").string()));
     w.menu("ExportWeb1");
+    waitForExport(w);
     EXPECT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
     EXPECT_TRUE(fs::exists(dir / "shop" / "buttons" / "go.html"));
     EXPECT_TRUE(fs::is_empty(dir / "elsewhere" / "buttons"));

@@ -149,6 +149,7 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     w.click("AMCheckBox6");
     w.desktop.files = {in(dir, "b.gif"), std::nullopt};  // the pressed name's dialog is cancelled
     w.click("ktBevelButton9");
+    waitForExport(w);
     // Each dialog says which picture it names; a cancelled one cancels quietly.
     EXPECT_EQ(w.desktop.titles,
               QStringList({"Save the button at rest as", "Save the pressed button as"}));
@@ -160,6 +161,7 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     EXPECT_TRUE(w.form->design().fastEdit);
     w.desktop.files = {in(dir, "bp.gif")};
     w.click("ktBevelButton9");
+    waitForExport(w);
     // The fixed text, and beneath it the files written.
     EXPECT_EQ(w.desktop.informed.last(),
               "Complete: Files Saved !\r\r" + in(dir, "b.gif") + "\r" + in(dir, "bp.gif"));
@@ -172,6 +174,7 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     EXPECT_TRUE(w.find<QLineEdit>("Edit13")->text().isEmpty());
     w.desktop.files = {in(dir / "missing", "x.bmp")};
     w.click("ktBevelButton9");
+    waitForExport(w);
     ASSERT_FALSE(w.desktop.errors.isEmpty());
     EXPECT_EQ(w.desktop.errors.last(), "Cannot create file " + in(dir / "missing", "x.bmp") + ".");
     fs::remove_all(dir);

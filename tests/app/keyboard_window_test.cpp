@@ -148,6 +148,7 @@ TEST(WindowKeys, ShortcutsAndEnterInTheInscription) {
     EXPECT_FALSE(w.form->inTestMode());
     w.desktop.files.push_back(QString::fromStdString((dir / "k.gif").string()));
     shortcut(QKeySequence("Ctrl+E"));
+    waitForExport(w);
     EXPECT_TRUE(fs::exists(dir / "k.gif"));
     w.find<QScrollBar>("FatScrollBar2")->setValue(120);
     const int renders = w.form->renderCount();

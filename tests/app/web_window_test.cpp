@@ -79,6 +79,7 @@ TEST(WindowWeb, ControlsSetTheWebSettingsAndUndoRestoresThem) {
     name->setText("a/b");
     w.desktop.folders.push_back("/nowhere");
     w.click("WebExport");
+    waitForExport(w);
     EXPECT_EQ(w.desktop.errors, QStringList{"The base name must be a file name without folders."});
     EXPECT_EQ(w.desktop.folders.size(), 1u);
     EXPECT_EQ(name->text(), "shop");
@@ -129,6 +130,7 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
     // Without a folder the export asks for one first.
     w.desktop.folders.push_back(QString::fromStdString((dir / "window").string()));
     w.click("WebExport");
+    waitForExport(w);
     ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
     ASSERT_EQ(w.desktop.informed.size(), 1);
     EXPECT_TRUE(w.desktop.informed[0].startsWith(
@@ -143,6 +145,7 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
               w.find<QPlainTextEdit>("WebMarkupBox")->toPlainText());
     fs::remove(dir / "copy.html");
     w.click("WebExport");
+    waitForExport(w);
     w.click("WebOpen");
     ASSERT_EQ(w.desktop.opened.size(), 1);
     EXPECT_EQ(w.desktop.opened[0].toStdString(), (dir / "window" / "shop.html").string());
@@ -164,6 +167,7 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
     w.desktop.folders.push_back(QString::fromStdString((dir / "blocked").string()));
     w.click("WebFolderChoose");
     w.menu("ExportWeb1");
+    waitForExport(w);
     ASSERT_EQ(w.desktop.errors.size(), 1);
     EXPECT_TRUE(w.desktop.errors[0].contains("shop-sprite-sell@2x.png"));
     // Only the folder in the way is there: no picture, no page, no temporary file.

@@ -164,3 +164,9 @@ inline void activate(Window& w) {
 inline void shortcut(Window& w, const char* keys) {
     QTest::keySequence(w.form.get(), QKeySequence(keys));
 }
+
+// Lets the window's event loop run until the export it started has ended.
+inline void waitForExport(Window& w) {
+    while (w.form->exportRunner().running())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+}

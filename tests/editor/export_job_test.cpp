@@ -77,7 +77,7 @@ TEST(ExportJob, CountsFilesCancelsCleanlyAndHoldsOffEdits) {
     EXPECT_FALSE(ed.exporting());
     EXPECT_TRUE(ed.setWidth(150));
 
-    // Run to the end: one report per file, the last one of all of them.
+    // Run to the end: one report before the first file and one after each.
     ASSERT_FALSE(ed.prepareWebExport(job));
     std::vector<std::pair<int, int>> seen;
     std::thread again([&] {
@@ -86,9 +86,9 @@ TEST(ExportJob, CountsFilesCancelsCleanlyAndHoldsOffEdits) {
     again.join();
     ASSERT_FALSE(error) << error->message;
     const int files = 3 * 4 * 2 + 1;  // three labels, four pictures, 1x and 2x, the page
-    ASSERT_EQ(seen.size(), static_cast<size_t>(files));
-    for (int i = 0; i < files; ++i)
-        EXPECT_EQ(seen[i], std::make_pair(i + 1, files));
+    ASSERT_EQ(seen.size(), static_cast<size_t>(files + 1));
+    for (int i = 0; i <= files; ++i)
+        EXPECT_EQ(seen[i], std::make_pair(i, files));
     EXPECT_EQ(job->written().size(), static_cast<size_t>(files));
     EXPECT_EQ(fs::path(job->written().back()).filename(), "b.html");
     const auto after = contents(dir);
