@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <algorithm>
+#include <cmath>
 
 #include "app/about_box.h"
 #include "app/pictures.h"
@@ -64,10 +66,12 @@ MainWindow::MainWindow(Desktop& desktop, SettingsStore& settings, const QStringL
                           this);
     buildPages();
     testMode = new TestMode(this, windowBackground, [this](TestMode::Look look) {
-        const image::Picture& p = look == TestMode::Look::pressed ? ed.pressed()
-                                  : look == TestMode::Look::hover ? ed.hover()
-                                                                  : ed.normal();
-        return toPixmap(p, ed.state().buttonWidth, ed.state().buttonHeight);
+        const int scale = previewScale();
+        const render::ButtonPictures& p = ed.preview({scale, true, -1});
+        const image::Picture& shown = look == TestMode::Look::pressed ? p.pressed
+                                      : look == TestMode::Look::hover ? p.hover
+                                                                      : p.normal;
+        return toPixmap(shown, ed.state().buttonWidth, ed.state().buttonHeight, scale);
     });
     runner = new ExportRunner(this);
     connect(runner, &ExportRunner::runningChanged, this, &MainWindow::followExport);
@@ -210,9 +214,19 @@ void MainWindow::showPictures() {
     texturePage->hideProgress();
     toolbar->showBusyFrame(1);
     const state::ButtonState& s = ed.state();
-    // The hover picture is drawn only while the Web page shows it.
-    preview->show(ed.normal(), ed.pressed(), s.buttonWidth, s.buttonHeight,
-                  webPageShown() ? &ed.hover() : nullptr);
+    // The hover picture is drawn only while the Web page shows it, and there
+    // the label under the cursor in the label list is shown.
+    const bool web = webPageShown();
+    const editor::Editor::PreviewRequest request{previewScale(), web,
+                                                 web ? webPage->labelLine() : -1};
+    preview->show(ed.preview(request), s.buttonWidth, s.buttonHeight, request.scale, web);
+}
+
+int MainWindow::previewScale() const {
+    // Fast edit mode stays quick: its sketch is drawn at 1x.
+    if (ed.state().fastEdit) return 1;
+    return std::clamp(static_cast<int>(std::ceil(devicePixelRatioF())), state::kScaleRange.min,
+                      state::kScaleRange.max);
 }
 
 bool MainWindow::webPageShown() const {

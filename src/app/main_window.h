@@ -73,6 +73,8 @@ class MainWindow : public QWidget {
     void startUp(const QStringList& arguments);
     void changed(editor::Changes changes);
     void showPictures();
+    // The scale the previews are drawn at: the screen's pixel ratio, rounded up.
+    int previewScale() const;
     bool webPageShown() const;
     void followWeb();
     void updateTitle();

@@ -139,6 +139,9 @@ void MainWindow::connectWebPage() {
     connect(webPage, &WebPage::labelsEdited, this, [change](const QString& labels) {
         change([&labels](editor::WebSettings& w) { w.labels = labels.toStdString(); });
     });
+    connect(webPage, &WebPage::labelLineChanged, this, [this] {
+        if (webPageShown()) showPictures();
+    });
     connect(webPage, &WebPage::copyRequested, this, [this] { web->copyMarkup(); });
     connect(webPage, &WebPage::saveRequested, this, [this] { web->saveMarkup(); });
     connect(webPage, &WebPage::openRequested, this, [this] { web->openPage(); });

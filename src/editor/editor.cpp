@@ -12,11 +12,6 @@ namespace bevelmint::editor {
 
 namespace {
 
-const std::shared_ptr<const render::TextureImages>& noTexture() {
-    static const auto none = std::make_shared<const render::TextureImages>();
-    return none;
-}
-
 const char* const kButtonChannels[3] = {"buttonRed", "buttonGreen", "buttonBlue"};
 const char* const kTextChannels[3] = {"textRed", "textGreen", "textBlue"};
 
@@ -56,6 +51,7 @@ void Editor::paint() {
     ++renders_;
     picturesStale_ = false;
     hoverStale_ = true;
+    previewShown_.reset();
     report_.reset();
 }
 
@@ -82,15 +78,6 @@ Snapshot Editor::capture() const {
     return {s_, texture_, exportPath_, exportPressedPath_, document_};
 }
 
-void Editor::markSaved(const std::string& path) {
-    // Absolute: a file dialog may change the current folder later.
-    document_.path =
-        path.empty() ? path : std::filesystem::absolute(path).lexically_normal().string();
-    Snapshot saved = capture();
-    saved.document = {};  // no chain of every earlier save
-    document_.saved = std::make_shared<const Snapshot>(std::move(saved));
-}
-
 bool Editor::modified() const {
     return !sameDesign(capture(), *document_.saved);
 }
@@ -115,10 +102,14 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
         history_.record(before);
         c |= Aspect::history;
     }
-    if (!samePictures(before, after)) picturesStale_ = hoverStale_ = true;
+    if (!samePictures(before, after)) {
+        picturesStale_ = hoverStale_ = true;
+        previewShown_.reset();
+    }
     // Only the hover picture shows the hover lift: it alone is drawn again.
     if (before.design.hoverLift != after.design.hoverLift && !picturesStale_) {
         hoverStale_ = true;
+        previewShown_.reset();
         c |= Aspect::pictures;
     }
     if (modified() != wasModified || before.document.path != document_.path) c |= Aspect::document;
@@ -340,25 +331,6 @@ void Editor::setMenuColour(uint32_t colour) {
 }
 void Editor::setTestActOnHover(bool onHover) {
     s_.testActOnHover = onHover;
-}
-
-// ---------------------------------------------------------------- files
-
-files::LoadResult Editor::loadDesign(const std::string& path) {
-    if (exporting()) return {base::FileError{refusedWhileExporting()->message}, {}};
-    state::ButtonState loaded = s_;
-    render::TextureImages images;
-    files::LoadResult result = files::readDesignFile(path, loaded, images);
-    if (result.error) return result;
-    const Snapshot before = capture();
-    const bool wasModified = modified();
-    s_ = std::move(loaded);
-    texture_ = s_.textureActive ? std::make_shared<const render::TextureImages>(std::move(images))
-                                : noTexture();
-    document_.opening = ++openings_;
-    markSaved(path);
-    finish(before, wasModified, Aspect::document);
-    return result;
 }
 
 // ---------------------------------------------------------------- undo and redo

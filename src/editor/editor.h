@@ -39,6 +39,7 @@
 #include "export/set_renderer.h"
 #include "files/design_file.h"
 #include "image/color.h"
+#include "render/button_pictures.h"
 #include "render/render_pipeline.h"
 #include "render/text_engine.h"
 #include "render/texture.h"
@@ -155,6 +156,18 @@ class Editor {
     // The hover picture of the design as it is now (the button in its top-left
     // corner), drawn when first asked for after each render.
     const image::Picture& hover();
+    // The pictures the window's previews show, cut to the button: at a scale
+    // (the screen's pixel ratio), with the hover picture when asked for, and
+    // with the label of one line of the web labels instead of the inscription.
+    // Drawn when first asked for after a change; at scale 1 without a label
+    // they are the last render's.
+    struct PreviewRequest {
+        int scale = 1;
+        bool withHover = false;
+        int labelLine = -1;  // -1: the design's own inscription
+        bool operator==(const PreviewRequest&) const = default;
+    };
+    const render::ButtonPictures& preview(const PreviewRequest& request);
     // The contrast, size and name report of the last render's normal picture.
     const exporter::ButtonReport& contrastReport();
     // The markup the web settings make, as the web export writes it.
@@ -262,6 +275,9 @@ class Editor {
     render::RenderPipeline pipeline_;
     render::RenderPipeline hoverPipeline_;
     bool hoverStale_ = true;
+    std::unique_ptr<render::RenderPipeline> previewPipeline_;
+    render::ButtonPictures preview_;
+    std::optional<std::pair<PreviewRequest, std::optional<std::string>>> previewShown_;
     std::optional<exporter::ButtonReport> report_;
     std::function<void(int)> textureProgress_;
     bool renderOnChange_ = false;

@@ -1,9 +1,11 @@
 // The editor's writes: saving the design, exporting its pictures and pages, and
 // the one all-or-nothing path every file goes through (or is compared on).
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "editor/editor.h"
+#include "editor/snapshot.h"
 #include "export/html_snippet.h"
 #include "export/picture_export.h"
 #include "export/picture_set.h"
@@ -11,6 +13,32 @@
 #include "state/state_rules.h"
 
 namespace bevelmint::editor {
+
+void Editor::markSaved(const std::string& path) {
+    // Absolute: a file dialog may change the current folder later.
+    document_.path =
+        path.empty() ? path : std::filesystem::absolute(path).lexically_normal().string();
+    Snapshot saved = capture();
+    saved.document = {};  // no chain of every earlier save
+    document_.saved = std::make_shared<const Snapshot>(std::move(saved));
+}
+
+files::LoadResult Editor::loadDesign(const std::string& path) {
+    if (exporting()) return {base::FileError{refusedWhileExporting()->message}, {}};
+    state::ButtonState loaded = s_;
+    render::TextureImages images;
+    files::LoadResult result = files::readDesignFile(path, loaded, images);
+    if (result.error) return result;
+    const Snapshot before = capture();
+    const bool wasModified = modified();
+    s_ = std::move(loaded);
+    texture_ = s_.textureActive ? std::make_shared<const render::TextureImages>(std::move(images))
+                                : noTexture();
+    document_.opening = ++openings_;
+    markSaved(path);
+    finish(before, wasModified, Aspect::document);
+    return result;
+}
 
 std::optional<WriteError> Editor::saveDesign(const std::string& path) {
     if (exporting()) return refusedWhileExporting();

@@ -18,6 +18,31 @@ const image::Picture& Editor::hover() {
     return hoverPipeline_.normal();
 }
 
+const render::ButtonPictures& Editor::preview(const PreviewRequest& request) {
+    if (picturesStale_) paint();
+    std::optional<std::string> label;
+    if (request.labelLine >= 0) label = labelOfLine(s_.web.labels, request.labelLine);
+    if (previewShown_ && previewShown_->first == request && previewShown_->second == label)
+        return preview_;
+    const state::ButtonState design = state::clampedForRender(s_);
+    const int w = design.buttonWidth, h = design.buttonHeight;
+    if (request.scale == 1 && !label) {
+        preview_ = {normal().cut(w, h), request.withHover ? hover().cut(w, h) : image::Picture(),
+                    pressed().cut(w, h)};
+    } else {
+        if (!previewPipeline_ || previewPipeline_->scale() != request.scale) {
+            previewPipeline_ = std::make_unique<render::RenderPipeline>(request.scale);
+            previewPipeline_->useTextEngine(text_);
+        }
+        state::ButtonState shown = s_;
+        if (label) shown.buttonText = *label;
+        preview_ = render::renderButtonPictures(
+            *previewPipeline_, shown, render::activeTexture(s_, *texture_), request.withHover);
+    }
+    previewShown_.emplace(request, std::move(label));
+    return preview_;
+}
+
 const exporter::ButtonReport& Editor::contrastReport() {
     if (picturesStale_) paint();
     if (report_) return *report_;

@@ -28,6 +28,11 @@ void copySession(const ButtonState& from, ButtonState& to) {
     to.htmlFileName = from.htmlFileName;
 }
 
+const std::shared_ptr<const render::TextureImages>& noTexture() {
+    static const auto none = std::make_shared<const render::TextureImages>();
+    return none;
+}
+
 bool sameDesign(const Snapshot& a, const Snapshot& b) {
     return a.texture == b.texture && a.exportPath == b.exportPath &&
            a.exportPressedPath == b.exportPressedPath &&

@@ -24,6 +24,21 @@ std::optional<std::string> webMembers(const std::string& labels, const state::Bu
     return std::nullopt;
 }
 
+std::optional<std::string> labelOfLine(const std::string& labels, int line) {
+    size_t start = 0;
+    for (int at = 0; at < line && start != std::string::npos; ++at) {
+        start = labels.find('\n', start);
+        if (start != std::string::npos) ++start;
+    }
+    std::vector<std::string> found;
+    if (start != std::string::npos &&
+        !exporter::parseLabels(labels.substr(start, labels.find('\n', start) - start), found) &&
+        !found.empty())
+        return found.front();
+    if (!exporter::parseLabels(labels, found) && !found.empty()) return found.front();
+    return std::nullopt;
+}
+
 std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
                       const std::vector<exporter::SetMember>& members,
                       const exporter::PictureSetRequest& request) {

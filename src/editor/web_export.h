@@ -37,6 +37,10 @@ struct WebPages {
 std::optional<std::string> webMembers(const std::string& labels, const state::ButtonState& s,
                                       std::vector<exporter::SetMember>& members);
 
+// The label a line of a labels text shows (blanks trimmed); for a blank line or
+// one past the end, the first label; nothing without labels.
+std::optional<std::string> labelOfLine(const std::string& labels, int line);
+
 // The markup of one kind for the members, showing the pictures `request` names.
 std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
                       const std::vector<exporter::SetMember>& members,

@@ -76,6 +76,10 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     connect(labels, &QPlainTextEdit::textChanged, this, [this] { labelsPause.start(); });
     connect(&labelsPause, &QTimer::timeout, this, &WebPage::commitLabels);
     labels->installEventFilter(this);
+    connect(labels, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (labelLine() != shownLine) emit labelLineChanged();
+        shownLine = labelLine();
+    });
 
     markupChoice = named(new QComboBox(this), "WebMarkup", "The markup that shows the buttons",
                          {6, 209, 216, 22});
