@@ -193,7 +193,7 @@ void FileCommands::openHtml() {
 
 void openShown(Desktop& desktop, const QString& path, bool maximised) {
     if (!QFileInfo(path).isFile()) {
-        desktop.error("Cannot open " + path + ": the file is not there any more");
+        desktop.error("Cannot open " + path + ": there is no such file");
         return;
     }
     if (!desktop.openFile(path, maximised))

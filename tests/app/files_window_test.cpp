@@ -187,6 +187,7 @@ TEST(WindowFiles, HtmlTagCopyAndSave) {
     EXPECT_TRUE(w.desktop.informed.last().startsWith(
         "Missing File Name(s): Please enter a filename for the "
         "button-picture at Export-Section first."));
+    EXPECT_TRUE(w.desktop.informed.last().contains("then make sure\rto enter a second filename"));
     w.desktop.files = {in(dir, "b.gif")};
     w.click("Button7");
     w.click("SpeedButton6");  // nothing saved yet: nothing opens
@@ -207,6 +208,17 @@ TEST(WindowFiles, HtmlTagCopyAndSave) {
               "<HTML>\r\n<BODY BGCOLOR=\"#FFFFFF\">\r\n<P>edited</P>\r\n</HTML>\r\n");
     w.click("SpeedButton6");
     EXPECT_EQ(w.desktop.opened, QStringList{in(dir, "page.html")});
+    EXPECT_EQ(w.desktop.titles.last(), "Save the HTML page as");
+    // A page gone since, or a desktop without a browser, is reported.
+    w.desktop.openWorks = false;
+    w.click("SpeedButton6");
+    EXPECT_EQ(w.desktop.errors.last(), "No program could open " + in(dir, "page.html") +
+                                           "; open it in a web browser yourself.");
+    fs::remove(dir / "page.html");
+    w.click("SpeedButton6");
+    EXPECT_EQ(w.desktop.errors.last(),
+              "Cannot open " + in(dir, "page.html") + ": there is no such file.");
+    EXPECT_EQ(w.desktop.opened.size(), 2);
 
     w.click("AMCheckBox6");
     w.desktop.files = {in(dir, "bp.gif")};

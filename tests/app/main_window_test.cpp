@@ -226,6 +226,13 @@ TEST(Window, TextPageAndHelp) {
     w.click("SpeedButton2");
     ASSERT_EQ(w.desktop.opened.size(), 1);
     EXPECT_TRUE(w.desktop.opened[0].endsWith("/Help.html"));
+    EXPECT_TRUE(w.desktop.errors.isEmpty());
+    // A desktop that cannot open it says so.
+    w.desktop.openWorks = false;
+    w.menu("Help1");
+    ASSERT_EQ(w.desktop.errors.size(), 1);
+    EXPECT_EQ(w.desktop.errors[0], "No program could open " + w.desktop.opened[1] +
+                                       "; open it in a web browser yourself.");
 }
 
 TEST(Window, PopupOpensOnARightClickOverTheToolbarAndThePreviews) {
