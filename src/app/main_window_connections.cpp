@@ -213,6 +213,11 @@ void MainWindow::connectActions() {
     on(a.test, [this] { enterTestMode(); });
     on(a.leaveTest, [this] { leaveTestMode(); });
     on(a.about, [this] { pages->setCurrentIndex(kAboutPage); });
+    on(a.nextPage,
+       [this] { pages->setCurrentIndex((pages->currentIndex() + 1) % pages->count()); });
+    on(a.previousPage, [this] {
+        pages->setCurrentIndex((pages->currentIndex() + pages->count() - 1) % pages->count());
+    });
     on(a.help, [this] { openHelp(); });
     on(a.exit, [this] { close(); });
 }

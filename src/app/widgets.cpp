@@ -77,6 +77,15 @@ QSize LeftTabBar::tabSizeHint(int) const {
     return {55, 30};
 }
 
+void LeftTabBar::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Up && event->key() != Qt::Key_Down) {
+        QTabBar::keyPressEvent(event);
+        return;
+    }
+    const int next = currentIndex() + (event->key() == Qt::Key_Down ? 1 : -1);
+    if (next >= 0 && next < count()) setCurrentIndex(next);
+}
+
 // Horizontal captions on tabs placed along the left edge.
 void LeftTabBar::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -87,6 +96,11 @@ void LeftTabBar::paintEvent(QPaintEvent*) {
         painter.drawControl(QStyle::CE_TabBarTabShape, tab);
         painter.setPen(caption_);
         painter.drawText(tabRect(i), Qt::AlignCenter, tabText(i));
+    }
+    // The list holds the focus: the current page's tab is outlined.
+    if (hasFocus() && currentIndex() >= 0) {
+        painter.setPen(QPen(caption_, 1, Qt::DotLine));
+        painter.drawRect(tabRect(currentIndex()).adjusted(3, 3, -4, -4));
     }
 }
 

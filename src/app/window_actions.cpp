@@ -62,6 +62,15 @@ WindowActions::WindowActions(QWidget* window) {
     exit = add(p, p, "Exit1", "Exit");
     leaveTest = new QAction("Leave Test", p);
     leaveTest->setObjectName("LeaveTest1");
+    nextPage = new QAction("Next Page", p);
+    nextPage->setObjectName("NextPage1");
+    previousPage = new QAction("Previous Page", p);
+    previousPage->setObjectName("PreviousPage1");
+    nextPage->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    previousPage->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
 
     save->setShortcut(QKeySequence::Save);
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
@@ -76,8 +85,8 @@ WindowActions::WindowActions(QWidget* window) {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     followHistory(false, false);
     // Shortcuts work while the menu is closed only when the window holds the actions.
-    for (QAction* a :
-         {undo, redo, save, saveAs, load, exportPictures, exportWeb, test, leaveTest, help}) {
+    for (QAction* a : {undo, redo, save, saveAs, load, exportPictures, exportWeb, test, leaveTest,
+                       help, nextPage, previousPage}) {
         a->setShortcutContext(Qt::WindowShortcut);
         window->addAction(a);
     }
@@ -98,7 +107,8 @@ void WindowActions::setExporting(bool on) {
 void WindowActions::holdOffWhileExporting() {
     if (!exporting) return;
     for (QAction* a : popup->findChildren<QAction*>())
-        if (!a->menu() && a != about && a != help && a != exit && a != leaveTest)
+        if (!a->menu() && a != about && a != help && a != exit && a != leaveTest && a != nextPage &&
+            a != previousPage)
             a->setEnabled(false);
 }
 

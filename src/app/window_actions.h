@@ -51,8 +51,11 @@ class WindowActions {
     QAction* about;
     QAction* help;
     QAction* exit;
-    // Only a shortcut (Escape): not in the menu.
+    // Only shortcuts: Escape, and Ctrl+Tab, Ctrl+PgDown (Ctrl+Shift+Tab,
+    // Ctrl+PgUp) for the next (previous) page from anywhere in the window.
     QAction* leaveTest;
+    QAction* nextPage;
+    QAction* previousPage;
 
   private:
     void holdOffWhileExporting();

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFontDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSet>
@@ -348,4 +349,69 @@ TEST(WindowKeys, UndoAndRedoFromTheKeyboardAndTheMenu) {
     EXPECT_TRUE(w.find<QCheckBox>("AMCheckBox4")->isChecked());
     EXPECT_EQ(width->maximum(), 64);
     std::remove(texture.c_str());
+}
+
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDown and Ctrl+PgUp turn the pages from
+// anywhere in the window; Tab reaches the page list and leaves the HTML box.
+TEST(WindowKeys, PagesTurnFromTheKeyboardAndTheirListTakesTheFocus) {
+    Window w;
+    activate(w);
+    QTabWidget* pages = pageControl(w);
+    w.find<QWidget>("FatScrollBar2")->setFocus();
+    for (const char* keys : {"Ctrl+Tab", "Ctrl+PgDown"}) {
+        const int at = pages->currentIndex();
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
+        EXPECT_EQ(pages->currentIndex(), at + 1) << keys;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+PgUp"));
+    EXPECT_EQ(pages->currentIndex(), 0);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+PgUp"));
+    EXPECT_EQ(pages->currentIndex(), pages->count() - 1);  // round to the last
+    // From a text box too.
+    pages->setCurrentWidget(w.find<QWidget>("TabSheetHTML"));
+    auto* memo = w.find<QWidget>("Memo1");
+    memo->setFocus();
+    QTest::keySequence(memo, QKeySequence("Ctrl+Tab"));
+    EXPECT_EQ(pages->currentWidget(), w.find<QWidget>("TabSheetWeb"));
+
+    pages->setCurrentWidget(w.find<QWidget>("TabSheetHTML"));
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), memo);
+    EXPECT_TRUE(static_cast<QPlainTextEdit*>(memo)->toPlainText().isEmpty());
+
+    w.find<QWidget>("ktBevelButton2")->setFocus();
+    const QSet<QWidget*> reached = tabWalk();
+    QTabBar* list = pages->findChild<QTabBar*>();
+    EXPECT_TRUE(reached.contains(list));
+    list->setFocus();
+    const int before = pages->currentIndex();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(pages->currentIndex(), before + 1);
+}
+
+// Every control the Tab key reaches looks different while it holds the focus.
+TEST(WindowKeys, EveryFocusableControlShowsItsFocus) {
+    Window w;
+    w.click("AMRadioButton13");  // the JPEG settings show
+    activate(w);
+    QTabWidget* pages = pageControl(w);
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        w.find<QWidget>("ktBevelButton2")->setFocus();
+        for (QWidget* c : tabWalk()) {
+            const std::string name =
+                (c->objectName().isEmpty() ? QString(c->metaObject()->className())
+                                           : c->objectName())
+                    .toStdString();
+            c->setFocus();
+            const QImage focused = c->grab().toImage();
+            w.form->setFocus();
+            c->clearFocus();
+            EXPECT_NE(c->grab().toImage(), focused) << name << " on page " << page;
+        }
+    }
 }

@@ -89,6 +89,10 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     markupBox = named(new QPlainTextEdit(this), "WebMarkupBox",
                       "The markup \"Export for Web\" writes", {6, 235, 216, 62});
     markupBox->setReadOnly(true);
+    // Read-only boxes show no focus of their own: outline it.
+    markupBox->setStyleSheet(
+        "QPlainTextEdit { border: 1px solid #b4b4b4; }"
+        "QPlainTextEdit:focus { border: 2px solid palette(highlight); }");
     markupBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     markupBox->setTabChangesFocus(true);
 
