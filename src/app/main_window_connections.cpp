@@ -113,7 +113,14 @@ void MainWindow::connectWebPage() {
     connect(webPage, &WebPage::formatChosen, this, [change](state::WebFormat f) {
         change([f](editor::WebSettings& w) { w.format = f; });
     });
-    connect(webPage, &WebPage::scaleToggled, this, [change](int scale, bool on) {
+    connect(webPage, &WebPage::scaleToggled, this, [this, change](int scale, bool on) {
+        if (!on && ed.web().scales == std::vector<int>{scale}) {
+            followWeb();
+            desktop.inform("Scales",
+                           "The pictures need at least one scale, so the last one ticked stays "
+                           "ticked.");
+            return;
+        }
         change([scale, on](editor::WebSettings& w) {
             auto& s = w.scales;
             s.erase(std::remove(s.begin(), s.end(), scale), s.end());

@@ -272,3 +272,42 @@ TEST(WindowWeb, TextBeingTypedIsHandedOverBeforeTheWindowGoes) {
     name->setText("other");
     w.form.reset();
 }
+
+// The label list shows five lines, the markup's Save suggests the name the
+// export writes, and a last scale that stays ticked says why.
+TEST(WindowWeb, LabelsFitSaveSuggestsTheExportsNameAndTheLastScaleSaysWhy) {
+    Window w;
+    showWebPage(w);
+    auto* labels = w.find<QPlainTextEdit>("WebLabels");
+    const int lines = labels->viewport()->height() / labels->fontMetrics().lineSpacing();
+    EXPECT_GE(lines, 5);
+    QWidget* page = w.find<QWidget>("TabSheetWeb");
+    for (QWidget* c : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(page->rect().contains(c->geometry()))
+            << c->objectName().toStdString() << " " << c->geometry().bottom() << " in "
+            << page->height();
+    }
+
+    auto web = w.form->editor().web();
+    web.folder = "/somewhere";
+    web.baseName = "shop";
+    web.markup = bevelmint::editor::WebMarkup::imgBundle;
+    ASSERT_TRUE(w.form->editor().setWebSettings(web));
+    w.desktop.files.push_back(std::nullopt);
+    w.click("WebSave");
+    EXPECT_EQ(w.desktop.suggested.last(), "/somewhere/shop-email.html");
+    EXPECT_EQ(w.desktop.titles.last(), "Save the markup as");
+    chooseMarkup(w, 1);
+    w.desktop.files.push_back(std::nullopt);
+    w.click("WebSave");
+    EXPECT_EQ(w.desktop.suggested.last(), "/somewhere/shop-snippet.html");
+
+    w.click("WebScale1");  // 2x is left
+    EXPECT_TRUE(w.desktop.informed.isEmpty());
+    w.click("WebScale2");
+    EXPECT_TRUE(w.find<QCheckBox>("WebScale2")->isChecked());
+    ASSERT_EQ(w.desktop.informed.size(), 1);
+    EXPECT_EQ(w.desktop.informed[0],
+              "Scales: The pictures need at least one scale, so the last one ticked stays "
+              "ticked.");
+}
