@@ -21,7 +21,7 @@ Toolbar::Toolbar(const Actions& actions, QWidget* parent) : QWidget(parent) {
         QAction* action;
     };
     const Spec specs[7] = {
-        {"ktBevelButton2", "      Save...", "Save the button information to a file", 8, 70,
+        {"ktBevelButton2", "      Save", "Save the button information to its file", 8, 70,
          "glyph-save", actions.save},
         {"ktBevelButton7", "     Load...", "Load button information from a file", 84, 70,
          "glyph-load", actions.load},
