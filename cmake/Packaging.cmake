@@ -24,6 +24,9 @@ if(BEVELMINT_APP)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 
+# The licence as Debian packages state it.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/bevelmint)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bevelmint)
 set(CPACK_PACKAGE_VENDOR Quarnel)
@@ -37,8 +40,11 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Bevelmint sets a button's outline, size, bevel, colours, light, inscription
 and texture, and renders the button at rest and held down at once. It exports
 both pictures as GIF, JPEG or BMP with the HTML page that swaps them under the
-mouse pointer. bevelmint-render does the same from the command line, and
-writes PNG and WebP pictures too.")
+mouse pointer. For today's web it writes PNG and WebP pictures with true
+alpha at 1x to 3x, hover and pressed states, sprite sheets, CSS buttons,
+e-mail bundles and whole button sets, with a contrast report measured on the
+real pixels. bevelmint-render does all of it from the command line.")
+set(CPACK_PACKAGE_LICENSE GPL-3.0-or-later)
 # The libraries come from dpkg-shlibdeps; the inscription's and the window's
 # fonts are found by name at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

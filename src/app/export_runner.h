@@ -27,7 +27,7 @@ class ExportRunner : public QObject {
   public:
     // What an ended job did; the job itself is gone by then.
     struct Outcome {
-        std::optional<editor::WriteError> error;
+        std::optional<base::FileError> error;
         bool cancelled = false;
         std::vector<std::string> written;
         std::vector<std::string> warnings;
@@ -63,7 +63,7 @@ class ExportRunner : public QObject {
     QTimer dialogDelay_;
     QThread* thread_ = nullptr;
     std::unique_ptr<editor::ExportJob> job_;
-    std::optional<editor::WriteError> result_;
+    std::optional<base::FileError> result_;
     std::atomic<bool> cancel_{false};
     Done done_;
     bool shown_ = false;

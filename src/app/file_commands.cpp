@@ -1,5 +1,8 @@
 #include "app/file_commands.h"
 
+#include "editor/export_request.h"
+#include "state/enum_names.h"
+
 #include <QFileInfo>
 
 #include "base/file_io.h"
@@ -39,7 +42,7 @@ bool FileCommands::saveAs() {
     // last design (a picture dialog may have moved the current folder).
     QString suggested = fromStd(ed.documentPath());
     if (suggested.isEmpty()) {
-        const std::string last = base::folderOf(ed.state().lastFile);
+        const std::string last = base::folderOf(ed.session().lastFile);
         suggested = fromStd(last) + kUntitled;
     }
     const auto path = desktop.saveFileName("Save the design as", kDesignFilter, "bvm", suggested);
@@ -72,7 +75,7 @@ void FileCommands::load() {
 }
 
 void FileCommands::loadLast() {
-    const std::string last = ed.state().lastFile;
+    const std::string last = ed.session().lastFile;
     if (last.empty()) {
         desktop.inform(
             "No File saved",
@@ -102,10 +105,10 @@ bool FileCommands::open(const QString& path) {
 bool FileCommands::choosePicturePath(bool pressed) {
     static const char* filters[3] = {"Graphics Interchange|*.gif", "JPEG Encoded Picture|*.jpg",
                                      "Windows Bitmap|*.bmp"};
-    static const char* exts[3] = {"gif", "jpg", "bmp"};
-    const int k = static_cast<int>(ed.state().exportFormat);
-    const auto path = desktop.saveFileName(
-        pressed ? "Save the pressed button as" : "Save the button at rest as", filters[k], exts[k]);
+    const state::ExportFormat format = ed.state().exportFormat;
+    const auto path =
+        desktop.saveFileName(pressed ? "Save the pressed button as" : "Save the button at rest as",
+                             filters[static_cast<int>(format)], state::nameOf(format));
     if (!path) return false;
     if (pressed)
         ed.setExportPressedPath(path->toStdString());
@@ -132,7 +135,7 @@ void FileCommands::exportPictures() {
 }
 
 void runExport(Desktop& desktop, ExportRunner& runner, std::unique_ptr<editor::ExportJob> job,
-               const std::optional<editor::WriteError>& refused,
+               const std::optional<base::FileError>& refused,
                std::function<void(const std::vector<std::string>& files)> written) {
     if (refused) {
         desktop.error(fromStd(refused->message));
@@ -155,7 +158,7 @@ void FileCommands::createHtmlTag() {
         return;
     }
     if (!ed.formatShownInBrowsers()) {
-        desktop.inform("HTML doesn't support BMP", kNoBmp);
+        desktop.inform(editor::kNoBmpInHtml, kNoBmp);
         return;
     }
     htmlPage.showFragment(fromStd(ed.htmlFragment()));
@@ -187,7 +190,7 @@ void FileCommands::saveHtml() {
 }
 
 void FileCommands::openHtml() {
-    const std::string& page = ed.state().htmlFileName;
+    const std::string& page = ed.session().htmlFileName;
     if (!page.empty()) openShown(desktop, fromStd(page), true);
 }
 

@@ -46,7 +46,7 @@ void openShown(Desktop& desktop, const QString& path, bool maximised);
 // Starts an export prepared by the editor, or shows why it could not be. `written`
 // runs once every file is in place; a cancelled export says nothing.
 void runExport(Desktop& desktop, ExportRunner& runner, std::unique_ptr<editor::ExportJob> job,
-               const std::optional<editor::WriteError>& refused,
+               const std::optional<base::FileError>& refused,
                std::function<void(const std::vector<std::string>& files)> written);
 
 }  // namespace bevelmint::app

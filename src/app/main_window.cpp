@@ -136,7 +136,7 @@ void MainWindow::startUp(const QStringList& arguments) {
     if (colourOk) {
         // The channels are added, not masked.
         ed.setMenuColour(static_cast<uint32_t>(rgb[0] + rgb[1] * 256 + rgb[2] * 65536));
-        setMenuColour(toQColor(image::splitColor(ed.state().menuColour)));
+        setMenuColour(toQColor(image::splitColor(ed.session().menuColour)));
     } else {
         setMenuColour(kFirstMenuColour);
     }
@@ -163,14 +163,15 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     }
     if (pages->currentIndex() == kLightPage) pages->setCurrentIndex(0);
     // A refused write is shown; the window closes all the same.
-    if (auto error = settings.writeString(kLastFile, QString::fromStdString(ed.state().lastFile))) {
+    if (auto error =
+            settings.writeString(kLastFile, QString::fromStdString(ed.session().lastFile))) {
         desktop.error(error->message);
     }
     e->accept();
 }
 
 void MainWindow::openHelp() {
-    QString folder = QString::fromStdString(ed.state().appPath);
+    QString folder = QString::fromStdString(ed.session().appPath);
     if (!QFileInfo::exists(folder + "/Help.html")) {
         for (const QString& candidate :
              {QString(BEVELMINT_INSTALLED_ASSETS), QString(BEVELMINT_SOURCE_ASSETS)}) {
@@ -224,7 +225,7 @@ void MainWindow::showPictures() {
 
 int MainWindow::previewScale() const {
     // Fast edit mode stays quick: its sketch is drawn at 1x.
-    if (ed.state().fastEdit) return 1;
+    if (ed.session().fastEdit) return 1;
     return std::clamp(static_cast<int>(std::ceil(devicePixelRatioF())), state::kScaleRange.min,
                       state::kScaleRange.max);
 }
@@ -247,7 +248,7 @@ void MainWindow::advanceBusyIcon() {
 
 void MainWindow::refreshReadouts() {
     const state::ButtonState& s = ed.state();
-    toolbar->setModeCaption(s.fastEdit);
+    toolbar->setModeCaption(ed.session().fastEdit);
     shapePage->follow(s);
     colorsPage->follow(s);
     lightPage->follow(s);
@@ -299,7 +300,7 @@ void MainWindow::applyMenuColour(const QColor& c) {
 void MainWindow::enterTestMode() {
     if (runner->running()) return;
     webPage->commitPending();
-    if (ed.state().fastEdit) {
+    if (ed.session().fastEdit) {
         leaveTestMode();
         ed.setFastEdit(false);
     }

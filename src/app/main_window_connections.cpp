@@ -215,7 +215,7 @@ void MainWindow::connectActions() {
     on(a.exportPressed, [this] { ed.setExportPressed(!ed.state().exportPressed); });
     on(a.switchMode, [this] {
         leaveTestMode();
-        ed.setFastEdit(!ed.state().fastEdit);
+        ed.setFastEdit(!ed.session().fastEdit);
     });
     on(a.test, [this] { enterTestMode(); });
     on(a.leaveTest, [this] { leaveTestMode(); });

@@ -43,7 +43,7 @@ FileBatch::~FileBatch() {
         ::unlink(f.temporary.c_str());
 }
 
-std::optional<int> FileBatch::stage(const std::string& path, const std::string& bytes) {
+std::optional<FileError> FileBatch::stage(const std::string& path, const std::string& bytes) {
     if (mode_ == Mode::compare) {
         // A file larger than the new bytes differs without being read whole.
         std::string onDisk;
@@ -51,15 +51,15 @@ std::optional<int> FileBatch::stage(const std::string& path, const std::string& 
             differing_.push_back(path);
         return std::nullopt;
     }
-    failedPath_ = path;
     struct stat target {};
-    if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return EISDIR;
+    if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
+        return systemFileError(path, EISDIR);
     ignoreFileSizeSignal();
     std::string pattern = path + ".tmpXXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
-    if (fd < 0) return errno;
+    if (fd < 0) return systemFileError(path, errno);
     staged_.push_back({path, std::string(name.data())});
     // mkstemp creates 0600; give the file the usual permissions for a new file.
     const mode_t mask = ::umask(0);
@@ -68,12 +68,12 @@ std::optional<int> FileBatch::stage(const std::string& path, const std::string& 
     int error = 0;
     if (!writeAll(fd, bytes)) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error != 0) return error;
-    failedPath_.clear();
+    if (error != 0) return systemFileError(path, error);
     return std::nullopt;
 }
 
-std::optional<int> FileBatch::stageUnlessSame(const std::string& path, const std::string& bytes) {
+std::optional<FileError> FileBatch::stageUnlessSame(const std::string& path,
+                                                    const std::string& bytes) {
     struct stat st {};
     std::string held;
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
@@ -124,18 +124,18 @@ struct OldFile {
 
 // Every old file is kept until all new ones are in place; on a failure the old
 // files go back over the new ones, so the folders are left as they were.
-std::optional<int> FileBatch::commit() {
+std::optional<FileError> FileBatch::commit() {
     std::vector<OldFile> replaced;
-    std::optional<int> error;
+    std::optional<FileError> error;
     for (const Staged& f : staged_) {
         OldFile old{f.target, {}, false};
-        error = old.keep();
-        if (!error && std::rename(f.temporary.c_str(), f.target.c_str()) != 0) {
-            error = errno;
+        std::optional<int> failed = old.keep();
+        if (!failed && std::rename(f.temporary.c_str(), f.target.c_str()) != 0) {
+            failed = errno;
             old.restore(false);
         }
-        if (error) {
-            failedPath_ = f.target;
+        if (failed) {
+            error = systemFileError(f.target, *failed);
             break;
         }
         replaced.push_back(old);
@@ -150,7 +150,7 @@ std::optional<int> FileBatch::commit() {
     return error;
 }
 
-std::optional<int> writeFileReplacing(const std::string& path, const std::string& bytes) {
+std::optional<FileError> writeFileReplacing(const std::string& path, const std::string& bytes) {
     FileBatch batch;
     if (auto error = batch.stage(path, bytes)) return error;
     return batch.commit();
@@ -170,14 +170,14 @@ struct Descriptor {
 
 std::optional<FileError> readWholeFile(const std::string& path, std::string& out, uint64_t maxBytes,
                                        const SizeBound& bound) {
-    const FileError tooLarge{"File too large"};
+    const FileError tooLarge{"File too large", path};
     // O_NONBLOCK: opening a pipe without a writer must not wait for one.
     const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
-    if (file.fd < 0) return FileError{ioErrorText(errno)};
+    if (file.fd < 0) return systemFileError(path, errno);
     struct stat st {};
-    if (::fstat(file.fd, &st) != 0) return FileError{ioErrorText(errno)};
-    if (S_ISDIR(st.st_mode)) return FileError{ioErrorText(EISDIR)};
-    if (!S_ISREG(st.st_mode)) return FileError{"Not a regular file"};
+    if (::fstat(file.fd, &st) != 0) return systemFileError(path, errno);
+    if (S_ISDIR(st.st_mode)) return systemFileError(path, EISDIR);
+    if (!S_ISREG(st.st_mode)) return FileError{"Not a regular file", path};
     if (static_cast<uint64_t>(st.st_size) > maxBytes) return tooLarge;
     std::string bytes;
     uint64_t limit = maxBytes;
@@ -186,7 +186,7 @@ std::optional<FileError> readWholeFile(const std::string& path, std::string& out
     for (;;) {
         const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return FileError{ioErrorText(errno)};
+        if (n < 0) return systemFileError(path, errno);
         if (n > 0) bytes.append(buffer, static_cast<size_t>(n));
         if (!bounded && (n == 0 || bytes.size() >= kHeadBytes)) {
             bounded = true;
@@ -256,8 +256,12 @@ std::string fileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string cannotCreateMessage(const std::string& path) {
-    return "Cannot create file " + path;
+FileError systemFileError(const std::string& path, int error) {
+    return FileError{ioErrorText(error), path, error};
+}
+
+FileError cannotCreate(const std::string& path) {
+    return FileError{"Cannot create file " + path, path};
 }
 
 }  // namespace bevelmint::base

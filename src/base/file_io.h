@@ -9,15 +9,25 @@
 
 namespace bevelmint::base {
 
-// The one error type at every file boundary: the message the user will see.
+// The one error type at every file boundary, from a failed write up to the
+// window's message box and the command line's error line: what the user is told,
+// the file it concerns (empty when no single file failed) and the system's error
+// number behind it (0 when the system reported none).
 struct FileError {
     std::string message;
+    std::string path = {};
+    int systemError = 0;
 };
+
+// The system error number error on path, in the user's words ("Disk full").
+FileError systemFileError(const std::string& path, int error);
+// A file that could not be written, named in its message ("Cannot create file <path>").
+FileError cannotCreate(const std::string& path);
 
 // Writes bytes to path through a temporary file in the same folder that replaces
 // the target only once it is complete, so a failed write leaves any old file as
-// it was and nothing partial behind. Returns the system's error number on failure.
-std::optional<int> writeFileReplacing(const std::string& path, const std::string& bytes);
+// it was and nothing partial behind.
+std::optional<FileError> writeFileReplacing(const std::string& path, const std::string& bytes);
 
 // Several files written all or none: each is first written completely to a
 // temporary file beside its target; commit renames them into place, keeping the
@@ -35,16 +45,15 @@ class FileBatch {
     FileBatch& operator=(const FileBatch&) = delete;
     ~FileBatch();
 
-    // Writes the temporary file; returns the system's error number on failure.
-    std::optional<int> stage(const std::string& path, const std::string& bytes);
+    // Writes the temporary file.
+    std::optional<FileError> stage(const std::string& path, const std::string& bytes);
     // As stage, but a file that already holds exactly these bytes is left untouched.
-    std::optional<int> stageUnlessSame(const std::string& path, const std::string& bytes);
+    std::optional<FileError> stageUnlessSame(const std::string& path, const std::string& bytes);
     // Renames every staged file into place, in order, or on failure puts back
-    // every file it had replaced. The batch is empty afterwards.
-    std::optional<int> commit();
+    // every file it had replaced; the error names the file that failed. The batch
+    // is empty afterwards.
+    std::optional<FileError> commit();
 
-    // The file whose stage or commit failed last, for the message.
-    const std::string& failedPath() const { return failedPath_; }
     // The targets a comparing batch found missing or different, in staging order.
     const std::vector<std::string>& differing() const { return differing_; }
 
@@ -54,7 +63,6 @@ class FileBatch {
     };
     Mode mode_;
     std::vector<Staged> staged_;
-    std::string failedPath_;
     std::vector<std::string> differing_;
 };
 
@@ -83,8 +91,5 @@ std::string ioErrorText(int error);
 // The folder part of a path (empty for a bare name) and the file-name part.
 std::string folderOf(const std::string& path);
 std::string fileNameOf(const std::string& path);
-
-// The message of a file that could not be written.
-std::string cannotCreateMessage(const std::string& path);
 
 }  // namespace bevelmint::base

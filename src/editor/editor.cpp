@@ -1,4 +1,5 @@
 #include "editor/editor.h"
+#include "state/enum_names.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,10 +15,6 @@ namespace {
 
 const char* const kButtonChannels[3] = {"buttonRed", "buttonGreen", "buttonBlue"};
 const char* const kTextChannels[3] = {"textRed", "textGreen", "textBlue"};
-
-const char* flag(bool on) {
-    return on ? "true" : "false";
-}
 
 }  // namespace
 
@@ -47,7 +44,7 @@ void Editor::notify(Changes changes) {
 }
 
 void Editor::paint() {
-    pipeline_.render(s_, render::activeTexture(s_, *texture_));
+    pipeline_.render(s_, render::activeTexture(s_, *texture_), session_.fastEdit);
     ++renders_;
     picturesStale_ = false;
     hoverStale_ = true;
@@ -90,8 +87,14 @@ bool Editor::apply(Op&& op) {
     }
     const Snapshot before = capture();
     const bool wasModified = modified();
+    const bool wasSketch = session_.fastEdit;
     op();
-    finish(before, wasModified);
+    Changes extra;
+    if (session_.fastEdit != wasSketch) {
+        picturesStale_ = hoverStale_ = true;
+        extra |= Aspect::editMode;
+    }
+    finish(before, wasModified, extra);
     return true;
 }
 
@@ -123,17 +126,26 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
 std::optional<std::string> Editor::setField(const std::string& name, const std::string& value) {
     std::optional<std::string> error;
     const bool taken = apply([&] {
-        error = state::setField(s_, name, value);
-        // Every brightness setting, even to the same value, recomputes the
-        // texture and takes the button colour from it again.
-        if (!error && name == "textureBrightness") rebrighten();
+        state::FieldEffect effect = state::FieldEffect::none;
+        error = state::setField(s_, session_, name, value, &effect);
+        if (!error) follow(effect);
     });
     if (!taken) return refusedWhileExporting()->message;
     return error;
 }
 
 bool Editor::setByName(const char* name, int value) {
-    return !setField(name, std::to_string(value));
+    bool set = false;
+    apply([&] {
+        state::FieldEffect effect = state::FieldEffect::none;
+        set = state::setNumber(s_, session_, name, value, &effect);
+        if (set) follow(effect);
+    });
+    return set;
+}
+
+void Editor::follow(state::FieldEffect effect) {
+    if (effect == state::FieldEffect::recomputeTexture) rebrighten();
 }
 
 void Editor::rebrighten() {
@@ -146,7 +158,7 @@ void Editor::rebrighten() {
 // ---------------------------------------------------------------- shape
 
 void Editor::setShape(state::ShapeKind kind) {
-    setField("shapeKind", state::shapeKindName(kind));
+    setField("shapeKind", state::nameOf(kind));
 }
 bool Editor::setWidth(int width) {
     return setByName("buttonWidth", width);
@@ -161,7 +173,7 @@ bool Editor::setRoundness(int roundness) {
     return setByName("roundness", roundness);
 }
 void Editor::setSmoothEdges(bool on) {
-    setField("smoothEdges", flag(on));
+    setByName("smoothEdges", on);
 }
 
 // ---------------------------------------------------------------- colours
@@ -206,13 +218,13 @@ bool Editor::setBorderFade(int fade) {
     return setByName("borderFade", fade);
 }
 void Editor::setLightenFront(bool on) {
-    setField("lightenFront", flag(on));
+    setByName("lightenFront", on);
 }
 
 // ---------------------------------------------------------------- inscription
 
 void Editor::setUseText(bool on) {
-    setField("useText", flag(on));
+    setByName("useText", on);
 }
 void Editor::setText(const std::string& text) {
     setField("buttonText", text);
@@ -230,7 +242,7 @@ bool Editor::setTextOffsetY(int offset) {
     return setByName("textOffsetY", offset);
 }
 void Editor::setText3D(bool on) {
-    setField("text3D", flag(on));
+    setByName("text3D", on);
 }
 
 // ---------------------------------------------------------------- texture
@@ -262,7 +274,7 @@ bool Editor::setTextureBrightness(int brightness) {
     return setByName("textureBrightness", brightness);
 }
 void Editor::setStretchPreview(bool on) {
-    setField("stretchPreview", flag(on));
+    setByName("stretchPreview", on);
 }
 
 // ---------------------------------------------------------------- export settings
@@ -279,13 +291,13 @@ void Editor::chooseExportFormat(state::ExportFormat format) {
 }
 
 void Editor::setExportPressed(bool on) {
-    setField("exportPressed", flag(on));
+    setByName("exportPressed", on);
 }
 bool Editor::setJpegCompression(int compression) {
     return setByName("jpegCompression", compression);
 }
 void Editor::setJpegProgressive(bool on) {
-    setField("jpegProgressive", flag(on));
+    setByName("jpegProgressive", on);
 }
 
 void Editor::setExportPath(const std::string& path) {
@@ -313,36 +325,27 @@ bool Editor::setHoverLift(int lift) {
 }
 
 void Editor::setFastEdit(bool on) {
-    apply([&] { s_.fastEdit = on; });
+    if (on != session_.fastEdit) apply([&] { session_.fastEdit = on; });
 }
 
 // ---------------------------------------------------------------- session values
 
 void Editor::setLastFile(const std::string& path) {
-    if (path == s_.lastFile) return;
-    s_.lastFile = path;
+    if (path == session_.lastFile) return;
+    session_.lastFile = path;
     notify(Aspect::document);
 }
 void Editor::setAppPath(const std::string& path) {
-    s_.appPath = path;
+    session_.appPath = path;
 }
 void Editor::setMenuColour(uint32_t colour) {
-    s_.menuColour = colour;
-}
-void Editor::setTestActOnHover(bool onHover) {
-    s_.testActOnHover = onHover;
+    session_.menuColour = colour;
 }
 
 // ---------------------------------------------------------------- undo and redo
 
 void Editor::restore(const Snapshot& snapshot) {
-    state::ButtonState next = snapshot.design;
-    copySession(s_, next);
-    // The pictures may hold a larger button than the one brought back: the next
-    // render erases the largest area, as after a load.
-    next.prevWidth = state::kMaxWidth;
-    next.prevHeight = state::kMaxHeight;
-    s_ = std::move(next);
+    s_ = snapshot.design;
     texture_ = snapshot.texture;
     exportPath_ = snapshot.exportPath;
     exportPressedPath_ = snapshot.exportPressedPath;

@@ -44,9 +44,14 @@
 #include "render/text_engine.h"
 #include "render/texture.h"
 #include "state/button_state.h"
+#include "state/field_setter.h"
+#include "state/session.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::editor {
+
+struct ExportRequest;
+struct ExportRun;
 
 class Editor {
   public:
@@ -56,6 +61,8 @@ class Editor {
 
     // ------------------------------------------------------------ reading
     const state::ButtonState& state() const { return s_; }
+    // What the session holds beside the design (fast edit mode, the last file...).
+    const state::Session& session() const { return session_; }
     // The texture pictures: the working one (brightness applied) and the original.
     // Both are empty while no texture was loaded.
     const render::TextureImages& texture() const { return *texture_; }
@@ -181,16 +188,15 @@ class Editor {
     // Leaves fast edit mode and writes the pictures, sprite sheets and the page
     // the web settings name, for the design or each label, all or nothing;
     // `written` lists the files in writing order.
-    std::optional<WriteError> exportForWeb(std::vector<std::string>& written);
+    std::optional<base::FileError> exportForWeb(std::vector<std::string>& written);
     // The same as a job to run on a thread of its own (export_job.h).
-    std::optional<WriteError> prepareWebExport(std::unique_ptr<ExportJob>& job);
+    std::optional<base::FileError> prepareWebExport(std::unique_ptr<ExportJob>& job);
 
     // ------------------------------------------------------------ session values
     // Kept by the window between runs; none is an undo step.
     void setLastFile(const std::string& path);
     void setAppPath(const std::string& path);
     void setMenuColour(uint32_t colour);
-    void setTestActOnHover(bool onHover);
 
     // ------------------------------------------------------------ files
     // Loads a design file (one undo step). A file that cannot be read or is not a
@@ -198,7 +204,7 @@ class Editor {
     // texture) do not stop the load.
     files::LoadResult loadDesign(const std::string& path);
     // Writes the design and its texture beside it, both or neither; not an undo step.
-    std::optional<WriteError> saveDesign(const std::string& path);
+    std::optional<base::FileError> saveDesign(const std::string& path);
     // Both export paths are chosen as the pressed-picture choice needs them.
     bool exportNamesComplete() const;
     // Browsers show GIF and JPEG, not BMP: the HTML page needs one of those.
@@ -208,23 +214,30 @@ class Editor {
     std::optional<std::string> checkPictures(const Outputs& outputs) const;
     // Leaves fast edit mode and writes the normal picture (and the pressed one
     // when asked for) to the export paths, all or none.
-    std::optional<WriteError> exportPictures();
-    std::optional<WriteError> preparePictureExport(std::unique_ptr<ExportJob>& job);
+    std::optional<base::FileError> exportPictures();
+    std::optional<base::FileError> preparePictureExport(std::unique_ptr<ExportJob>& job);
     // The rollover fragment for the exported pictures.
     std::string htmlFragment() const;
     // Writes the HTML page around a fragment (the text as the user left it).
-    std::optional<WriteError> saveHtmlPage(const std::string& path, const std::string& fragment);
+    std::optional<base::FileError> saveHtmlPage(const std::string& path,
+                                                const std::string& fragment);
     // The one way files are written: everything named is staged beside its target
     // and then renamed into place, so a failure leaves every old file as it was.
     // Renders first when the pictures are older than the design.
-    std::optional<WriteError> write(const Outputs& outputs);
+    std::optional<base::FileError> write(const Outputs& outputs);
     // An export job is alive: design edits, loads, undo, saves and other writes
     // are refused (they change nothing and report every aspect, so views show
     // the design again) until it is gone.
     bool exporting() const { return !running_.expired(); }
     // Writes nothing: fills `differing` with each file that write() would write
     // whose file on disk is missing or holds other bytes, in writing order.
-    std::optional<WriteError> check(const Outputs& outputs, std::vector<std::string>& differing);
+    std::optional<base::FileError> check(const Outputs& outputs,
+                                         std::vector<std::string>& differing);
+
+    // Runs a request (export_request.h): checks it, renders every button it names
+    // and writes (or with check compares) all its files or none. A refused
+    // request comes back as an error without a path.
+    std::optional<base::FileError> run(ExportRequest request, ExportRun& result);
 
     // ------------------------------------------------------------ document
     // The design file last saved or loaded, as an absolute path; empty before
@@ -251,20 +264,23 @@ class Editor {
     template <class Op>
     bool apply(Op&& op);
     // Runs a job here and now, passing its font warnings on.
-    std::optional<WriteError> runNow(ExportJob& job);
+    std::optional<base::FileError> runNow(ExportJob& job);
     void finish(const Snapshot& before, bool wasModified, Changes extra = {});
     void restore(const Snapshot& snapshot);
     bool travel(bool back);
+    // Sets a number or flag field through the field table, without text.
     bool setByName(const char* name, int value);
+    void follow(state::FieldEffect effect);
     void rebrighten();
     void paint();
     void notify(Changes changes);
     // The job that writes the outputs from the design as it is now.
     std::unique_ptr<ExportJob> makeJob(Outputs outputs);
     // Refuses while an export runs: the message, and a report so views follow.
-    std::optional<WriteError> refusedWhileExporting();
+    std::optional<base::FileError> refusedWhileExporting();
 
     state::ButtonState s_ = state::defaultState();
+    state::Session session_;
     std::shared_ptr<const render::TextureImages> texture_;
     std::string exportPath_;
     std::string exportPressedPath_;

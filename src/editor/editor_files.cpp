@@ -34,13 +34,14 @@ files::LoadResult Editor::loadDesign(const std::string& path) {
     s_ = std::move(loaded);
     texture_ = s_.textureActive ? std::make_shared<const render::TextureImages>(std::move(images))
                                 : noTexture();
+    session_.lastFile = path;
     document_.opening = ++openings_;
     markSaved(path);
     finish(before, wasModified, Aspect::document);
     return result;
 }
 
-std::optional<WriteError> Editor::saveDesign(const std::string& path) {
+std::optional<base::FileError> Editor::saveDesign(const std::string& path) {
     if (exporting()) return refusedWhileExporting();
     // The last file names the new one even when the save fails.
     setLastFile(path);
@@ -68,10 +69,10 @@ std::optional<std::string> Editor::checkPictures(const Outputs& outputs) const {
     return exporter::checkRequest(outputs.pictures, s_);
 }
 
-std::optional<WriteError> Editor::preparePictureExport(std::unique_ptr<ExportJob>& job) {
+std::optional<base::FileError> Editor::preparePictureExport(std::unique_ptr<ExportJob>& job) {
     if (exporting()) return refusedWhileExporting();
-    if (!exportNamesComplete()) return WriteError{{}, "No file name chosen for the picture"};
-    if (s_.fastEdit) setFastEdit(false);
+    if (!exportNamesComplete()) return base::FileError{"No file name chosen for the picture"};
+    setFastEdit(false);
     Outputs outputs;
     outputs.pictures.normal = exportPath_;
     if (s_.exportPressed) outputs.pictures.pressed = exportPressedPath_;
@@ -80,7 +81,7 @@ std::optional<WriteError> Editor::preparePictureExport(std::unique_ptr<ExportJob
     return std::nullopt;
 }
 
-std::optional<WriteError> Editor::exportPictures() {
+std::optional<base::FileError> Editor::exportPictures() {
     std::unique_ptr<ExportJob> job;
     if (auto error = preparePictureExport(job)) return error;
     return runNow(*job);
@@ -92,9 +93,9 @@ std::string Editor::htmlFragment() const {
                                   s_.exportPressed && !exportPressedPath_.empty());
 }
 
-std::optional<WriteError> Editor::saveHtmlPage(const std::string& path,
-                                               const std::string& fragment) {
-    s_.htmlFileName = path;
+std::optional<base::FileError> Editor::saveHtmlPage(const std::string& path,
+                                                    const std::string& fragment) {
+    session_.htmlFileName = path;
     Outputs outputs;
     outputs.htmlPage = path;
     outputs.htmlFragment = fragment;
@@ -108,8 +109,9 @@ std::unique_ptr<ExportJob> Editor::makeJob(Outputs outputs) {
     const exporter::PictureSetRequest& r = outputs.pictures;
     const bool plain = r.hover.empty() && r.sprite.empty() &&
                        std::find(r.scales.begin(), r.scales.end(), 1) != r.scales.end();
-    if (plain && (!r.normal.empty() || !r.pressed.empty())) {
-        // The pictures at scale 1 without hover are the editor's own render.
+    if (plain && !session_.fastEdit && (!r.normal.empty() || !r.pressed.empty())) {
+        // The pictures at scale 1 without hover are the editor's own render,
+        // unless that is fast edit mode's sketch: files always hold the real button.
         if (picturesStale_) render();
         const state::ButtonState design = state::clampedForRender(s_);
         job->rendered_ =
@@ -124,25 +126,25 @@ std::unique_ptr<ExportJob> Editor::makeJob(Outputs outputs) {
     return job;
 }
 
-std::optional<WriteError> Editor::refusedWhileExporting() {
+std::optional<base::FileError> Editor::refusedWhileExporting() {
     notify(kDesignAspects);
-    return WriteError{{}, "An export is being written; wait for it or cancel it first"};
+    return base::FileError{"An export is being written; wait for it or cancel it first"};
 }
 
-std::optional<WriteError> Editor::write(const Outputs& outputs) {
+std::optional<base::FileError> Editor::write(const Outputs& outputs) {
     if (exporting()) return refusedWhileExporting();
     return runNow(*makeJob(outputs));
 }
 
-std::optional<WriteError> Editor::runNow(ExportJob& job) {
+std::optional<base::FileError> Editor::runNow(ExportJob& job) {
     auto error = job.run();
     for (const std::string& warning : job.warnings())
         if (text_.warn) text_.warn(warning);
     return error;
 }
 
-std::optional<WriteError> Editor::check(const Outputs& outputs,
-                                        std::vector<std::string>& differing) {
+std::optional<base::FileError> Editor::check(const Outputs& outputs,
+                                             std::vector<std::string>& differing) {
     if (exporting()) return refusedWhileExporting();
     return makeJob(outputs)->check(differing);
 }

@@ -8,11 +8,8 @@ namespace bevelmint::editor {
 
 const image::Picture& Editor::hover() {
     if (hoverStale_) {
-        state::ButtonState lifted = state::hoverState(s_);
-        // The pipeline drew another size last time: erase all it may hold.
-        lifted.prevWidth = state::kMaxWidth;
-        lifted.prevHeight = state::kMaxHeight;
-        hoverPipeline_.render(lifted, render::activeTexture(s_, *texture_));
+        hoverPipeline_.render(state::hoverState(s_), render::activeTexture(s_, *texture_),
+                              session_.fastEdit);
         hoverStale_ = false;
     }
     return hoverPipeline_.normal();
@@ -47,15 +44,13 @@ const exporter::ButtonReport& Editor::contrastReport() {
     if (picturesStale_) paint();
     if (report_) return *report_;
     const std::vector<bool> ink = exporter::inscriptionInk(s_, text_);
-    if (!s_.fastEdit) {
+    if (!session_.fastEdit) {
         report_ = exporter::reportButton(s_, normal(), ink);
     } else {
         // The quick sketch is not what an export writes: measure the real picture.
-        state::ButtonState real = s_;
-        real.fastEdit = false;
-        const render::ButtonPictures pictures = render::renderButtonPictures(
-            real, render::activeTexture(s_, *texture_), 1, text_, false);
-        report_ = exporter::reportButton(real, pictures.normal, ink);
+        const render::ButtonPictures pictures =
+            render::renderButtonPictures(s_, render::activeTexture(s_, *texture_), 1, text_, false);
+        report_ = exporter::reportButton(s_, pictures.normal, ink);
     }
     return *report_;
 }
@@ -86,12 +81,12 @@ std::string Editor::webPagePath() const {
     return {};
 }
 
-std::optional<WriteError> Editor::prepareWebExport(std::unique_ptr<ExportJob>& job) {
+std::optional<base::FileError> Editor::prepareWebExport(std::unique_ptr<ExportJob>& job) {
     if (exporting()) return refusedWhileExporting();
-    if (auto why = checkWebSettings(s_.web)) return WriteError{{}, *why};
+    if (auto why = checkWebSettings(s_.web)) return base::FileError{*why};
     std::vector<exporter::SetMember> members;
-    if (auto why = webMembers(s_.web.labels, s_, members)) return WriteError{{}, *why};
-    if (s_.fastEdit) setFastEdit(false);
+    if (auto why = webMembers(s_.web.labels, s_, members)) return base::FileError{*why};
+    setFastEdit(false);
     WebSettings web = s_.web;
     web.folder = webFolder();
     Outputs outputs;
@@ -103,7 +98,7 @@ std::optional<WriteError> Editor::prepareWebExport(std::unique_ptr<ExportJob>& j
     return std::nullopt;
 }
 
-std::optional<WriteError> Editor::exportForWeb(std::vector<std::string>& written) {
+std::optional<base::FileError> Editor::exportForWeb(std::vector<std::string>& written) {
     std::unique_ptr<ExportJob> job;
     if (auto error = prepareWebExport(job)) return error;
     auto error = runNow(*job);

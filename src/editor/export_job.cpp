@@ -21,22 +21,21 @@ int picturesPerButton(const exporter::PictureSetRequest& r) {
 
 }  // namespace
 
-std::optional<WriteError> ExportJob::run(const Progress& progress) {
+std::optional<base::FileError> ExportJob::run(const Progress& progress) {
     base::FileBatch batch;
     if (auto e = stage(batch, progress)) return e;
-    if (stopped(progress)) return WriteError{{}, kCancelled};
+    if (stopped(progress)) return base::FileError{kCancelled};
     if (auto error = batch.commit()) {
         // Pictures and the texture are named in their message ("Cannot create file
         // <path>"); the design file and the page say what went wrong.
-        const std::string& path = batch.failedPath();
-        const bool said = path == outputs_.design || path == outputs_.htmlPage;
-        return WriteError{path, said ? base::ioErrorText(*error) : base::cannotCreateMessage(path)};
+        const bool said = error->path == outputs_.design || error->path == outputs_.htmlPage;
+        return said ? *error : base::cannotCreate(error->path);
     }
     written_ = targets_;
     return std::nullopt;
 }
 
-std::optional<WriteError> ExportJob::check(std::vector<std::string>& differing) {
+std::optional<base::FileError> ExportJob::check(std::vector<std::string>& differing) {
     base::FileBatch batch(base::FileBatch::Mode::compare);
     if (auto e = stage(batch, {})) return e;
     differing = batch.differing();
@@ -53,28 +52,26 @@ void ExportJob::advance(const Progress& progress) {
     if (progress.report) progress.report(done_, total_);
 }
 
-std::optional<WriteError> ExportJob::stageFile(base::FileBatch& batch,
-                                               const exporter::PictureFile& file,
-                                               bool namedInMessage) {
+std::optional<base::FileError> ExportJob::stageFile(base::FileBatch& batch,
+                                                    const exporter::PictureFile& file,
+                                                    bool namedInMessage) {
     targets_.push_back(file.path);
     // An encoder that failed left no bytes.
-    if (file.bytes.empty()) return WriteError{file.path, base::cannotCreateMessage(file.path)};
-    if (auto error = batch.stage(file.path, file.bytes)) {
-        return WriteError{file.path, namedInMessage ? base::cannotCreateMessage(file.path)
-                                                    : base::ioErrorText(*error)};
-    }
-    return std::nullopt;
+    if (file.bytes.empty()) return base::cannotCreate(file.path);
+    auto error = batch.stage(file.path, file.bytes);
+    if (error && namedInMessage) return base::cannotCreate(file.path);
+    return error;
 }
 
 // Renders and encodes file by file, staging each as it is made, so that the
 // progress counts files and a cancel is seen between any two of them.
-std::optional<WriteError> ExportJob::stage(base::FileBatch& batch, const Progress& progress) {
+std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Progress& progress) {
     const exporter::PictureSetRequest& request = outputs_.pictures;
-    if (auto why = exporter::checkRequest(request, design_)) return WriteError{{}, *why};
+    if (auto why = exporter::checkRequest(request, design_)) return base::FileError{*why};
     std::vector<files::OutputFile> designFiles;
     if (!outputs_.design.empty()) {
         if (auto error = files::designFiles(outputs_.design, design_, *texture_, designFiles))
-            return WriteError{outputs_.design, error->message};
+            return base::FileError{error->message, outputs_.design, error->systemError};
     }
     const int members = std::max<int>(1, static_cast<int>(members_.size()));
     total_ = picturesPerButton(request) * members + static_cast<int>(outputs_.files.size()) +
@@ -89,18 +86,19 @@ std::optional<WriteError> ExportJob::stage(base::FileBatch& batch, const Progres
     };
     auto stageAll = [&](const std::vector<exporter::PictureFile>& files) {
         for (const exporter::PictureFile& f : files) {
-            if (stopped(progress)) return std::optional<WriteError>(WriteError{{}, kCancelled});
+            if (stopped(progress))
+                return std::optional<base::FileError>(base::FileError{kCancelled});
             if (auto e = stageFile(batch, f, true)) return e;
             advance(progress);
         }
-        return std::optional<WriteError>();
+        return std::optional<base::FileError>();
     };
     const image::Picture* texture = render::activeTexture(design_, *texture_);
     if (!members_.empty()) {
         // As many buttons at a time as there are cores: each renders on one.
         const size_t step = std::max(1u, std::thread::hardware_concurrency());
         for (size_t at = 0; at < members_.size(); at += step) {
-            if (stopped(progress)) return WriteError{{}, kCancelled};
+            if (stopped(progress)) return base::FileError{kCancelled};
             const std::vector<exporter::SetMember> some(
                 members_.begin() + at, members_.begin() + std::min(at + step, members_.size()));
             if (auto e = stageAll(
@@ -116,7 +114,7 @@ std::optional<WriteError> ExportJob::stage(base::FileBatch& batch, const Progres
             return render::renderButtonPictures(design_, texture, scale, text, withHover);
         };
         for (int scale : request.scales) {
-            if (stopped(progress)) return WriteError{{}, kCancelled};
+            if (stopped(progress)) return base::FileError{kCancelled};
             exporter::PictureSetRequest one = request;
             one.scales = {scale};
             if (auto e = stageAll(exporter::encodePictureSet(one, design_, source))) return e;
@@ -132,13 +130,12 @@ std::optional<WriteError> ExportJob::stage(base::FileBatch& batch, const Progres
     if (!designFiles.empty()) {
         for (const files::OutputFile& f : designFiles)
             targets_.push_back(f.path);
-        if (auto error = files::stageDesignFiles(batch, designFiles))
-            return WriteError{batch.failedPath(), error->message};
+        if (auto error = files::stageDesignFiles(batch, designFiles)) return error;
         for (size_t i = 0; i < designFiles.size(); ++i)
             advance(progress);
     }
     // Two outputs in one file would leave only the last: nothing is written then.
-    if (auto error = base::refuseSameFileTwice(targets_)) return WriteError{{}, error->message};
+    if (auto error = base::refuseSameFileTwice(targets_)) return error;
     return std::nullopt;
 }
 

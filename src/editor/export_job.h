@@ -31,14 +31,6 @@
 
 namespace bevelmint::editor {
 
-// A file the all-or-nothing write could not write, and the user's words for why
-// ("Cannot create file <path>", "File access denied", ...). The path is empty
-// when the failure belongs to no single file.
-struct WriteError {
-    std::string path;
-    std::string message;
-};
-
 // What one all-or-nothing write produces; an empty path is not written.
 struct Outputs {
     // The normal, hover and pressed pictures and the sprite sheet, their format
@@ -68,10 +60,10 @@ class ExportJob {
 
     // Writes everything named or nothing: each file is staged beside its target
     // and all are renamed into place at the end.
-    std::optional<WriteError> run(const Progress& progress = {});
+    std::optional<base::FileError> run(const Progress& progress = {});
     // Writes nothing: fills `differing` with each file run() would write whose
     // file on disk is missing or holds other bytes, in writing order.
-    std::optional<WriteError> check(std::vector<std::string>& differing);
+    std::optional<base::FileError> check(std::vector<std::string>& differing);
 
     // The run ended by its cancel flag; nothing was written.
     bool cancelled() const { return cancelled_; }
@@ -82,9 +74,10 @@ class ExportJob {
 
   private:
     friend class Editor;
-    std::optional<WriteError> stage(base::FileBatch& batch, const Progress& progress);
-    std::optional<WriteError> stageFile(base::FileBatch& batch, const exporter::PictureFile& file,
-                                        bool namedInMessage);
+    std::optional<base::FileError> stage(base::FileBatch& batch, const Progress& progress);
+    std::optional<base::FileError> stageFile(base::FileBatch& batch,
+                                             const exporter::PictureFile& file,
+                                             bool namedInMessage);
     int fileCount() const;
     bool stopped(const Progress& progress);
     void advance(const Progress& progress);

@@ -4,29 +4,7 @@ namespace bevelmint::editor {
 
 using state::ButtonState;
 
-namespace {
-
-ButtonState designPart(const ButtonState& s) {
-    ButtonState d = s;
-    copySession(ButtonState{}, d);
-    return d;
-}
-
-}  // namespace
-
-void copySession(const ButtonState& from, ButtonState& to) {
-    to.prevWidth = from.prevWidth;
-    to.prevHeight = from.prevHeight;
-    to.liveUpdate = from.liveUpdate;
-    to.fastEdit = from.fastEdit;
-    to.testActOnHover = from.testActOnHover;
-    to.testHovering = from.testHovering;
-    to.busyFrame = from.busyFrame;
-    to.lastFile = from.lastFile;
-    to.appPath = from.appPath;
-    to.menuColour = from.menuColour;
-    to.htmlFileName = from.htmlFileName;
-}
+namespace {}  // namespace
 
 const std::shared_ptr<const render::TextureImages>& noTexture() {
     static const auto none = std::make_shared<const render::TextureImages>();
@@ -35,14 +13,12 @@ const std::shared_ptr<const render::TextureImages>& noTexture() {
 
 bool sameDesign(const Snapshot& a, const Snapshot& b) {
     return a.texture == b.texture && a.exportPath == b.exportPath &&
-           a.exportPressedPath == b.exportPressedPath &&
-           designPart(a.design) == designPart(b.design);
+           a.exportPressedPath == b.exportPressedPath && a.design == b.design;
 }
 
 bool samePictures(const Snapshot& a, const Snapshot& b) {
     auto renderPart = [](const Snapshot& s) {
-        ButtonState d = designPart(s.design);
-        d.fastEdit = s.design.fastEdit;
+        ButtonState d = s.design;
         const ButtonState blank;
         d.exportFormat = blank.exportFormat;
         d.exportPressed = blank.exportPressed;
@@ -95,7 +71,6 @@ Changes differences(const Snapshot& a, const Snapshot& b) {
     if (exports(x) != exports(y) || a.exportPath != b.exportPath ||
         a.exportPressedPath != b.exportPressedPath)
         c |= Aspect::exports;
-    if (x.fastEdit != y.fastEdit) c |= Aspect::editMode;
     if (x.web != y.web) c |= Aspect::web;
     // A field no group names yet still counts as a change of the design.
     if (!(c & kDesignAspects).any() && !sameDesign(a, b)) c |= kDesignAspects;

@@ -9,10 +9,6 @@
 
 namespace bevelmint::editor {
 
-// The values that belong to the editing session rather than to the design: undo
-// leaves them as they are and no comparison of designs looks at them.
-void copySession(const state::ButtonState& from, state::ButtonState& to);
-
 bool sameDesign(const Snapshot& a, const Snapshot& b);
 
 // The texture pictures of a design without a texture, shared by all of them.

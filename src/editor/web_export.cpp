@@ -1,4 +1,5 @@
 #include "editor/web_export.h"
+#include "state/enum_names.h"
 
 #include <utility>
 
@@ -53,7 +54,7 @@ void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages) {
     const std::string base =
         (web.folder.empty() || web.folder.back() == '/' ? web.folder : web.folder + "/") +
         web.baseName;
-    const std::string extension = std::string(".") + state::webFormatName(web.format);
+    const std::string extension = std::string(".") + state::nameOf(web.format);
     exporter::PictureSetRequest& pictures = outputs.pictures;
     pictures.normal = base + extension;
     pictures.hover = base + "-hover" + extension;

@@ -53,7 +53,6 @@ std::vector<bool> inscriptionInk(const state::ButtonState& s, render::TextEngine
     // The inscription pass itself, in white on black: every copy it draws shows.
     state::ButtonState white = s;
     white.textRed = white.textGreen = white.textBlue = 255;
-    white.fastEdit = false;
     image::Picture normal(w, h, image::kBlack), pressed(w, h, image::kBlack);
     render::paintInscription(white, normal, pressed, text);
     for (int y = 0; y < h; ++y)

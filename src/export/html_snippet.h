@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "base/file_io.h"
 #include "image/color.h"
 
 namespace bevelmint::exporter {

@@ -1,4 +1,5 @@
 #include "export/picture_export.h"
+#include "state/enum_names.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,9 +17,6 @@
 namespace bevelmint::exporter {
 
 namespace {
-
-constexpr PictureFormat kFormats[] = {PictureFormat::bmp, PictureFormat::jpg, PictureFormat::gif,
-                                      PictureFormat::png, PictureFormat::webp};
 
 // The pictures cut along the outline, each with its own coverage, one above the other.
 image::RgbaPicture cutOutStacked(const state::ButtonState& s, int scale,
@@ -67,32 +65,6 @@ std::optional<state::ExportFormat> exportFormat(PictureFormat format) {
     return std::nullopt;
 }
 
-const char* pictureFormatName(PictureFormat format) {
-    switch (format) {
-        case PictureFormat::bmp:
-            return "bmp";
-        case PictureFormat::jpg:
-            return "jpg";
-        case PictureFormat::gif:
-            return "gif";
-        case PictureFormat::png:
-            return "png";
-        case PictureFormat::webp:
-            return "webp";
-    }
-    return "gif";
-}
-
-bool parsePictureFormat(const std::string& text, PictureFormat& format) {
-    for (PictureFormat f : kFormats) {
-        if (text == pictureFormatName(f)) {
-            format = f;
-            return true;
-        }
-    }
-    return false;
-}
-
 bool shownInBrowsers(PictureFormat format) {
     return format != PictureFormat::bmp;
 }
@@ -105,7 +77,7 @@ std::optional<PictureFormat> formatFromExtension(const std::string& path) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (ext == "jpeg") return PictureFormat::jpg;
     PictureFormat f{};
-    if (parsePictureFormat(ext, f)) return f;
+    if (state::parseName(ext, f)) return f;
     return std::nullopt;
 }
 
@@ -146,9 +118,7 @@ std::string encodeForExport(const state::ButtonState& s, const image::Picture& p
 
 std::optional<base::FileError> stagePicture(base::FileBatch& batch, const std::string& path,
                                             const std::string& bytes) {
-    if (bytes.empty() || batch.stage(path, bytes)) {
-        return base::FileError{base::cannotCreateMessage(path)};
-    }
+    if (bytes.empty() || batch.stage(path, bytes)) return base::cannotCreate(path);
     return std::nullopt;
 }
 
@@ -165,7 +135,7 @@ std::optional<base::FileError> exportPictures(const state::ButtonState& s,
     if (s.exportPressed) {
         if (auto e = stagePicture(batch, pressedPath, encodeForExport(s, pressed))) return e;
     }
-    if (batch.commit()) return base::FileError{base::cannotCreateMessage(batch.failedPath())};
+    if (auto error = batch.commit()) return base::cannotCreate(error->path);
     return std::nullopt;
 }
 

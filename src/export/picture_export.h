@@ -12,13 +12,11 @@ namespace bevelmint::exporter {
 
 // Every picture format the exporter writes; a design file keeps one of the
 // first three as its export choice.
-enum class PictureFormat { bmp, jpg, gif, png, webp };
+using PictureFormat = state::PictureFormat;
 
 PictureFormat pictureFormat(state::ExportFormat format);
 // The design's export choice for a format, if it has one.
 std::optional<state::ExportFormat> exportFormat(PictureFormat format);
-const char* pictureFormatName(PictureFormat format);
-bool parsePictureFormat(const std::string& text, PictureFormat& format);
 // Browsers show every format but BMP.
 bool shownInBrowsers(PictureFormat format);
 // The format a file name's extension names (.gif, .jpg/.jpeg, .bmp, .png,

@@ -19,22 +19,6 @@ std::string scaledFileName(const std::string& path, int scale) {
     return path.substr(0, dot) + mark + path.substr(dot);
 }
 
-std::optional<std::vector<int>> parseScales(const std::string& text) {
-    std::vector<int> scales;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t comma = std::min(text.find(',', start), text.size());
-        const std::string part = text.substr(start, comma - start);
-        int64_t v = 0;
-        auto [ptr, ec] = std::from_chars(part.data(), part.data() + part.size(), v);
-        if (part.empty() || ec != std::errc() || ptr != part.data() + part.size()) return {};
-        // Far out of range stays out of range without overflowing.
-        scales.push_back(static_cast<int>(std::clamp<int64_t>(v, -1000, 1000)));
-        start = comma + 1;
-    }
-    return scales;
-}
-
 PictureFormat fileFormat(const PictureSetRequest& request, const std::string& path,
                          const state::ButtonState& s) {
     if (request.format) return *request.format;

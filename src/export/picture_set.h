@@ -30,9 +30,6 @@ struct PictureFile {
 // "b.png" at scale 2 is "b@2x.png"; a name without extension gets the mark at its end.
 std::string scaledFileName(const std::string& path, int scale);
 
-// "1,2,3" as scales, each checked later; nullopt when a part is not a number.
-std::optional<std::vector<int>> parseScales(const std::string& text);
-
 // The format one file of the request is written in.
 PictureFormat fileFormat(const PictureSetRequest& request, const std::string& path,
                          const state::ButtonState& s);

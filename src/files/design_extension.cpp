@@ -1,4 +1,5 @@
 #include "files/design_file.h"
+#include "state/enum_names.h"
 #include "state/field_setter.h"
 
 namespace bevelmint::files {
@@ -20,12 +21,12 @@ constexpr ExtensionField kExtensionFields[] = {
     {"backBlue", [](const state::ButtonState& s) { return std::to_string(s.backBlue); }},
     {"hoverLift", [](const state::ButtonState& s) { return std::to_string(s.hoverLift); }},
     {"webFormat",
-     [](const state::ButtonState& s) { return std::string(state::webFormatName(s.web.format)); }},
+     [](const state::ButtonState& s) { return std::string(state::nameOf(s.web.format)); }},
     {"webScales", [](const state::ButtonState& s) { return state::webScalesText(s.web.scales); }},
     {"webFolder", [](const state::ButtonState& s) { return s.web.folder; }},
     {"webBaseName", [](const state::ButtonState& s) { return s.web.baseName; }},
     {"webMarkup",
-     [](const state::ButtonState& s) { return std::string(state::webMarkupName(s.web.markup)); }},
+     [](const state::ButtonState& s) { return std::string(state::nameOf(s.web.markup)); }},
     {"webLabels", [](const state::ButtonState& s) { return s.web.labels; }},
 };
 

@@ -90,10 +90,10 @@ std::optional<base::FileError> designFiles(const std::string& path, const state:
 std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
                                                 const std::vector<OutputFile>& files);
 
-// Saves the design and its texture, both or neither, and sets lastFile. The
-// error names the file as stageDesignFiles does.
-std::optional<base::FileError> writeDesignFile(const std::string& path, state::ButtonState& s,
-                                          const render::TextureImages& images);
+// Saves the design and its texture, both or neither. The error names the file
+// as stageDesignFiles does.
+std::optional<base::FileError> writeDesignFile(const std::string& path, const state::ButtonState& s,
+                                               const render::TextureImages& images);
 
 // Reads and checks the lines; nullopt when the bytes are not a design file.
 std::optional<DesignLines> parseDesign(std::string_view bytes);
@@ -113,14 +113,14 @@ TextureFile readTextureFile(const std::string& lookupPath);
 // Applies checked lines to the state as the editor's controls would take them,
 // looking the texture up in designFolder through read. Never fails; a missing
 // texture is a notice.
-std::vector<Notice> applyDesign(const DesignLines& lines, const std::string& designFolder,
+std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designFolder,
                                 state::ButtonState& s, render::TextureImages& images,
                                 const TextureReader& read = readTextureFile);
 
 // Loads a design file: a file that cannot be read or is not a design leaves the
 // state and the texture exactly as they were. The caller renders afterwards.
 LoadResult readDesignFile(const std::string& path, state::ButtonState& s,
-                      render::TextureImages& images);
+                          render::TextureImages& images);
 
 // The file-name part of a stored texture path: after the last "/" of a path of
 // this system, where a backslash is an ordinary character of a name; after the

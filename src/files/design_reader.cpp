@@ -4,6 +4,7 @@
 #include "files/design_file.h"
 #include "files/text_encoding.h"
 #include "image/bmp_reader.h"
+#include "state/enum_names.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::files {
@@ -136,9 +137,7 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
     render::removeTexture(s, images);
     setSizeMaxima(s, kMaxWidth, kMaxHeight);
 
-    if (d.shape == 1) setShapeKind(s, ShapeKind::rect);
-    if (d.shape == 2) setShapeKind(s, ShapeKind::elips);
-    if (d.shape == 3) setShapeKind(s, ShapeKind::rrect);
+    if (ShapeKind k{}; state::fromFileCode(d.shape, k)) setShapeKind(s, k);
     slider(d.roundness, kRoundnessRange, s.roundness, [&](int32_t v) { s.roundness = v; });
     // A size outside the controls' range is clamped, never stored beyond the canvas.
     setButtonWidth(s, widthRange(s).clamp(d.width));
@@ -190,26 +189,21 @@ std::vector<Notice> applyDesign(const DesignLines& d, const std::string& designF
         }
     }
     flag(d.stretchPreview, s.stretchPreview);
-    if (d.exportFormat == 0) s.exportFormat = ExportFormat::bmp;
-    if (d.exportFormat == 1) s.exportFormat = ExportFormat::jpg;
-    if (d.exportFormat == 2) s.exportFormat = ExportFormat::gif;
+    state::fromFileCode(d.exportFormat, s.exportFormat);
     flag(d.exportPressed, s.exportPressed);
     slider(d.jpegCompression, kJpegCompressionRange, s.jpegCompression,
            [&](int32_t v) { s.jpegCompression = v; });
     flag(d.jpegProgressive, s.jpegProgressive);
     for (Notice& n : applyExtensionLines(d.extension, d.fixedLines + 1, s))
         notices.push_back(std::move(n));
-    if (s.textureActive && s.textureBrightness != 50) render::applyTextureBrightness(s, images);
+    if (s.textureActive && s.textureBrightness != state::kNeutralBrightness)
+        render::applyTextureBrightness(s, images);
     updateDerived(s);
-    // The next render erases the largest button area, whatever the size lines did.
-    s.prevWidth = kMaxWidth;
-    s.prevHeight = kMaxHeight;
-    s.liveUpdate = true;
     return notices;
 }
 
 LoadResult readDesignFile(const std::string& path, state::ButtonState& s,
-                      render::TextureImages& images) {
+                          render::TextureImages& images) {
     LoadResult result;
     std::string bytes;
     if ((result.error = base::readWholeFile(path, bytes, kMaxDesignBytes))) return result;
@@ -221,7 +215,6 @@ LoadResult readDesignFile(const std::string& path, state::ButtonState& s,
     state::ButtonState loaded = s;
     render::TextureImages textures = images;
     result.notices = applyDesign(*lines, base::folderOf(path), loaded, textures);
-    loaded.lastFile = path;
     s = std::move(loaded);
     images = std::move(textures);
     return result;

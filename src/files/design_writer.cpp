@@ -1,5 +1,7 @@
 #include "files/design_file.h"
+
 #include "image/bmp_writer.h"
+#include "state/enum_names.h"
 
 namespace bevelmint::files {
 
@@ -26,30 +28,6 @@ class LineWriter {
     std::string out_;
 };
 
-int shapeCode(state::ShapeKind k) {
-    switch (k) {
-        case state::ShapeKind::rect:
-            return 1;
-        case state::ShapeKind::elips:
-            return 2;
-        case state::ShapeKind::rrect:
-            return 3;
-    }
-    return 1;
-}
-
-int formatCode(state::ExportFormat f) {
-    switch (f) {
-        case state::ExportFormat::bmp:
-            return 0;
-        case state::ExportFormat::jpg:
-            return 1;
-        case state::ExportFormat::gif:
-            return 2;
-    }
-    return 2;
-}
-
 bool breaksLine(const std::string& t) {
     return t.find_first_of("\r\n") != std::string::npos;
 }
@@ -69,7 +47,7 @@ std::optional<base::FileError> encodeDesign(const state::ButtonState& s, std::st
         }
     }
     LineWriter w;
-    w.byte(shapeCode(s.shapeKind));
+    w.byte(state::fileCodeOf(s.shapeKind));
     w.byte(s.roundness);
     w.number(s.buttonWidth);
     w.number(s.buttonHeight);
@@ -97,7 +75,7 @@ std::optional<base::FileError> encodeDesign(const state::ButtonState& s, std::st
         w.byte(s.textureBrightness);
     }
     w.byte(s.stretchPreview);
-    w.byte(formatCode(s.exportFormat));
+    w.byte(state::fileCodeOf(s.exportFormat));
     w.byte(s.exportPressed);
     w.byte(s.jpegCompression);
     w.byte(s.jpegProgressive);
@@ -127,11 +105,11 @@ std::optional<base::FileError> designFiles(const std::string& path, const state:
 
 namespace {
 
-base::FileError writeError(const std::vector<OutputFile>& files, const std::string& path,
-                           int error) {
+// The texture is named as a picture is; the design file says what went wrong.
+base::FileError writeError(const std::vector<OutputFile>& files, const base::FileError& error) {
     for (const OutputFile& f : files)
-        if (f.path == path && f.isTexture) return base::FileError{base::cannotCreateMessage(path)};
-    return base::FileError{path + ": " + base::ioErrorText(error)};
+        if (f.path == error.path && f.isTexture) return base::cannotCreate(error.path);
+    return base::FileError{error.path + ": " + error.message, error.path, error.systemError};
 }
 
 }  // namespace
@@ -142,19 +120,18 @@ std::optional<base::FileError> stageDesignFiles(base::FileBatch& batch,
         // The texture beside its design is often the very file it was loaded from.
         const auto error =
             f.isTexture ? batch.stageUnlessSame(f.path, f.bytes) : batch.stage(f.path, f.bytes);
-        if (error) return writeError(files, f.path, *error);
+        if (error) return writeError(files, *error);
     }
     return std::nullopt;
 }
 
-std::optional<base::FileError> writeDesignFile(const std::string& path, state::ButtonState& s,
-                                          const render::TextureImages& images) {
+std::optional<base::FileError> writeDesignFile(const std::string& path, const state::ButtonState& s,
+                                               const render::TextureImages& images) {
     std::vector<OutputFile> files;
     if (auto error = designFiles(path, s, images, files)) return error;
-    s.lastFile = path;
     base::FileBatch batch;
     if (auto error = stageDesignFiles(batch, files)) return error;
-    if (auto error = batch.commit()) return writeError(files, batch.failedPath(), *error);
+    if (auto error = batch.commit()) return writeError(files, *error);
     return std::nullopt;
 }
 

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "base/file_io.h"
 #include "image/picture.h"
 
 namespace bevelmint::image {

@@ -34,14 +34,14 @@ Offset textAnchor(const state::ButtonState& s) {
 }
 
 void paintInscription(const state::ButtonState& s, image::Picture& normal, image::Picture& pressed,
-               TextEngine& text, int scale) {
+                      TextEngine& text, int scale, bool sketch) {
     const Offset at = textAnchor(s);
     const image::Rgb t{s.textRed, s.textGreen, s.textBlue};
     auto draw = [&](image::Picture& pic, Offset shift, image::Rgb colour) {
         text.drawText(pic, scale * (at.x + shift.x), scale * (at.y + shift.y), s.buttonText,
                       s.textFont, image::makeColor(colour), scale);
     };
-    if (s.text3D && !s.fastEdit) {
+    if (s.text3D && !sketch) {
         const Offset d = towardsLight(s.lightPosition);
         const Offset away{-d.x, -d.y};
         draw(normal, d, half(t));
@@ -49,7 +49,7 @@ void paintInscription(const state::ButtonState& s, image::Picture& normal, image
         draw(normal, away, bright(t));
         draw(pressed, away, half(bright(t)));
     }
-    const bool black = s.fastEdit && s.text3D;
+    const bool black = sketch && s.text3D;
     draw(normal, {}, black ? image::Rgb{} : t);
     draw(pressed, {}, black ? image::Rgb{} : half(t));
 }

@@ -32,9 +32,9 @@ Offset textAnchor(const state::ButtonState& s);
 
 // Draws the inscription onto both pictures: plain, or engraved with a dark copy
 // towards the light and a bright one away from it; fast edit mode draws no
-// fringes and an engraved inscription black. At a scale above 1 the anchor, the
+// fringes and an engraved inscription black (sketch). At a scale above 1 the anchor, the
 // engraved shifts and the pixel size are that many times larger.
 void paintInscription(const state::ButtonState& s, image::Picture& normal, image::Picture& pressed,
-               TextEngine& text, int scale = 1);
+                      TextEngine& text, int scale = 1, bool sketch = false);
 
 }  // namespace bevelmint::render

@@ -61,8 +61,8 @@ image::Colour lit(image::Colour pixel, const LightFactor& x) {
 }  // namespace
 
 void lightShape(const state::ButtonState& s, const image::Picture& mask,
-                     const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
-                     const std::function<void()>& progress) {
+                const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
+                const std::function<void()>& progress) {
     const int w = s.buttonWidth, h = s.buttonHeight;
     const int radius = s.lightRadius;
     const bool textured = s.textureActive && texture != nullptr;

@@ -25,7 +25,7 @@ class LightFactor {
 // the shape mask; `texture` is the working texture, used while textureActive is
 // set. `progress` runs at the start of every column whose index is a multiple of 30.
 void lightShape(const state::ButtonState& s, const image::Picture& mask,
-                     const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
-                     const std::function<void()>& progress);
+                const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
+                const std::function<void()>& progress);
 
 }  // namespace bevelmint::render

@@ -38,27 +38,29 @@ RenderPipeline::RenderPipeline(int scale)
 
 void RenderPipeline::useTextEngine(TextEngine& engine) {
     inscription = [&engine, scale = scale_](const ButtonState& s, image::Picture& normal,
-                                            image::Picture& pressed) {
-        paintInscription(s, normal, pressed, engine, scale);
+                                            image::Picture& pressed, bool sketch) {
+        paintInscription(s, normal, pressed, engine, scale, sketch);
     };
 }
 
 // Every mode draws the shape at inset 0 over the button area next, so only the
-// pixels around it need the background.
+// pixels around it need the background: the button area is then the same
+// whatever was drawn before. The area the last render drew is erased too, so the
+// pictures keep nothing of an earlier, larger button.
 void RenderPipeline::eraseButtonArea(const ButtonState& s) {
     const image::Colour back = image::makeColor(s.backRed, s.backGreen, s.backBlue);
     const RoundShape shape = shapeAtInset(s, 0);
+    const Box area{0, 0, s.buttonWidth, s.buttonHeight};
     for (image::Picture* pic : {&normal_, &pressed_}) {
-        fillAround(*pic, {0, 0, s.prevWidth, s.prevHeight}, shape, back);
-        // Within the previous area the second fill would change nothing.
-        if (s.buttonWidth > s.prevWidth || s.buttonHeight > s.prevHeight)
-            fillAround(*pic, {0, 0, s.buttonWidth, s.buttonHeight}, shape, back);
+        fillAround(*pic, drawn_, shape, back);
+        // Within the last area the second fill would change nothing.
+        if (area.x2 > drawn_.x2 || area.y2 > drawn_.y2) fillAround(*pic, area, shape, back);
     }
+    drawn_ = area;
 }
 
 // The mask's nested shapes, outermost first: the edge ring of round shapes, the
-// shape to be lit, and the face when it is textured or not lit. The previous
-// area around them is erased; marks beyond it stay.
+// shape to be lit, and the face when it is textured or not lit.
 void RenderPipeline::buildMask(const ButtonState& s, bool textured) {
     std::vector<RoundShape> shapes;
     std::vector<image::Colour> colours;
@@ -72,8 +74,13 @@ void RenderPipeline::buildMask(const ButtonState& s, bool textured) {
         shapes.push_back(shapeAtInset(s, s.buttonDepth));
         colours.push_back(textured ? image::kRed : image::kBlack);
     }
-    fillAround(work_, {0, 0, s.prevWidth, s.prevHeight}, shapes.front(), image::kBlack);
+    // Only the last render marked the mask, and only inside the box of its
+    // outermost shape (the edge ring reaches one pixel beyond the button, where
+    // lighting reads): erasing that box around the new shapes leaves the mask a
+    // fresh pipeline would build.
+    fillAround(work_, marked_, shapes.front(), image::kBlack);
     fillNestedShapes(shapes, {{&work_, &colours}});
+    marked_ = shapes.front().box();
 }
 
 void RenderPipeline::drawRings(const ButtonState& s) {
@@ -104,7 +111,7 @@ void RenderPipeline::drawFastEdit(const ButtonState& s) {
                s.lightY + s.lightRadius});
 }
 
-void RenderPipeline::render(const ButtonState& state, const image::Picture* texture) {
+void RenderPipeline::render(const ButtonState& state, const image::Picture* texture, bool sketch) {
     // The inscription pass scales itself; every other pass draws the scaled design.
     const ButtonState design = state::clampedForRender(state);
     const ButtonState s = scaledDesign(design, scale_);
@@ -120,12 +127,12 @@ void RenderPipeline::render(const ButtonState& state, const image::Picture* text
     eraseButtonArea(s);
     // The mask does not depend on the edit mode.
     buildMask(s, textured);
-    if (s.fastEdit) {
+    if (sketch) {
         drawFastEdit(s);
-        if (s.useText && inscription) inscription(design, normal_, pressed_);
+        if (s.useText && inscription) inscription(design, normal_, pressed_, true);
     } else {
         drawRings(s);
-        if (s.useText && inscription) inscription(design, normal_, pressed_);
+        if (s.useText && inscription) inscription(design, normal_, pressed_, false);
         lightShape(s, work_, textured ? texture : nullptr, normal_, pressed_, progress);
     }
     if (s.smoothEdges) smoothOutline(s.buttonWidth, s.buttonHeight, work_, normal_, pressed_);

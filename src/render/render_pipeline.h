@@ -18,7 +18,8 @@ RoundShape shapeAtInset(const state::ButtonState& s, int i);
 RoundShape shapeInBox(const state::ButtonState& s, Box box);
 
 // Owns the normal and the pressed picture and the work canvas with the shape mask
-// between renders, and turns a design state into the two pictures. An export
+// between renders, and turns a design state into the two pictures. The button's
+// pixels depend on the design and texture alone, never on earlier renders. An export
 // pipeline draws at a scale of 1 to 4, on pictures and a canvas that much larger.
 class RenderPipeline {
   public:
@@ -27,7 +28,7 @@ class RenderPipeline {
     // Draws the inscription onto both pictures (the text pass); runs after the
     // bevel rings, before the lighting.
     using InscriptionPass = std::function<void(const state::ButtonState&, image::Picture& normal,
-                                               image::Picture& pressed)>;
+                                               image::Picture& pressed, bool sketch)>;
 
     // Runs while lighting, at the start of every 30th column.
     std::function<void()> progress;
@@ -38,8 +39,10 @@ class RenderPipeline {
 
     // Renders both pictures from the state. `texture` is the working texture,
     // blended in while the state says a texture is active. Fields outside their
-    // ranges are clamped first.
-    void render(const state::ButtonState& state, const image::Picture* texture = nullptr);
+    // ranges are clamped first. A sketch is fast edit mode's flat button with
+    // dotted guides for the bevel and the light's reach, unlit.
+    void render(const state::ButtonState& state, const image::Picture* texture = nullptr,
+                bool sketch = false);
 
     int scale() const { return scale_; }
     const image::Picture& normal() const { return normal_; }
@@ -61,6 +64,10 @@ class RenderPipeline {
     image::Picture normal_;
     image::Picture pressed_;
     image::Picture work_;
+    // What the last render left: its button area on the pictures, and the box
+    // holding every mark on the mask. Empty before the first render.
+    Box drawn_;
+    Box marked_;
 };
 
 }  // namespace bevelmint::render

@@ -7,9 +7,9 @@ namespace bevelmint::render {
 
 state::ButtonState scaledDesign(const state::ButtonState& s, int n) {
     state::ButtonState out = s;
-    for (int32_t* length : {&out.buttonWidth, &out.buttonHeight, &out.prevWidth, &out.prevHeight,
-                            &out.buttonDepth, &out.depthLimit, &out.roundness, &out.lightX,
-                            &out.lightY, &out.lightRadius, &out.textOffsetX, &out.textOffsetY})
+    for (int32_t* length :
+         {&out.buttonWidth, &out.buttonHeight, &out.buttonDepth, &out.depthLimit, &out.roundness,
+          &out.lightX, &out.lightY, &out.lightRadius, &out.textOffsetX, &out.textOffsetY})
         *length *= n;
     return out;
 }

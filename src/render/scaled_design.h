@@ -7,8 +7,8 @@
 namespace bevelmint::render {
 
 // The design drawn n times larger for export: every length (size, depth,
-// roundness, light centre and radius, text offsets, the area the next render
-// erases) multiplied by n. The inscription's pixel size is scaled by the text pass.
+// roundness, light centre and radius, text offsets) multiplied by n. The inscription's pixel size
+// is scaled by the text pass.
 state::ButtonState scaledDesign(const state::ButtonState& s, int n);
 
 // Each pixel becomes an n x n block.

@@ -79,7 +79,7 @@ void smooth(image::Picture& pic, const BlueColumns& blue, int w, int h) {
 }  // namespace
 
 void smoothOutline(int w, int h, const image::Picture& mask, image::Picture& normal,
-                  image::Picture& pressed) {
+                   image::Picture& pressed) {
     if (w <= 0 || h <= 0) return;
     const BlueColumns blue(mask, w, h);
     smooth(normal, blue, w, h);

@@ -8,6 +8,6 @@ namespace bevelmint::render {
 // differs from both of its inward neighbours becomes the truncated average of the
 // three. Four scans from the centre outwards, in place, normal picture first.
 void smoothOutline(int w, int h, const image::Picture& mask, image::Picture& normal,
-                  image::Picture& pressed);
+                   image::Picture& pressed);
 
 }  // namespace bevelmint::render

@@ -16,7 +16,7 @@ void takeButtonColour(state::ButtonState& s, const image::Picture& texture) {
 }  // namespace
 
 void layTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
-                 const std::string& path, std::string fileBytes) {
+                const std::string& path, std::string fileBytes) {
     applyTexture(s, images, loaded, path, true, std::move(fileBytes));
 }
 
@@ -28,7 +28,7 @@ void applyTexture(state::ButtonState& s, TextureImages& images, const image::Pic
     images.fileBytes = std::move(fileBytes);
     s.textureActive = true;
     s.useTexture = true;
-    s.textureBrightness = 50;
+    s.textureBrightness = state::kNeutralBrightness;
     takeButtonColour(s, images.working);
     const int wt = loaded.width(), ht = loaded.height();
     // The size controls ignore values below their minimum.
@@ -38,12 +38,13 @@ void applyTexture(state::ButtonState& s, TextureImages& images, const image::Pic
     state::updateDerived(s);
 }
 
-void applyTextureBrightness(state::ButtonState& s, TextureImages& images, const ProgressFn& progress) {
+void applyTextureBrightness(state::ButtonState& s, TextureImages& images,
+                            const ProgressFn& progress) {
     const image::Picture& src = images.original;
     image::Picture& out = images.working;
     if (out.width() != src.width() || out.height() != src.height())
         out = image::Picture(src.width(), src.height());
-    const int shift = 2 * (s.textureBrightness - 50);
+    const int shift = 2 * (s.textureBrightness - state::kNeutralBrightness);
     auto adjust = [shift](uint8_t v) {
         return static_cast<uint8_t>(std::clamp(v + shift, 0, 255));
     };
@@ -65,7 +66,8 @@ void setTextureBrightness(state::ButtonState& s, TextureImages& images, int brig
                           const ProgressFn& progress) {
     s.textureBrightness = state::kBrightnessRange.clamp(brightness);
     if (!s.textureActive) return;
-    if (s.textureBrightness == 50 && images.working == images.original) return;
+    if (s.textureBrightness == state::kNeutralBrightness && images.working == images.original)
+        return;
     applyTextureBrightness(s, images, progress);
 }
 
@@ -74,7 +76,7 @@ void removeTexture(state::ButtonState& s, TextureImages& images) {
     s.textureActive = false;
     s.useTexture = false;
     state::setSizeMaxima(s, state::kMaxWidth, state::kMaxHeight);
-    s.textureBrightness = 50;
+    s.textureBrightness = state::kNeutralBrightness;
 }
 
 const image::Picture* activeTexture(const state::ButtonState& s, const TextureImages& images) {

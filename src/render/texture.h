@@ -25,7 +25,7 @@ using ProgressFn = std::function<void(int)>;
 // colour from its top-left pixel (an engraved inscription follows), the size
 // controls limited to the texture and the button shrunk to fit.
 void layTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
-                 const std::string& path, std::string fileBytes = {});
+                const std::string& path, std::string fileBytes = {});
 // The same without shrinking the button, as a design load applies its texture.
 void applyTexture(state::ButtonState& s, TextureImages& images, const image::Picture& loaded,
                   const std::string& path, bool shrinkToFit, std::string fileBytes = {});
@@ -33,7 +33,8 @@ void applyTexture(state::ButtonState& s, TextureImages& images, const image::Pic
 // Recomputes the working texture from the original at the state's brightness and
 // takes the button colour from its top-left pixel. Reports progress every
 // max(1, width div 20) columns.
-void applyTextureBrightness(state::ButtonState& s, TextureImages& images, const ProgressFn& progress = {});
+void applyTextureBrightness(state::ButtonState& s, TextureImages& images,
+                            const ProgressFn& progress = {});
 
 // The brightness control: stores the position and, while a texture is active,
 // runs the brightness pass (skipped at 50 while the working texture is unadjusted).

@@ -3,12 +3,16 @@
 #include <cstdint>
 #include <string>
 
+#include "state/limits.h"
 #include "state/web_settings.h"
 
 namespace bevelmint::state {
 
 enum class ShapeKind { rect, elips, rrect };
 enum class ExportFormat { gif, jpg, bmp };
+// Every format a picture can be written in; the design's export format is one of
+// the first three.
+enum class PictureFormat { bmp, jpg, gif, png, webp };
 
 struct FontDesc {
     std::string face = "Arial";
@@ -18,22 +22,21 @@ struct FontDesc {
     bool operator==(const FontDesc&) const = default;
 };
 
-// Every design parameter and editing value of the one button being designed.
-// Plain data: the coupling rules live in state_rules.h.
+// The design of the one button: what a design file and undo cover. Plain data:
+// the coupling rules live in state_rules.h; the editing session's values are in
+// session.h.
 struct ButtonState {
     // Shape and size
     ShapeKind shapeKind = ShapeKind::rect;
     int32_t buttonWidth = 100;
     int32_t buttonHeight = 40;
-    int32_t prevWidth = 100;
-    int32_t prevHeight = 40;
     int32_t buttonDepth = 7;
     int32_t depthLimit = 20;
     int32_t roundness = 15;
     bool smoothEdges = false;
     // Upper bounds of the size controls; a loaded texture lowers them.
-    int32_t widthMax = 330;
-    int32_t heightMax = 195;
+    int32_t widthMax = kMaxWidth;
+    int32_t heightMax = kMaxHeight;
 
     // Colours
     uint8_t buttonRed = 220, buttonGreen = 190, buttonBlue = 110;
@@ -63,7 +66,7 @@ struct ButtonState {
     bool useTexture = false;
     std::string textureFileName;
     bool textureActive = false;
-    int32_t textureBrightness = 50;
+    int32_t textureBrightness = kNeutralBrightness;
     bool stretchPreview = false;
 
     // Export
@@ -73,28 +76,12 @@ struct ButtonState {
     bool jpegProgressive = false;
     std::string exportFileName;
     std::string exportPressedFileName;
-    std::string htmlFileName;
     WebSettings web;
-
-    // Editing
-    bool liveUpdate = true;
-    bool fastEdit = false;
-    bool testActOnHover = true;
-    bool testHovering = false;
-    int32_t busyFrame = 1;
-    std::string lastFile;
-    std::string appPath = ".";
-    uint32_t menuColour = 0;
 
     bool operator==(const ButtonState&) const = default;
 };
 
 // The default design with its derived values (light centre) filled in.
 ButtonState defaultState();
-
-const char* shapeKindName(ShapeKind kind);
-bool parseShapeKind(const std::string& text, ShapeKind& kind);
-const char* exportFormatName(ExportFormat format);
-bool parseExportFormat(const std::string& text, ExportFormat& format);
 
 }  // namespace bevelmint::state

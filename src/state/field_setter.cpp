@@ -1,4 +1,5 @@
 #include "state/field_setter.h"
+#include "state/enum_names.h"
 
 #include <charconv>
 #include <functional>
@@ -20,13 +21,21 @@ struct Field {
     std::function<void(ButtonState&, const std::string&)> setText;
     // Kind::parsed: what the field takes, and the setter that checks the value
     // (false: refused, nothing changed).
-    const char* takes = nullptr;
+    std::string takes = {};
     std::function<bool(ButtonState&, const std::string&)> parse = nullptr;
+    // A session value rather than a design field (boolean only).
+    bool Session::*sessionFlag = nullptr;
+    FieldEffect effect = FieldEffect::none;
 };
 
-Field parsedField(const char* name, const char* takes,
+Field withEffect(Field f, FieldEffect effect) {
+    f.effect = effect;
+    return f;
+}
+
+Field parsedField(const char* name, std::string takes,
                   std::function<bool(ButtonState&, const std::string&)> parse) {
-    return {name, Kind::parsed, nullptr, nullptr, nullptr, takes, std::move(parse)};
+    return {name, Kind::parsed, nullptr, nullptr, nullptr, std::move(takes), std::move(parse)};
 }
 
 Field intField(const char* name, std::function<Range(const ButtonState&)> range,
@@ -52,6 +61,12 @@ Field plainBool(const char* name, bool ButtonState::*member) {
     return boolField(name, [member](ButtonState& s, bool v) { s.*member = v; });
 }
 
+Field sessionBool(const char* name, bool Session::*member) {
+    Field f = boolField(name, nullptr);
+    f.sessionFlag = member;
+    return f;
+}
+
 Field byteField(const char* name, std::function<void(ButtonState&, uint8_t)> set) {
     return intField(
         name, [](const ButtonState&) { return kColourRange; },
@@ -71,7 +86,7 @@ const std::vector<Field>& fields() {
         {"shapeKind", Kind::shape, nullptr, nullptr,
          [](ButtonState& s, const std::string& v) {
              ShapeKind k{};
-             parseShapeKind(v, k);
+             parseName(v, k);
              setShapeKind(s, k);
          }},
         intField("buttonWidth", widthRange,
@@ -99,7 +114,7 @@ const std::vector<Field>& fields() {
         fixedInt("borderFade", kBorderFadeRange, &ButtonState::borderFade),
         plainBool("lightenFront", &ButtonState::lightenFront),
         fixedInt("hoverLift", kHoverLiftRange, &ButtonState::hoverLift),
-        plainBool("fastEdit", &ButtonState::fastEdit),
+        sessionBool("fastEdit", &Session::fastEdit),
         plainBool("useText", &ButtonState::useText),
         {"buttonText", Kind::text, nullptr, nullptr,
          [](ButtonState& s, const std::string& v) { s.buttonText = v; }},
@@ -116,16 +131,17 @@ const std::vector<Field>& fields() {
             "textOffsetY", [](const ButtonState& s) { return textOffsetYRange(s.buttonHeight); },
             [](ButtonState& s, int32_t v) { s.textOffsetY = v; }),
         boolField("text3D", setText3D),
-        fixedInt("textureBrightness", kBrightnessRange, &ButtonState::textureBrightness),
+        withEffect(fixedInt("textureBrightness", kBrightnessRange, &ButtonState::textureBrightness),
+                   FieldEffect::recomputeTexture),
         plainBool("stretchPreview", &ButtonState::stretchPreview),
         {"exportFormat", Kind::format, nullptr, nullptr,
-         [](ButtonState& s, const std::string& v) { parseExportFormat(v, s.exportFormat); }},
+         [](ButtonState& s, const std::string& v) { parseName(v, s.exportFormat); }},
         plainBool("exportPressed", &ButtonState::exportPressed),
         fixedInt("jpegCompression", kJpegCompressionRange, &ButtonState::jpegCompression),
         plainBool("jpegProgressive", &ButtonState::jpegProgressive),
         parsedField(
-            "webFormat", "png or webp",
-            [](ButtonState& s, const std::string& v) { return parseWebFormat(v, s.web.format); }),
+            "webFormat", nameChoices<WebFormat>(),
+            [](ButtonState& s, const std::string& v) { return parseName(v, s.web.format); }),
         parsedField("webScales", "1 to 3 in ascending order, like 1,2",
                     [](ButtonState& s, const std::string& v) {
                         auto scales = parseWebScales(v);
@@ -141,8 +157,8 @@ const std::vector<Field>& fields() {
                         return true;
                     }),
         parsedField(
-            "webMarkup", "css-page, css-snippet or img-page",
-            [](ButtonState& s, const std::string& v) { return parseWebMarkup(v, s.web.markup); }),
+            "webMarkup", nameChoices<WebMarkup>(),
+            [](ButtonState& s, const std::string& v) { return parseName(v, s.web.markup); }),
         parsedField("webLabels", "UTF-8 text, one label a line",
                     [](ButtonState& s, const std::string& v) {
                         if (!base::isValidUtf8(v)) return false;
@@ -169,9 +185,9 @@ std::string rangeText(const Field& f, const ButtonState& s) {
         case Kind::boolean:
             return "true, false, 1 or 0";
         case Kind::shape:
-            return "rect, elips or rrect";
+            return nameChoices<ShapeKind>();
         case Kind::format:
-            return "gif, jpg or bmp";
+            return nameChoices<ExportFormat>();
         case Kind::text:
             return "any text";
         case Kind::parsed:
@@ -186,10 +202,29 @@ bool parseInt(const std::string& text, int64_t& v) {
     return ec == std::errc() && ptr == end && !text.empty();
 }
 
+// Sets a number field already known to take v: the session's flag or the design's setter.
+void setChecked(const Field& f, ButtonState& s, Session& session, int32_t v) {
+    if (f.sessionFlag != nullptr) {
+        session.*(f.sessionFlag) = v != 0;
+    } else {
+        f.setInt(s, v);
+    }
+}
+
 }  // namespace
 
-std::optional<std::string> setField(ButtonState& s, const std::string& name,
-                                    const std::string& value) {
+bool setNumber(ButtonState& s, Session& session, const std::string& name, int64_t value,
+               FieldEffect* effect) {
+    const Field* f = findField(name);
+    if (f == nullptr || (f->kind != Kind::integer && f->kind != Kind::boolean)) return false;
+    if (!f->range(s).contains(value)) return false;
+    setChecked(*f, s, session, static_cast<int32_t>(value));
+    if (effect != nullptr) *effect = f->effect;
+    return true;
+}
+
+std::optional<std::string> setField(ButtonState& s, Session& session, const std::string& name,
+                                    const std::string& value, FieldEffect* effect) {
     const Field* f = findField(name);
     if (f == nullptr) return "unknown field '" + name + "' (see --help for the field names)";
     auto refuse = [&](const std::string& why) {
@@ -198,39 +233,46 @@ std::optional<std::string> setField(ButtonState& s, const std::string& name,
     switch (f->kind) {
         case Kind::shape: {
             ShapeKind k{};
-            if (!parseShapeKind(value, k)) return refuse("'" + value + "' is not a shape");
+            if (!parseName(value, k)) return refuse("'" + value + "' is not a shape");
             f->setText(s, value);
-            return std::nullopt;
+            break;
         }
         case Kind::format: {
             ExportFormat format{};
-            if (!parseExportFormat(value, format)) return refuse("'" + value + "' is not a format");
+            if (!parseName(value, format)) return refuse("'" + value + "' is not a format");
             f->setText(s, value);
-            return std::nullopt;
+            break;
         }
         case Kind::text:
             f->setText(s, value);
-            return std::nullopt;
+            break;
         case Kind::parsed:
             if (!f->parse(s, value)) return refuse("'" + value + "' is not accepted");
-            return std::nullopt;
+            break;
         case Kind::boolean: {
             int32_t v = -1;
             if (value == "true" || value == "1") v = 1;
             if (value == "false" || value == "0") v = 0;
             if (v < 0) return refuse("'" + value + "' is not a boolean");
-            f->setInt(s, v);
-            return std::nullopt;
+            setChecked(*f, s, session, v);
+            break;
         }
         case Kind::integer: {
             int64_t v = 0;
             if (!parseInt(value, v)) return refuse("'" + value + "' is not a number");
             if (!f->range(s).contains(v)) return refuse(value + " is out of range");
-            f->setInt(s, static_cast<int32_t>(v));
-            return std::nullopt;
+            setChecked(*f, s, session, static_cast<int32_t>(v));
+            break;
         }
     }
+    if (effect != nullptr) *effect = f->effect;
     return std::nullopt;
+}
+
+std::optional<std::string> setField(ButtonState& s, const std::string& name,
+                                    const std::string& value) {
+    Session ignored;
+    return setField(s, ignored, name, value);
 }
 
 std::vector<std::string> fieldHelp() {

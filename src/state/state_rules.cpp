@@ -78,8 +78,6 @@ void updateDerived(ButtonState& s) {
 namespace {
 
 void changeSize(ButtonState& s, int32_t width, int32_t height) {
-    s.prevWidth = s.buttonWidth;
-    s.prevHeight = s.buttonHeight;
     s.buttonWidth = width;
     s.buttonHeight = height;
     s.depthLimit = std::min(width, height) / 2;
@@ -120,8 +118,6 @@ void setSizeMaxima(ButtonState& s, int32_t widthMax, int32_t heightMax) {
 
 void setShapeKind(ButtonState& s, ShapeKind kind) {
     s.shapeKind = kind;
-    s.prevWidth = s.buttonWidth;
-    s.prevHeight = s.buttonHeight;
 }
 
 bool setLightPosition(ButtonState& s, int32_t position) {
@@ -193,9 +189,6 @@ ButtonState clampedForRender(const ButtonState& s) {
     ButtonState c = s;
     c.buttonWidth = Range{kMinWidth, kMaxWidth}.clamp(s.buttonWidth);
     c.buttonHeight = Range{kMinHeight, kMaxHeight}.clamp(s.buttonHeight);
-    // The erased area may be anything a caller left; the work canvas bounds it.
-    c.prevWidth = Range{0, kMaxWidth + 5}.clamp(s.prevWidth);
-    c.prevHeight = Range{0, kMaxHeight + 4}.clamp(s.prevHeight);
     c.depthLimit = std::min(c.buttonWidth, c.buttonHeight) / 2;
     c.buttonDepth = Range{1, c.depthLimit}.clamp(s.buttonDepth);
     c.roundness = kRoundnessRange.clamp(s.roundness);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/button_state.h"
+#include "state/limits.h"
 
 // The coupling rules between design fields. Every face of the program (window,
 // command line, design-file reader) changes the state through these.
@@ -15,11 +16,6 @@ struct Range {
 
 // Nearest integer to n / d (d > 0), exact halves to the even integer.
 int64_t roundDivHalfEven(int64_t n, int64_t d);
-
-inline constexpr int32_t kMinWidth = 20;
-inline constexpr int32_t kMaxWidth = 330;
-inline constexpr int32_t kMinHeight = 10;
-inline constexpr int32_t kMaxHeight = 195;
 
 Range widthRange(const ButtonState& s);
 Range heightRange(const ButtonState& s);

@@ -7,40 +7,6 @@
 
 namespace bevelmint::state {
 
-namespace {
-
-constexpr const char* kFormatNames[] = {"png", "webp"};
-constexpr const char* kMarkupNames[] = {"css-page", "css-snippet", "img-page"};
-
-template <class E, size_t N>
-bool parseName(const std::string& text, const char* const (&names)[N], E& out) {
-    for (size_t i = 0; i < N; ++i) {
-        if (text == names[i]) {
-            out = static_cast<E>(i);
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
-const char* webFormatName(WebFormat format) {
-    return kFormatNames[static_cast<int>(format)];
-}
-
-bool parseWebFormat(const std::string& text, WebFormat& format) {
-    return parseName(text, kFormatNames, format);
-}
-
-const char* webMarkupName(WebMarkup markup) {
-    return kMarkupNames[static_cast<int>(markup)];
-}
-
-bool parseWebMarkup(const std::string& text, WebMarkup& markup) {
-    return parseName(text, kMarkupNames, markup);
-}
-
 std::string webScalesText(const std::vector<int>& scales) {
     std::string text;
     for (int scale : scales)
@@ -48,20 +14,25 @@ std::string webScalesText(const std::vector<int>& scales) {
     return text;
 }
 
-std::optional<std::vector<int>> parseWebScales(const std::string& text) {
+std::optional<std::vector<int>> parseScaleList(const std::string& text) {
     std::vector<int> scales;
     for (size_t at = 0; at <= text.size();) {
-        size_t comma = text.find(',', at);
-        if (comma == std::string::npos) comma = text.size();
-        int scale = 0;
+        const size_t comma = std::min(text.find(',', at), text.size());
+        int64_t scale = 0;
         const char* first = text.data() + at;
         const char* last = text.data() + comma;
         auto [end, ec] = std::from_chars(first, last, scale);
         if (ec != std::errc() || end != last || first == last) return std::nullopt;
-        scales.push_back(scale);
+        // Far out of range stays out of range without overflowing.
+        scales.push_back(static_cast<int>(std::clamp<int64_t>(scale, -1000, 1000)));
         at = comma + 1;
     }
-    if (!webScalesFit(scales)) return std::nullopt;
+    return scales;
+}
+
+std::optional<std::vector<int>> parseWebScales(const std::string& text) {
+    auto scales = parseScaleList(text);
+    if (!scales || !webScalesFit(*scales)) return std::nullopt;
     return scales;
 }
 

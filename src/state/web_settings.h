@@ -30,12 +30,11 @@ struct WebSettings {
 
 inline constexpr int kMaxWebScale = 3;
 
-const char* webFormatName(WebFormat format);  // "png", "webp"
-bool parseWebFormat(const std::string& text, WebFormat& format);
-const char* webMarkupName(WebMarkup markup);  // "css-page", "css-snippet", "img-page"
-bool parseWebMarkup(const std::string& text, WebMarkup& markup);
 // "1,2": the scales as a design file and --set write them.
 std::string webScalesText(const std::vector<int>& scales);
+// Whole numbers separated by commas ("1,2,3"), in any order and range; nullopt
+// for anything else.
+std::optional<std::vector<int>> parseScaleList(const std::string& text);
 // Ascending scales without repeats, each 1..3; nullopt for anything else.
 std::optional<std::vector<int>> parseWebScales(const std::string& text);
 bool webScalesFit(const std::vector<int>& scales);

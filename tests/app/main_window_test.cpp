@@ -50,7 +50,7 @@ TEST(Window, FirstStartSeedsTheStoreAndMissingValuesStillRender) {
     MainWindow form(desktop, partial, {}, false);
     EXPECT_EQ(desktop.errors, QStringList{"Failed to get data for 'MenuGreenValue'"});
     EXPECT_EQ(form.renderCount(), 1);
-    EXPECT_EQ(form.design().lastFile, "");
+    EXPECT_EQ(form.editor().session().lastFile, "");
     EXPECT_EQ(form.design().buttonWidth, 100);
 }
 
@@ -77,7 +77,6 @@ TEST(Window, ShrinkingTheWidthClampsTheTextOffset) {
     w.find<QScrollBar>("FatScrollBar2")->setValue(100);
     EXPECT_EQ(w.form->design().textOffsetX, 33);
     EXPECT_EQ(w.find<QSlider>("TrackBar1")->value(), 33);
-    EXPECT_TRUE(w.form->design().liveUpdate);
     EXPECT_EQ(w.form->renderCount(), before + 1);
     EXPECT_EQ(w.find<QLabel>("Label24")->text(), "100");
     // Depth follows the smaller side.
@@ -181,9 +180,9 @@ TEST(Window, TestModeOnHoverAndOnClick) {
 
     // Starting the test in fast edit mode switches to real edit mode first.
     w.click("SpeedButton1");
-    EXPECT_TRUE(w.form->design().fastEdit);
+    EXPECT_TRUE(w.form->editor().session().fastEdit);
     w.click("ktBevelButton12");
-    EXPECT_FALSE(w.form->design().fastEdit);
+    EXPECT_FALSE(w.form->editor().session().fastEdit);
     EXPECT_EQ(w.find<QAbstractButton>("SpeedButton1")->text(), "Use Fast Edit");
 }
 

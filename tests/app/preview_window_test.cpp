@@ -72,7 +72,11 @@ TEST(WindowPreview, DrawnAtTheScreensPixelRatio) {
 
     // Fast edit mode stays quick: its sketch is drawn once, at 1x.
     w.click("SpeedButton1");
-    EXPECT_TRUE(showsPixels(normal, rendered(w, 1).normal, 1));
+    render::TextEngine engine;
+    render::RenderPipeline sketch;
+    sketch.useTextEngine(engine);
+    sketch.render(w.form->design(), nullptr, true);
+    EXPECT_TRUE(showsPixels(normal, sketch.normal().cut(150, 40), 1));
 }
 
 TEST(WindowPreview, TheWebPageShowsTheLabelUnderTheCursor) {

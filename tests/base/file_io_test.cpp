@@ -41,8 +41,8 @@ TEST(FileBatch, ACommitThatFailsPartWayLeavesEveryTargetAsItWas) {
         fs::create_directories(dir / "b.gif" / "inside");
         const auto error = batch.commit();
         ASSERT_TRUE(error);
-        EXPECT_EQ(base::ioErrorText(*error), "File access denied");
-        EXPECT_EQ(batch.failedPath(), (dir / "b.gif").string());
+        EXPECT_EQ(error->message, "File access denied");
+        EXPECT_EQ(error->path, (dir / "b.gif").string());
     }
     EXPECT_EQ(slurp(dir / "a.gif"), "old a");
     EXPECT_TRUE(fs::is_directory(dir / "b.gif" / "inside"));
@@ -55,6 +55,28 @@ TEST(FileBatch, ACommitThatFailsPartWayLeavesEveryTargetAsItWas) {
     ASSERT_FALSE(batch.commit());
     EXPECT_EQ(slurp(dir / "a.gif"), "new a");
     EXPECT_EQ(slurp(dir / "b.gif"), "new b");
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"a.gif", "b.gif"}));
+    fs::remove_all(dir);
+}
+
+TEST(FileBatch, ARenameThatFailsPutsEveryOldFileBack) {
+    const fs::path dir = freshDir("bevelmint-batch-rename");
+    std::ofstream(dir / "a.gif") << "old a";
+    std::ofstream(dir / "b.gif") << "old b";
+    {
+        base::FileBatch batch;
+        ASSERT_FALSE(batch.stage((dir / "a.gif").string(), "new a"));
+        ASSERT_FALSE(batch.stage((dir / "b.gif").string(), "new b"));
+        // b's temporary file vanishes: a is already replaced when b's rename fails.
+        for (const auto& e : fs::directory_iterator(dir))
+            if (e.path().filename().string().rfind("b.gif.tmp", 0) == 0) fs::remove(e.path());
+        const auto error = batch.commit();
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->path, (dir / "b.gif").string());
+        EXPECT_EQ(error->message, "File not found");
+    }
+    EXPECT_EQ(slurp(dir / "a.gif"), "old a");
+    EXPECT_EQ(slurp(dir / "b.gif"), "old b");
     EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"a.gif", "b.gif"}));
     fs::remove_all(dir);
 }

@@ -79,15 +79,12 @@ void PrintTo(const Design& d, std::ostream* os) {
     const state::ButtonState& s = d.state;
     *os << "{" << bytes << " texture " << d.texture << " active " << s.textureActive << " max "
         << s.widthMax << "x" << s.heightMax << " back " << int(s.backRed) << " smooth "
-        << s.smoothEdges << " fast " << s.fastEdit << " paths '" << d.exportPath << "' '"
-        << d.exportPressedPath << "' html '" << s.htmlFileName << "' web " << d.web.baseName << " "
-        << d.web.scales.size() << " " << d.web.labels.size() << "}";
+        << s.smoothEdges << " paths '" << d.exportPath << "' '" << d.exportPressedPath << "' web "
+        << d.web.baseName << " " << d.web.scales.size() << " " << d.web.labels.size() << "}";
 }
 
 Design design(const Editor& ed) {
-    state::ButtonState s = ed.state();
-    s.prevWidth = s.prevHeight = 0;
-    s.lastFile.clear();
+    const state::ButtonState& s = ed.state();
     return {s, &ed.texture(), ed.exportPath(), ed.exportPressedPath(), ed.web()};
 }
 
@@ -309,6 +306,14 @@ TEST(EditorRules, BrightnessRangesFormatAndEngravedText) {
     EXPECT_EQ(ed.texture().working.pixel(5, 3), makeColor(15, 13, 20));
     EXPECT_EQ(ed.state().buttonRed, 80);
     EXPECT_FALSE(ed.setTextureBrightness(101));
+    // The same brightness again takes the button colour from the texture again,
+    // through the typed setter and by name alike.
+    ed.setButtonColour({1, 2, 3});
+    ASSERT_TRUE(ed.setTextureBrightness(40));
+    EXPECT_EQ(ed.state().buttonRed, 80);
+    ed.setButtonColour({1, 2, 3});
+    ASSERT_FALSE(ed.setField("textureBrightness", "40"));
+    EXPECT_EQ(ed.state().buttonRed, 80);
 
     // The text offset follows the width: -(w / 3 rounded) .. w div 3.
     Editor text;
@@ -402,14 +407,14 @@ TEST(EditorReports, EachOperationReportsWhatChangedAndTheDocumentState) {
     ASSERT_FALSE(ed.saveDesign(path));
     EXPECT_FALSE(ed.modified());
     EXPECT_EQ(ed.documentPath(), path);
-    EXPECT_EQ(ed.state().lastFile, path);
+    EXPECT_EQ(ed.session().lastFile, path);
     ed.setBackgroundColour({1, 2, 3});
     EXPECT_TRUE(ed.modified());
     ed.setFastEdit(true);
     ASSERT_TRUE(ed.undo());
-    EXPECT_FALSE(ed.modified());       // back to what was saved
-    EXPECT_TRUE(ed.state().fastEdit);  // the edit mode is no part of the design
-    EXPECT_EQ(ed.state().lastFile, path);
+    EXPECT_FALSE(ed.modified());         // back to what was saved
+    EXPECT_TRUE(ed.session().fastEdit);  // the edit mode is no part of the design
+    EXPECT_EQ(ed.session().lastFile, path);
 
     Editor other;
     ASSERT_FALSE(other.loadDesign(path).error);
@@ -468,13 +473,13 @@ TEST(EditorFiles, AFailedSaveOrExportLeavesEveryOldFileAsItWas) {
     ed.setFastEdit(true);
     ed.setExportPressedPath((dir / "p.gif").string());
     ASSERT_FALSE(ed.exportPictures());
-    EXPECT_FALSE(ed.state().fastEdit);  // an export shows the real button
+    EXPECT_FALSE(ed.session().fastEdit);  // an export shows the real button
     EXPECT_EQ(slurp(dir / "n.gif").substr(0, 6), "GIF87a");
     EXPECT_TRUE(fs::exists(dir / "p.gif"));
 
     ASSERT_FALSE(ed.saveHtmlPage((dir / "page.html").string(), ed.htmlFragment()));
     EXPECT_NE(slurp(dir / "page.html").find("pic1.src='p.gif'"), std::string::npos);
-    EXPECT_EQ(ed.state().htmlFileName, (dir / "page.html").string());
+    EXPECT_EQ(ed.session().htmlFileName, (dir / "page.html").string());
     fs::remove_all(dir);
 }
 

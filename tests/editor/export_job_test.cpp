@@ -61,7 +61,7 @@ TEST(ExportJob, CountsFilesCancelsCleanlyAndHoldsOffEdits) {
 
     // Cancelled after three files: every old file as it was, no temporary file.
     std::atomic<bool> cancel{false};
-    std::optional<editor::WriteError> error;
+    std::optional<base::FileError> error;
     std::thread runner([&] {
         error = job->run({[&](int done, int) {
                               if (done == 3) cancel = true;

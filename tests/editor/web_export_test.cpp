@@ -157,7 +157,7 @@ TEST(WebExport, ExportWritesTheWholeSetOrNothing) {
     ASSERT_TRUE(ed.setWebSettings(web));
     ed.setFastEdit(true);
     ASSERT_FALSE(ed.exportForWeb(written));
-    EXPECT_FALSE(ed.state().fastEdit);
+    EXPECT_FALSE(ed.session().fastEdit);
     ASSERT_EQ(written.size(), 17u);
     EXPECT_EQ(fs::path(written.back()).filename(), "b.html");
     const std::set<std::string> names = filesIn(web.folder);

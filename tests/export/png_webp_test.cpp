@@ -10,6 +10,7 @@
 #include "export/picture_export.h"
 #include "render/render_pipeline.h"
 #include "render/text_engine.h"
+#include "state/enum_names.h"
 #include "state/state_rules.h"
 
 using namespace bevelmint;
@@ -85,8 +86,8 @@ TEST(PngWebp, AlphaIsTheOutlinesCoverageAndInsideColoursAreTheBitmaps) {
         design(ShapeKind::rrect, 57, 33, 200), design(ShapeKind::rrect, 120, 61, 40),
         design(ShapeKind::rect, 45, 20)};
     for (const ButtonState& s : designs) {
-        SCOPED_TRACE(std::string(state::shapeKindName(s.shapeKind)) + " " +
-                     std::to_string(s.buttonWidth) + "x" + std::to_string(s.buttonHeight));
+        SCOPED_TRACE(std::string(state::nameOf(s.shapeKind)) + " " + std::to_string(s.buttonWidth) +
+                     "x" + std::to_string(s.buttonHeight));
         const image::Picture bitmap = renderNormal(s, text);
         const std::string png = exporter::encodeStacked(PictureFormat::png, s, 1, {&bitmap});
         const std::string webp = exporter::encodeStacked(PictureFormat::webp, s, 1, {&bitmap});

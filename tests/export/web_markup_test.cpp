@@ -100,6 +100,15 @@ TEST(ImgBundle, TheSharpestPictureAtTheButtonsSize) {
     EXPECT_EQ(page.find("style"), std::string::npos);
 }
 
+TEST(ImgBundle, PictureNamesBecomeUrlsAndAttributes) {
+    // A mail program reads the name as a URL: '#', '?', '%', ':' and bytes beyond
+    // ASCII are encoded, then '&' and '"' are escaped for the attribute.
+    const WebButtons set = oneButton({{1, "Größe #1?&\"100%\":x.png"}});
+    EXPECT_NE(exporter::imgBundle(set, set.buttons[0])
+                  .find("src=\"Gr%C3%B6%C3%9Fe %231%3F&amp;&quot;100%25&quot;%3Ax.png\""),
+              std::string::npos);
+}
+
 TEST(ButtonSet, LabelsSlugsAndNames) {
     std::vector<std::string> labels;
     EXPECT_FALSE(

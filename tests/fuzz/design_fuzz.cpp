@@ -44,8 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // size the design asks for modulo a small one, and erase only that.
     state::setButtonWidth(s, 20 + s.buttonWidth % 24);
     state::setButtonHeight(s, 10 + s.buttonHeight % 24);
-    s.prevWidth = s.buttonWidth;
-    s.prevHeight = s.buttonHeight;
     static render::RenderPipeline pipeline;
     pipeline.render(s, render::activeTexture(s, images));
     return 0;

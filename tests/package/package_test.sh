@@ -34,11 +34,15 @@ installed="$root$prefix"
 for file in bin/bevelmint bin/bevelmint-render share/bevelmint/Help.html share/bevelmint/splash.svg \
     share/applications/bevelmint.desktop share/icons/hicolor/scalable/apps/bevelmint.svg \
     share/mime/packages/bevelmint-mime.xml share/metainfo/com.quarnel.bevelmint.metainfo.xml \
-    share/man/man1/bevelmint.1.gz share/man/man1/bevelmint-render.1.gz; do
+    share/man/man1/bevelmint.1.gz share/man/man1/bevelmint-render.1.gz share/doc/bevelmint/copyright; do
     [ -s "$installed/$file" ] || fail "the package lacks $prefix/$file"
 done
 appstreamcli validate --no-net "$installed/share/metainfo/com.quarnel.bevelmint.metainfo.xml" \
     >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; fail "appstreamcli validate"; }
+grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+    "$installed/share/metainfo/com.quarnel.bevelmint.metainfo.xml" || fail "metainfo names no licence"
+grep -q '^License: GPL-3.0-or-later$' "$installed/share/doc/bevelmint/copyright" ||
+    fail "the copyright file names no licence"
 desktop-file-validate "$installed/share/applications/bevelmint.desktop" >"$work/desktop.log" 2>&1 ||
     { cat "$work/desktop.log"; fail "desktop-file-validate"; }
 for page in bevelmint bevelmint-render; do

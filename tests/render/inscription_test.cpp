@@ -18,9 +18,9 @@ struct Drawn {
     Picture pressed{100, 40, kFace};
 };
 
-Drawn inscribe(const state::ButtonState& s, render::TextEngine& engine) {
+Drawn inscribe(const state::ButtonState& s, render::TextEngine& engine, bool sketch = false) {
     Drawn d;
-    render::paintInscription(s, d.normal, d.pressed, engine);
+    render::paintInscription(s, d.normal, d.pressed, engine, 1, sketch);
     return d;
 }
 
@@ -79,14 +79,13 @@ TEST(InscriptionPlace, DefaultDesignStandsAt39_12AndEngravedCopiesAroundIt) {
 TEST(InscriptionPlace, FastEditDrawsOneCopyBlackWhenEngraved) {
     render::TextEngine engine;
     state::ButtonState s = state::defaultState();
-    s.fastEdit = true;
     state::setText3D(s, true);
-    Drawn d = inscribe(s, engine);
+    Drawn d = inscribe(s, engine, true);
     EXPECT_EQ(d.normal, copyAt(engine, s, 39, 12, {0, 0, 0}));
     EXPECT_EQ(d.pressed, copyAt(engine, s, 39, 12, {0, 0, 0}));
     state::setText3D(s, false);
     s.textRed = 200, s.textGreen = 100, s.textBlue = 50;
-    d = inscribe(s, engine);
+    d = inscribe(s, engine, true);
     EXPECT_EQ(d.normal, copyAt(engine, s, 39, 12, {200, 100, 50}));
     EXPECT_EQ(d.pressed, copyAt(engine, s, 39, 12, {100, 50, 25}));
 }

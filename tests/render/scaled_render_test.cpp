@@ -8,6 +8,7 @@
 #include "render/button_pictures.h"
 #include "render/render_pipeline.h"
 #include "render/scaled_design.h"
+#include "state/enum_names.h"
 #include "state/state_rules.h"
 
 using namespace bevelmint;
@@ -79,7 +80,7 @@ TEST(ScaledRender, AveragedDownEveryScaleLooksLikeScaleOne) {
     for (const ButtonState& s : designs) {
         const render::ButtonPictures one = render::renderButtonPictures(s, nullptr, 1, text, true);
         for (int n : {2, 3}) {
-            SCOPED_TRACE(std::string(state::shapeKindName(s.shapeKind)) + " " +
+            SCOPED_TRACE(std::string(state::nameOf(s.shapeKind)) + " " +
                          std::to_string(s.buttonWidth) + " at scale " + std::to_string(n));
             const render::ButtonPictures big =
                 render::renderButtonPictures(s, nullptr, n, text, true);

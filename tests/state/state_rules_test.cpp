@@ -4,14 +4,10 @@
 
 using namespace bevelmint::state;
 
-TEST(SizeCoupling, DepthFollowsTheSmallerSideAndPreviousSizeIsKept) {
+TEST(SizeCoupling, DepthFollowsTheSmallerSide) {
     ButtonState s = defaultState();
     EXPECT_TRUE(setButtonWidth(s, 20));
-    EXPECT_EQ(s.prevWidth, 100);
-    EXPECT_EQ(s.prevHeight, 40);
     EXPECT_TRUE(setButtonHeight(s, 10));
-    EXPECT_EQ(s.prevWidth, 20);
-    EXPECT_EQ(s.prevHeight, 40);
     EXPECT_EQ(s.depthLimit, 5);
     EXPECT_EQ(s.buttonDepth, 5);
     EXPECT_EQ(depthRange(s).max, 5);
@@ -107,27 +103,15 @@ TEST(EngravedText, TextFollowsButtonColourWhileOnAndTurnsBlackWhenOff) {
     EXPECT_EQ(s.textRed, 0);
 }
 
-TEST(ShapeChange, RemembersTheCurrentSize) {
-    ButtonState s = defaultState();
-    setButtonWidth(s, 200);
-    EXPECT_EQ(s.prevWidth, 100);
-    setShapeKind(s, ShapeKind::elips);
-    EXPECT_EQ(s.prevWidth, 200);
-    EXPECT_EQ(s.prevHeight, 40);
-}
-
 TEST(RenderClamp, EveryFieldIsForcedIntoItsRange) {
     ButtonState s = defaultState();
     s.buttonWidth = 5000, s.buttonHeight = -3, s.buttonDepth = 999;
-    s.prevWidth = 100000, s.prevHeight = -1;
     s.lightRadius = 0, s.lightIntensity = 500, s.borderFade = -4, s.lightPosition = 42;
     s.roundness = 1000, s.textFont.size = 1000;
     ButtonState c = clampedForRender(s);
     EXPECT_EQ(c.buttonWidth, 330);
     EXPECT_EQ(c.buttonHeight, 10);
     EXPECT_EQ(c.buttonDepth, 5);
-    EXPECT_EQ(c.prevWidth, 335);
-    EXPECT_EQ(c.prevHeight, 0);
     EXPECT_EQ(c.lightRadius, 1);
     EXPECT_EQ(c.lightIntensity, 99);
     EXPECT_EQ(c.borderFade, 1);

@@ -21,6 +21,15 @@ QString ratio(double v) {
     return QString::fromStdString(exporter::ratioText(v)) + ":1";
 }
 
+// A threshold as WCAG writes it: "4.5:1", "3:1".
+QString minimumRatio(double v) {
+    return QString::number(v) + ":1";
+}
+
+QString targetSize(int side) {
+    return QString("%1 x %1").arg(side);
+}
+
 }  // namespace
 
 WebPage::WebPage(QWidget* parent) : QWidget(parent) {
@@ -126,10 +135,13 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     connect(openButton, &QPushButton::clicked, this, &WebPage::openRequested);
 
     const char* figureNames[3] = {"WebTextContrast", "WebEdgeContrast", "WebSize"};
-    const char* figureHints[3] = {
-        "The inscription against the face around it: 4.5:1, or 3:1 for large text",
-        "The button's edge against the page background: 3:1",
-        "The button's size in CSS pixels: at least 24 x 24 (44 x 44 is better)"};
+    const QString figureHints[3] = {
+        QString("The inscription against the face around it: %1, or %2 for large text")
+            .arg(minimumRatio(exporter::kTextMinimum), minimumRatio(exporter::kLargeTextMinimum)),
+        QString("The button's edge against the page background: %1")
+            .arg(minimumRatio(exporter::kEdgeMinimum)),
+        QString("The button's size in CSS pixels: at least %1 (%2 is better)")
+            .arg(targetSize(exporter::kMinimumTarget), targetSize(exporter::kLargerTarget))};
     for (int i = 0; i < 3; ++i)
         figures[i] =
             named(new QLabel(this), figureNames[i], figureHints[i], {6, 359 + 14 * i, 216, 14});
@@ -167,16 +179,16 @@ void WebPage::showMarkup(const QString& text) {
 
 void WebPage::showReport(const exporter::ButtonReport& r) {
     if (r.text) {
-        const double needs = r.largeText ? exporter::kLargeTextMinimum : exporter::kTextMinimum;
         showFigure(figures[0], "Text on face", ratio(r.text->ratio), r.text->passes(),
-                   QString::number(needs) + ":1");
+                   minimumRatio(r.text->minimum));
     } else {
         figures[0]->setText("Text on face  no inscription shown");
         restyle(figures[0], "color: gray;");
     }
-    showFigure(figures[1], "Edge on page", ratio(r.edge.ratio), r.edge.passes(), "3:1");
+    showFigure(figures[1], "Edge on page", ratio(r.edge.ratio), r.edge.passes(),
+               minimumRatio(r.edge.minimum));
     showFigure(figures[2], "Size", QString("%1 x %2 px").arg(r.width).arg(r.height), r.sizePasses(),
-               "24 x 24");
+               targetSize(exporter::kMinimumTarget));
 }
 
 void WebPage::commitLabels() {

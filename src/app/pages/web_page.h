@@ -24,7 +24,7 @@ class WebPage : public QWidget {
   public:
     explicit WebPage(QWidget* parent = nullptr);
     void follow(const editor::WebSettings& web, int hoverLift);
-    void showMarkup(const QString& markup);
+    void showMarkup(const QString& text);
     QString markup() const { return markupBox->toPlainText(); }
     void showReport(const exporter::ButtonReport& report);
     // Hands the label list as typed to the editor now, if it changed.
