@@ -27,9 +27,9 @@ std::optional<base::FileError> ExportJob::run(const Progress& progress) {
     if (stopped(progress)) return base::FileError{kCancelled};
     if (auto error = batch.commit()) {
         // Pictures and the texture are named in their message ("Cannot create file
-        // <path>"); the design file and the page say what went wrong.
+        // <path>: why"); the design file and the page as every file is.
         const bool said = error->path == outputs_.design || error->path == outputs_.htmlPage;
-        return said ? *error : base::cannotCreate(error->path);
+        return said ? *error : base::cannotCreate(error->path, *error);
     }
     written_ = targets_;
     return std::nullopt;
@@ -59,7 +59,7 @@ std::optional<base::FileError> ExportJob::stageFile(base::FileBatch& batch,
     // An encoder that failed left no bytes.
     if (file.bytes.empty()) return base::cannotCreate(file.path);
     auto error = batch.stage(file.path, file.bytes);
-    if (error && namedInMessage) return base::cannotCreate(file.path);
+    if (error && namedInMessage) return base::cannotCreate(file.path, *error);
     return error;
 }
 

@@ -176,7 +176,30 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     w.click("ktBevelButton9");
     waitForExport(w);
     ASSERT_FALSE(w.desktop.errors.isEmpty());
-    EXPECT_EQ(w.desktop.errors.last(), "Cannot create file " + in(dir / "missing", "x.bmp") + ".");
+    EXPECT_EQ(w.desktop.errors.last(),
+              "Cannot create file " + in(dir / "missing", "x.bmp") + ": the folder " +
+                  QString::fromStdString((dir / "missing").string()) + " does not exist.");
+
+    // A read-only folder is reported as read-only; the design's save says so too.
+    fs::create_directories(dir / "locked");
+    if (!bevelmint::testing::makeReadOnly(dir / "locked")) {
+        bevelmint::testing::makeWritable(dir / "locked");
+        GTEST_SKIP() << "no way to make a folder read-only here";
+    }
+    const QString locked = QString::fromStdString((dir / "locked").string());
+    w.desktop.files = {in(dir / "locked", "y.bmp"), in(dir / "locked", "d.bvm")};
+    w.click("AMRadioButton14");
+    w.click("ktBevelButton9");
+    waitForExport(w);
+    w.click("ktBevelButton2");
+    bevelmint::testing::makeWritable(dir / "locked");
+    ASSERT_GE(w.desktop.errors.size(), 3);
+    EXPECT_EQ(w.desktop.errors[w.desktop.errors.size() - 2],
+              "Cannot create file " + in(dir / "locked", "y.bmp") + ": the folder " + locked +
+                  " is read-only.");
+    EXPECT_EQ(w.desktop.errors.last(), "Cannot write " + in(dir / "locked", "d.bvm") +
+                                           ": the folder " + locked + " is read-only.");
+    EXPECT_TRUE(fs::is_empty(dir / "locked"));
     fs::remove_all(dir);
 }
 
