@@ -126,11 +126,28 @@ void BM_LongExport(benchmark::State& bench) {
     }
 }
 
+// The normal and pressed GIF pictures of the default button, from the click to
+// both files in place: an export too short for the progress dialog.
+void BM_PictureExport(benchmark::State& bench) {
+    QTemporaryDir out;
+    editor::Editor& ed = window->editor();
+    while (ed.undo()) {
+    }
+    ed.setExportPressed(true);
+    ed.setExportPath((out.path() + "/b.gif").toStdString());
+    ed.setExportPressedPath((out.path() + "/bp.gif").toStdString());
+    for (auto _ : bench) {
+        window->findChild<QAction*>("ExportPic1")->trigger();
+        waitForExport();
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_WindowDragOnWebPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ClickWhileExporting)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(200);
 BENCHMARK(BM_LongExport)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_PictureExport)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
     // The window's settings go to a folder of their own.
