@@ -99,7 +99,8 @@ void ExportRunner::ended() {
     thread_ = nullptr;
     dialogDelay_.stop();
     dialog_->hide();
-    Outcome outcome{std::move(result_), job_->cancelled(), job_->written(), job_->warnings()};
+    Outcome outcome{std::move(result_), job_->cancelled(), job_->written(), job_->warnings(),
+                    job_->notices()};
     // The editor takes edits again once the job is gone.
     job_.reset();
     const Done done = std::move(done_);

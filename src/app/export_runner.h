@@ -31,6 +31,7 @@ class ExportRunner : public QObject {
         bool cancelled = false;
         std::vector<std::string> written;
         std::vector<std::string> warnings;
+        std::vector<std::string> notices;
     };
     using Done = std::function<void(const Outcome&)>;
 

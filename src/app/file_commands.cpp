@@ -124,19 +124,22 @@ void FileCommands::exportPictures() {
         return;
     std::unique_ptr<editor::ExportJob> job;
     const auto refused = ed.preparePictureExport(job);
-    runExport(desktop, runner, std::move(job), refused, [this](const std::vector<std::string>&) {
-        // The fixed message, and beneath it where the pictures went.
-        const bool both = ed.state().exportPressed;
-        QString written = fromStd(ed.exportPath());
-        if (both) written += "\r" + fromStd(ed.exportPressedPath());
-        desktop.inform("Complete",
-                       QString(both ? "Files Saved !" : "File Saved !") + "\r\r" + written);
-    });
+    runExport(desktop, runner, std::move(job), refused,
+              [this](const std::vector<std::string>&, const std::vector<std::string>&) {
+                  // The fixed message, and beneath it where the pictures went.
+                  const bool both = ed.state().exportPressed;
+                  QString written = fromStd(ed.exportPath());
+                  if (both) written += "\r" + fromStd(ed.exportPressedPath());
+                  desktop.inform("Complete", QString(both ? "Files Saved !" : "File Saved !") +
+                                                 "\r\r" + written);
+              });
 }
 
 void runExport(Desktop& desktop, ExportRunner& runner, std::unique_ptr<editor::ExportJob> job,
                const std::optional<base::FileError>& refused,
-               std::function<void(const std::vector<std::string>& files)> written) {
+               std::function<void(const std::vector<std::string>& files,
+                                  const std::vector<std::string>& notices)>
+                   written) {
     if (refused) {
         desktop.error(fromStd(refused->message));
         return;
@@ -148,7 +151,7 @@ void runExport(Desktop& desktop, ExportRunner& runner, std::unique_ptr<editor::E
         if (outcome.error)
             desktop.error(fromStd(outcome.error->message));
         else
-            written(outcome.written);
+            written(outcome.written, outcome.notices);
     });
 }
 

@@ -47,6 +47,8 @@ void openShown(Desktop& desktop, const QString& path, bool maximised);
 // runs once every file is in place; a cancelled export says nothing.
 void runExport(Desktop& desktop, ExportRunner& runner, std::unique_ptr<editor::ExportJob> job,
                const std::optional<base::FileError>& refused,
-               std::function<void(const std::vector<std::string>& files)> written);
+               std::function<void(const std::vector<std::string>& files,
+                                  const std::vector<std::string>& notices)>
+                   written);
 
 }  // namespace bevelmint::app

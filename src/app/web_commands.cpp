@@ -28,7 +28,8 @@ void WebCommands::exportForWeb() {
     std::unique_ptr<editor::ExportJob> job;
     const auto refused = ed.prepareWebExport(job);
     runExport(
-        desktop, runner, std::move(job), refused, [this](const std::vector<std::string>& written) {
+        desktop, runner, std::move(job), refused,
+        [this](const std::vector<std::string>& written, const std::vector<std::string>& notices) {
             // The page first (written last): it is the file to open; then the pictures.
             lastPage = QString::fromStdString(written.back());
             QStringList names{lastPage};
@@ -36,6 +37,10 @@ void WebCommands::exportForWeb() {
                 names << QString::fromStdString(written[i]);
             if (written.size() > kListedFiles + 1)
                 names << QString("... and %1 more").arg(written.size() - kListedFiles - 1);
+            // Pictures kept lossless though a palette was asked for, after the files.
+            if (!notices.empty()) names << "";
+            for (const std::string& notice : notices)
+                names << QString::fromStdString(notice);
             page.pageWritten();
             desktop.inform("Complete",
                            QString("%1 Files Saved !\r\r").arg(written.size()) + names.join("\r"));

@@ -191,6 +191,9 @@ class Editor {
     std::optional<base::FileError> exportForWeb(std::vector<std::string>& written);
     // The same as a job to run on a thread of its own (export_job.h).
     std::optional<base::FileError> prepareWebExport(std::unique_ptr<ExportJob>& job);
+    // Why files of the last web export are lossless though a palette was asked
+    // for, one line a file ("PATH: kept lossless: ...").
+    const std::vector<std::string>& webExportNotices() const { return webNotices_; }
 
     // ------------------------------------------------------------ session values
     // Kept by the window between runs; none is an undo step.
@@ -295,6 +298,7 @@ class Editor {
     render::ButtonPictures preview_;
     std::optional<std::pair<PreviewRequest, std::optional<std::string>>> previewShown_;
     std::optional<exporter::ButtonReport> report_;
+    std::vector<std::string> webNotices_;
     std::function<void(int)> textureProgress_;
     bool renderOnChange_ = false;
     bool picturesStale_ = true;

@@ -102,6 +102,7 @@ std::optional<base::FileError> Editor::exportForWeb(std::vector<std::string>& wr
     std::unique_ptr<ExportJob> job;
     if (auto error = prepareWebExport(job)) return error;
     auto error = runNow(*job);
+    webNotices_ = job->notices();
     if (!error) written = job->written();
     return error;
 }

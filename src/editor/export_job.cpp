@@ -79,6 +79,7 @@ std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Pr
              !outputs_.htmlPage.empty() + static_cast<int>(designFiles.size());
     done_ = 0;
     targets_.clear();
+    notices_.clear();
     if (progress.report) progress.report(0, total_);
     const auto warn = [this](const std::string& message) {
         if (std::find(warnings_.begin(), warnings_.end(), message) == warnings_.end())
@@ -89,6 +90,7 @@ std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Pr
             if (stopped(progress))
                 return std::optional<base::FileError>(base::FileError{kCancelled});
             if (auto e = stageFile(batch, f, true)) return e;
+            if (!f.notice.empty()) notices_.push_back(f.notice);
             advance(progress);
         }
         return std::optional<base::FileError>();

@@ -71,6 +71,8 @@ class ExportJob {
     const std::vector<std::string>& written() const { return written_; }
     // Font warnings heard while rendering, for the caller to pass on.
     const std::vector<std::string>& warnings() const { return warnings_; }
+    // Why files are lossless though a palette was asked for, in the files' order.
+    const std::vector<std::string>& notices() const { return notices_; }
 
   private:
     friend class Editor;
@@ -99,6 +101,7 @@ class ExportJob {
     std::vector<std::string> targets_;
     std::vector<std::string> written_;
     std::vector<std::string> warnings_;
+    std::vector<std::string> notices_;
 };
 
 }  // namespace bevelmint::editor

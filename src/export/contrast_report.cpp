@@ -165,6 +165,12 @@ std::string reportJson(const std::vector<ButtonReport>& reports) {
                ", \"target\": " + std::to_string(kLargerTarget) +
                ", \"meetsTarget\": " + boolText(r.meetsLargerTarget()) + "},\n";
         out += "      \"nameEmpty\": " + boolText(r.nameEmpty) + ",\n";
+        if (!r.notices.empty()) {
+            out += "      \"notices\": [";
+            for (size_t k = 0; k < r.notices.size(); ++k)
+                out += (k ? ", " : "") + jsonString(r.notices[k]);
+            out += "],\n";
+        }
         out += "      \"pass\": " + boolText(r.passes()) + "\n    }";
     }
     out += reports.empty() ? "],\n" : "\n  ],\n";
