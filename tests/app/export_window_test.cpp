@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -129,5 +130,36 @@ TEST(WindowExport, CancelLeavesEveryOldFileAndNoTemporaryFile) {
     EXPECT_TRUE(w.form->close());
     EXPECT_FALSE(w.form->exportRunner().running());
     EXPECT_EQ(contents(dir), before);
+    fs::remove_all(dir);
+}
+
+// A picture no palette can hold stays lossless, and the Complete message says
+// so after the files.
+TEST(WindowExport, ThePalettesNoticesFollowTheFiles) {
+    const fs::path dir = freshDir("bevelmint-window-palette-notice");
+    image::Picture noise(100, 40);
+    uint32_t seed = 9;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 100; ++x, seed = seed * 1103515245 + 12345)
+            noise.setPixel(x, y, (seed >> 8) & 0xFFFFFF);
+    const std::string texture = (dir / "noise.bmp").string();
+    base::writeFileReplacing(texture, image::encodeBmp(noise, 100, 40));
+    Window w;
+    ASSERT_FALSE(w.form->editor().loadTexture(texture));
+    auto web = w.form->editor().web();
+    web.folder = (dir / "out").string();
+    web.palette = true;
+    web.scales = {1};
+    ASSERT_TRUE(w.form->editor().setWebSettings(web));
+    fs::create_directory(dir / "out");
+    w.menu("ExportWeb1");
+    waitForExport(w);
+    ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
+    ASSERT_EQ(w.desktop.informed.size(), 1);
+    const QStringList lines = w.desktop.informed[0].split('\r');
+    const auto first = std::find_if(lines.begin(), lines.end(),
+                                    [](const QString& l) { return l.contains("kept lossless"); });
+    ASSERT_NE(first, lines.end()) << w.desktop.informed[0].toStdString();
+    EXPECT_TRUE(first[-1].isEmpty());  // a blank line after the files
     fs::remove_all(dir);
 }
