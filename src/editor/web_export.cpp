@@ -55,6 +55,21 @@ std::string liveTexturePath(const std::string& page) {
     return page.substr(0, page.size() - name.size()) + stem + "-texture.png";
 }
 
+std::optional<std::string> labelOfLine(const std::string& labels, int line) {
+    size_t start = 0;
+    for (int at = 0; at < line && start != std::string::npos; ++at) {
+        start = labels.find('\n', start);
+        if (start != std::string::npos) ++start;
+    }
+    std::vector<std::string> found;
+    if (start != std::string::npos &&
+        !exporter::parseLabels(labels.substr(start, labels.find('\n', start) - start), found) &&
+        !found.empty())
+        return found.front();
+    if (!exporter::parseLabels(labels, found) && !found.empty()) return found.front();
+    return std::nullopt;
+}
+
 std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
                       const std::vector<exporter::SetMember>& members,
                       const exporter::PictureSetRequest& request,
@@ -126,6 +141,20 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
     exporter::RenderedSet rendered =
         exporter::renderSet(s, texture, members, request, report && !live, warn);
     outputs.files = std::move(rendered.files);
+    for (exporter::PictureFile& page : webPageFiles(s, texture, members, pages, request))
+        outputs.files.push_back(std::move(page));
+    if (report && live) {
+        render::TextEngine text;
+        rendered.reports = liveReports(s, members, exporter::vectorInputs(s, texture, text), text);
+    }
+    return rendered;
+}
+
+std::vector<exporter::PictureFile> webPageFiles(const state::ButtonState& s,
+                                                const image::Picture* texture,
+                                                const std::vector<exporter::SetMember>& members,
+                                                const WebPages& pages,
+                                                const exporter::PictureSetRequest& request) {
     const std::pair<const std::string*, WebMarkup> kinds[] = {
         {&pages.cssPage, WebMarkup::cssPage},
         {&pages.cssSnippet, WebMarkup::cssSnippet},
@@ -135,16 +164,15 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
     // The live markups place their text by the font's metrics; nothing is rendered.
     render::TextEngine text;
     const exporter::VectorInputs vectors = exporter::vectorInputs(s, texture, text);
+    std::vector<exporter::PictureFile> files;
     for (const auto& [page, kind] : kinds) {
         if (page->empty()) continue;
-        // The page last: the window opens the last file written.
+        // The page after its texture: the window opens the last file written.
         if (liveMarkup(kind) && vectors.texture)
-            outputs.files.push_back(
-                {liveTexturePath(*page), exporter::encodePng(*vectors.texture)});
-        outputs.files.push_back({*page, webMarkup(kind, s, members, request, vectors, *page)});
+            files.push_back({liveTexturePath(*page), exporter::encodePng(*vectors.texture)});
+        files.push_back({*page, webMarkup(kind, s, members, request, vectors, *page)});
     }
-    if (report && live) rendered.reports = liveReports(s, members, vectors, text);
-    return rendered;
+    return files;
 }
 
 }  // namespace bevelmint::editor

@@ -41,6 +41,10 @@ std::optional<std::string> webMembers(const std::string& labels, const state::Bu
 // showing pictures.
 bool liveMarkup(WebMarkup kind);
 
+// The label a line of a labels text shows (blanks trimmed); for a blank line or
+// one past the end, the first label; nothing without labels.
+std::optional<std::string> labelOfLine(const std::string& labels, int line);
+
 // The markup of one kind for the members, showing the pictures `request` names.
 // A live markup written to `page` lays a textured design's texture from the file
 // liveTexturePath(page) beside it; `vectors` place its text.
@@ -64,6 +68,15 @@ std::string liveTexturePath(const std::string& page);
 // BASE-email.html for the markup. A live markup needs no pictures: BASE.html or
 // BASE-snippet.html alone (and the texture beside it).
 void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages);
+
+// The pages of a set: the markup of each kind `pages` names, showing the
+// pictures `request` names; a live page after its texture, while the design has
+// one active (`texture` is the working texture).
+std::vector<exporter::PictureFile> webPageFiles(const state::ButtonState& s,
+                                                const image::Picture* texture,
+                                                const std::vector<exporter::SetMember>& members,
+                                                const WebPages& pages,
+                                                const exporter::PictureSetRequest& request);
 
 // Renders every member with the pictures `outputs` names (their paths are
 // consumed) into outputs.files, and adds the pages, a live page with its texture.

@@ -55,6 +55,28 @@ std::optional<std::string> checkRequest(const PictureSetRequest& request,
     return std::nullopt;
 }
 
+PictureSetRequest atScale(const PictureSetRequest& request, size_t index,
+                          const state::ButtonState& s) {
+    PictureSetRequest one = request;
+    if (index >= request.scales.size()) return one;
+    one.scales = {request.scales[index]};
+    for (std::string* path : {&one.normal, &one.hover, &one.pressed, &one.sprite})
+        if (index > 0 && fileFormat(request, *path, s) == PictureFormat::svg) path->clear();
+    return one;
+}
+
+int filesPerButton(const PictureSetRequest& request, const state::ButtonState& s) {
+    int files = 0;
+    for (const std::string* path :
+         {&request.normal, &request.hover, &request.pressed, &request.sprite}) {
+        if (path->empty()) continue;
+        files += fileFormat(request, *path, s) == PictureFormat::svg
+                     ? 1
+                     : static_cast<int>(request.scales.size());
+    }
+    return files;
+}
+
 PictureSource freshRenders(const state::ButtonState& s, const image::Picture* texture,
                            render::TextEngine& text) {
     return [s, texture, &text](int scale, bool withHover) {

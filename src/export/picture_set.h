@@ -43,6 +43,13 @@ PictureFormat fileFormat(const PictureSetRequest& request, const std::string& pa
 std::optional<std::string> checkRequest(const PictureSetRequest& request,
                                         const state::ButtonState& s);
 
+// The request at one of its scales (by index) for a run that goes scale by
+// scale: an SVG picture serves every scale, so only the first scale writes it.
+PictureSetRequest atScale(const PictureSetRequest& request, size_t index,
+                          const state::ButtonState& s);
+// How many files the request writes for one button.
+int filesPerButton(const PictureSetRequest& request, const state::ButtonState& s);
+
 // The pictures of the design at a scale, with the hover picture when asked for.
 using PictureSource = std::function<render::ButtonPictures(int scale, bool withHover)>;
 

@@ -42,13 +42,9 @@ void renderTask(Worker& w, const state::ButtonState& design, const image::Pictur
                 bool report, std::vector<PictureFile>& files, ButtonReport& measured) {
     state::ButtonState s = design;
     s.buttonText = m.label;
-    PictureSetRequest named = request;
-    if (scaleIndex < request.scales.size()) named.scales = {request.scales[scaleIndex]};
-    for (std::string* path : {&named.normal, &named.hover, &named.pressed, &named.sprite}) {
-        // An SVG picture serves every scale: the member's first scale writes it.
-        if (scaleIndex > 0 && fileFormat(request, *path, s) == PictureFormat::svg) path->clear();
+    PictureSetRequest named = atScale(request, scaleIndex, s);
+    for (std::string* path : {&named.normal, &named.hover, &named.pressed, &named.sprite})
         if (!path->empty()) *path = withSlug(*path, m.slug);
-    }
     // The report measures the normal picture at scale 1, rendered once for both.
     std::optional<image::Picture> normal;
     files = encodePictureSet(
