@@ -6,6 +6,7 @@
 #include "editor/editor.h"
 #include "export/css_button.h"
 #include "export/img_bundle.h"
+#include "state/state_rules.h"
 
 namespace bevelmint::editor {
 
@@ -73,6 +74,16 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
     // Every button's pictures come from the set, rendered on all cores.
     exporter::RenderedSet rendered =
         exporter::renderSet(s, texture, members, request, report, warn);
+    if (s.dark.on) {
+        exporter::RenderedSet dark = exporter::renderSet(
+            state::darkVariant(s), texture, exporter::darkMembers(members), request, report, warn);
+        for (exporter::PictureFile& f : dark.files)
+            rendered.files.push_back(std::move(f));
+        for (exporter::ButtonReport& r : dark.reports) {
+            r.dark = true;
+            rendered.reports.push_back(std::move(r));
+        }
+    }
     outputs.files = std::move(rendered.files);
     const std::pair<const std::string*, WebMarkup> kinds[] = {
         {&pages.cssPage, WebMarkup::cssPage},
