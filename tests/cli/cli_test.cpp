@@ -70,6 +70,8 @@ TEST(RenderCommand, RefusesBadFieldsWithStatusTwoAndWritesNothing) {
         {"--set buttonRed=256", "0..255"},
         {"--set nosuchfield=1", "nosuchfield"},
         {"--set smoothEdges=maybe", "smoothEdges"},
+        {"--set darkBackRed=300", "darkBackRed: 300 is out of range; takes 0..255"},
+        {"--set webLanguage=en_US", "webLanguage"},
         {"--bogus", "--bogus"},
         {"--set", "--set"},
     };
@@ -431,6 +433,41 @@ TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
 
 // --web writes what the design's web fields name, as the window's Export for Web
 // does: the same files as the options that name them one by one.
+TEST(RenderCommand, WebAndTheOptionsWriteTheSameDarkVariant) {
+    const fs::path dir = freshDir("bevelmint-cli-dark");
+    for (const char* sub : {"web", "options"})
+        fs::create_directory(dir / sub);
+    Outcome r =
+        run("--set darkScheme=true --set darkButtonRed=90 --set webFolder=web --set webBaseName=go "
+            "--set webMarkup=img-page --save d.bvm",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run("d.bvm --web", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r =
+        run("d.bvm --scales 1,2 --normal options/go.png --hover options/go-hover.png "
+            "--pressed options/go-pressed.png --sprite options/go-sprite.png "
+            "--img-page options/go-email.html",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Eight light pictures, eight dark ones and the page.
+    EXPECT_EQ(entries(dir / "web"), 17u);
+    for (const char* dark : {"go-dark.png", "go-dark@2x.png", "go-hover-dark@2x.png",
+                             "go-sprite-dark.png", "go-pressed-dark.png"})
+        EXPECT_TRUE(fs::exists(dir / "web" / dark)) << dark;
+    for (const auto& entry : fs::directory_iterator(dir / "options"))
+        EXPECT_EQ(slurp(entry.path()), slurp(dir / "web" / entry.path().filename()))
+            << entry.path().filename();
+    EXPECT_NE(slurp(dir / "web/go-email.html").find("srcset=\"go-dark@2x.png\""),
+              std::string::npos);
+    // Turned off, the dark colours stay in the design but no dark file is written.
+    r = run("d.bvm --set darkScheme=false --normal plain.png --save d2.bvm", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "plain-dark.png"));
+    EXPECT_NE(slurp(dir / "d2.bvm").find("darkButtonRed=90"), std::string::npos);
+    fs::remove_all(dir);
+}
+
 TEST(RenderCommand, WebWritesWhatTheDesignsWebSettingsName) {
     const fs::path dir = freshDir("bevelmint-cli-web-settings");
     for (const char* sub : {"web", "options"})
