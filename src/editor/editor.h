@@ -179,6 +179,9 @@ class Editor {
     const exporter::ButtonReport& contrastReport();
     // The markup the web settings make, as the web export writes it.
     std::string webMarkupText() const;
+    // The normal picture of the dark variant, rendered afresh (the design's
+    // dark colours, whether or not the scheme is on).
+    image::Picture darkPreview();
     // Leaves fast edit mode and writes the pictures, sprite sheets and the page
     // the web settings name, for the design or each label, all or nothing;
     // `written` lists the files in writing order.
