@@ -23,6 +23,14 @@ std::optional<std::string> webMembers(const std::string& labels, const state::Bu
     if (auto error = exporter::parseLabels(labels, lines)) return error;
     members = lines.empty() ? std::vector<exporter::SetMember>{{s.buttonText, ""}}
                             : exporter::buttonSet(lines);
+    // "Go" and "Go dark" would share the files of Go's dark variant.
+    if (s.dark.on) {
+        for (const exporter::SetMember& dark : exporter::darkMembers(members))
+            for (const exporter::SetMember& m : members)
+                if (m.slug == dark.slug)
+                    return "the labels \"" + dark.label + "\" and \"" + m.label +
+                           "\" would name the same files with the dark variant on";
+    }
     return std::nullopt;
 }
 

@@ -460,6 +460,12 @@ TEST(RenderCommand, WebAndTheOptionsWriteTheSameDarkVariant) {
             << entry.path().filename();
     EXPECT_NE(slurp(dir / "web/go-email.html").find("srcset=\"go-dark@2x.png\""),
               std::string::npos);
+    std::ofstream(dir / "labels.txt") << "Go\nGo dark\n";
+    r = run("d.bvm --labels labels.txt --normal b.png", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("\"Go\" and \"Go dark\" would name the same files"), std::string::npos)
+        << r.err;
+    EXPECT_FALSE(fs::exists(dir / "b-go.png"));
     // Turned off, the dark colours stay in the design but no dark file is written.
     r = run("d.bvm --set darkScheme=false --normal plain.png --save d2.bvm", dir);
     ASSERT_EQ(r.status, 0) << r.err;
