@@ -105,6 +105,9 @@ void BM_WebpDefaultButton(benchmark::State& b) {
 void BM_WebpLargestButton(benchmark::State& b) {
     alphaFormat(b, exporter::PictureFormat::webp, bench::largestButton(), 1);
 }
+void BM_WebpLargestButtonAtScale3(benchmark::State& b) {
+    alphaFormat(b, exporter::PictureFormat::webp, bench::largestButton(), 3);
+}
 
 }  // namespace
 
@@ -118,4 +121,5 @@ BENCHMARK(BM_PngLargestButton)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PngLargestButtonAtScale3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WebpDefaultButton)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WebpLargestButton)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WebpLargestButtonAtScale3)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -5,7 +5,9 @@
 #include <png.h>
 #include <webp/decode.h>
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,23 @@ inline Decoded decodeWebp(const std::string& bytes) {
     if (out) d.rgba.assign(out, out + static_cast<size_t>(d.width) * d.height * 4);
     WebPFree(out);
     return d;
+}
+
+// PSNR in dB of `b` against `a` over red, green, blue and alpha, the colours
+// premultiplied by their alpha (infinite when equal).
+inline double premultipliedPsnr(const Decoded& a, const Decoded& b) {
+    EXPECT_EQ(a.rgba.size(), b.rgba.size());
+    double sum = 0;
+    for (size_t i = 0; i + 3 < std::min(a.rgba.size(), b.rgba.size()); i += 4) {
+        const double alphaA = a.rgba[i + 3] / 255.0, alphaB = b.rgba[i + 3] / 255.0;
+        for (size_t c = 0; c < 3; ++c) {
+            const double d = a.rgba[i + c] * alphaA - b.rgba[i + c] * alphaB;
+            sum += d * d;
+        }
+        sum += (a.rgba[i + 3] - b.rgba[i + 3]) * (a.rgba[i + 3] - b.rgba[i + 3]);
+    }
+    if (sum == 0) return std::numeric_limits<double>::infinity();
+    return 10 * std::log10(255.0 * 255.0 * static_cast<double>(a.rgba.size()) / sum);
 }
 
 }  // namespace bevelmint::testing

@@ -113,6 +113,8 @@ void MainWindow::connectWebPage() {
     connect(webPage, &WebPage::formatChosen, this, [change](state::WebFormat f) {
         change([f](editor::WebSettings& w) { w.format = f; });
     });
+    connect(webPage, &WebPage::paletteToggled, this,
+            [change](bool on) { change([on](editor::WebSettings& w) { w.palette = on; }); });
     connect(webPage, &WebPage::scaleToggled, this, [change](int scale, bool on) {
         change([scale, on](editor::WebSettings& w) {
             auto& s = w.scales;

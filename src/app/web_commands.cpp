@@ -35,6 +35,11 @@ void WebCommands::exportForWeb() {
         names << QString::fromStdString(written[i]);
     if (written.size() > kListedFiles + 1)
         names << QString("... and %1 more").arg(written.size() - kListedFiles - 1);
+    // Pictures kept lossless though a palette was asked for, after the files.
+    QStringList notices;
+    for (const std::string& notice : ed.webExportNotices())
+        notices << QString::fromStdString(notice);
+    if (!notices.isEmpty()) names << "" << notices;
     page.pageWritten();
     desktop.inform("Complete",
                    QString("%1 Files Saved !\r\r").arg(written.size()) + names.join("\r"));

@@ -96,6 +96,11 @@ bool takeValue(const std::string& option, const std::string& value, editor::Edit
     return error.empty();
 }
 
+void printNotices(const std::vector<std::string>& notices) {
+    for (const std::string& notice : notices)
+        std::cerr << "bevelmint-render: " << notice << "\n";
+}
+
 // Writes what the design's web fields name, as the window's Export for Web does.
 int exportForWeb(editor::Editor& design, const editor::ExportRequest& request,
                  bool pictureOptions) {
@@ -106,6 +111,7 @@ int exportForWeb(editor::Editor& design, const editor::ExportRequest& request,
         return fail("--web needs a folder: the design's webFolder (--set webFolder=FOLDER)");
     std::vector<std::string> written;
     if (auto e = design.exportForWeb(written)) return fail(e->message);
+    printNotices(design.webExportNotices());
     return 0;
 }
 
@@ -136,11 +142,13 @@ int main(int argc, char** argv) {
             std::cout << "bevelmint-render " << BEVELMINT_VERSION << "\n";
             return 0;
         }
-        if (arg == "--web" || arg == "--report" || arg == "--strict" || arg == "--check") {
-            (arg == "--web"      ? web
-             : arg == "--report" ? request.report
-             : arg == "--strict" ? request.strict
-                                 : request.check) = true;
+        if (arg == "--web" || arg == "--report" || arg == "--strict" || arg == "--check" ||
+            arg == "--palette") {
+            (arg == "--web"       ? web
+             : arg == "--report"  ? request.report
+             : arg == "--strict"  ? request.strict
+             : arg == "--palette" ? request.outputs.pictures.palette
+                                  : request.check) = true;
             continue;
         }
         if (std::find(std::begin(kValueOptions), std::end(kValueOptions), arg) ==
@@ -153,8 +161,9 @@ int main(int argc, char** argv) {
     }
     const exporter::PictureSetRequest& pictures = request.outputs.pictures;
     if (web) {
-        return exportForWeb(design, request,
-                            pictures.format || pictures.scales != std::vector<int>{1});
+        return exportForWeb(
+            design, request,
+            pictures.format || pictures.palette || pictures.scales != std::vector<int>{1});
     }
     if (!editor::hasOutputs(request)) {
         std::cerr << cli::kUsage
@@ -169,6 +178,7 @@ int main(int argc, char** argv) {
         const bool named = e->path.empty() || e->message.find(e->path) != std::string::npos;
         return fail(named ? e->message : e->path + ": " + e->message);
     }
+    printNotices(run.notices);
     if (check) {
         for (const std::string& path : run.differing)
             std::cout << path << (std::filesystem::exists(path) ? " differs\n" : " is missing\n");

@@ -186,6 +186,9 @@ class Editor {
     // the web settings name, for the design or each label, all or nothing;
     // `written` lists the files in writing order.
     std::optional<base::FileError> exportForWeb(std::vector<std::string>& written);
+    // Why files of the last web export are lossless though a palette was asked
+    // for, one line a file ("PATH: kept lossless: ...").
+    const std::vector<std::string>& webExportNotices() const { return webNotices_; }
 
     // ------------------------------------------------------------ session values
     // Kept by the window between runs; none is an undo step.
@@ -273,6 +276,7 @@ class Editor {
     render::RenderPipeline hoverPipeline_;
     bool hoverStale_ = true;
     std::optional<exporter::ButtonReport> report_;
+    std::vector<std::string> webNotices_;
     std::function<void(int)> textureProgress_;
     bool renderOnChange_ = false;
     bool picturesStale_ = true;

@@ -53,8 +53,9 @@ std::optional<base::FileError> Editor::exportForWeb(std::vector<std::string>& wr
     Outputs outputs;
     WebPages pages;
     webOutputs(s_.web, outputs, pages);
-    renderWebFiles(s_, render::activeTexture(s_, *texture_), members, pages, false, text_.warn,
-                   outputs);
+    webNotices_ = renderWebFiles(s_, render::activeTexture(s_, *texture_), members, pages, false,
+                                 text_.warn, outputs)
+                      .notices;
     if (auto error = write(outputs)) return error;
     written.clear();
     for (const exporter::PictureFile& f : outputs.files)

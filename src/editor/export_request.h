@@ -31,6 +31,8 @@ struct ExportRequest {
 struct ExportRun {
     std::vector<exporter::ButtonReport> reports;  // with report, one per button
     std::vector<std::string> differing;           // with check, in writing order
+    // Files kept lossless though a palette was asked for (none with check).
+    std::vector<std::string> notices;
     bool fallsShort() const;
 };
 

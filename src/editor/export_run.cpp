@@ -90,6 +90,7 @@ std::optional<base::FileError> Editor::run(ExportRequest request, ExportRun& res
                        request.report && !request.check, text_.warn, files);
     if (auto error = request.check ? check(files, result.differing) : write(files)) return error;
     result.reports = std::move(rendered.reports);
+    if (!request.check) result.notices = std::move(rendered.notices);
     return std::nullopt;
 }
 

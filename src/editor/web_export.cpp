@@ -56,6 +56,7 @@ void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages) {
     pictures.sprite = base + "-sprite" + extension;
     pictures.format = web.format == state::WebFormat::webp ? exporter::PictureFormat::webp
                                                            : exporter::PictureFormat::png;
+    pictures.palette = web.palette && web.format == state::WebFormat::png;
     pictures.scales = web.scales;
     pictures.scaleNames = true;
     pages = {};

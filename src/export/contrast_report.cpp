@@ -170,6 +170,12 @@ std::string reportJson(const std::vector<ButtonReport>& reports) {
                ", \"meetsTarget\": " + boolText(r.meetsLargerTarget()) + "},\n";
         out += "      \"nameEmpty\": " + boolText(r.nameEmpty) + ",\n";
         out += "      \"name\": {\"required\": true, \"pass\": " + boolText(!r.nameEmpty) + "},\n";
+        if (!r.notices.empty()) {
+            out += "      \"notices\": [";
+            for (size_t k = 0; k < r.notices.size(); ++k)
+                out += (k ? ", " : "") + jsonString(r.notices[k]);
+            out += "],\n";
+        }
         out += "      \"pass\": " + boolText(r.passes()) + "\n    }";
     }
     out += reports.empty() ? "],\n" : "\n  ],\n";

@@ -42,6 +42,7 @@ struct ButtonReport {
     ContrastCheck edge;
     int width = 0, height = 0;  // CSS pixels
     bool nameEmpty = false;
+    std::vector<std::string> notices;  // files kept lossless where a palette was asked for
 
     bool sizePasses() const { return width >= kMinimumTarget && height >= kMinimumTarget; }
     bool meetsLargerTarget() const { return width >= kLargerTarget && height >= kLargerTarget; }
@@ -63,7 +64,8 @@ ButtonReport reportButton(const state::ButtonState& s, const image::Picture& nor
 // A ratio cut (never rounded up) to two decimals: "4.49" for 4.499.
 std::string ratioText(double v);
 
-// The reports as a JSON document; ratios are cut (never rounded up) to two decimals.
+// The reports as a JSON document; ratios are cut (never rounded up) to two
+// decimals. A button's notices appear only when it has some.
 std::string reportJson(const std::vector<ButtonReport>& reports);
 
 }  // namespace bevelmint::exporter

@@ -81,6 +81,22 @@ std::optional<PictureFormat> formatFromExtension(const std::string& path) {
     return std::nullopt;
 }
 
+bool hasAlpha(PictureFormat format) {
+    return format == PictureFormat::png || format == PictureFormat::webp;
+}
+
+image::RgbaPicture cutOutPicture(const state::ButtonState& s, int scale,
+                                 const image::Picture& picture) {
+    const state::ButtonState design = state::clampedForRender(s);
+    return cutOutStacked(s, scale, {&picture},
+                         std::min(design.buttonWidth * scale, picture.width()),
+                         std::min(design.buttonHeight * scale, picture.height()));
+}
+
+std::string encodeCutOut(PictureFormat format, const image::RgbaPicture& picture) {
+    return format == PictureFormat::webp ? encodeWebp(picture) : encodePng(picture);
+}
+
 std::string encodeStacked(PictureFormat format, const state::ButtonState& s, int scale,
                           const std::vector<const image::Picture*>& pictures) {
     if (pictures.empty()) return {};
@@ -88,8 +104,7 @@ std::string encodeStacked(PictureFormat format, const state::ButtonState& s, int
     int w = design.buttonWidth * scale, h = design.buttonHeight * scale;
     for (const image::Picture* p : pictures)
         w = std::min(w, p->width()), h = std::min(h, p->height());
-    if (format == PictureFormat::png) return encodePng(cutOutStacked(s, scale, pictures, w, h));
-    if (format == PictureFormat::webp) return encodeWebp(cutOutStacked(s, scale, pictures, w, h));
+    if (hasAlpha(format)) return encodeCutOut(format, cutOutStacked(s, scale, pictures, w, h));
     // One picture is encoded in place, as a plain export always was.
     image::Picture stacked;
     const image::Picture* source = pictures.front();

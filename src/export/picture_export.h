@@ -6,6 +6,7 @@
 
 #include "base/file_io.h"
 #include "image/picture.h"
+#include "image/rgba_picture.h"
 #include "state/button_state.h"
 
 namespace bevelmint::exporter {
@@ -22,6 +23,18 @@ bool shownInBrowsers(PictureFormat format);
 // The format a file name's extension names (.gif, .jpg/.jpeg, .bmp, .png,
 // .webp), if any.
 std::optional<PictureFormat> formatFromExtension(const std::string& path);
+
+// PNG and WebP carry the outline's coverage as alpha.
+bool hasAlpha(PictureFormat format);
+
+// A picture rendered at a scale (the button in its top-left corner) cut to the
+// button's size there, with the outline's coverage as alpha.
+image::RgbaPicture cutOutPicture(const state::ButtonState& s, int scale,
+                                 const image::Picture& picture);
+
+// A cut-out picture (or several stacked) as PNG or WebP; empty only when the
+// encoder fails.
+std::string encodeCutOut(PictureFormat format, const image::RgbaPicture& picture);
 
 // Pictures rendered at a scale, each holding the button in its top-left corner,
 // cut to the button's size at that scale and stacked from the top into one file:

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 
+#include "export/palette_png_writer.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::exporter {
@@ -35,6 +37,7 @@ std::optional<std::string> checkRequest(const PictureSetRequest& request,
         }
     }
     std::optional<PictureFormat> shared;
+    bool png = false;
     for (const std::string* path : {&request.normal, &request.hover, &request.pressed}) {
         if (path->empty()) continue;
         const PictureFormat f = fileFormat(request, *path, s);
@@ -42,7 +45,11 @@ std::optional<std::string> checkRequest(const PictureSetRequest& request,
             return "the normal, hover and pressed pictures name different picture formats";
         }
         shared = f;
+        png = png || f == PictureFormat::png;
     }
+    png = png ||
+          (!request.sprite.empty() && fileFormat(request, request.sprite, s) == PictureFormat::png);
+    if (request.palette && !png) return "a palette is for PNG pictures: name a .png file";
     return std::nullopt;
 }
 
@@ -63,10 +70,36 @@ std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
     const bool withHover = !request.hover.empty() || !request.sprite.empty();
     for (int scale : request.scales) {
         const render::ButtonPictures pictures = source(scale, withHover);
-        auto add = [&](const std::string& path, std::vector<const image::Picture*> parts) {
+        // Each picture is cut out along the outline once; the sprite stacks the same cut-outs.
+        std::map<const image::Picture*, image::RgbaPicture> cuts;
+        auto encode = [&](PictureFile& file, PictureFormat format,
+                          const std::vector<const image::Picture*>& parts) {
+            if (!hasAlpha(format)) {
+                file.bytes = encodeStacked(format, s, scale, parts);
+                return;
+            }
+            std::vector<const image::RgbaPicture*> cutParts;
+            for (const image::Picture* p : parts) {
+                auto it = cuts.find(p);
+                if (it == cuts.end()) it = cuts.emplace(p, cutOutPicture(s, scale, *p)).first;
+                cutParts.push_back(&it->second);
+            }
+            const image::RgbaPicture stacked =
+                cutParts.size() == 1 ? image::RgbaPicture() : image::stackPictures(cutParts);
+            const image::RgbaPicture& picture = cutParts.size() == 1 ? *cutParts.front() : stacked;
+            if (format != PictureFormat::png || !request.palette) {
+                file.bytes = encodeCutOut(format, picture);
+                return;
+            }
+            PalettePng png = encodePalettePng(picture);
+            file.bytes = std::move(png.bytes);
+            if (!png.palette) file.notice = file.path + ": " + png.notice;
+        };
+        auto add = [&](const std::string& path, const std::vector<const image::Picture*>& parts) {
             if (path.empty()) return;
-            const std::string name = request.scaleNames ? scaledFileName(path, scale) : path;
-            files.push_back({name, encodeStacked(fileFormat(request, path, s), s, scale, parts)});
+            PictureFile file{request.scaleNames ? scaledFileName(path, scale) : path, {}, {}};
+            encode(file, fileFormat(request, path, s), parts);
+            files.push_back(std::move(file));
         };
         add(request.normal, {&pictures.normal});
         add(request.hover, {&pictures.hover});

@@ -20,11 +20,13 @@ struct PictureSetRequest {
     std::optional<PictureFormat> format;         // else each file's extension, else the design's
     std::vector<int> scales{1};
     bool scaleNames = false;  // "@2x", "@3x" before the extension above scale 1
+    bool palette = false;     // PNG files as palette PNGs where one is faithful enough
 };
 
 struct PictureFile {
     std::string path;
     std::string bytes;
+    std::string notice{};  // why a palette PNG asked for is lossless; empty otherwise
 };
 
 // "b.png" at scale 2 is "b@2x.png"; a name without extension gets the mark at its end.
@@ -34,8 +36,9 @@ std::string scaledFileName(const std::string& path, int scale);
 PictureFormat fileFormat(const PictureSetRequest& request, const std::string& path,
                          const state::ButtonState& s);
 
-// Why a request cannot be written: a scale outside 1..4, or the normal, hover and
-// pressed pictures in different formats (a page swaps between them).
+// Why a request cannot be written: a scale outside 1..4, the normal, hover and
+// pressed pictures in different formats (a page swaps between them), or a
+// palette asked for without a PNG picture to take it.
 std::optional<std::string> checkRequest(const PictureSetRequest& request,
                                         const state::ButtonState& s);
 
@@ -47,7 +50,10 @@ PictureSource freshRenders(const state::ButtonState& s, const image::Picture* te
                            render::TextEngine& text);
 
 // Encodes every picture asked for at every scale asked for, in the order normal,
-// hover, pressed, sprite for each scale. A file whose encoder failed has empty bytes.
+// hover, pressed, sprite for each scale. A file whose encoder failed has empty
+// bytes. With `palette`, each PNG file (the sprite with one palette for its three
+// states) is a palette PNG, or lossless with a notice where a palette would lose
+// too much (encodePalettePng).
 std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
                                           const state::ButtonState& s, const PictureSource& source);
 

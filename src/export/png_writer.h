@@ -6,8 +6,9 @@
 
 namespace bevelmint::exporter {
 
-// A PNG file through libpng: 8-bit RGB when every pixel is opaque, else 8-bit
-// RGBA with straight alpha. Empty only when libpng fails (out of memory).
+// A PNG file: 8-bit RGB when every pixel is opaque, else 8-bit RGBA with
+// straight alpha; unfiltered or Paeth-filtered rows, whichever compresses
+// better. Empty only when libdeflate is out of memory.
 std::string encodePng(const image::RgbaPicture& picture);
 
 }  // namespace bevelmint::exporter

@@ -32,19 +32,26 @@ struct Worker {
     }
 };
 
-void renderMember(Worker& w, const state::ButtonState& design, const image::Picture* texture,
-                  const SetMember& m, const PictureSetRequest& request, bool report,
-                  std::vector<PictureFile>& files, ButtonReport& measured) {
+// One member's pictures at one scale of the request (at none when it has none).
+struct Task {
+    size_t member;
+    size_t scale;  // index into the request's scales
+};
+
+void renderTask(Worker& w, const state::ButtonState& design, const image::Picture* texture,
+                const SetMember& m, const PictureSetRequest& request, size_t scaleIndex,
+                bool report, std::vector<PictureFile>& files, ButtonReport& measured) {
     state::ButtonState s = design;
     s.buttonText = m.label;
     PictureSetRequest named = request;
+    if (scaleIndex < request.scales.size()) named.scales = {request.scales[scaleIndex]};
     for (std::string* path : {&named.normal, &named.hover, &named.pressed, &named.sprite})
         if (!path->empty()) *path = withSlug(*path, m.slug);
     // The report measures the normal picture at scale 1, rendered once for both.
     std::optional<image::Picture> normal;
     files = encodePictureSet(named, s, [&](int scale, bool withHover) {
         render::ButtonPictures pictures = w.pictures(s, texture, scale, withHover);
-        if (scale == 1) normal = pictures.normal;
+        if (scale == 1 && report) normal = pictures.normal;
         return pictures;
     });
     if (report) {
@@ -58,7 +65,24 @@ void renderMember(Worker& w, const state::ButtonState& design, const image::Pict
 RenderedSet renderSet(const state::ButtonState& design, const image::Picture* texture,
                       const std::vector<SetMember>& members, const PictureSetRequest& request,
                       bool report, const std::function<void(const std::string&)>& warn) {
-    std::vector<std::vector<PictureFile>> files(members.size());
+    // Every member at every scale is a task of its own, so that one button's
+    // scales share the cores too; the largest scales go first, the smallest fill
+    // the gaps at the end.
+    const size_t scales = std::max<size_t>(request.scales.size(), 1);
+    std::vector<Task> tasks;
+    for (size_t k = 0; k < scales; ++k)
+        for (size_t m = 0; m < members.size(); ++m)
+            tasks.push_back({m, k});
+    std::stable_sort(tasks.begin(), tasks.end(), [&](const Task& a, const Task& b) {
+        return a.scale < request.scales.size() && b.scale < request.scales.size() &&
+               request.scales[a.scale] > request.scales[b.scale];
+    });
+    // The report is made once per member: at scale 1 when that is exported, else
+    // with its first scale.
+    const auto one = std::find(request.scales.begin(), request.scales.end(), 1);
+    const size_t reportScale = one == request.scales.end() ? 0 : one - request.scales.begin();
+
+    std::vector<std::vector<PictureFile>> files(members.size() * scales);
     std::vector<ButtonReport> reports(members.size());
     std::atomic<size_t> next{0};
     std::once_flag warned;
@@ -67,22 +91,32 @@ RenderedSet renderSet(const state::ButtonState& design, const image::Picture* te
         w.text.warn = [&](const std::string& message) {
             if (warn) std::call_once(warned, warn, message);
         };
-        for (size_t i = next++; i < members.size(); i = next++)
-            renderMember(w, design, texture, members[i], request, report, files[i], reports[i]);
+        for (size_t i = next++; i < tasks.size(); i = next++) {
+            const Task t = tasks[i];
+            renderTask(w, design, texture, members[t.member], request, t.scale,
+                       report && t.scale == reportScale, files[t.member * scales + t.scale],
+                       reports[t.member]);
+        }
     };
     const size_t cores = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::thread> threads;
-    for (size_t t = 1; t < std::min(cores, members.size()); ++t)
+    for (size_t t = 1; t < std::min(cores, tasks.size()); ++t)
         threads.emplace_back(work);
     work();
     for (std::thread& t : threads)
         t.join();
 
     RenderedSet out;
-    if (report) out.reports = std::move(reports);
-    for (auto& member : files)
-        for (PictureFile& f : member)
+    for (size_t i = 0; i < files.size(); ++i) {
+        for (PictureFile& f : files[i]) {
+            if (!f.notice.empty()) {
+                out.notices.push_back(f.notice);
+                reports[i / scales].notices.push_back(f.notice);
+            }
             out.files.push_back(std::move(f));
+        }
+    }
+    if (report) out.reports = std::move(reports);
     return out;
 }
 

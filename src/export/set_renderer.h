@@ -16,13 +16,15 @@ namespace bevelmint::exporter {
 struct RenderedSet {
     std::vector<PictureFile> files;     // member by member, in the members' order
     std::vector<ButtonReport> reports;  // one per member when asked for
+    std::vector<std::string> notices;   // the files' notices, in the files' order
 };
 
 // Renders the design once per member, with the member's label as its
 // inscription, and encodes every picture the request asks for, each path with
 // "-" and the member's slug inserted before its extension (and before "@2x").
-// Members are shared out over all cores; each thread has its own text engine
-// and render pipelines. `warn` hears a font warning once.
+// Each member at each scale is one task, shared out over all cores (one
+// button's scales too); each thread has its own text engine and render
+// pipelines. `warn` hears a font warning once.
 RenderedSet renderSet(const state::ButtonState& design, const image::Picture* texture,
                       const std::vector<SetMember>& members, const PictureSetRequest& request,
                       bool report, const std::function<void(const std::string&)>& warn);

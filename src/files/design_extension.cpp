@@ -22,6 +22,8 @@ constexpr ExtensionField kExtensionFields[] = {
     {"hoverLift", [](const state::ButtonState& s) { return std::to_string(s.hoverLift); }},
     {"webFormat",
      [](const state::ButtonState& s) { return std::string(state::nameOf(s.web.format)); }},
+    {"webPalette",
+     [](const state::ButtonState& s) { return std::string(s.web.palette ? "true" : "false"); }},
     {"webScales", [](const state::ButtonState& s) { return state::webScalesText(s.web.scales); }},
     {"webFolder", [](const state::ButtonState& s) { return s.web.folder; }},
     {"webBaseName", [](const state::ButtonState& s) { return s.web.baseName; }},

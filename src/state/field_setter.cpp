@@ -146,6 +146,7 @@ const std::vector<Field>& fields() {
         parsedField(
             "webFormat", nameChoices<WebFormat>(),
             [](ButtonState& s, const std::string& v) { return parseName(v, s.web.format); }),
+        boolField("webPalette", [](ButtonState& s, bool v) { s.web.palette = v; }),
         parsedField("webScales", "1 to 3 in ascending order, like 1,2",
                     [](ButtonState& s, const std::string& v) {
                         auto scales = parseWebScales(v);

@@ -19,6 +19,7 @@ enum class WebMarkup {
 // How a design is exported for the web; the design file keeps it.
 struct WebSettings {
     WebFormat format = WebFormat::png;
+    bool palette = false;           // PNG: at most 256 colours where that keeps 45 dB PSNR
     std::vector<int> scales{1, 2};  // ascending, each 1..3
     std::string folder;             // where the files go; empty until chosen
     std::string baseName = "button";

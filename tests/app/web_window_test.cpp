@@ -296,3 +296,45 @@ TEST(WindowWeb, TheDarkPageSetsTheDarkSchemeUnderUndoAndShowsItsButton) {
     ASSERT_TRUE(ed.undo());
     EXPECT_FALSE(w.find<QCheckBox>("DarkScheme")->isChecked());
 }
+
+// The Palette box is one undo step, only for PNG, and the export it sets writes
+// palette PNGs byte for byte as bevelmint-render --palette does.
+TEST(WindowWeb, ThePaletteChoiceReachesTheExport) {
+    const fs::path dir = freshDir("bevelmint-window-palette");
+    for (const char* sub : {"window", "cli"})
+        fs::create_directory(dir / sub);
+    Window w;
+    w.click("AMRadioButton3");
+    showWebPage(w);
+    auto& ed = w.form->editor();
+    auto* palette = w.find<QCheckBox>("WebPalette");
+    EXPECT_FALSE(palette->isChecked());
+    w.click("WebPalette");
+    EXPECT_TRUE(ed.web().palette);
+    w.click("WebFormatWebp");
+    EXPECT_FALSE(palette->isEnabled());
+    w.menu("Undo1");
+    EXPECT_TRUE(palette->isEnabled());
+    EXPECT_TRUE(palette->isChecked());
+
+    w.desktop.folders.push_back(QString::fromStdString((dir / "window").string()));
+    w.click("WebExport");
+    ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
+    const auto window = contents(dir / "window");
+    ASSERT_EQ(window.size(), 9u);  // four pictures at 1x and 2x, and the page
+    for (const auto& [name, bytes] : window) {
+        if (name.ends_with(".html")) continue;
+        ASSERT_GT(bytes.size(), 26u);
+        EXPECT_EQ(bytes[25], 3) << name;  // colour type 3: palette
+    }
+
+    ASSERT_FALSE(ed.saveDesign((dir / "d.bvm").string()));
+    const std::string out = (dir / "cli").string() + "/button";
+    ASSERT_EQ(run(std::string(BEVELMINT_RENDER_EXE) + " " + (dir / "d.bvm").string() +
+                  " --palette --scales 1,2 --normal " + out + ".png --hover " + out +
+                  "-hover.png --pressed " + out + "-pressed.png --sprite " + out +
+                  "-sprite.png --css-page " + out + ".html"),
+              0);
+    EXPECT_TRUE(window == contents(dir / "cli"));
+    fs::remove_all(dir);
+}

@@ -499,11 +499,83 @@ TEST(RenderCommand, WebWritesWhatTheDesignsWebSettingsName) {
             << entry.path().filename();
 
     for (const char* args : {"--web", "d.bvm --web --normal x.png", "d.bvm --web --scales 1,2",
-                             "d.bvm --set webBaseName=a/b --web"}) {
+                             "d.bvm --set webBaseName=a/b --web", "d.bvm --web --palette"}) {
         r = run(args, dir);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_NE(r.err.find("bevelmint-render: "), std::string::npos) << r.err;
     }
     EXPECT_EQ(entries(dir), 5u);  // labels.txt, d.bvm, stderr.txt and the two folders
+
+    // The palette choice is kept in the design and makes palette PNGs.
+    r = run("d.bvm --set webFormat=png --set webPalette=true --set webFolder=pal --save p.bvm",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(slurp(dir / "p.bvm").find("webPalette=true\r\n"), std::string::npos);
+    fs::create_directory(dir / "pal");
+    r = run("p.bvm --web", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "pal" / "nav-go@3x.png").at(25), 3);
+    fs::remove_all(dir);
+}
+
+// --palette writes each PNG of a set at every scale, sprites included, as a
+// palette PNG within 45 dB of the lossless one; a noise-textured button no
+// palette can hold stays lossless with a notice on stderr and in the report.
+TEST(RenderCommand, PalettePngsOfASetAndTheirFallbackToLossless) {
+    const fs::path dir = freshDir("bevelmint-cli-palette");
+    std::ofstream(dir / "labels.txt") << "Buy now\nSign up\n";
+    const std::string pictures =
+        "--set shapeKind=elips --set smoothEdges=true --labels labels.txt --scales 1,2,3 "
+        "--normal b.png --sprite s.png";
+    fs::create_directory(dir / "lossless");
+    fs::copy_file(dir / "labels.txt", dir / "lossless" / "labels.txt");
+    Outcome r = run(pictures, dir / "lossless");
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run(pictures + " --palette", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    int files = 0;
+    for (const char* name : {"b", "s"})
+        for (const char* slug : {"-buy-now", "-sign-up"})
+            for (const char* scale : {"", "@2x", "@3x"}) {
+                const std::string file = std::string(name) + slug + scale + ".png";
+                const std::string bytes = slurp(dir / file);
+                ASSERT_GT(bytes.size(), 26u) << file;
+                EXPECT_EQ(bytes[25], 3) << file;
+                EXPECT_GE(bevelmint::testing::premultipliedPsnr(
+                              decodePng(slurp(dir / "lossless" / file)), decodePng(bytes)),
+                          45.0)
+                    << file;
+                ++files;
+            }
+    EXPECT_EQ(files, 12);
+
+    // A 100 x 40 texture of noise, written here as a 24-bit bitmap.
+    std::string noise = "BM" + std::string(52, '\0');
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int k = 0; k < 4; ++k)
+            noise[at + k] = static_cast<char>(v >> (8 * k));
+    };
+    put32(2, 54 + 300 * 40), put32(10, 54), put32(14, 40), put32(18, 100), put32(22, 40);
+    put32(26, 1 | 24 << 16);
+    uint32_t seed = 9;
+    for (int i = 0; i < 300 * 40; ++i, seed = seed * 1103515245 + 12345)
+        noise.push_back(static_cast<char>(seed >> 16));
+    std::ofstream(dir / "noise.bmp", std::ios::binary) << noise;
+    r = run("--texture noise.bmp --set shapeKind=rrect --palette --report --normal n.png", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("bevelmint-render: n.png: kept lossless: a palette reaches only "),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.out.find("\"notices\": [\"n.png: kept lossless: "), std::string::npos) << r.out;
+    const std::string kept = slurp(dir / "n.png");
+    r = run("--texture noise.bmp --set shapeKind=rrect --normal n2.png", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(kept, slurp(dir / "n2.png"));
+
+    r = run("--palette --normal x.gif", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("a palette is for PNG pictures"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "x.gif"));
     fs::remove_all(dir);
 }

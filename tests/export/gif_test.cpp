@@ -1,7 +1,10 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <set>
 
@@ -195,4 +198,160 @@ TEST(Gif, RoundShapesGetTheBottomLeftIndexAsTransparent) {
     const Picture one(1, 1, makeColor(1, 2, 3));
     expectDecodesTo(exporter::encodeGif(exporter::reduceColours(one, 1, 1), false),
                     exporter::reduceColours(one, 1, 1), false);
+}
+
+namespace {
+
+// The colour reduction written plainly from its definition, without the
+// encoder's caches, candidate lists and runs: a tree of nodes with a reducible
+// list per level, a look-up that scans all 256 entries once per cache cell, and
+// the ditherer's arithmetic pixel by pixel.
+struct PlainOctree {
+    struct Node {
+        uint64_t count = 0, r = 0, g = 0, b = 0;
+        std::unique_ptr<Node> child[8];
+        bool leaf = false;
+    };
+    Node root;
+    std::vector<Node*> reducible[8];
+    int leaves = 0;
+
+    void add(Rgb c) {
+        Node* n = &root;
+        for (int level = 0; !n->leaf; ++level) {
+            const int bit = 7 - level;
+            const int k = ((c.r >> bit) & 1) << 2 | ((c.g >> bit) & 1) << 1 | ((c.b >> bit) & 1);
+            if (!n->child[k]) {
+                n->child[k] = std::make_unique<Node>();
+                if (level + 1 == 8) {
+                    n->child[k]->leaf = true;
+                    ++leaves;
+                } else {
+                    reducible[level + 1].push_back(n->child[k].get());
+                }
+            }
+            n = n->child[k].get();
+        }
+        ++n->count, n->r += c.r, n->g += c.g, n->b += c.b;
+        while (leaves > 256) {
+            int level = 7;
+            while (level > 0 && reducible[level].empty())
+                --level;
+            Node* folded = reducible[level].empty() ? &root : reducible[level].back();
+            if (!reducible[level].empty()) reducible[level].pop_back();
+            int children = 0;
+            for (auto& ch : folded->child) {
+                if (!ch) continue;
+                folded->count += ch->count, folded->r += ch->r, folded->g += ch->g,
+                    folded->b += ch->b;
+                ch.reset();
+                ++children;
+            }
+            folded->leaf = true;
+            leaves -= children - 1;
+        }
+    }
+    void walk(const Node& n, exporter::Palette& p, int& next) const {
+        if (n.leaf) {
+            if (n.count > 0)
+                p[next] = {uint8_t(n.r / n.count), uint8_t(n.g / n.count), uint8_t(n.b / n.count)};
+            ++next;
+            return;
+        }
+        for (const auto& ch : n.child)
+            if (ch && next < 256) walk(*ch, p, next);
+    }
+};
+
+exporter::IndexPicture plainReduction(const Picture& pic) {
+    const int w = pic.width(), h = pic.height();
+    PlainOctree tree;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            tree.add(image::splitColor(pic.pixel(x, y)));
+    exporter::IndexPicture out;
+    out.width = w, out.height = h;
+    int next = 0;
+    tree.walk(tree.root, out.palette, next);
+    std::vector<int> cache(32768, -1);
+    for (int i = 0; i < 256; ++i) {
+        int& cell = cache[(out.palette[i].r >> 3) << 10 | (out.palette[i].g >> 3) << 5 |
+                          (out.palette[i].b >> 3)];
+        if (cell < 0) cell = i;
+    }
+    auto lookUp = [&](int r, int g, int b) {
+        int& cell = cache[(r >> 3) << 10 | (g >> 3) << 5 | (b >> 3)];
+        if (cell >= 0) return cell;
+        int best = 0, bestDistance = 1 << 30;
+        for (int i = 0; i < 256; ++i) {
+            const int d = std::abs(r - out.palette[i].r) + std::abs(g - out.palette[i].g) +
+                          std::abs(b - out.palette[i].b);
+            if (d < bestDistance) best = i, bestDistance = d;
+        }
+        return cell = best;
+    };
+    out.indices.assign(static_cast<size_t>(w) * h, 0);
+    std::vector<int> slots[3];
+    for (auto& s : slots)
+        s.assign(w + 2, 0);
+    for (int y = 0; y < h; ++y) {
+        const bool ltr = y % 2 == 0;
+        int slot = ltr ? 0 : w + 1;
+        int carried[3] = {}, below[3] = {}, belowPrevious[3] = {};
+        for (int i = 0; i < w; ++i, slot += ltr ? 1 : -1) {
+            const int x = ltr ? i : w - 1 - i;
+            const Rgb p = image::splitColor(pic.pixel(x, y));
+            const int channel[3] = {p.r, p.g, p.b};
+            int value[3];
+            for (int k = 0; k < 3; ++k)
+                value[k] = std::clamp(channel[k] + (slots[k][slot] + carried[k] + 8) / 16, 0, 255);
+            const int index = lookUp(value[0], value[1], value[2]);
+            out.indices[static_cast<size_t>(y) * w + x] = static_cast<uint8_t>(index);
+            const int entry[3] = {out.palette[index].r, out.palette[index].g, out.palette[index].b};
+            for (int k = 0; k < 3; ++k) {
+                const int err = value[k] - entry[k];
+                if (err == 0) {
+                    carried[k] = 0;
+                    continue;
+                }
+                slots[k][slot] = belowPrevious[k] + 3 * err;
+                belowPrevious[k] = below[k] + 5 * err;
+                below[k] = err;
+                carried[k] = 7 * err;
+            }
+        }
+        for (int k = 0; k < 3; ++k)
+            slots[k][slot] = belowPrevious[k];
+    }
+    return out;
+}
+
+}  // namespace
+
+// The encoder's fast paths must choose every palette entry and index exactly as
+// the plain definition does: on noise, on concentric flat rings with runs of
+// one colour, and on smooth gradients with more colours than the palette holds.
+TEST(Gif, TheFastReductionMatchesThePlainDefinition) {
+    Picture rings(211, 97), gradient(160, 90);
+    for (int y = 0; y < 97; ++y)
+        for (int x = 0; x < 211; ++x) {
+            // About 290 colours in runs along each row.
+            const int ring = static_cast<int>(std::hypot(x - 105, 2 * (y - 48))) + (x > 105) * 150;
+            rings.setPixel(x, y, makeColor(ring * 5 % 256, 200 - ring % 150, ring * 11 % 256));
+        }
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 160; ++x)
+            gradient.setPixel(x, y, makeColor(x + y, 3 * y / 2, 255 - x));
+    for (const Picture* p : {&rings, &gradient}) {
+        const Picture& pic = *p;
+        const exporter::IndexPicture fast = exporter::reduceColours(pic, pic.width(), pic.height());
+        const exporter::IndexPicture plain = plainReduction(pic);
+        EXPECT_EQ(fast.palette, plain.palette);
+        EXPECT_EQ(fast.indices, plain.indices);
+    }
+    const Picture n = noise(150, 80, 11);
+    const exporter::IndexPicture fast = exporter::reduceColours(n, 150, 80);
+    const exporter::IndexPicture plain = plainReduction(n);
+    EXPECT_EQ(fast.palette, plain.palette);
+    EXPECT_EQ(fast.indices, plain.indices);
 }

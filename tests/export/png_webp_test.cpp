@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "decoders.h"
 #include "export/picture_export.h"
+#include "export/png_writer.h"
 #include "render/render_pipeline.h"
 #include "render/text_engine.h"
 #include "state/enum_names.h"
@@ -178,4 +180,59 @@ TEST(PngWebp, StackedPicturesFormOneSpriteAndPlainFormatsStayAsTheyWere) {
               exporter::encodeStacked(PictureFormat::gif, s, 1, {&normal}));
     const std::string bmp = exporter::encodeStacked(PictureFormat::bmp, s, 1, {&normal, &other});
     EXPECT_EQ(bmp.size(), 54u + 48 * 180);
+}
+
+// Each file is filtered and compressed as suits its pixels: rows that repeat
+// further along, a smooth gradient, noise that hardly compresses, and the
+// smallest pictures. Every one must decode to exactly its pixels.
+TEST(PngWebp, PngKeepsEveryPixelWhateverItsFilterAndLevel) {
+    std::mt19937 rng(7);
+    auto picture = [&](int w, int h, auto pixel) {
+        image::RgbaPicture p(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const auto [c, a] = pixel(x, y);
+                p.set(x, y, c, a);
+            }
+        return p;
+    };
+    const image::RgbaPicture pictures[] = {
+        picture(200, 90,
+                [](int x, int y) {
+                    return std::pair{image::makeColor((x + 3 * y) % 7 * 30, 80, 200),
+                                     uint8_t(x < 150 ? 255 : 90)};
+                }),
+        picture(120, 70,
+                [](int x, int y) {
+                    return std::pair{image::makeColor(x + y, 2 * y, 255 - x), uint8_t(255)};
+                }),
+        picture(97, 41,
+                [&](int, int) {
+                    return std::pair{image::Colour(rng() & 0xFFFFFF), uint8_t(rng())};
+                }),
+        picture(1, 1,
+                [](int, int) {
+                    return std::pair{image::makeColor(1, 2, 3), uint8_t(4)};
+                }),
+        picture(1, 33,
+                [](int, int y) {
+                    return std::pair{image::makeColor(y, 9, 9), uint8_t(255)};
+                }),
+        picture(40, 1, [](int x, int) {
+            return std::pair{image::makeColor(9, x, 9), uint8_t(x)};
+        })};
+    for (const image::RgbaPicture& p : pictures) {
+        SCOPED_TRACE(std::to_string(p.width()) + "x" + std::to_string(p.height()));
+        const Decoded d = decodePng(exporter::encodePng(p));
+        ASSERT_EQ(d.width, p.width());
+        ASSERT_EQ(d.height, p.height());
+        EXPECT_EQ(d.hasAlpha, !p.opaque());
+        for (int y = 0; y < p.height(); ++y)
+            for (int x = 0; x < p.width(); ++x) {
+                // Under full transparency only the alpha counts.
+                const size_t n = p.alpha(x, y) == 0 ? 1 : 4;
+                ASSERT_TRUE(std::equal(p.at(x, y) + 4 - n, p.at(x, y) + 4, d.at(x, y) + 4 - n))
+                    << x << "," << y;
+            }
+    }
 }

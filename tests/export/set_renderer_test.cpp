@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "export/set_renderer.h"
+#include "render/button_pictures.h"
 #include "state/state_rules.h"
 
 using namespace bevelmint;
@@ -46,4 +47,40 @@ TEST(SetRenderer, EveryMemberAsItsOwnRenderWouldGiveIt) {
     ASSERT_EQ(set.reports.size(), 4u);
     EXPECT_EQ(set.reports[1].label, "A much longer label here");
     EXPECT_EQ(set.reports[0].text->ratio, set.reports[2].text->ratio);
+}
+
+// One button's scales are tasks of their own: the files keep the request's
+// order, the sprite stacks the pictures exactly as a stacked export does, and
+// the report measures scale 1 whether or not it is written.
+TEST(SetRenderer, OneButtonsScalesKeepTheirOrderAndTheirBytes) {
+    state::ButtonState design = state::defaultState();
+    state::setShapeKind(design, state::ShapeKind::rrect);
+    exporter::PictureSetRequest request;
+    request.normal = "b.png";
+    request.sprite = "s.webp";
+    request.scales = {2, 1};
+    request.scaleNames = true;
+    const std::vector<exporter::SetMember> one = {{design.buttonText, ""}};
+    const exporter::RenderedSet set = exporter::renderSet(design, nullptr, one, request, true, {});
+    ASSERT_EQ(set.files.size(), 4u);
+    render::TextEngine text;
+    for (size_t k = 0; k < 2; ++k) {
+        const int scale = request.scales[k];
+        const render::ButtonPictures p =
+            render::renderButtonPictures(design, nullptr, scale, text, true);
+        EXPECT_EQ(set.files[2 * k].path, scale == 1 ? "b.png" : "b@2x.png");
+        EXPECT_EQ(set.files[2 * k].bytes, exporter::encodeStacked(exporter::PictureFormat::png,
+                                                                  design, scale, {&p.normal}));
+        EXPECT_EQ(set.files[2 * k + 1].bytes,
+                  exporter::encodeStacked(exporter::PictureFormat::webp, design, scale,
+                                          {&p.normal, &p.hover, &p.pressed}));
+    }
+    request.scales = {2};
+    const exporter::RenderedSet larger =
+        exporter::renderSet(design, nullptr, one, request, true, {});
+    ASSERT_EQ(larger.reports.size(), 1u);
+    ASSERT_EQ(set.reports.size(), 1u);
+    EXPECT_EQ(larger.reports[0].width, set.reports[0].width);
+    EXPECT_EQ(larger.reports[0].text->ratio, set.reports[0].text->ratio);
+    EXPECT_EQ(larger.reports[0].edge.ratio, set.reports[0].edge.ratio);
 }

@@ -16,8 +16,8 @@ deb="$work/out/bevelmint_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no $(basename "$deb") in: $(ls "$work/out")"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libc6 libqt6widgets6 libqt6svg6 libfreetype6 libfontconfig1 libjpeg62-turbo libpng16-16 \
-    libwebp7 fonts-liberation; do
+for needed in libc6 libqt6widgets6 libqt6svg6 libfreetype6 libfontconfig1 libjpeg62-turbo \
+    libdeflate0 libimagequant0 libwebp7 fonts-liberation; do
     [[ ",$depends," == *", $needed"[\ ,]* || "$depends" == "$needed"[\ ,]* ]] ||
         fail "Depends lacks $needed: $depends"
 done

@@ -43,6 +43,11 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
             [this] { emit formatChosen(state::WebFormat::png); });
     connect(webpButton, &QRadioButton::clicked, this,
             [this] { emit formatChosen(state::WebFormat::webp); });
+    paletteBox = named(new QCheckBox("Palette", pictures), "WebPalette",
+                       "PNG with at most 256 colours and their alpha: far smaller, and within "
+                       "45 dB of the lossless picture; a picture that needs more stays lossless",
+                       {148, 18, 64, 18});
+    connect(paletteBox, &QCheckBox::clicked, this, &WebPage::paletteToggled);
     label("Scales:", {10, 40, 44, 18}, pictures);
     for (int i = 0; i < 3; ++i) {
         const int scale = i + 1;
@@ -140,6 +145,8 @@ void WebPage::follow(const editor::WebSettings& web, int hoverLift) {
     const QSignalBlocker quiet(hoverLiftBar);
     pngButton->setChecked(web.format == state::WebFormat::png);
     webpButton->setChecked(web.format == state::WebFormat::webp);
+    paletteBox->setChecked(web.palette);
+    paletteBox->setEnabled(web.format == state::WebFormat::png);
     for (int i = 0; i < 3; ++i)
         scaleBoxes[i]->setChecked(std::find(web.scales.begin(), web.scales.end(), i + 1) !=
                                   web.scales.end());

@@ -15,7 +15,8 @@
 
 namespace bevelmint::app {
 
-// The Web page: PNG or WebP pictures at 1x, 2x and 3x with their hover state,
+// The Web page: PNG (lossless or palette) or WebP pictures at 1x, 2x and 3x
+// with their hover state,
 // the files' base name and folder, an optional label list for a whole set, the
 // markup and its commands, "Export for Web", and the contrast figures of the
 // button as it is now.
@@ -38,6 +39,7 @@ class WebPage : public QWidget {
 
   signals:
     void formatChosen(state::WebFormat format);
+    void paletteToggled(bool on);
     void scaleToggled(int scale, bool on);
     void hoverLiftMoved(int v);
     void baseNameEdited(const QString& name);
@@ -57,6 +59,7 @@ class WebPage : public QWidget {
 
     QRadioButton* pngButton;
     QRadioButton* webpButton;
+    QCheckBox* paletteBox;
     std::array<QCheckBox*, 3> scaleBoxes{};
     FatScrollBar* hoverLiftBar;
     QLabel* hoverLiftOut;

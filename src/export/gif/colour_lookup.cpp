@@ -1,7 +1,9 @@
 #include "export/gif/colour_lookup.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
+#include <cstring>
 
 namespace bevelmint::exporter {
 
@@ -38,6 +40,16 @@ Lanes least(Lanes e, Lanes lo, Lanes hi) {
 Lanes largest(Lanes e, Lanes lo, Lanes hi) {
     return maximum(absolute(e - lo), absolute(e - hi));
 }
+// The first lane of a comparison's result that holds true (all ones), or -1.
+int firstTrueLane(Lanes v) {
+    using Bytes = int8_t __attribute__((vector_size(8)));
+    const Bytes packed = __builtin_convertvector(v, Bytes);
+    uint64_t bits = 0;
+    std::memcpy(&bits, &packed, sizeof bits);
+    if (bits == 0) return -1;
+    return std::endian::native == std::endian::little ? std::countr_zero(bits) / 8
+                                                      : std::countl_zero(bits) / 8;
+}
 int16_t smallestLane(Lanes v) {
     int16_t m = v[0];
     for (int lane = 1; lane < 8; ++lane)
@@ -47,10 +59,10 @@ int16_t smallestLane(Lanes v) {
 
 }  // namespace
 
-const ColourLookup::Candidates& ColourLookup::candidates(int block) {
-    Candidates& list = candidates_[block];
-    if (hasCandidates_[block]) return list;
-    hasCandidates_[block] = true;
+const ColourLookup::Block& ColourLookup::candidates(int block) {
+    Block& list = blocks_[block];
+    if (list.ready) return list;
+    list.ready = true;
     const int lo[3] = {(block >> 6) * 32, (block >> 3 & 7) * 32, (block & 7) * 32};
     const Lanes rLo = splat(lo[0]), gLo = splat(lo[1]), bLo = splat(lo[2]);
     const Lanes rHi = rLo + 31, gHi = gLo + 31, bHi = bLo + 31;
@@ -62,44 +74,41 @@ const ColourLookup::Candidates& ColourLookup::candidates(int block) {
                                    largest(blue_[v], bLo, bHi));
     }
     const int16_t limit = smallestLane(bound);
+    list.first = static_cast<uint32_t>(pool_.size());
     int count = 0;
     for (int i = 0; i < 256; ++i) {
         if (near[i / 8][i % 8] > limit) continue;
-        if (count % 8 == 0) {
-            // Padding lanes lie far outside the colour cube and are never nearest.
-            list.red.push_back(splat(2000));
-            list.green.push_back(splat(2000));
-            list.blue.push_back(splat(2000));
-            list.index.push_back(splat(0));
-        }
-        const size_t v = count / 8;
+        // Padding lanes lie far outside the colour cube and are never nearest.
+        if (count % 8 == 0) pool_.push_back({splat(2000), splat(2000), splat(2000), splat(0)});
+        Group& g = pool_.back();
         const int lane = count % 8;
-        list.red[v][lane] = palette_[i].r;
-        list.green[v][lane] = palette_[i].g;
-        list.blue[v][lane] = palette_[i].b;
-        list.index[v][lane] = static_cast<int16_t>(i);
+        g.red[lane] = palette_[i].r;
+        g.green[lane] = palette_[i].g;
+        g.blue[lane] = palette_[i].b;
+        g.index[lane] = static_cast<int16_t>(i);
         ++count;
     }
+    list.groups = static_cast<uint32_t>(pool_.size()) - list.first;
     return list;
 }
 
 // The same answer as comparing all 256 entries in index order: the candidates
 // keep index order, and the first lane with the smallest distance wins.
 uint8_t ColourLookup::nearest(int r, int g, int b) {
-    const Candidates& c = candidates((r >> 5) << 6 | (g >> 5) << 3 | (b >> 5));
+    const Block& list = candidates((r >> 5) << 6 | (g >> 5) << 3 | (b >> 5));
+    const Group* groups = pool_.data() + list.first;
     const Lanes qr = splat(r), qg = splat(g), qb = splat(b);
-    const size_t n = c.red.size();
-    Lanes distance[kVectors];
+    auto distance = [&](const Group& c) {
+        return absolute(qr - c.red) + absolute(qg - c.green) + absolute(qb - c.blue);
+    };
     Lanes smallest = splat(0x7FFF);
-    for (size_t v = 0; v < n; ++v) {
-        distance[v] =
-            absolute(qr - c.red[v]) + absolute(qg - c.green[v]) + absolute(qb - c.blue[v]);
-        smallest = minimum(smallest, distance[v]);
+    for (uint32_t v = 0; v < list.groups; ++v)
+        smallest = minimum(smallest, distance(groups[v]));
+    const Lanes best = splat(smallestLane(smallest));
+    for (uint32_t v = 0; v < list.groups; ++v) {
+        const int lane = firstTrueLane(distance(groups[v]) == best);
+        if (lane >= 0) return static_cast<uint8_t>(groups[v].index[lane]);
     }
-    const int16_t best = smallestLane(smallest);
-    for (size_t v = 0; v < n; ++v)
-        for (int lane = 0; lane < 8; ++lane)
-            if (distance[v][lane] == best) return static_cast<uint8_t>(c.index[v][lane]);
     return 0;
 }
 

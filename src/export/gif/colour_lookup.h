@@ -40,15 +40,21 @@ class ColourLookup {
     // distance to the block does not exceed the smallest largest distance of any
     // entry. Found once per block, kept in index order, so ties still go to the
     // lowest index.
-    // Lists are held by channel in 16-bit lanes, eight entries a vector, padded
-    // with entries too far away to be chosen.
+    // Eight entries a group, each channel in 16-bit lanes, one cache line a group;
+    // a block's groups lie together in one pool, padded with entries too far away
+    // to be chosen.
     using Lanes = int16_t __attribute__((vector_size(16)));
-    struct Candidates {
-        std::vector<Lanes> red, green, blue, index;
+    struct Group {
+        Lanes red, green, blue, index;
     };
-    const Candidates& candidates(int block);
-    std::vector<Candidates> candidates_ = std::vector<Candidates>(512);
-    std::array<bool, 512> hasCandidates_{};
+    struct Block {
+        uint32_t first = 0;
+        uint32_t groups = 0;
+        bool ready = false;
+    };
+    const Block& candidates(int block);
+    std::vector<Group> pool_;
+    std::array<Block, 512> blocks_{};
     static constexpr int kVectors = 256 / 8;
     Lanes red_[kVectors], green_[kVectors], blue_[kVectors];
     std::array<uint32_t, 32768> cache_{};

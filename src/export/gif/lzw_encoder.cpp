@@ -13,27 +13,32 @@ constexpr int kFirstFree = 258;
 constexpr int kLastString = 4094;  // strings get codes up to this one
 constexpr int kMaxWidth = 12;
 
+// Codes packed least significant bit first into a buffer sized for the worst
+// case up front, so that writing is a plain store.
 class BitSink {
   public:
-    explicit BitSink(size_t codes) { out_.reserve(codes * 12 / 8 + 16); }
+    // Each pixel ends at most one code, and a clear code follows at least 3,800 others.
+    explicit BitSink(size_t pixels) : out_((pixels + pixels / 1024 + 8) * 2, '\0') {}
     void put(int code, int width) {
         acc_ |= static_cast<uint64_t>(code) << bits_;
         bits_ += width;
         if (bits_ >= 32) {
             for (int k = 0; k < 4; ++k)
-                out_.push_back(static_cast<char>((acc_ >> (8 * k)) & 0xFF));
+                out_[size_++] = static_cast<char>((acc_ >> (8 * k)) & 0xFF);
             acc_ >>= 32;
             bits_ -= 32;
         }
     }
     std::string finish() {
         for (; bits_ > 0; bits_ -= 8, acc_ >>= 8)
-            out_.push_back(static_cast<char>(acc_ & 0xFF));
+            out_[size_++] = static_cast<char>(acc_ & 0xFF);
+        out_.resize(size_);
         return std::move(out_);
     }
 
   private:
     std::string out_;
+    size_t size_ = 0;
     uint64_t acc_ = 0;
     int bits_ = 0;
 };
@@ -44,34 +49,30 @@ class BitSink {
 // all ones marks an empty slot.
 class StringTable {
   public:
-    StringTable() { slots_.fill(kEmpty); }
-    int find(int prefix, uint8_t k) const {
+    StringTable() { clear(); }
+    // The string's code, or -1 with `slot` left where it would go.
+    int find(int prefix, uint8_t k, uint32_t& slot) const {
         const uint32_t key = static_cast<uint32_t>(prefix) << 8 | k;
-        for (uint32_t h = hash(key);; h = (h + 1) & kMask) {
-            const uint32_t slot = slots_[h];
-            if (slot >> 12 == key) return static_cast<int>(slot & 0xFFF);
-            if (slot == kEmpty) return -1;
+        for (slot = (key * 2654435761u) >> 19;; slot = (slot + 1) & kMask) {
+            const uint32_t held = slots_[slot];
+            if (held >> 12 == key) return static_cast<int>(held & 0xFFF);
+            if (held == kEmpty) return -1;
         }
     }
-    void add(int prefix, uint8_t k, int code) {
-        const uint32_t key = static_cast<uint32_t>(prefix) << 8 | k;
-        uint32_t h = hash(key);
-        while (slots_[h] != kEmpty)
-            h = (h + 1) & kMask;
-        slots_[h] = key << 12 | static_cast<uint32_t>(code);
+    void add(uint32_t slot, int prefix, uint8_t k, int code) {
+        slots_[slot] = (static_cast<uint32_t>(prefix) << 8 | k) << 12 | static_cast<uint32_t>(code);
     }
     void clear() { slots_.fill(kEmpty); }
 
   private:
     static constexpr uint32_t kSize = 8192, kMask = kSize - 1, kEmpty = 0xFFFFFFFF;
-    static uint32_t hash(uint32_t key) { return (key * 2654435761u) >> 19; }
     std::array<uint32_t, kSize> slots_;
 };
 
 }  // namespace
 
 std::string lzwEncode(const std::vector<uint8_t>& indices) {
-    BitSink sink(indices.size() + 2);
+    BitSink sink(indices.size());
     StringTable table;
     int width = 9;
     int next = kFirstFree;
@@ -86,16 +87,17 @@ std::string lzwEncode(const std::vector<uint8_t>& indices) {
         return sink.finish();
     }
     int prefix = indices[0];
+    uint32_t slot = 0;
     for (size_t i = 1; i < indices.size(); ++i) {
         const uint8_t k = indices[i];
-        const int found = table.find(prefix, k);
+        const int found = table.find(prefix, k, slot);
         if (found >= 0) {
             prefix = found;
             continue;
         }
         write(prefix);
         if (next <= kLastString) {
-            table.add(prefix, k, next++);
+            table.add(slot, prefix, k, next++);
         } else {
             write(kClear);
             table.clear();

@@ -11,11 +11,14 @@ int32_t OctreeQuantizer::newNode(int level) {
     if (!free_.empty()) {
         n = free_.back();
         free_.pop_back();
+        const uint32_t version = nodes_[n].version;
         nodes_[n] = Node{};
+        nodes_[n].version = version;
     } else {
         n = static_cast<int32_t>(nodes_.size());
         nodes_.emplace_back();
     }
+    nodes_[n].level = static_cast<uint8_t>(level);
     if (level == kDepth) {
         nodes_[n].leaf = true;
         ++leafCount_;
@@ -27,39 +30,74 @@ int32_t OctreeQuantizer::newNode(int level) {
 }
 
 void OctreeQuantizer::freeNode(int32_t n) {
+    ++nodes_[n].version;
     free_.push_back(n);
 }
 
-void OctreeQuantizer::add(image::Rgb c) {
+namespace {
+
+uint32_t shallowCell(image::Rgb c) {
+    return static_cast<uint32_t>((c.r >> 4) << 8 | (c.g >> 4) << 4 | c.b >> 4);
+}
+
+uint32_t cacheCell(uint32_t colour) {
+    return (colour * 2654435761u) >> 20;
+}
+
+}  // namespace
+
+int32_t OctreeQuantizer::cachedLeaf(image::Rgb c) const {
+    const Shallow& s = shallow_[shallowCell(c)];
+    if (s.leaf >= 0 && nodes_[s.leaf].version == s.version) return s.leaf;
     const uint32_t key = image::makeColor(c);
-    CacheEntry& cached = cache_[(key * 2654435761u) >> 20];
-    if (cached.colour == key && cached.generation == generation_) {
-        Node& leaf = nodes_[cached.leaf];
-        ++leaf.count, leaf.red += c.r, leaf.green += c.g, leaf.blue += c.b;
-        return;
+    const Cached& e = cache_[cacheCell(key)];
+    if (e.colour == key && nodes_[e.at.leaf].version == e.at.version) return e.at.leaf;
+    return -1;
+}
+
+void OctreeQuantizer::remember(image::Rgb c, int32_t leaf) {
+    const uint32_t key = image::makeColor(c);
+    if (nodes_[leaf].level <= kShallowLevel) {
+        shallow_[shallowCell(c)] = {leaf, nodes_[leaf].version};
+    } else {
+        cache_[cacheCell(key)] = {{leaf, nodes_[leaf].version}, key};
     }
+}
+
+int32_t OctreeQuantizer::leafFor(image::Rgb c, bool create) {
     if (root_ < 0) root_ = newNode(0);
     int32_t n = root_;
-    for (int level = 0;; ++level) {
-        if (nodes_[n].leaf) {
-            Node& leaf = nodes_[n];
-            ++leaf.count, leaf.red += c.r, leaf.green += c.g, leaf.blue += c.b;
-            break;
-        }
+    for (int level = 0; !nodes_[n].leaf; ++level) {
         const int shift = 7 - level;
         const int child =
             ((c.r >> shift) & 1) << 2 | ((c.g >> shift) & 1) << 1 | ((c.b >> shift) & 1);
-        if (nodes_[n].children[child] < 0) {
+        if (create && nodes_[n].children[child] < 0) {
             const int32_t created = newNode(level + 1);
             nodes_[n].children[child] = created;
         }
         n = nodes_[n].children[child];
     }
-    cached = {key, n, generation_};
-    while (leafCount_ > kMaxColours) {
-        reduce();
-        ++generation_;
+    return n;
+}
+
+void OctreeQuantizer::addRun(image::Rgb c, uint64_t n) {
+    int32_t leaf = cachedLeaf(c);
+    if (leaf < 0) {
+        leaf = leafFor(c, true);
+        if (leafCount_ > kMaxColours) {
+            // The first pixel lands before the tree is reduced; the rest of the run
+            // in whatever leaf holds the colour afterwards.
+            Node& first = nodes_[leaf];
+            ++first.count, first.red += c.r, first.green += c.g, first.blue += c.b;
+            while (leafCount_ > kMaxColours)
+                reduce();
+            if (--n == 0) return;
+            leaf = leafFor(c, false);
+        }
+        remember(c, leaf);
     }
+    Node& node = nodes_[leaf];
+    node.count += n, node.red += n * c.r, node.green += n * c.g, node.blue += n * c.b;
 }
 
 void OctreeQuantizer::reduce() {
@@ -86,8 +124,13 @@ void OctreeQuantizer::reduce() {
 void OctreeQuantizer::addPicture(const image::Picture& picture, int w, int h) {
     for (int y = 0; y < h; ++y) {
         const image::Colour* row = picture.row(y);
-        for (int x = 0; x < w; ++x)
-            add(image::splitColor(row[x]));
+        for (int x = 0; x < w;) {
+            int end = x + 1;
+            while (end < w && row[end] == row[x])
+                ++end;
+            addRun(image::splitColor(row[x]), static_cast<uint64_t>(end - x));
+            x = end;
+        }
     }
 }
 

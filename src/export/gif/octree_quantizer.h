@@ -16,7 +16,9 @@ using Palette = std::array<image::Rgb, 256>;
 class OctreeQuantizer {
   public:
     OctreeQuantizer();
-    void add(image::Rgb c);
+    void add(image::Rgb c) { addRun(c, 1); }
+    // The same colour `n` times in a row, as n calls of add() would add it.
+    void addRun(image::Rgb c, uint64_t n);
     void addPicture(const image::Picture& picture, int w, int h);
     // Leaves depth first, children in order 0 to 7; the rest of the 256 black.
     Palette palette() const;
@@ -27,12 +29,18 @@ class OctreeQuantizer {
         uint64_t count = 0, red = 0, green = 0, blue = 0;
         int32_t children[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
         int32_t nextReducible = -1;
+        uint32_t version = 0;  // grows when the node is freed, so a cached index goes stale
+        uint8_t level = 0;
         bool leaf = false;
     };
 
     int32_t newNode(int level);
     void freeNode(int32_t n);
     void reduce();
+    // The leaf the colour reaches, creating the nodes on its way.
+    int32_t leafFor(image::Rgb c, bool create);
+    int32_t cachedLeaf(image::Rgb c) const;
+    void remember(image::Rgb c, int32_t leaf);
 
     static constexpr int kDepth = 8;
     static constexpr int kMaxColours = 256;
@@ -41,16 +49,21 @@ class OctreeQuantizer {
     int32_t root_ = -1;
     std::array<int32_t, kDepth> reducible_;  // front of each level's list
     int leafCount_ = 0;
-    // A colour lands in the same leaf as long as no reduction intervenes: a small
-    // direct-mapped cache of colour to leaf, emptied by every reduction.
-    struct CacheEntry {
-        uint32_t colour = 0xFFFFFFFF;
+    // A colour reaches the same leaf for as long as that leaf lives. Leaves down
+    // to level 4 are found by the top four bits of each channel; deeper ones by
+    // the colour itself, in a small direct-mapped cache.
+    struct Shallow {
         int32_t leaf = -1;
-        uint32_t generation = 0;
+        uint32_t version = 0;
     };
+    struct Cached {
+        Shallow at;
+        uint32_t colour = 0xFFFFFFFF;
+    };
+    static constexpr int kShallowLevel = 4;
+    std::vector<Shallow> shallow_ = std::vector<Shallow>(4096);
     static constexpr uint32_t kCacheSize = 4096;
-    std::vector<CacheEntry> cache_ = std::vector<CacheEntry>(kCacheSize);
-    uint32_t generation_ = 1;
+    std::vector<Cached> cache_ = std::vector<Cached>(kCacheSize);
 };
 
 }  // namespace bevelmint::exporter
