@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -26,6 +27,34 @@ inline size_t countOf(const std::string& text, const std::string& what) {
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
         ++n;
     return n;
+}
+
+// Whether a file can be made in the folder now.
+inline bool writable(const std::filesystem::path& folder) {
+    const std::filesystem::path probe = folder / "probe";
+    std::ofstream(probe) << "x";
+    const bool made = std::filesystem::exists(probe);
+    std::filesystem::remove(probe);
+    return made;
+}
+
+// Makes a folder refuse new files: its write permission taken away, or, for
+// root, whom permissions do not stop, marked unchangeable. False when neither
+// works here.
+inline bool makeReadOnly(const std::filesystem::path& folder) {
+    namespace fs = std::filesystem;
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    if (!writable(folder)) return true;
+    const std::string mark = "chattr +i '" + folder.string() + "' 2>/dev/null";
+    return std::system(mark.c_str()) == 0 && !writable(folder);
+}
+
+inline void makeWritable(const std::filesystem::path& folder) {
+    const std::string unmark = "chattr -i '" + folder.string() + "' 2>/dev/null";
+    if (std::system(unmark.c_str()) != 0) {
+        // Not marked, or no chattr: the permissions alone.
+    }
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
 }
 
 }  // namespace bevelmint::testing

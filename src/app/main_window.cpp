@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <algorithm>
+#include <cmath>
 
 #include "app/about_box.h"
 #include "app/pictures.h"
@@ -64,13 +66,17 @@ MainWindow::MainWindow(Desktop& desktop, SettingsStore& settings, const QStringL
                           this);
     buildPages();
     testMode = new TestMode(this, windowBackground, [this](TestMode::Look look) {
-        const image::Picture& p = look == TestMode::Look::pressed ? ed.pressed()
-                                  : look == TestMode::Look::hover ? ed.hover()
-                                                                  : ed.normal();
-        return toPixmap(p, ed.state().buttonWidth, ed.state().buttonHeight);
+        const int scale = previewScale();
+        const render::ButtonPictures& p = ed.preview({scale, true, -1});
+        const image::Picture& shown = look == TestMode::Look::pressed ? p.pressed
+                                      : look == TestMode::Look::hover ? p.hover
+                                                                      : p.normal;
+        return toPixmap(shown, ed.state().buttonWidth, ed.state().buttonHeight, scale);
     });
-    files = std::make_unique<FileCommands>(ed, desktop, *htmlPage);
-    web = std::make_unique<WebCommands>(ed, desktop, *webPage);
+    runner = new ExportRunner(this);
+    connect(runner, &ExportRunner::runningChanged, this, &MainWindow::followExport);
+    files = std::make_unique<FileCommands>(ed, desktop, *htmlPage, *runner);
+    web = std::make_unique<WebCommands>(ed, desktop, *webPage, *runner);
     ed.setTextureProgress([this](int percent) { texturePage->showProgress(percent); });
     ed.subscribe([this](editor::Changes c) { changed(c); });
     connectPages();
@@ -85,6 +91,8 @@ MainWindow::MainWindow(Desktop& desktop, SettingsStore& settings, const QStringL
 // The pages go before the editor they report to: a field losing the focus as
 // the window closes must not reach a destroyed editor.
 MainWindow::~MainWindow() {
+    runner->cancel();
+    runner->finishNow();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         delete child;
 }
@@ -146,16 +154,13 @@ void MainWindow::startUp(const QStringList& arguments) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    // An export being written is cancelled: the old files stay.
+    runner->cancel();
+    runner->finishNow();
     webPage->commitPending();
-    if (ed.modified()) {
-        const QString path = QString::fromStdString(ed.documentPath());
-        const QString name = path.isEmpty() ? "the button" : QFileInfo(path).fileName();
-        const Desktop::SaveAnswer answer = desktop.askToSave(name);
-        if (answer == Desktop::SaveAnswer::cancel ||
-            (answer == Desktop::SaveAnswer::save && !files->save())) {
-            e->ignore();
-            return;
-        }
+    if (!files->mayDropChanges("closing")) {
+        e->ignore();
+        return;
     }
     if (pages->currentIndex() == kLightPage) pages->setCurrentIndex(0);
     // A refused write is shown; the window closes all the same.
@@ -177,7 +182,7 @@ void MainWindow::openHelp() {
             }
         }
     }
-    desktop.openFile(folder + "/Help.html", false);
+    openShown(desktop, folder + "/Help.html", false);
 }
 
 // ---------------------------------------------------------------- after an operation
@@ -192,14 +197,12 @@ void MainWindow::changed(editor::Changes changes) {
     if (changes.has(editor::Aspect::history)) actions.followHistory(ed.canUndo(), ed.canRedo());
 }
 
-// "NAME.bvm - Bevelmint" with the desktop's mark while there are unsaved changes.
+// "NAME.bvm - Bevelmint", or "Bevelmint" for a design never saved, with the
+// desktop's mark exactly while closing would ask about unsaved changes.
 void MainWindow::updateTitle() {
     const QString path = QString::fromStdString(ed.documentPath());
-    if (path.isEmpty()) {
-        setWindowTitle("Bevelmint");
-        return;
-    }
-    setWindowTitle(QFileInfo(path).fileName() + "[*] - Bevelmint");
+    setWindowTitle(path.isEmpty() ? "Bevelmint[*]"
+                                  : QFileInfo(path).fileName() + "[*] - Bevelmint");
     setWindowModified(ed.modified());
 }
 
@@ -214,9 +217,19 @@ void MainWindow::showPictures() {
     texturePage->hideProgress();
     toolbar->showBusyFrame(1);
     const state::ButtonState& s = ed.state();
-    // The hover picture is drawn only while the Web page shows it.
-    preview->show(ed.normal(), ed.pressed(), s.buttonWidth, s.buttonHeight,
-                  webPageShown() ? &ed.hover() : nullptr);
+    // The hover picture is drawn only while the Web page shows it, and there
+    // the label under the cursor in the label list is shown.
+    const bool web = webPageShown();
+    const editor::Editor::PreviewRequest request{previewScale(), web,
+                                                 web ? webPage->labelLine() : -1};
+    preview->show(ed.preview(request), s.buttonWidth, s.buttonHeight, request.scale, web);
+}
+
+int MainWindow::previewScale() const {
+    // Fast edit mode stays quick: its sketch is drawn at 1x.
+    if (ed.session().fastEdit) return 1;
+    return std::clamp(static_cast<int>(std::ceil(devicePixelRatioF())), state::kScaleRange.min,
+                      state::kScaleRange.max);
 }
 
 bool MainWindow::webPageShown() const {
@@ -255,6 +268,14 @@ void MainWindow::refreshReadouts() {
     updateMenuChecks();
 }
 
+void MainWindow::followExport(bool running) {
+    for (int i = 0; i < pages->count(); ++i)
+        pages->widget(i)->setEnabled(!running);
+    actions.setExporting(running);
+    updateMenuChecks();
+    actions.followHistory(ed.canUndo(), ed.canRedo());
+}
+
 void MainWindow::updateMenuChecks() {
     actions.follow(ed.state(), {texturePage->chooseEnabled(), ed.state().text3D,
                                 textPage->text3DEnabled(), shapePage->smoothEdgesEnabled()});
@@ -286,6 +307,7 @@ void MainWindow::applyMenuColour(const QColor& c) {
 // ---------------------------------------------------------------- test mode
 
 void MainWindow::enterTestMode() {
+    if (runner->running()) return;
     webPage->commitPending();
     if (ed.session().fastEdit) {
         leaveTestMode();

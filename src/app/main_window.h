@@ -6,6 +6,7 @@
 
 #include "app/desktop.h"
 #include "app/dialog_commands.h"
+#include "app/export_runner.h"
 #include "app/file_commands.h"
 #include "app/pages/about_page.h"
 #include "app/pages/colors_page.h"
@@ -47,6 +48,7 @@ class MainWindow : public QWidget {
     int busyFrame() const { return busyFrame_; }
     bool inTestMode() const { return testMode->active(); }
     QMenu* popupMenu() const { return actions.popup; }
+    ExportRunner& exportRunner() { return *runner; }
 
     void renderButton();
     void refreshReadouts();
@@ -73,6 +75,8 @@ class MainWindow : public QWidget {
     void startUp(const QStringList& arguments);
     void changed(editor::Changes changes);
     void showPictures();
+    // The scale the previews are drawn at: the screen's pixel ratio, rounded up.
+    int previewScale() const;
     bool webPageShown() const;
     void followWeb();
     void followDark();
@@ -80,6 +84,10 @@ class MainWindow : public QWidget {
     void pickMenuColour();
     void applyMenuColour(const QColor& c);
     void openHelp();
+    // While an export is written the editor takes no edits: the pages and the
+    // commands that would edit or write are disabled; the tabs, the menu, Help
+    // and the progress dialog's Cancel go on working.
+    void followExport(bool running);
 
     Desktop& desktop;
     SettingsStore& settings;
@@ -103,6 +111,7 @@ class MainWindow : public QWidget {
     DarkPage* darkPage;
     AboutPage* aboutPage;
     TestMode* testMode;
+    ExportRunner* runner;
     std::unique_ptr<FileCommands> files;
     std::unique_ptr<WebCommands> web;
 };

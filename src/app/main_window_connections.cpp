@@ -115,7 +115,14 @@ void MainWindow::connectWebPage() {
     });
     connect(webPage, &WebPage::paletteToggled, this,
             [change](bool on) { change([on](editor::WebSettings& w) { w.palette = on; }); });
-    connect(webPage, &WebPage::scaleToggled, this, [change](int scale, bool on) {
+    connect(webPage, &WebPage::scaleToggled, this, [this, change](int scale, bool on) {
+        if (!on && ed.web().scales == std::vector<int>{scale}) {
+            followWeb();
+            desktop.inform("Scales",
+                           "The pictures need at least one scale, so the last one ticked stays "
+                           "ticked.");
+            return;
+        }
         change([scale, on](editor::WebSettings& w) {
             auto& s = w.scales;
             s.erase(std::remove(s.begin(), s.end(), scale), s.end());
@@ -140,6 +147,9 @@ void MainWindow::connectWebPage() {
     });
     connect(webPage, &WebPage::labelsEdited, this, [change](const QString& labels) {
         change([&labels](editor::WebSettings& w) { w.labels = labels.toStdString(); });
+    });
+    connect(webPage, &WebPage::labelLineChanged, this, [this] {
+        if (webPageShown()) showPictures();
     });
     connect(webPage, &WebPage::copyRequested, this, [this] { web->copyMarkup(); });
     connect(webPage, &WebPage::saveRequested, this, [this] { web->saveMarkup(); });
@@ -179,10 +189,8 @@ void MainWindow::connectActions() {
     });
     on(a.load, leavingTest([](FileCommands& f) { f.load(); }));
     on(a.loadLast, leavingTest([](FileCommands& f) { f.loadLast(); }));
-    // A first save names the design without changing it: the title follows here.
-    on(a.save, leavingTest([this](FileCommands& f) {
-           if (f.save()) updateTitle();
-       }));
+    on(a.save, leavingTest([](FileCommands& f) { f.save(); }));
+    on(a.saveAs, leavingTest([](FileCommands& f) { f.saveAs(); }));
     on(a.exportPictures, leavingTest([](FileCommands& f) { f.exportPictures(); }));
     on(a.exportWeb, [this] {
         leaveTestMode();
@@ -218,6 +226,11 @@ void MainWindow::connectActions() {
     on(a.test, [this] { enterTestMode(); });
     on(a.leaveTest, [this] { leaveTestMode(); });
     on(a.about, [this] { pages->setCurrentIndex(kAboutPage); });
+    on(a.nextPage,
+       [this] { pages->setCurrentIndex((pages->currentIndex() + 1) % pages->count()); });
+    on(a.previousPage, [this] {
+        pages->setCurrentIndex((pages->currentIndex() + pages->count() - 1) % pages->count());
+    });
     on(a.help, [this] { openHelp(); });
     on(a.exit, [this] { close(); });
 }

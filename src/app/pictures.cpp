@@ -15,16 +15,18 @@ QPixmap asset(const QString& name, QSize size) {
     return pixmap;
 }
 
-QPixmap toPixmap(const image::Picture& p, int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
+QPixmap toPixmap(const image::Picture& p, int w, int h, int scale) {
+    QImage image(w * scale, h * scale, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
+        for (int x = 0; x < image.width(); ++x) {
             const image::Rgb c = image::splitColor(p.pixel(x, y));
             line[x] = qRgb(c.r, c.g, c.b);
         }
     }
-    return QPixmap::fromImage(image);
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(scale);
+    return pixmap;
 }
 
 QColor captionColourOn(const QColor& background) {

@@ -12,8 +12,9 @@ namespace bevelmint::app {
 // One of the window's pictures (an SVG under assets/) drawn at the given size.
 QPixmap asset(const QString& name, QSize size);
 
-// The top-left w x h pixels of a picture.
-QPixmap toPixmap(const image::Picture& p, int w, int h);
+// The top-left w x h pixels of a picture, or of one drawn at a scale, shown
+// at w x h on the screen with the scale as its pixel ratio.
+QPixmap toPixmap(const image::Picture& p, int w, int h, int scale = 1);
 
 inline QColor toQColor(image::Rgb c) {
     return QColor(c.r, c.g, c.b);

@@ -64,25 +64,31 @@ void Preview::layOut(bool three) {
     setShown(shown);
 }
 
-void Preview::show(const image::Picture& normal, const image::Picture& pressed, int w, int h,
-                   const image::Picture* hover) {
-    if ((hover != nullptr) != threeStates) layOut(hover != nullptr);
-    if (!hover) {
+void Preview::show(const render::ButtonPictures& pictures, int w, int h, int scale,
+                   bool withHover) {
+    if (withHover != threeStates) layOut(withHover);
+    if (!withHover) {
         normalView->setGeometry(455 - w / 2, 140 - h / 2, w, h);
         pressedView->setGeometry(455 - w / 2, 339 - h / 2, w, h);
-        normalView->setPixmap(toPixmap(normal, w, h));
-        pressedView->setPixmap(toPixmap(pressed, w, h));
+        normalView->setPixmap(toPixmap(pictures.normal, w, h, scale));
+        pressedView->setPixmap(toPixmap(pictures.pressed, w, h, scale));
         return;
     }
-    const image::Picture* pictures[3] = {&normal, hover, &pressed};
+    const image::Picture* shown[3] = {&pictures.normal, &pictures.hover, &pictures.pressed};
     PointerLabel* views[3] = {normalView, hoverView, pressedView};
     for (int i = 0; i < 3; ++i) {
-        QPixmap p = toPixmap(*pictures[i], w, h);
+        QPixmap p = toPixmap(*shown[i], w, h, scale);
         // Leave room for the band's name above a button that fills the band.
         const int room = kBandHeight[i] - 8;
-        if (h > room) p = p.scaledToHeight(room, Qt::SmoothTransformation);
+        QSize size(w, h);
+        if (h > room) {
+            p = p.scaledToHeight(room * scale, Qt::SmoothTransformation);
+            p.setDevicePixelRatio(scale);
+            size = p.deviceIndependentSize().toSize();
+        }
         const int cx = kLeft + kWidth / 2 - 3, cy = kBandTop[i] + kBandHeight[i] / 2;
-        views[i]->setGeometry(cx - p.width() / 2, cy - p.height() / 2, p.width(), p.height());
+        views[i]->setGeometry(cx - size.width() / 2, cy - size.height() / 2, size.width(),
+                              size.height());
         views[i]->setPixmap(p);
     }
 }

@@ -3,21 +3,20 @@
 #include <QObject>
 
 #include "app/widgets.h"
-#include "image/picture.h"
+#include "render/button_pictures.h"
 
 namespace bevelmint::app {
 
 // The right half of the window: the normal picture above, the pressed one
 // below, each centred on its fixed point over the background colour. With the
-// hover picture given, the three states are shown in three bands, normal,
-// hover and pressed from the top, each named; a button taller than its band is
-// shown smaller.
+// hover picture, the three states are shown in three bands, normal, hover and
+// pressed from the top, each named; a button taller than its band is shown
+// smaller. The pictures come drawn at the screen's pixel ratio (`scale`).
 class Preview : public QObject {
     Q_OBJECT
   public:
     explicit Preview(QWidget* window);
-    void show(const image::Picture& normal, const image::Picture& pressed, int w, int h,
-              const image::Picture* hover = nullptr);
+    void show(const render::ButtonPictures& pictures, int w, int h, int scale, bool withHover);
     void setBackground(const QColor& c);
     QColor background() const { return normalBackground->colour(); }
     void setShown(bool on);

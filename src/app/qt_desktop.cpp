@@ -43,10 +43,16 @@ std::optional<QString> QtDesktop::openFileName(const QString& filter, const QStr
     return confirmed(QFileDialog::getOpenFileName(parent_, QString(), QString(), qtFilter(filter)));
 }
 
-std::optional<QString> QtDesktop::saveFileName(const QString& filter, const QString& defaultExt,
+std::optional<QString> QtDesktop::saveFileName(const QString& title, const QString& filter,
+                                               const QString& defaultExt,
                                                const QString& suggested) {
-    QFileDialog dialog(parent_, QString(), QString(), qtFilter(filter));
-    if (!suggested.isEmpty()) dialog.selectFile(suggested);
+    QFileDialog dialog(parent_, title, QString(), qtFilter(filter));
+    if (suggested.contains('/')) {
+        dialog.setDirectory(QFileInfo(suggested).absolutePath());
+        dialog.selectFile(QFileInfo(suggested).fileName());
+    } else if (!suggested.isEmpty()) {
+        dialog.selectFile(suggested);
+    }
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultExt);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -88,10 +94,10 @@ std::optional<state::FontDesc> QtDesktop::chooseFont(const state::FontDesc& init
     return state::FontDesc{face, chosen.pointSize(), chosen.bold(), chosen.italic()};
 }
 
-Desktop::SaveAnswer QtDesktop::askToSave(const QString& designName) {
+Desktop::SaveAnswer QtDesktop::askToSave(const QString& designName, const QString& occasion) {
     const auto choice = QMessageBox::question(
         parent_, QApplication::applicationName(),
-        QString("Save the changes to %1 before closing?").arg(designName),
+        QString("Save the changes to %1 before %2?").arg(designName, occasion),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (choice == QMessageBox::Save) return SaveAnswer::save;
     if (choice == QMessageBox::Discard) return SaveAnswer::discard;
@@ -112,8 +118,8 @@ void QtDesktop::copyText(const QString& text) {
     QApplication::clipboard()->setText(text);
 }
 
-void QtDesktop::openFile(const QString& path, bool) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+bool QtDesktop::openFile(const QString& path, bool) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 }  // namespace bevelmint::app

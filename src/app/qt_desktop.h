@@ -13,16 +13,17 @@ class QtDesktop : public Desktop {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<QString> openFileName(const QString& filter, const QString& defaultExt) override;
-    std::optional<QString> saveFileName(const QString& filter, const QString& defaultExt,
+    std::optional<QString> saveFileName(const QString& title, const QString& filter,
+                                        const QString& defaultExt,
                                         const QString& suggested) override;
     std::optional<QString> chooseFolder(const QString& start) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
     std::optional<state::FontDesc> chooseFont(const state::FontDesc& initial) override;
-    SaveAnswer askToSave(const QString& designName) override;
+    SaveAnswer askToSave(const QString& designName, const QString& occasion) override;
     void inform(const QString& caption, const QString& text) override;
     void error(const QString& text) override;
     void copyText(const QString& text) override;
-    void openFile(const QString& path, bool maximised) override;
+    bool openFile(const QString& path, bool maximised) override;
 
   private:
     QWidget* parent_;

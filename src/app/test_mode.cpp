@@ -16,19 +16,22 @@ TestMode::TestMode(QWidget* window, Swatch* windowBackground, std::function<QPix
     caption = label("Button Preview", {272, 48, 200, 20}, window, "Label17");
     caption->hide();
     // The trigger choice is only there in test mode; hidden, it can neither
-    // catch clicks meant for the page control nor hold the keyboard focus.
+    // catch clicks meant for the page control nor hold the keyboard focus. It
+    // stands on the white strip above the window background, in two columns.
     onHover = named(new QRadioButton("act on MouseOver", window), "AMRadioButton15", {},
-                    {0, 40, 150, 14});
+                    {8, 42, 126, 14});
     onClick = named(new QRadioButton("act on MouseClick", window), "AMRadioButton16", {},
-                    {0, 54, 150, 14});
-    asWeb = named(new QRadioButton("act like a web button", window), "AMRadioButton17",
+                    {8, 56, 126, 14});
+    asWeb = named(new QRadioButton("act as a web button", window), "AMRadioButton17",
                   "hover picture under the pointer, pressed picture while a mouse button is held",
-                  {0, 68, 150, 14});
+                  {136, 42, 134, 14});
     onHover->setChecked(true);
     for (QRadioButton* b : {onHover, onClick, asWeb})
         b->hide();
     closeButton = new BevelButton("ktBevelButton13", {}, {}, {598, 45, 18, 18}, window);
     closeButton->setIcon(QIcon(asset("glyph-close.svg", {12, 12})));
+    closeButton->setToolTip("Leave test mode (Esc)");
+    closeButton->hide();
     connect(closeButton, &QPushButton::clicked, this, &TestMode::closeRequested);
     for (auto [button, t] : {std::pair{onHover, Trigger::hover}, std::pair{onClick, Trigger::click},
                              std::pair{asWeb, Trigger::web}}) {
@@ -73,9 +76,9 @@ void TestMode::enter(const QSize& buttonSize, const QColor& background, bool asW
     testButton->setGeometry(315 - w / 2, 253 - h / 2, w, h);
     testButton->show();
     testButton->raise();
-    for (QRadioButton* b : {onHover, onClick, asWeb}) {
-        b->show();
-        b->raise();
+    for (QWidget* w : std::initializer_list<QWidget*>{onHover, onClick, asWeb, closeButton}) {
+        w->show();
+        w->raise();
     }
     active_ = true;
 }
@@ -84,8 +87,8 @@ void TestMode::leave() {
     windowBackground->setColour(Qt::white);
     caption->hide();
     testButton->hide();
-    for (QRadioButton* b : {onHover, onClick, asWeb})
-        b->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{onHover, onClick, asWeb, closeButton})
+        w->hide();
     active_ = false;
 }
 

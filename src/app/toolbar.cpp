@@ -21,7 +21,7 @@ Toolbar::Toolbar(const Actions& actions, QWidget* parent) : QWidget(parent) {
         QAction* action;
     };
     const Spec specs[7] = {
-        {"ktBevelButton2", "      Save...", "Save the button information to a file", 8, 70,
+        {"ktBevelButton2", "      Save", "Save the button information to its file", 8, 70,
          "glyph-save", actions.save},
         {"ktBevelButton7", "     Load...", "Load button information from a file", 84, 70,
          "glyph-load", actions.load},
@@ -31,7 +31,7 @@ Toolbar::Toolbar(const Actions& actions, QWidget* parent) : QWidget(parent) {
          actions.test},
         {"ktBevelButton9", "       Export...", "Export the button picture", 329, 88, "glyph-export",
          actions.exportPictures},
-        {"SpeedButton1", "Fast Edit Mode", "switch edit mode", 424, 97, "glyph-mode",
+        {"SpeedButton1", "Use Fast Edit", "switch edit mode", 424, 97, "glyph-mode",
          actions.switchMode},
         {"SpeedButton2", "Help", "Click here for help !", 528, 57, "glyph-help", actions.help},
     };
@@ -40,6 +40,7 @@ Toolbar::Toolbar(const Actions& actions, QWidget* parent) : QWidget(parent) {
         auto* b = new BevelButton(sp.name, sp.caption, sp.hint, {sp.x, 5, sp.w, 26}, this);
         b->setIcon(QIcon(asset(QString(sp.glyph) + ".svg", {16, 16})));
         connect(b, &QPushButton::clicked, sp.action, &QAction::trigger);
+        connect(sp.action, &QAction::enabledChanged, b, &QWidget::setEnabled);
         buttons[i] = b;
     }
     modeButton = buttons[5];
@@ -59,7 +60,10 @@ void Toolbar::setMenuColour(const QColor& c) {
 }
 
 void Toolbar::setModeCaption(bool fastEdit) {
-    modeButton->setText(fastEdit ? "Real Edit Mode" : "Fast Edit Mode");
+    // The caption says what a click does.
+    modeButton->setText(fastEdit ? "Use Real Edit" : "Use Fast Edit");
+    modeButton->setToolTip(fastEdit ? "Switch to real edit mode: the finished button"
+                                    : "Switch to fast edit mode: a quick sketch while you edit");
     modeButton->setCaptionColour(modeButton->captionColour());  // fits the new caption
 }
 

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "app/file_commands.h"
+
 namespace bevelmint::app {
 
 namespace {
@@ -12,7 +14,7 @@ constexpr int kListedFiles = 12;
 }  // namespace
 
 bool WebCommands::chooseFolder() {
-    const QString start = QString::fromStdString(ed.web().folder);
+    const QString start = QString::fromStdString(ed.webFolder());
     const auto folder = desktop.chooseFolder(start.isEmpty() ? QDir::currentPath() : start);
     if (!folder) return false;
     editor::WebSettings web = ed.web();
@@ -23,26 +25,26 @@ bool WebCommands::chooseFolder() {
 
 void WebCommands::exportForWeb() {
     if (ed.web().folder.empty() && !chooseFolder()) return;
-    std::vector<std::string> written;
-    if (auto error = ed.exportForWeb(written)) {
-        desktop.error(QString::fromStdString(error->message));
-        return;
-    }
-    // The page first (written last): it is the file to open; then the pictures.
-    lastPage = QString::fromStdString(written.back());
-    QStringList names{lastPage};
-    for (size_t i = 0; i + 1 < written.size() && i < kListedFiles; ++i)
-        names << QString::fromStdString(written[i]);
-    if (written.size() > kListedFiles + 1)
-        names << QString("... and %1 more").arg(written.size() - kListedFiles - 1);
-    // Pictures kept lossless though a palette was asked for, after the files.
-    QStringList notices;
-    for (const std::string& notice : ed.webExportNotices())
-        notices << QString::fromStdString(notice);
-    if (!notices.isEmpty()) names << "" << notices;
-    page.pageWritten();
-    desktop.inform("Complete",
-                   QString("%1 Files Saved !\r\r").arg(written.size()) + names.join("\r"));
+    std::unique_ptr<editor::ExportJob> job;
+    const auto refused = ed.prepareWebExport(job);
+    runExport(
+        desktop, runner, std::move(job), refused,
+        [this](const std::vector<std::string>& written, const std::vector<std::string>& notices) {
+            // The page first (written last): it is the file to open; then the pictures.
+            lastPage = QString::fromStdString(written.back());
+            QStringList names{lastPage};
+            for (size_t i = 0; i + 1 < written.size() && i < kListedFiles; ++i)
+                names << QString::fromStdString(written[i]);
+            if (written.size() > kListedFiles + 1)
+                names << QString("... and %1 more").arg(written.size() - kListedFiles - 1);
+            // Pictures kept lossless though a palette was asked for, after the files.
+            if (!notices.empty()) names << "";
+            for (const std::string& notice : notices)
+                names << QString::fromStdString(notice);
+            page.pageWritten();
+            desktop.inform("Complete",
+                           QString("%1 Files Saved !\r\r").arg(written.size()) + names.join("\r"));
+        });
 }
 
 void WebCommands::copyMarkup() {
@@ -50,13 +52,12 @@ void WebCommands::copyMarkup() {
 }
 
 void WebCommands::saveMarkup() {
-    // Beside the exported pictures, which the markup names without a folder.
-    const editor::WebSettings& web = ed.web();
-    const QString suggested = web.folder.empty()
-                                  ? QString()
-                                  : QDir(QString::fromStdString(web.folder))
-                                        .filePath(QString::fromStdString(web.baseName) + ".html");
-    const auto path = desktop.saveFileName("html|*.html|htm|*.htm", "html", suggested);
+    // Beside the exported pictures, which the markup names without a folder,
+    // under the name the export gives it.
+    const QString suggested =
+        ed.web().folder.empty() ? QString() : QString::fromStdString(ed.webPagePath());
+    const auto path =
+        desktop.saveFileName("Save the markup as", "html|*.html|htm|*.htm", "html", suggested);
     if (!path) return;
     editor::Outputs outputs;
     outputs.files = {{path->toStdString(), page.markup().toStdString()}};
@@ -69,7 +70,7 @@ void WebCommands::saveMarkup() {
 }
 
 void WebCommands::openPage() {
-    if (!lastPage.isEmpty()) desktop.openFile(lastPage, true);
+    if (!lastPage.isEmpty()) openShown(desktop, lastPage, true);
 }
 
 }  // namespace bevelmint::app

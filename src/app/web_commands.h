@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/desktop.h"
+#include "app/export_runner.h"
 #include "app/pages/web_page.h"
 #include "editor/editor.h"
 
@@ -10,8 +11,8 @@ namespace bevelmint::app {
 // with the markup (copied, saved, opened in the browser).
 class WebCommands {
   public:
-    WebCommands(editor::Editor& editor, Desktop& desktop, WebPage& page)
-        : ed(editor), desktop(desktop), page(page) {}
+    WebCommands(editor::Editor& editor, Desktop& desktop, WebPage& page, ExportRunner& runner)
+        : ed(editor), desktop(desktop), page(page), runner(runner) {}
 
     // Whether a folder was chosen.
     bool chooseFolder();
@@ -24,6 +25,7 @@ class WebCommands {
     editor::Editor& ed;
     Desktop& desktop;
     WebPage& page;
+    ExportRunner& runner;
     QString lastPage;  // the page saved or exported last
 };
 

@@ -77,6 +77,15 @@ QSize LeftTabBar::tabSizeHint(int) const {
     return {55, 30};
 }
 
+void LeftTabBar::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Up && event->key() != Qt::Key_Down) {
+        QTabBar::keyPressEvent(event);
+        return;
+    }
+    const int next = currentIndex() + (event->key() == Qt::Key_Down ? 1 : -1);
+    if (next >= 0 && next < count()) setCurrentIndex(next);
+}
+
 // Horizontal captions on tabs placed along the left edge.
 void LeftTabBar::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -87,6 +96,11 @@ void LeftTabBar::paintEvent(QPaintEvent*) {
         painter.drawControl(QStyle::CE_TabBarTabShape, tab);
         painter.setPen(caption_);
         painter.drawText(tabRect(i), Qt::AlignCenter, tabText(i));
+    }
+    // The list holds the focus: the current page's tab is outlined.
+    if (hasFocus() && currentIndex() >= 0) {
+        painter.setPen(QPen(caption_, 1, Qt::DotLine));
+        painter.drawRect(tabRect(currentIndex()).adjusted(3, 3, -4, -4));
     }
 }
 
@@ -156,9 +170,13 @@ void BevelButton::setCaptionColour(const QColor& c) {
             " padding-left: 3px; }"
             "QPushButton:hover { background: rgba(255, 255, 255, 45); }"
             "QPushButton:pressed { border-color: rgba(0, 0, 0, 90); }"
-            "QPushButton:focus { border: 1px dotted %1; }")
+            "QPushButton:focus { border: 1px dotted %1; }"
+            "QPushButton:disabled { color: rgba(%3, %4, %5, 110); }")
             .arg(c.name())
-            .arg(px));
+            .arg(px)
+            .arg(c.red())
+            .arg(c.green())
+            .arg(c.blue()));
 }
 
 PointerLabel::PointerLabel(const QString& name, QWidget* parent) : QLabel(parent) {

@@ -52,7 +52,8 @@ class HexEntry : public QLineEdit {
     QColor shown_;
 };
 
-// Tabs on the left with horizontal text, 55 x 30 each.
+// Tabs on the left with horizontal text, 55 x 30 each; with the focus, the
+// up and down keys move through them as through a list.
 class LeftTabBar : public QTabBar {
   public:
     using QTabBar::QTabBar;
@@ -62,6 +63,7 @@ class LeftTabBar : public QTabBar {
   protected:
     QSize tabSizeHint(int index) const override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QColor caption_ = Qt::black;

@@ -27,7 +27,8 @@ WindowActions::WindowActions(QWidget* window) {
     QMenu* file = p->addMenu("File");
     load = add(file, p, "Load1", "Load...");
     loadLast = add(file, p, "LoadLast1", "Load Last");
-    save = add(file, p, "Save1", "Save...");
+    save = add(file, p, "Save1", "Save");
+    saveAs = add(file, p, "SaveAs1", "Save As...");
     exportPictures = add(file, p, "ExportPic1", "Export Pic");
     exportWeb = add(file, p, "ExportWeb1", "Export for Web");
     QMenu* props = p->addMenu("Properties");
@@ -61,8 +62,18 @@ WindowActions::WindowActions(QWidget* window) {
     exit = add(p, p, "Exit1", "Exit");
     leaveTest = new QAction("Leave Test", p);
     leaveTest->setObjectName("LeaveTest1");
+    nextPage = new QAction("Next Page", p);
+    nextPage->setObjectName("NextPage1");
+    previousPage = new QAction("Previous Page", p);
+    previousPage->setObjectName("PreviousPage1");
+    nextPage->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    previousPage->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
 
     save->setShortcut(QKeySequence::Save);
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     load->setShortcut(QKeySequence::Open);
     exportPictures->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     exportWeb->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
@@ -74,7 +85,8 @@ WindowActions::WindowActions(QWidget* window) {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     followHistory(false, false);
     // Shortcuts work while the menu is closed only when the window holds the actions.
-    for (QAction* a : {undo, redo, save, load, exportPictures, exportWeb, test, leaveTest, help}) {
+    for (QAction* a : {undo, redo, save, saveAs, load, exportPictures, exportWeb, test, leaveTest,
+                       help, nextPage, previousPage}) {
         a->setShortcutContext(Qt::WindowShortcut);
         window->addAction(a);
     }
@@ -83,6 +95,21 @@ WindowActions::WindowActions(QWidget* window) {
 void WindowActions::followHistory(bool canUndo, bool canRedo) {
     undo->setEnabled(canUndo);
     redo->setEnabled(canRedo);
+    holdOffWhileExporting();
+}
+
+void WindowActions::setExporting(bool on) {
+    exporting = on;
+    for (QAction* a : popup->findChildren<QAction*>())
+        if (!a->menu()) a->setEnabled(true);
+}
+
+void WindowActions::holdOffWhileExporting() {
+    if (!exporting) return;
+    for (QAction* a : popup->findChildren<QAction*>())
+        if (!a->menu() && a != about && a != help && a != exit && a != leaveTest && a != nextPage &&
+            a != previousPage)
+            a->setEnabled(false);
 }
 
 void WindowActions::follow(const state::ButtonState& s, const Enabled& enabled) {
@@ -101,6 +128,7 @@ void WindowActions::follow(const state::ButtonState& s, const Enabled& enabled) 
     set(text3D, enabled.text3DChecked, enabled.text3D);
     set(lightenFront, s.lightenFront);
     set(smoothEdges, s.smoothEdges, enabled.smoothEdges);
+    holdOffWhileExporting();
 }
 
 }  // namespace bevelmint::app

@@ -20,6 +20,8 @@ class WindowActions {
     };
     void follow(const state::ButtonState& s, const Enabled& enabled);
     void followHistory(bool canUndo, bool canRedo);
+    // While an export runs, every command that edits or writes is disabled.
+    void setExporting(bool on);
 
     QMenu* popup;
     QAction* undo;
@@ -27,6 +29,7 @@ class WindowActions {
     QAction* load;
     QAction* loadLast;
     QAction* save;
+    QAction* saveAs;
     QAction* exportPictures;
     QAction* exportWeb;
     std::array<QAction*, 3> shapes{};
@@ -48,8 +51,15 @@ class WindowActions {
     QAction* about;
     QAction* help;
     QAction* exit;
-    // Only a shortcut (Escape): not in the menu.
+    // Only shortcuts: Escape, and Ctrl+Tab, Ctrl+PgDown (Ctrl+Shift+Tab,
+    // Ctrl+PgUp) for the next (previous) page from anywhere in the window.
     QAction* leaveTest;
+    QAction* nextPage;
+    QAction* previousPage;
+
+  private:
+    void holdOffWhileExporting();
+    bool exporting = false;
 };
 
 }  // namespace bevelmint::app

@@ -53,13 +53,13 @@ std::optional<FileError> FileBatch::stage(const std::string& path, const std::st
     }
     struct stat target {};
     if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
-        return systemFileError(path, EISDIR);
+        return systemFileError(path, EISDIR, FileUse::write);
     ignoreFileSizeSignal();
     std::string pattern = path + ".tmpXXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
-    if (fd < 0) return systemFileError(path, errno);
+    if (fd < 0) return systemFileError(path, errno, FileUse::write);
     staged_.push_back({path, std::string(name.data())});
     // mkstemp creates 0600; give the file the usual permissions for a new file.
     const mode_t mask = ::umask(0);
@@ -68,7 +68,7 @@ std::optional<FileError> FileBatch::stage(const std::string& path, const std::st
     int error = 0;
     if (!writeAll(fd, bytes)) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error != 0) return systemFileError(path, error);
+    if (error != 0) return systemFileError(path, error, FileUse::write);
     return std::nullopt;
 }
 
@@ -135,7 +135,7 @@ std::optional<FileError> FileBatch::commit() {
             old.restore(false);
         }
         if (failed) {
-            error = systemFileError(f.target, *failed);
+            error = systemFileError(f.target, *failed, FileUse::write);
             break;
         }
         replaced.push_back(old);
@@ -170,14 +170,14 @@ struct Descriptor {
 
 std::optional<FileError> readWholeFile(const std::string& path, std::string& out, uint64_t maxBytes,
                                        const SizeBound& bound) {
-    const FileError tooLarge{"File too large", path};
+    const FileError tooLarge = fileTooLarge(path);
     // O_NONBLOCK: opening a pipe without a writer must not wait for one.
     const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
-    if (file.fd < 0) return systemFileError(path, errno);
+    if (file.fd < 0) return systemFileError(path, errno, FileUse::read);
     struct stat st {};
-    if (::fstat(file.fd, &st) != 0) return systemFileError(path, errno);
-    if (S_ISDIR(st.st_mode)) return systemFileError(path, EISDIR);
-    if (!S_ISREG(st.st_mode)) return FileError{"Not a regular file", path};
+    if (::fstat(file.fd, &st) != 0) return systemFileError(path, errno, FileUse::read);
+    if (S_ISDIR(st.st_mode)) return systemFileError(path, EISDIR, FileUse::read);
+    if (!S_ISREG(st.st_mode)) return notRegularFile(path);
     if (static_cast<uint64_t>(st.st_size) > maxBytes) return tooLarge;
     std::string bytes;
     uint64_t limit = maxBytes;
@@ -186,7 +186,7 @@ std::optional<FileError> readWholeFile(const std::string& path, std::string& out
     for (;;) {
         const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return systemFileError(path, errno);
+        if (n < 0) return systemFileError(path, errno, FileUse::read);
         if (n > 0) bytes.append(buffer, static_cast<size_t>(n));
         if (!bounded && (n == 0 || bytes.size() >= kHeadBytes)) {
             bounded = true;
@@ -219,33 +219,6 @@ std::optional<FileError> refuseSameFileTwice(const std::vector<std::string>& pat
     return std::nullopt;
 }
 
-std::string ioErrorText(int error) {
-    switch (error) {
-        case ENOENT:
-        case ENOTDIR:
-            return "File not found";
-        case EACCES:
-        case EPERM:
-        case EROFS:
-        case EISDIR:
-        case ETXTBSY:
-            return "File access denied";
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return "Disk full";
-        case EMFILE:
-        case ENFILE:
-            return "Too many open files";
-        case ENAMETOOLONG:
-        case EINVAL:
-        case EILSEQ:
-            return "Invalid filename";
-        default:
-            return "I/O error " + std::to_string(error);
-    }
-}
-
 std::string folderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -254,14 +227,6 @@ std::string folderOf(const std::string& path) {
 std::string fileNameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-FileError systemFileError(const std::string& path, int error) {
-    return FileError{ioErrorText(error), path, error};
-}
-
-FileError cannotCreate(const std::string& path) {
-    return FileError{"Cannot create file " + path, path};
 }
 
 }  // namespace bevelmint::base

@@ -7,22 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/file_error.h"
+
 namespace bevelmint::base {
-
-// The one error type at every file boundary, from a failed write up to the
-// window's message box and the command line's error line: what the user is told,
-// the file it concerns (empty when no single file failed) and the system's error
-// number behind it (0 when the system reported none).
-struct FileError {
-    std::string message;
-    std::string path = {};
-    int systemError = 0;
-};
-
-// The system error number error on path, in the user's words ("Disk full").
-FileError systemFileError(const std::string& path, int error);
-// A file that could not be written, named in its message ("Cannot create file <path>").
-FileError cannotCreate(const std::string& path);
 
 // Writes bytes to path through a temporary file in the same folder that replaces
 // the target only once it is complete, so a failed write leaves any old file as
@@ -83,10 +70,6 @@ std::optional<FileError> readWholeFile(const std::string& path, std::string& out
 // Refuses outputs of which two name the same file (the same folder, however
 // written, and the same name): one would overwrite the other.
 std::optional<FileError> refuseSameFileTwice(const std::vector<std::string>& paths);
-
-// The user's words for a system error: "File not found", "File access denied",
-// "Disk full", ... or "I/O error %d".
-std::string ioErrorText(int error);
 
 // The folder part of a path (empty for a bare name) and the file-name part.
 std::string folderOf(const std::string& path);

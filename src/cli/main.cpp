@@ -128,7 +128,8 @@ int main(int argc, char** argv) {
     size_t i = 0;
     if (!args.empty() && args[0].rfind("--", 0) != 0) {
         const files::LoadResult loaded = design.loadDesign(args[0]);
-        if (loaded.error) return fail(args[0] + ": " + loaded.error->message);
+        // Every message names its file.
+        if (loaded.error) return fail(loaded.error->message);
         warnNotices(loaded);
         i = 1;
     }

@@ -13,11 +13,6 @@ namespace bevelmint::editor {
 
 namespace {
 
-const std::shared_ptr<const render::TextureImages>& noTexture() {
-    static const auto none = std::make_shared<const render::TextureImages>();
-    return none;
-}
-
 const char* const kButtonChannels[3] = {"buttonRed", "buttonGreen", "buttonBlue"};
 const char* const kTextChannels[3] = {"textRed", "textGreen", "textBlue"};
 
@@ -26,7 +21,7 @@ const char* const kTextChannels[3] = {"textRed", "textGreen", "textBlue"};
 Editor::Editor() : texture_(noTexture()) {
     pipeline_.useTextEngine(text_);
     hoverPipeline_.useTextEngine(text_);
-    saved_ = capture();
+    markSaved({});
 }
 
 // ---------------------------------------------------------------- reports and rendering
@@ -53,6 +48,7 @@ void Editor::paint() {
     ++renders_;
     picturesStale_ = false;
     hoverStale_ = true;
+    previewShown_.reset();
     report_.reset();
 }
 
@@ -76,15 +72,19 @@ void Editor::setFontWarning(std::function<void(const std::string&)> warn) {
 // ---------------------------------------------------------------- the operation frame
 
 Snapshot Editor::capture() const {
-    return {s_, texture_, exportPath_, exportPressedPath_};
+    return {s_, texture_, exportPath_, exportPressedPath_, document_};
 }
 
 bool Editor::modified() const {
-    return !sameDesign(capture(), saved_);
+    return !sameDesign(capture(), *document_.saved);
 }
 
 template <class Op>
-void Editor::apply(Op&& op) {
+bool Editor::apply(Op&& op) {
+    if (exporting()) {
+        refusedWhileExporting();
+        return false;
+    }
     const Snapshot before = capture();
     const bool wasModified = modified();
     const bool wasSketch = session_.fastEdit;
@@ -95,6 +95,7 @@ void Editor::apply(Op&& op) {
         extra |= Aspect::editMode;
     }
     finish(before, wasModified, extra);
+    return true;
 }
 
 void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
@@ -104,13 +105,17 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
         history_.record(before);
         c |= Aspect::history;
     }
-    if (!samePictures(before, after)) picturesStale_ = hoverStale_ = true;
+    if (!samePictures(before, after)) {
+        picturesStale_ = hoverStale_ = true;
+        previewShown_.reset();
+    }
     // Only the hover picture shows the hover lift: it alone is drawn again.
     if (before.design.hoverLift != after.design.hoverLift && !picturesStale_) {
         hoverStale_ = true;
+        previewShown_.reset();
         c |= Aspect::pictures;
     }
-    if (modified() != wasModified) c |= Aspect::document;
+    if (modified() != wasModified || before.document.path != document_.path) c |= Aspect::document;
     if (renderOnChange_ && picturesStale_ && c.any()) {
         paint();
         c |= Aspect::pictures;
@@ -120,11 +125,12 @@ void Editor::finish(const Snapshot& before, bool wasModified, Changes extra) {
 
 std::optional<std::string> Editor::setField(const std::string& name, const std::string& value) {
     std::optional<std::string> error;
-    apply([&] {
+    const bool taken = apply([&] {
         state::FieldEffect effect = state::FieldEffect::none;
         error = state::setField(s_, session_, name, value, &effect);
         if (!error) follow(effect);
     });
+    if (!taken) return refusedWhileExporting()->message;
     return error;
 }
 
@@ -336,25 +342,6 @@ void Editor::setMenuColour(uint32_t colour) {
     session_.menuColour = colour;
 }
 
-// ---------------------------------------------------------------- files
-
-files::LoadResult Editor::loadDesign(const std::string& path) {
-    state::ButtonState loaded = s_;
-    render::TextureImages images;
-    files::LoadResult result = files::readDesignFile(path, loaded, images);
-    if (result.error) return result;
-    const Snapshot before = capture();
-    const bool wasModified = modified();
-    s_ = std::move(loaded);
-    texture_ = s_.textureActive ? std::make_shared<const render::TextureImages>(std::move(images))
-                                : noTexture();
-    documentPath_ = path;
-    session_.lastFile = path;
-    saved_ = capture();
-    finish(before, wasModified, Aspect::document);
-    return result;
-}
-
 // ---------------------------------------------------------------- undo and redo
 
 void Editor::restore(const Snapshot& snapshot) {
@@ -362,9 +349,16 @@ void Editor::restore(const Snapshot& snapshot) {
     texture_ = snapshot.texture;
     exportPath_ = snapshot.exportPath;
     exportPressedPath_ = snapshot.exportPressedPath;
+    // Within one opening the document stays as it is now (a later save counts);
+    // across a load it is the one of that moment.
+    if (snapshot.document.opening != document_.opening) document_ = snapshot.document;
 }
 
 bool Editor::travel(bool back) {
+    if (exporting()) {
+        refusedWhileExporting();
+        return false;
+    }
     const Snapshot before = capture();
     const bool wasModified = modified();
     auto target = back ? history_.undo(before) : history_.redo(before);

@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "editor/changes.h"
+#include "editor/export_job.h"
 #include "editor/history.h"
 #include "editor/web_export.h"
 #include "export/contrast_report.h"
@@ -38,6 +39,7 @@
 #include "export/set_renderer.h"
 #include "files/design_file.h"
 #include "image/color.h"
+#include "render/button_pictures.h"
 #include "render/render_pipeline.h"
 #include "render/text_engine.h"
 #include "render/texture.h"
@@ -47,20 +49,6 @@
 #include "state/state_rules.h"
 
 namespace bevelmint::editor {
-
-// What one all-or-nothing write produces; an empty path is not written.
-struct Outputs {
-    // The normal, hover and pressed pictures and the sprite sheet, their format
-    // and scales (unset format: each picture's extension names it, else the
-    // design's export format does).
-    exporter::PictureSetRequest pictures;
-    std::string htmlPage;  // the HTML page around htmlFragment
-    std::string htmlFragment;
-    std::string design;  // the design file, with its texture beside it
-    // Files made outside the editor (bevelmint-render's button sets and their
-    // pages), written together with the rest.
-    std::vector<exporter::PictureFile> files;
-};
 
 struct ExportRequest;
 struct ExportRun;
@@ -175,6 +163,18 @@ class Editor {
     // The hover picture of the design as it is now (the button in its top-left
     // corner), drawn when first asked for after each render.
     const image::Picture& hover();
+    // The pictures the window's previews show, cut to the button: at a scale
+    // (the screen's pixel ratio), with the hover picture when asked for, and
+    // with the label of one line of the web labels instead of the inscription.
+    // Drawn when first asked for after a change; at scale 1 without a label
+    // they are the last render's.
+    struct PreviewRequest {
+        int scale = 1;
+        bool withHover = false;
+        int labelLine = -1;  // -1: the design's own inscription
+        bool operator==(const PreviewRequest&) const = default;
+    };
+    const render::ButtonPictures& preview(const PreviewRequest& request);
     // The contrast, size and name report of the last render's normal picture.
     const exporter::ButtonReport& contrastReport();
     // The markup the web settings make, as the web export writes it.
@@ -182,10 +182,18 @@ class Editor {
     // The normal picture of the dark variant, rendered afresh (the design's
     // dark colours, whether or not the scheme is on).
     image::Picture darkPreview();
+    // The folder the web files go to: a relative one lies in the design file's
+    // folder (in the current folder while the design was never saved).
+    std::string webFolder() const;
+    // The page the web export writes there: BASE.html, BASE-snippet.html or
+    // BASE-email.html.
+    std::string webPagePath() const;
     // Leaves fast edit mode and writes the pictures, sprite sheets and the page
     // the web settings name, for the design or each label, all or nothing;
     // `written` lists the files in writing order.
     std::optional<base::FileError> exportForWeb(std::vector<std::string>& written);
+    // The same as a job to run on a thread of its own (export_job.h).
+    std::optional<base::FileError> prepareWebExport(std::unique_ptr<ExportJob>& job);
     // Why files of the last web export are lossless though a palette was asked
     // for, one line a file ("PATH: kept lossless: ...").
     const std::vector<std::string>& webExportNotices() const { return webNotices_; }
@@ -210,9 +218,10 @@ class Editor {
     // Why the pictures asked for cannot be written (a scale out of range, the
     // normal, hover and pressed pictures in different formats), if they cannot.
     std::optional<std::string> checkPictures(const Outputs& outputs) const;
-    // Leaves fast edit mode, writes the normal picture (and the pressed one when
-    // asked for) to the export paths, all or none, and renders again.
+    // Leaves fast edit mode and writes the normal picture (and the pressed one
+    // when asked for) to the export paths, all or none.
     std::optional<base::FileError> exportPictures();
+    std::optional<base::FileError> preparePictureExport(std::unique_ptr<ExportJob>& job);
     // The rollover fragment for the exported pictures.
     std::string htmlFragment() const;
     // Writes the HTML page around a fragment (the text as the user left it).
@@ -222,6 +231,10 @@ class Editor {
     // and then renamed into place, so a failure leaves every old file as it was.
     // Renders first when the pictures are older than the design.
     std::optional<base::FileError> write(const Outputs& outputs);
+    // An export job is alive: design edits, loads, undo, saves and other writes
+    // are refused (they change nothing and report every aspect, so views show
+    // the design again) until it is gone.
+    bool exporting() const { return !running_.expired(); }
     // Writes nothing: fills `differing` with each file that write() would write
     // whose file on disk is missing or holds other bytes, in writing order.
     std::optional<base::FileError> check(const Outputs& outputs,
@@ -233,8 +246,9 @@ class Editor {
     std::optional<base::FileError> run(ExportRequest request, ExportRun& result);
 
     // ------------------------------------------------------------ document
-    // The design file last saved or loaded; empty before either.
-    const std::string& documentPath() const { return documentPath_; }
+    // The design file last saved or loaded, as an absolute path; empty before
+    // either. Undoing a load brings back the document it replaced.
+    const std::string& documentPath() const { return document_.path; }
     // The design differs from the one last saved or loaded (or from the start).
     bool modified() const;
 
@@ -249,9 +263,14 @@ class Editor {
 
   private:
     Snapshot capture() const;
-    // Runs an operation on the state, then records, renders and reports.
+    // The design as it is now becomes the saved state of the document at `path`.
+    void markSaved(const std::string& path);
+    // Runs an operation on the state, then records, renders and reports; false
+    // when refused while an export runs.
     template <class Op>
-    void apply(Op&& op);
+    bool apply(Op&& op);
+    // Runs a job here and now, passing its font warnings on.
+    std::optional<base::FileError> runNow(ExportJob& job);
     void finish(const Snapshot& before, bool wasModified, Changes extra = {});
     void restore(const Snapshot& snapshot);
     bool travel(bool back);
@@ -261,26 +280,34 @@ class Editor {
     void rebrighten();
     void paint();
     void notify(Changes changes);
-    std::optional<base::FileError> stage(const Outputs& outputs, base::FileBatch& batch);
+    // The job that writes the outputs from the design as it is now.
+    std::unique_ptr<ExportJob> makeJob(Outputs outputs);
+    // Refuses while an export runs: the message, and a report so views follow.
+    std::optional<base::FileError> refusedWhileExporting();
 
     state::ButtonState s_ = state::defaultState();
     state::Session session_;
     std::shared_ptr<const render::TextureImages> texture_;
     std::string exportPath_;
     std::string exportPressedPath_;
-    std::string documentPath_;
-    Snapshot saved_;
+    Document document_;
+    int openings_ = 0;
 
     render::TextEngine text_;
     render::RenderPipeline pipeline_;
     render::RenderPipeline hoverPipeline_;
     bool hoverStale_ = true;
+    std::unique_ptr<render::RenderPipeline> previewPipeline_;
+    render::ButtonPictures preview_;
+    std::optional<std::pair<PreviewRequest, std::optional<std::string>>> previewShown_;
     std::optional<exporter::ButtonReport> report_;
     std::vector<std::string> webNotices_;
     std::function<void(int)> textureProgress_;
     bool renderOnChange_ = false;
     bool picturesStale_ = true;
     int renders_ = 0;
+
+    std::weak_ptr<const int> running_;
 
     History history_;
     std::map<int, Listener> listeners_;

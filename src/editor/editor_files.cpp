@@ -1,16 +1,48 @@
 // The editor's writes: saving the design, exporting its pictures and pages, and
 // the one all-or-nothing path every file goes through (or is compared on).
+#include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "editor/editor.h"
+#include "editor/snapshot.h"
 #include "export/html_snippet.h"
 #include "export/picture_export.h"
 #include "export/picture_set.h"
 #include "render/button_pictures.h"
+#include "state/state_rules.h"
 
 namespace bevelmint::editor {
 
+void Editor::markSaved(const std::string& path) {
+    // Absolute: a file dialog may change the current folder later.
+    document_.path =
+        path.empty() ? path : std::filesystem::absolute(path).lexically_normal().string();
+    Snapshot saved = capture();
+    saved.document = {};  // no chain of every earlier save
+    document_.saved = std::make_shared<const Snapshot>(std::move(saved));
+}
+
+files::LoadResult Editor::loadDesign(const std::string& path) {
+    if (exporting()) return {base::FileError{refusedWhileExporting()->message}, {}};
+    state::ButtonState loaded = s_;
+    render::TextureImages images;
+    files::LoadResult result = files::readDesignFile(path, loaded, images);
+    if (result.error) return result;
+    const Snapshot before = capture();
+    const bool wasModified = modified();
+    s_ = std::move(loaded);
+    texture_ = s_.textureActive ? std::make_shared<const render::TextureImages>(std::move(images))
+                                : noTexture();
+    session_.lastFile = path;
+    document_.opening = ++openings_;
+    markSaved(path);
+    finish(before, wasModified, Aspect::document);
+    return result;
+}
+
 std::optional<base::FileError> Editor::saveDesign(const std::string& path) {
+    if (exporting()) return refusedWhileExporting();
     // The last file names the new one even when the save fails.
     setLastFile(path);
     Outputs outputs;
@@ -18,9 +50,9 @@ std::optional<base::FileError> Editor::saveDesign(const std::string& path) {
     auto error = write(outputs);
     if (!error) {
         const bool wasModified = modified();
-        documentPath_ = path;
-        saved_ = capture();
-        notify(wasModified ? Changes(Aspect::document) : Changes());
+        const std::string before = document_.path;
+        markSaved(path);
+        notify(wasModified || before != document_.path ? Changes(Aspect::document) : Changes());
     }
     return error;
 }
@@ -37,16 +69,22 @@ std::optional<std::string> Editor::checkPictures(const Outputs& outputs) const {
     return exporter::checkRequest(outputs.pictures, s_);
 }
 
-std::optional<base::FileError> Editor::exportPictures() {
+std::optional<base::FileError> Editor::preparePictureExport(std::unique_ptr<ExportJob>& job) {
+    if (exporting()) return refusedWhileExporting();
     if (!exportNamesComplete()) return base::FileError{"No file name chosen for the picture"};
     setFastEdit(false);
     Outputs outputs;
     outputs.pictures.normal = exportPath_;
     if (s_.exportPressed) outputs.pictures.pressed = exportPressedPath_;
     outputs.pictures.format = exporter::pictureFormat(s_.exportFormat);
-    auto error = write(outputs);
-    render();
-    return error;
+    job = makeJob(std::move(outputs));
+    return std::nullopt;
+}
+
+std::optional<base::FileError> Editor::exportPictures() {
+    std::unique_ptr<ExportJob> job;
+    if (auto error = preparePictureExport(job)) return error;
+    return runNow(*job);
 }
 
 std::string Editor::htmlFragment() const {
@@ -64,77 +102,51 @@ std::optional<base::FileError> Editor::saveHtmlPage(const std::string& path,
     return write(outputs);
 }
 
-std::optional<base::FileError> Editor::write(const Outputs& outputs) {
-    base::FileBatch batch;
-    if (auto e = stage(outputs, batch)) return e;
-    if (auto error = batch.commit()) {
-        // Pictures and the texture are named in their message ("Cannot create file
-        // <path>"); the design file and the page say what went wrong.
-        const bool said = error->path == outputs.design || error->path == outputs.htmlPage;
-        return said ? *error : base::cannotCreate(error->path);
+std::unique_ptr<ExportJob> Editor::makeJob(Outputs outputs) {
+    auto job = std::make_unique<ExportJob>();
+    job->design_ = s_;
+    job->texture_ = texture_;
+    const exporter::PictureSetRequest& r = outputs.pictures;
+    const bool plain = r.hover.empty() && r.sprite.empty() &&
+                       std::find(r.scales.begin(), r.scales.end(), 1) != r.scales.end();
+    if (plain && !session_.fastEdit && (!r.normal.empty() || !r.pressed.empty())) {
+        // The pictures at scale 1 without hover are the editor's own render,
+        // unless that is fast edit mode's sketch: files always hold the real button.
+        if (picturesStale_) render();
+        const state::ButtonState design = state::clampedForRender(s_);
+        job->rendered_ =
+            render::ButtonPictures{normal().cut(design.buttonWidth, design.buttonHeight),
+                                   {},
+                                   pressed().cut(design.buttonWidth, design.buttonHeight)};
     }
-    return std::nullopt;
+    job->outputs_ = std::move(outputs);
+    auto busy = std::make_shared<const int>(0);
+    running_ = busy;
+    job->busy_ = std::move(busy);
+    return job;
+}
+
+std::optional<base::FileError> Editor::refusedWhileExporting() {
+    notify(kDesignAspects);
+    return base::FileError{"An export is being written; wait for it or cancel it first"};
+}
+
+std::optional<base::FileError> Editor::write(const Outputs& outputs) {
+    if (exporting()) return refusedWhileExporting();
+    return runNow(*makeJob(outputs));
+}
+
+std::optional<base::FileError> Editor::runNow(ExportJob& job) {
+    auto error = job.run();
+    for (const std::string& warning : job.warnings())
+        if (text_.warn) text_.warn(warning);
+    return error;
 }
 
 std::optional<base::FileError> Editor::check(const Outputs& outputs,
                                              std::vector<std::string>& differing) {
-    base::FileBatch batch(base::FileBatch::Mode::compare);
-    if (auto e = stage(outputs, batch)) return e;
-    differing = batch.differing();
-    return std::nullopt;
-}
-
-std::optional<base::FileError> Editor::stage(const Outputs& out, base::FileBatch& batch) {
-    const exporter::PictureSetRequest& request = out.pictures;
-    if (auto why = exporter::checkRequest(request, s_)) return base::FileError{*why};
-    auto put = [&](const std::string& path, const std::string& bytes,
-                   bool namedInMessage) -> std::optional<base::FileError> {
-        auto error = batch.stage(path, bytes);
-        if (error && namedInMessage) return base::cannotCreate(path);
-        return error;
-    };
-    // The pictures at scale 1 without hover are the editor's own render, unless
-    // that is fast edit mode's sketch: files always hold the real button.
-    auto source = [&](int scale, bool withHover) {
-        if (scale != 1 || withHover || session_.fastEdit) {
-            return render::renderButtonPictures(s_, render::activeTexture(s_, *texture_), scale,
-                                                text_, withHover);
-        }
-        if (picturesStale_) render();
-        const state::ButtonState design = state::clampedForRender(s_);
-        return render::ButtonPictures{normal().cut(design.buttonWidth, design.buttonHeight),
-                                      {},
-                                      pressed().cut(design.buttonWidth, design.buttonHeight)};
-    };
-    const std::vector<exporter::PictureFile> encoded =
-        exporter::encodePictureSet(request, s_, source);
-    std::vector<files::OutputFile> designFiles;
-    if (!out.design.empty()) {
-        if (auto error = files::designFiles(out.design, s_, *texture_, designFiles))
-            return base::FileError{error->message, out.design, error->systemError};
-    }
-    // Two outputs in one file would leave only the last: refuse before writing any.
-    std::vector<std::string> targets;
-    for (const auto* list : {&encoded, &out.files})
-        for (const exporter::PictureFile& f : *list)
-            targets.push_back(f.path);
-    if (!out.htmlPage.empty()) targets.push_back(out.htmlPage);
-    for (const files::OutputFile& f : designFiles)
-        targets.push_back(f.path);
-    if (auto error = base::refuseSameFileTwice(targets)) return error;
-    for (const auto* list : {&encoded, &out.files}) {
-        for (const exporter::PictureFile& f : *list) {
-            if (f.bytes.empty()) return base::cannotCreate(f.path);
-            if (auto e = put(f.path, f.bytes, true)) return e;
-        }
-    }
-    if (!out.htmlPage.empty()) {
-        if (auto e = put(out.htmlPage, exporter::htmlPage(out.htmlFragment), false)) return e;
-    }
-    if (!out.design.empty()) {
-        if (auto error = files::stageDesignFiles(batch, designFiles)) return error;
-    }
-    return std::nullopt;
+    if (exporting()) return refusedWhileExporting();
+    return makeJob(outputs)->check(differing);
 }
 
 }  // namespace bevelmint::editor

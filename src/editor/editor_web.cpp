@@ -15,6 +15,31 @@ const image::Picture& Editor::hover() {
     return hoverPipeline_.normal();
 }
 
+const render::ButtonPictures& Editor::preview(const PreviewRequest& request) {
+    if (picturesStale_) paint();
+    std::optional<std::string> label;
+    if (request.labelLine >= 0) label = labelOfLine(s_.web.labels, request.labelLine);
+    if (previewShown_ && previewShown_->first == request && previewShown_->second == label)
+        return preview_;
+    const state::ButtonState design = state::clampedForRender(s_);
+    const int w = design.buttonWidth, h = design.buttonHeight;
+    if (request.scale == 1 && !label) {
+        preview_ = {normal().cut(w, h), request.withHover ? hover().cut(w, h) : image::Picture(),
+                    pressed().cut(w, h)};
+    } else {
+        if (!previewPipeline_ || previewPipeline_->scale() != request.scale) {
+            previewPipeline_ = std::make_unique<render::RenderPipeline>(request.scale);
+            previewPipeline_->useTextEngine(text_);
+        }
+        state::ButtonState shown = s_;
+        if (label) shown.buttonText = *label;
+        preview_ = render::renderButtonPictures(
+            *previewPipeline_, shown, render::activeTexture(s_, *texture_), request.withHover);
+    }
+    previewShown_.emplace(request, std::move(label));
+    return preview_;
+}
+
 const exporter::ButtonReport& Editor::contrastReport() {
     if (picturesStale_) paint();
     if (report_) return *report_;
@@ -45,22 +70,47 @@ std::string Editor::webMarkupText() const {
     return webMarkup(s_.web.markup, s_, members, outputs.pictures);
 }
 
-std::optional<base::FileError> Editor::exportForWeb(std::vector<std::string>& written) {
+std::string Editor::webFolder() const {
+    const std::string& folder = s_.web.folder;
+    if (folder.empty() || folder.front() == '/' || document_.path.empty()) return folder;
+    return base::folderOf(document_.path) + folder;
+}
+
+std::string Editor::webPagePath() const {
+    WebSettings web = s_.web;
+    web.folder = webFolder();
+    Outputs outputs;
+    WebPages pages;
+    webOutputs(web, outputs, pages);
+    for (const std::string* page : {&pages.cssPage, &pages.cssSnippet, &pages.imgPage})
+        if (!page->empty()) return *page;
+    return {};
+}
+
+std::optional<base::FileError> Editor::prepareWebExport(std::unique_ptr<ExportJob>& job) {
+    if (exporting()) return refusedWhileExporting();
     if (auto why = checkWebSettings(s_.web)) return base::FileError{*why};
     std::vector<exporter::SetMember> members;
     if (auto why = webMembers(s_.web.labels, s_, members)) return base::FileError{*why};
     setFastEdit(false);
+    WebSettings web = s_.web;
+    web.folder = webFolder();
     Outputs outputs;
     WebPages pages;
-    webOutputs(s_.web, outputs, pages);
-    webNotices_ = renderWebFiles(s_, render::activeTexture(s_, *texture_), members, pages, false,
-                                 text_.warn, outputs)
-                      .notices;
-    if (auto error = write(outputs)) return error;
-    written.clear();
-    for (const exporter::PictureFile& f : outputs.files)
-        written.push_back(f.path);
+    webOutputs(web, outputs, pages);
+    job = makeJob(std::move(outputs));
+    job->members_ = std::move(members);
+    job->pages_ = std::move(pages);
     return std::nullopt;
+}
+
+std::optional<base::FileError> Editor::exportForWeb(std::vector<std::string>& written) {
+    std::unique_ptr<ExportJob> job;
+    if (auto error = prepareWebExport(job)) return error;
+    auto error = runNow(*job);
+    webNotices_ = job->notices();
+    if (!error) written = job->written();
+    return error;
 }
 
 }  // namespace bevelmint::editor

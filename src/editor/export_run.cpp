@@ -18,8 +18,7 @@ std::optional<std::string> chooseMembers(const ExportRequest& r, const state::Bu
                                          std::vector<exporter::SetMember>& members) {
     std::string text;
     if (!r.labelsFile.empty()) {
-        if (auto e = base::readWholeFile(r.labelsFile, text, kMaxLabelsBytes))
-            return r.labelsFile + ": " + e->message;
+        if (auto e = base::readWholeFile(r.labelsFile, text, kMaxLabelsBytes)) return e->message;
     }
     if (auto e = webMembers(text, design, members)) return r.labelsFile + ": " + *e;
     // A labels file without a label would quietly write the lone button instead.

@@ -11,13 +11,26 @@
 
 namespace bevelmint::editor {
 
+struct Snapshot;
+
+// The design file being edited: its path (empty before the first save or load),
+// the design as last saved or loaded, and which opening of a file it belongs to.
+// Undo and redo across a load bring back the document of the other side.
+struct Document {
+    std::string path;
+    std::shared_ptr<const Snapshot> saved;
+    int opening = 0;
+};
+
 // The whole design at one moment: the state, the texture pictures (shared, never
-// copied, between moments that have the same texture) and the export paths.
+// copied, between moments that have the same texture) and the export paths,
+// with the document it then belonged to.
 struct Snapshot {
     state::ButtonState design;
     std::shared_ptr<const render::TextureImages> texture;
     std::string exportPath;
     std::string exportPressedPath;
+    Document document;
 };
 
 // Undo and redo as two stacks of snapshots. The editor records the snapshot from

@@ -6,6 +6,11 @@ using state::ButtonState;
 
 namespace {}  // namespace
 
+const std::shared_ptr<const render::TextureImages>& noTexture() {
+    static const auto none = std::make_shared<const render::TextureImages>();
+    return none;
+}
+
 bool sameDesign(const Snapshot& a, const Snapshot& b) {
     return a.texture == b.texture && a.exportPath == b.exportPath &&
            a.exportPressedPath == b.exportPressedPath && a.design == b.design;

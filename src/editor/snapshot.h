@@ -11,6 +11,9 @@ namespace bevelmint::editor {
 
 bool sameDesign(const Snapshot& a, const Snapshot& b);
 
+// The texture pictures of a design without a texture, shared by all of them.
+const std::shared_ptr<const render::TextureImages>& noTexture();
+
 // Whether the two render alike: only the export settings (the web export's
 // included), the texture preview's stretching and the hover lift are left out,
 // as the normal and pressed pictures do not depend on them.

@@ -34,6 +34,21 @@ std::optional<std::string> webMembers(const std::string& labels, const state::Bu
     return std::nullopt;
 }
 
+std::optional<std::string> labelOfLine(const std::string& labels, int line) {
+    size_t start = 0;
+    for (int at = 0; at < line && start != std::string::npos; ++at) {
+        start = labels.find('\n', start);
+        if (start != std::string::npos) ++start;
+    }
+    std::vector<std::string> found;
+    if (start != std::string::npos &&
+        !exporter::parseLabels(labels.substr(start, labels.find('\n', start) - start), found) &&
+        !found.empty())
+        return found.front();
+    if (!exporter::parseLabels(labels, found) && !found.empty()) return found.front();
+    return std::nullopt;
+}
+
 std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
                       const std::vector<exporter::SetMember>& members,
                       const exporter::PictureSetRequest& request) {
@@ -94,13 +109,23 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
         }
     }
     outputs.files = std::move(rendered.files);
+    for (exporter::PictureFile& page : webPageFiles(s, members, pages, request))
+        outputs.files.push_back(std::move(page));
+    return rendered;
+}
+
+std::vector<exporter::PictureFile> webPageFiles(const state::ButtonState& s,
+                                                const std::vector<exporter::SetMember>& members,
+                                                const WebPages& pages,
+                                                const exporter::PictureSetRequest& request) {
     const std::pair<const std::string*, WebMarkup> kinds[] = {
         {&pages.cssPage, WebMarkup::cssPage},
         {&pages.cssSnippet, WebMarkup::cssSnippet},
         {&pages.imgPage, WebMarkup::imgBundle}};
+    std::vector<exporter::PictureFile> files;
     for (const auto& [page, kind] : kinds)
-        if (!page->empty()) outputs.files.push_back({*page, webMarkup(kind, s, members, request)});
-    return rendered;
+        if (!page->empty()) files.push_back({*page, webMarkup(kind, s, members, request)});
+    return files;
 }
 
 }  // namespace bevelmint::editor

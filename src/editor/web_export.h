@@ -37,6 +37,10 @@ struct WebPages {
 std::optional<std::string> webMembers(const std::string& labels, const state::ButtonState& s,
                                       std::vector<exporter::SetMember>& members);
 
+// The label a line of a labels text shows (blanks trimmed); for a blank line or
+// one past the end, the first label; nothing without labels.
+std::optional<std::string> labelOfLine(const std::string& labels, int line);
+
 // The markup of one kind for the members, showing the pictures `request` names.
 std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
                       const std::vector<exporter::SetMember>& members,
@@ -47,6 +51,13 @@ std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
 // "@3x" before the extension), and BASE.html, BASE-snippet.html or
 // BASE-email.html for the markup.
 void webOutputs(const WebSettings& web, Outputs& outputs, WebPages& pages);
+
+// The pages of a set: the markup of each kind `pages` names, showing the
+// pictures `request` names.
+std::vector<exporter::PictureFile> webPageFiles(const state::ButtonState& s,
+                                                const std::vector<exporter::SetMember>& members,
+                                                const WebPages& pages,
+                                                const exporter::PictureSetRequest& request);
 
 // Renders every member with the pictures `outputs` names (their paths are
 // consumed) into outputs.files, and adds the pages. `texture` is the working

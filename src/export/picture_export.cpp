@@ -133,7 +133,8 @@ std::string encodeForExport(const state::ButtonState& s, const image::Picture& p
 
 std::optional<base::FileError> stagePicture(base::FileBatch& batch, const std::string& path,
                                             const std::string& bytes) {
-    if (bytes.empty() || batch.stage(path, bytes)) return base::cannotCreate(path);
+    if (bytes.empty()) return base::cannotCreate(path);
+    if (auto error = batch.stage(path, bytes)) return base::cannotCreate(path, *error);
     return std::nullopt;
 }
 
@@ -150,7 +151,7 @@ std::optional<base::FileError> exportPictures(const state::ButtonState& s,
     if (s.exportPressed) {
         if (auto e = stagePicture(batch, pressedPath, encodeForExport(s, pressed))) return e;
     }
-    if (auto error = batch.commit()) return base::cannotCreate(error->path);
+    if (auto error = batch.commit()) return base::cannotCreate(error->path, *error);
     return std::nullopt;
 }
 

@@ -105,11 +105,11 @@ std::optional<base::FileError> designFiles(const std::string& path, const state:
 
 namespace {
 
-// The texture is named as a picture is; the design file says what went wrong.
+// The texture is named as a picture is; the design file as every file is.
 base::FileError writeError(const std::vector<OutputFile>& files, const base::FileError& error) {
     for (const OutputFile& f : files)
-        if (f.path == error.path && f.isTexture) return base::cannotCreate(error.path);
-    return base::FileError{error.path + ": " + error.message, error.path, error.systemError};
+        if (f.path == error.path && f.isTexture) return base::cannotCreate(error.path, error);
+    return error;
 }
 
 }  // namespace

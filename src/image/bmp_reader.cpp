@@ -281,9 +281,8 @@ base::FileError bitmapError(const std::string& path, const std::string& why) {
 }  // namespace
 
 std::optional<base::FileError> readBmpFile(const std::string& path, std::string& bytes) {
-    if (auto error = base::readWholeFile(path, bytes, kMaxBitmapFileBytes, bmpSizeBound))
-        return bitmapError(path, error->message);
-    return std::nullopt;
+    // The file system's refusal names the file and says why.
+    return base::readWholeFile(path, bytes, kMaxBitmapFileBytes, bmpSizeBound);
 }
 
 std::optional<base::FileError> decodeBmpFile(const std::string& path, std::string_view bytes,

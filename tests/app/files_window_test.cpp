@@ -98,8 +98,16 @@ TEST(WindowFiles, LoadLastAndBadDesigns) {
     w.form->editor().setLastFile((dir / "gone.bvm").string());
     const int renders = w.form->renderCount();
     w.click("ktBevelButton8");
-    EXPECT_EQ(w.desktop.informed.size(), 1);  // a vanished last file: nothing at all
+    // A vanished last file is named, and forgotten.
+    ASSERT_EQ(w.desktop.informed.size(), 2);
+    EXPECT_EQ(w.desktop.informed[1], "File not found: The last button file\r\r" +
+                                         in(dir, "gone.bvm") +
+                                         "\r\rwas moved or deleted; Load Last forgets it.");
+    EXPECT_EQ(w.form->editor().session().lastFile, "");
     EXPECT_EQ(w.form->renderCount(), renders);
+    w.click("ktBevelButton8");
+    EXPECT_TRUE(w.desktop.informed.last().startsWith("No File saved: "));
+    w.desktop.informed.clear();
 
     std::ofstream(dir / "notes.bvm") << "shopping list";
     w.find<QScrollBar>("FatScrollBar2")->setValue(150);
@@ -141,14 +149,19 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     w.click("AMCheckBox6");
     w.desktop.files = {in(dir, "b.gif"), std::nullopt};  // the pressed name's dialog is cancelled
     w.click("ktBevelButton9");
-    EXPECT_TRUE(
-        w.desktop.informed.last().startsWith("Missing File Name(s): Please enter a filename"));
+    waitForExport(w);
+    // Each dialog says which picture it names; a cancelled one cancels quietly.
+    EXPECT_EQ(w.desktop.titles,
+              QStringList({"Save the button at rest as", "Save the pressed button as"}));
+    EXPECT_TRUE(w.desktop.informed.isEmpty()) << w.desktop.informed.join("; ").toStdString();
+    EXPECT_TRUE(w.desktop.errors.isEmpty());
     EXPECT_FALSE(fs::exists(dir / "b.gif"));
 
     w.click("SpeedButton1");
     EXPECT_TRUE(w.form->editor().session().fastEdit);
     w.desktop.files = {in(dir, "bp.gif")};
     w.click("ktBevelButton9");
+    waitForExport(w);
     // The fixed text, and beneath it the files written.
     EXPECT_EQ(w.desktop.informed.last(),
               "Complete: Files Saved !\r\r" + in(dir, "b.gif") + "\r" + in(dir, "bp.gif"));
@@ -161,8 +174,32 @@ TEST(WindowFiles, ExportAsksForNamesAndLeavesFastEditMode) {
     EXPECT_TRUE(w.find<QLineEdit>("Edit13")->text().isEmpty());
     w.desktop.files = {in(dir / "missing", "x.bmp")};
     w.click("ktBevelButton9");
+    waitForExport(w);
     ASSERT_FALSE(w.desktop.errors.isEmpty());
-    EXPECT_EQ(w.desktop.errors.last(), "Cannot create file " + in(dir / "missing", "x.bmp") + ".");
+    EXPECT_EQ(w.desktop.errors.last(),
+              "Cannot create file " + in(dir / "missing", "x.bmp") + ": the folder " +
+                  QString::fromStdString((dir / "missing").string()) + " does not exist.");
+
+    // A read-only folder is reported as read-only; the design's save says so too.
+    fs::create_directories(dir / "locked");
+    if (!bevelmint::testing::makeReadOnly(dir / "locked")) {
+        bevelmint::testing::makeWritable(dir / "locked");
+        GTEST_SKIP() << "no way to make a folder read-only here";
+    }
+    const QString locked = QString::fromStdString((dir / "locked").string());
+    w.desktop.files = {in(dir / "locked", "y.bmp"), in(dir / "locked", "d.bvm")};
+    w.click("AMRadioButton14");
+    w.click("ktBevelButton9");
+    waitForExport(w);
+    w.click("ktBevelButton2");
+    bevelmint::testing::makeWritable(dir / "locked");
+    ASSERT_GE(w.desktop.errors.size(), 3);
+    EXPECT_EQ(w.desktop.errors[w.desktop.errors.size() - 2],
+              "Cannot create file " + in(dir / "locked", "y.bmp") + ": the folder " + locked +
+                  " is read-only.");
+    EXPECT_EQ(w.desktop.errors.last(), "Cannot write " + in(dir / "locked", "d.bvm") +
+                                           ": the folder " + locked + " is read-only.");
+    EXPECT_TRUE(fs::is_empty(dir / "locked"));
     fs::remove_all(dir);
 }
 
@@ -186,6 +223,7 @@ TEST(WindowFiles, ExportAfterShrinkingWritesWhatTheRendererWrites) {
     w.click("AMCheckBox6");
     w.desktop.files = {in(dir, "b.bmp"), in(dir, "bp.bmp"), in(dir, "d.bvm")};
     w.click("ktBevelButton9");
+    waitForExport(w);
     w.click("ktBevelButton2");
     ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
     ASSERT_TRUE(fs::exists(dir / "d.bvm"));
@@ -208,6 +246,7 @@ TEST(WindowFiles, HtmlTagCopyAndSave) {
     EXPECT_TRUE(w.desktop.informed.last().startsWith(
         "Missing File Name(s): Please enter a filename for the "
         "button-picture at Export-Section first."));
+    EXPECT_TRUE(w.desktop.informed.last().contains("then make sure\rto enter a second filename"));
     w.desktop.files = {in(dir, "b.gif")};
     w.click("Button7");
     w.click("SpeedButton6");  // nothing saved yet: nothing opens
@@ -228,6 +267,17 @@ TEST(WindowFiles, HtmlTagCopyAndSave) {
               "<HTML>\r\n<BODY BGCOLOR=\"#FFFFFF\">\r\n<P>edited</P>\r\n</HTML>\r\n");
     w.click("SpeedButton6");
     EXPECT_EQ(w.desktop.opened, QStringList{in(dir, "page.html")});
+    EXPECT_EQ(w.desktop.titles.last(), "Save the HTML page as");
+    // A page gone since, or a desktop without a browser, is reported.
+    w.desktop.openWorks = false;
+    w.click("SpeedButton6");
+    EXPECT_EQ(w.desktop.errors.last(), "No program could open " + in(dir, "page.html") +
+                                           "; open it in a web browser yourself.");
+    fs::remove(dir / "page.html");
+    w.click("SpeedButton6");
+    EXPECT_EQ(w.desktop.errors.last(),
+              "Cannot open " + in(dir, "page.html") + ": there is no such file.");
+    EXPECT_EQ(w.desktop.opened.size(), 2);
 
     w.click("AMCheckBox6");
     w.desktop.files = {in(dir, "bp.gif")};

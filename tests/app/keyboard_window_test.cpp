@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFontDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSet>
@@ -22,13 +23,6 @@ namespace fs = std::filesystem;
 using Answer = app::Desktop::SaveAnswer;
 
 namespace {
-
-// Shows the window and makes it the active one, so that focus and shortcuts work.
-void activate(Window& w) {
-    w.form->show();
-    QApplication::setActiveWindow(w.form.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.get()));
-}
 
 QTabWidget* pageControl(Window& w) {
     return w.find<QTabWidget>("PageControl1");
@@ -155,6 +149,7 @@ TEST(WindowKeys, ShortcutsAndEnterInTheInscription) {
     EXPECT_FALSE(w.form->inTestMode());
     w.desktop.files.push_back(QString::fromStdString((dir / "k.gif").string()));
     shortcut(QKeySequence("Ctrl+E"));
+    waitForExport(w);
     EXPECT_TRUE(fs::exists(dir / "k.gif"));
     w.find<QScrollBar>("FatScrollBar2")->setValue(120);
     const int renders = w.form->renderCount();
@@ -180,7 +175,7 @@ TEST(WindowKeys, TitleNamesTheDesignAndClosingAsksAboutChanges) {
     const fs::path dir = bevelmint::testing::freshDir("bevelmint-window-title");
     const QString design = QString::fromStdString((dir / "panel.bvm").string());
     Window w;
-    EXPECT_EQ(w.form->windowTitle(), "Bevelmint");
+    EXPECT_EQ(w.form->windowTitle(), "Bevelmint[*]");
     w.desktop.files.push_back(design);
     w.click("ktBevelButton2");
     EXPECT_EQ(w.form->windowTitle(), "panel.bvm[*] - Bevelmint");
@@ -188,18 +183,22 @@ TEST(WindowKeys, TitleNamesTheDesignAndClosingAsksAboutChanges) {
     w.find<QScrollBar>("FatScrollBar2")->setValue(150);
     EXPECT_TRUE(w.form->isWindowModified());
     // Choices that are not saved in the design do not count as changes.
-    w.click("ktBevelButton2");  // cancelled save dialog
+    w.desktop.files.push_back(std::nullopt);
+    w.menu("SaveAs1");  // cancelled save dialog
     EXPECT_TRUE(w.form->isWindowModified());
 
     w.desktop.saveAnswers = {Answer::cancel};
     EXPECT_FALSE(w.form->close());
     w.desktop.saveAnswers = {Answer::save};
-    w.desktop.files.push_back(std::nullopt);  // ...and then the save is cancelled
+    fs::remove(dir / "panel.bvm");
+    fs::create_directory(dir / "panel.bvm");  // ...and then the save fails
     EXPECT_FALSE(w.form->close());
+    EXPECT_EQ(w.desktop.errors.size(), 1);
+    fs::remove(dir / "panel.bvm");
     w.desktop.saveAnswers = {Answer::save};
-    w.desktop.files.push_back(design);
-    EXPECT_TRUE(w.form->close());
+    EXPECT_TRUE(w.form->close());  // the open file is saved without a dialog
     EXPECT_EQ(w.desktop.askedToSave, 3);
+    EXPECT_EQ(w.desktop.occasions[0], "closing");
     Window reopened;
     reopened.desktop.files.push_back(design);
     reopened.click("ktBevelButton7");
@@ -252,8 +251,12 @@ TEST(WindowKeys, NoCaptionIsClipped) {
     w.click("AMRadioButton3");
     w.click("AMRadioButton13");
     activate(w);
-    for (int page = 0; page < pageControl(w)->count(); ++page) {
-        pageControl(w)->setCurrentIndex(page);
+    // Every page, and test mode last.
+    for (int page = 0; page <= pageControl(w)->count(); ++page) {
+        if (page < pageControl(w)->count())
+            pageControl(w)->setCurrentIndex(page);
+        else
+            w.click("ktBevelButton12");
         for (QWidget* c : w.form->findChildren<QWidget*>()) {
             if (!c->isVisible()) continue;
             const std::string name =
@@ -275,6 +278,15 @@ TEST(WindowKeys, NoCaptionIsClipped) {
             }
             if (text.isEmpty()) continue;
             EXPECT_LE(c->fontMetrics().horizontalAdvance(text) + extra, c->width())
+                << name << " \"" << text.toStdString() << "\" on page " << page;
+            // Nothing is set in a size below the interface's, but the toolbar's
+            // captions, which are fitted to their buttons.
+            if (!c->parentWidget() || c->parentWidget()->objectName() != "Toolbar") {
+                EXPECT_GE(c->fontInfo().pointSizeF(), QApplication::font().pointSizeF() - 1)
+                    << name << " \"" << text.toStdString() << "\" on page " << page;
+            }
+            // Nor beyond the bottom of what holds it.
+            EXPECT_LE(c->geometry().bottom(), c->parentWidget()->height())
                 << name << " \"" << text.toStdString() << "\" on page " << page;
         }
     }
@@ -350,4 +362,69 @@ TEST(WindowKeys, UndoAndRedoFromTheKeyboardAndTheMenu) {
     EXPECT_TRUE(w.find<QCheckBox>("AMCheckBox4")->isChecked());
     EXPECT_EQ(width->maximum(), 64);
     std::remove(texture.c_str());
+}
+
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDown and Ctrl+PgUp turn the pages from
+// anywhere in the window; Tab reaches the page list and leaves the HTML box.
+TEST(WindowKeys, PagesTurnFromTheKeyboardAndTheirListTakesTheFocus) {
+    Window w;
+    activate(w);
+    QTabWidget* pages = pageControl(w);
+    w.find<QWidget>("FatScrollBar2")->setFocus();
+    for (const char* keys : {"Ctrl+Tab", "Ctrl+PgDown"}) {
+        const int at = pages->currentIndex();
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
+        EXPECT_EQ(pages->currentIndex(), at + 1) << keys;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+PgUp"));
+    EXPECT_EQ(pages->currentIndex(), 0);
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+PgUp"));
+    EXPECT_EQ(pages->currentIndex(), pages->count() - 1);  // round to the last
+    // From a text box too.
+    pages->setCurrentWidget(w.find<QWidget>("TabSheetHTML"));
+    auto* memo = w.find<QWidget>("Memo1");
+    memo->setFocus();
+    QTest::keySequence(memo, QKeySequence("Ctrl+Tab"));
+    EXPECT_EQ(pages->currentWidget(), w.find<QWidget>("TabSheetWeb"));
+
+    pages->setCurrentWidget(w.find<QWidget>("TabSheetHTML"));
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), memo);
+    EXPECT_TRUE(static_cast<QPlainTextEdit*>(memo)->toPlainText().isEmpty());
+
+    w.find<QWidget>("ktBevelButton2")->setFocus();
+    const QSet<QWidget*> reached = tabWalk();
+    QTabBar* list = pages->findChild<QTabBar*>();
+    EXPECT_TRUE(reached.contains(list));
+    list->setFocus();
+    const int before = pages->currentIndex();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(pages->currentIndex(), before + 1);
+}
+
+// Every control the Tab key reaches looks different while it holds the focus.
+TEST(WindowKeys, EveryFocusableControlShowsItsFocus) {
+    Window w;
+    w.click("AMRadioButton13");  // the JPEG settings show
+    activate(w);
+    QTabWidget* pages = pageControl(w);
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        w.find<QWidget>("ktBevelButton2")->setFocus();
+        for (QWidget* c : tabWalk()) {
+            const std::string name =
+                (c->objectName().isEmpty() ? QString(c->metaObject()->className())
+                                           : c->objectName())
+                    .toStdString();
+            c->setFocus();
+            const QImage focused = c->grab().toImage();
+            w.form->setFocus();
+            c->clearFocus();
+            EXPECT_NE(c->grab().toImage(), focused) << name << " on page " << page;
+        }
+    }
 }

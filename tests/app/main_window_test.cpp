@@ -19,14 +19,18 @@ using app::MainWindow;
 
 TEST(Window, StartsWithTheDefaultsAndOneRender) {
     Window w;
-    EXPECT_EQ(w.form->windowTitle(), "Bevelmint");
+    EXPECT_EQ(w.form->windowTitle(), "Bevelmint[*]");
+    EXPECT_FALSE(w.form->isWindowModified());
     EXPECT_EQ(w.form->size(), QSize(624, 447));
     EXPECT_EQ(w.form->renderCount(), 1);
     EXPECT_TRUE(w.desktop.errors.isEmpty());
     EXPECT_EQ(w.find<QLabel>("Image6")->geometry(), QRect(405, 120, 100, 40));
     EXPECT_EQ(w.find<QLabel>("Image42")->geometry(), QRect(405, 319, 100, 40));
     EXPECT_FALSE(w.find<QWidget>("FatScrollBar1")->isVisibleTo(w.form.get()));
-    EXPECT_EQ(w.find<QAbstractButton>("SpeedButton1")->text(), "Fast Edit Mode");
+    // The edit-mode switch says what a click does.
+    EXPECT_EQ(w.find<QAbstractButton>("SpeedButton1")->text(), "Use Fast Edit");
+    w.click("SpeedButton1");
+    EXPECT_EQ(w.find<QAbstractButton>("SpeedButton1")->text(), "Use Real Edit");
 }
 
 TEST(Window, FirstStartSeedsTheStoreAndMissingValuesStillRender) {
@@ -179,7 +183,7 @@ TEST(Window, TestModeOnHoverAndOnClick) {
     EXPECT_TRUE(w.form->editor().session().fastEdit);
     w.click("ktBevelButton12");
     EXPECT_FALSE(w.form->editor().session().fastEdit);
-    EXPECT_EQ(w.find<QAbstractButton>("SpeedButton1")->text(), "Fast Edit Mode");
+    EXPECT_EQ(w.find<QAbstractButton>("SpeedButton1")->text(), "Use Fast Edit");
 }
 
 TEST(Window, TextureFromTheTexturePage) {
@@ -224,6 +228,13 @@ TEST(Window, TextPageAndHelp) {
     w.click("SpeedButton2");
     ASSERT_EQ(w.desktop.opened.size(), 1);
     EXPECT_TRUE(w.desktop.opened[0].endsWith("/Help.html"));
+    EXPECT_TRUE(w.desktop.errors.isEmpty());
+    // A desktop that cannot open it says so.
+    w.desktop.openWorks = false;
+    w.menu("Help1");
+    ASSERT_EQ(w.desktop.errors.size(), 1);
+    EXPECT_EQ(w.desktop.errors[0], "No program could open " + w.desktop.opened[1] +
+                                       "; open it in a web browser yourself.");
 }
 
 TEST(Window, PopupOpensOnARightClickOverTheToolbarAndThePreviews) {
@@ -241,4 +252,23 @@ TEST(Window, PopupOpensOnARightClickOverTheToolbarAndThePreviews) {
     // A left click on a preview starts the test instead.
     press(w.find<QWidget>("Image42"), QEvent::MouseButtonRelease);
     EXPECT_TRUE(w.form->inTestMode());
+}
+
+// The test mode's close button is there in test mode only, with a hint; the
+// trigger choices stand inside the window's edge, on the white strip.
+TEST(Window, TestModesControlsAreThereOnlyInTestMode) {
+    Window w;
+    auto* close = w.find<QWidget>("ktBevelButton13");
+    EXPECT_FALSE(close->isVisibleTo(w.form.get()));
+    w.click("ktBevelButton12");
+    EXPECT_TRUE(close->isVisibleTo(w.form.get()));
+    EXPECT_FALSE(close->toolTip().isEmpty());
+    for (const char* name : {"AMRadioButton15", "AMRadioButton16", "AMRadioButton17"}) {
+        const QRect place = w.find<QWidget>(name)->geometry();
+        EXPECT_GE(place.left(), 4) << name;
+        EXPECT_GE(place.top(), 40) << name;
+        EXPECT_LE(place.bottom(), 71) << name;  // above the window background
+    }
+    w.click("ktBevelButton13");
+    EXPECT_FALSE(close->isVisibleTo(w.form.get()));
 }

@@ -80,6 +80,7 @@ TEST(WindowWeb, ControlsSetTheWebSettingsAndUndoRestoresThem) {
     name->setText("a/b");
     w.desktop.folders.push_back("/nowhere");
     w.click("WebExport");
+    waitForExport(w);
     EXPECT_EQ(w.desktop.errors, QStringList{"The base name must be a file name without folders."});
     EXPECT_EQ(w.desktop.folders.size(), 1u);
     EXPECT_EQ(name->text(), "shop");
@@ -130,6 +131,7 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
     // Without a folder the export asks for one first.
     w.desktop.folders.push_back(QString::fromStdString((dir / "window").string()));
     w.click("WebExport");
+    waitForExport(w);
     ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
     ASSERT_EQ(w.desktop.informed.size(), 1);
     EXPECT_TRUE(w.desktop.informed[0].startsWith(
@@ -144,6 +146,7 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
               w.find<QPlainTextEdit>("WebMarkupBox")->toPlainText());
     fs::remove(dir / "copy.html");
     w.click("WebExport");
+    waitForExport(w);
     w.click("WebOpen");
     ASSERT_EQ(w.desktop.opened.size(), 1);
     EXPECT_EQ(w.desktop.opened[0].toStdString(), (dir / "window" / "shop.html").string());
@@ -165,6 +168,7 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
     w.desktop.folders.push_back(QString::fromStdString((dir / "blocked").string()));
     w.click("WebFolderChoose");
     w.menu("ExportWeb1");
+    waitForExport(w);
     ASSERT_EQ(w.desktop.errors.size(), 1);
     EXPECT_TRUE(w.desktop.errors[0].contains("shop-sprite-sell@2x.png"));
     // Only the folder in the way is there: no picture, no page, no temporary file.
@@ -297,6 +301,45 @@ TEST(WindowWeb, TheDarkPageSetsTheDarkSchemeUnderUndoAndShowsItsButton) {
     EXPECT_FALSE(w.find<QCheckBox>("DarkScheme")->isChecked());
 }
 
+// The label list shows five lines, the markup's Save suggests the name the
+// export writes, and a last scale that stays ticked says why.
+TEST(WindowWeb, LabelsFitSaveSuggestsTheExportsNameAndTheLastScaleSaysWhy) {
+    Window w;
+    showWebPage(w);
+    auto* labels = w.find<QPlainTextEdit>("WebLabels");
+    const int lines = labels->viewport()->height() / labels->fontMetrics().lineSpacing();
+    EXPECT_GE(lines, 5);
+    QWidget* page = w.find<QWidget>("TabSheetWeb");
+    for (QWidget* c : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(page->rect().contains(c->geometry()))
+            << c->objectName().toStdString() << " " << c->geometry().bottom() << " in "
+            << page->height();
+    }
+
+    auto web = w.form->editor().web();
+    web.folder = "/somewhere";
+    web.baseName = "shop";
+    web.markup = bevelmint::editor::WebMarkup::imgBundle;
+    ASSERT_TRUE(w.form->editor().setWebSettings(web));
+    w.desktop.files.push_back(std::nullopt);
+    w.click("WebSave");
+    EXPECT_EQ(w.desktop.suggested.last(), "/somewhere/shop-email.html");
+    EXPECT_EQ(w.desktop.titles.last(), "Save the markup as");
+    chooseMarkup(w, 1);
+    w.desktop.files.push_back(std::nullopt);
+    w.click("WebSave");
+    EXPECT_EQ(w.desktop.suggested.last(), "/somewhere/shop-snippet.html");
+
+    w.click("WebScale1");  // 2x is left
+    EXPECT_TRUE(w.desktop.informed.isEmpty());
+    w.click("WebScale2");
+    EXPECT_TRUE(w.find<QCheckBox>("WebScale2")->isChecked());
+    ASSERT_EQ(w.desktop.informed.size(), 1);
+    EXPECT_EQ(w.desktop.informed[0],
+              "Scales: The pictures need at least one scale, so the last one ticked stays "
+              "ticked.");
+}
+
 // The Palette box is one undo step, only for PNG, and the export it sets writes
 // palette PNGs byte for byte as bevelmint-render --palette does.
 TEST(WindowWeb, ThePaletteChoiceReachesTheExport) {
@@ -319,6 +362,7 @@ TEST(WindowWeb, ThePaletteChoiceReachesTheExport) {
 
     w.desktop.folders.push_back(QString::fromStdString((dir / "window").string()));
     w.click("WebExport");
+    waitForExport(w);
     ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
     const auto window = contents(dir / "window");
     ASSERT_EQ(window.size(), 9u);  // four pictures at 1x and 2x, and the page

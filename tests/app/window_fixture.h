@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTest>
 #include <deque>
 #include <memory>
 
@@ -39,8 +40,10 @@ struct ScriptedDesktop : app::Desktop {
         return next(files);
     }
     QStringList suggested;  // what each save dialog suggested
-    std::optional<QString> saveFileName(const QString&, const QString&,
+    QStringList titles;     // and its title
+    std::optional<QString> saveFileName(const QString& title, const QString&, const QString&,
                                         const QString& suggestion) override {
+        titles << title;
         suggested << suggestion;
         return next(files);
     }
@@ -49,8 +52,10 @@ struct ScriptedDesktop : app::Desktop {
     std::optional<state::FontDesc> chooseFont(const state::FontDesc&) override {
         return next(fonts);
     }
-    SaveAnswer askToSave(const QString&) override {
+    QStringList occasions;  // what each save question was asked before
+    SaveAnswer askToSave(const QString&, const QString& occasion) override {
         ++askedToSave;
+        occasions << occasion;
         if (saveAnswers.empty()) return SaveAnswer::discard;
         const SaveAnswer a = saveAnswers.front();
         saveAnswers.pop_front();
@@ -61,7 +66,11 @@ struct ScriptedDesktop : app::Desktop {
     }
     void error(const QString& text) override { errors << app::errorBoxText(text); }
     void copyText(const QString& text) override { clipboard = text; }
-    void openFile(const QString& path, bool) override { opened << path; }
+    bool openWorks = true;  // whether the desktop has a program for what is opened
+    bool openFile(const QString& path, bool) override {
+        opened << path;
+        return openWorks;
+    }
 
     template <class T>
     static T next(std::deque<T>& q) {
@@ -143,4 +152,21 @@ inline void press(QWidget* w, QEvent::Type type) {
 
 inline QImage shown(QLabel* l) {
     return l->pixmap().toImage();
+}
+
+// Shows the window and makes it the active one, so that focus and shortcuts work.
+inline void activate(Window& w) {
+    w.form->show();
+    QApplication::setActiveWindow(w.form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.get()));
+}
+
+inline void shortcut(Window& w, const char* keys) {
+    QTest::keySequence(w.form.get(), QKeySequence(keys));
+}
+
+// Lets the window's event loop run until the export it started has ended.
+inline void waitForExport(Window& w) {
+    while (w.form->exportRunner().running())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
 }

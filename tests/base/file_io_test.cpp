@@ -41,7 +41,8 @@ TEST(FileBatch, ACommitThatFailsPartWayLeavesEveryTargetAsItWas) {
         fs::create_directories(dir / "b.gif" / "inside");
         const auto error = batch.commit();
         ASSERT_TRUE(error);
-        EXPECT_EQ(error->message, "File access denied");
+        EXPECT_EQ(error->message, "Cannot write " + (dir / "b.gif").string() +
+                                      ": a folder of that name is in the way");
         EXPECT_EQ(error->path, (dir / "b.gif").string());
     }
     EXPECT_EQ(slurp(dir / "a.gif"), "old a");
@@ -73,7 +74,8 @@ TEST(FileBatch, ARenameThatFailsPutsEveryOldFileBack) {
         const auto error = batch.commit();
         ASSERT_TRUE(error);
         EXPECT_EQ(error->path, (dir / "b.gif").string());
-        EXPECT_EQ(error->message, "File not found");
+        EXPECT_EQ(error->message,
+                  "Cannot write " + (dir / "b.gif").string() + ": there is no such file");
     }
     EXPECT_EQ(slurp(dir / "a.gif"), "old a");
     EXPECT_EQ(slurp(dir / "b.gif"), "old b");

@@ -142,7 +142,7 @@ TEST(RenderCommand, EveryErrorExitsWithTwoAndWritesNothing) {
     std::ofstream(dir / "notes.bvm") << "not a design";
     const std::pair<const char*, const char*> cases[] = {
         {"notes.bvm --normal x.gif", "not a valid Bevelmint design file"},
-        {"missing.bvm --normal x.gif", "File not found"},
+        {"missing.bvm --normal x.gif", "Cannot read missing.bvm: there is no such file"},
         {"--normal x.bmp --html x.html", "HTML doesn't support BMP"},
         {"--normal x.gif --pressed xp.jpg", "different picture formats"},
         {"--format tiff --normal x.gif", "--format"},
@@ -151,7 +151,8 @@ TEST(RenderCommand, EveryErrorExitsWithTwoAndWritesNothing) {
         {"--scale 1,2 --normal x.gif", "--scale"},
         {"--normal x.gif --hover xh.png", "different picture formats"},
         {"--set hoverLift=99 --normal x.gif", "hoverLift"},
-        {"--normal x.gif --html x.html --save no/such/dir/d.bvm", "File not found"},
+        {"--normal x.gif --html x.html --save no/such/dir/d.bvm",
+         "Cannot write no/such/dir/d.bvm: the folder no/such/dir does not exist"},
         {"--set 'buttonText=a\nb' --normal x.gif --save d.bvm", "line break"},
     };
     for (const auto& [args, needle] : cases) {
@@ -195,6 +196,27 @@ TEST(RenderCommand, ASaveWhoseTextureCannotBeWrittenLeavesTheOldFiles) {
     fs::remove_all(dir);
 }
 
+// The window's reasons reach the command's one line, naming the file.
+TEST(RenderCommand, AReadOnlyFolderIsReportedAsReadOnly) {
+    const fs::path dir = freshDir("bevelmint-cli-read-only");
+    fs::create_directories(dir / "locked");
+    if (!bevelmint::testing::makeReadOnly(dir / "locked")) {
+        bevelmint::testing::makeWritable(dir / "locked");
+        GTEST_SKIP() << "no way to make a folder read-only here";
+    }
+    const Outcome picture = run("--normal locked/a.png", dir);
+    const Outcome design = run("--save locked/d.bvm", dir);
+    bevelmint::testing::makeWritable(dir / "locked");
+    EXPECT_EQ(picture.status, 2);
+    EXPECT_EQ(
+        picture.err,
+        "bevelmint-render: Cannot create file locked/a.png: the folder locked is read-only\n");
+    EXPECT_EQ(design.err,
+              "bevelmint-render: Cannot write locked/d.bvm: the folder locked is read-only\n");
+    EXPECT_TRUE(fs::is_empty(dir / "locked"));
+    fs::remove_all(dir);
+}
+
 TEST(RenderCommand, DevicesAndPipesAreRefusedAtOnce) {
     const fs::path dir = freshDir("bevelmint-cli-special");
     ASSERT_EQ(::mkfifo((dir / "f.bvm").c_str(), 0600), 0);
@@ -205,7 +227,8 @@ TEST(RenderCommand, DevicesAndPipesAreRefusedAtOnce) {
           "--texture f.bmp --normal o.bmp"}) {
         Outcome r = run(args, dir, "timeout 10");
         EXPECT_EQ(r.status, 2) << args;
-        EXPECT_NE(r.err.find("Not a regular file"), std::string::npos) << args << ": " << r.err;
+        EXPECT_NE(r.err.find(": it is not a regular file"), std::string::npos)
+            << args << ": " << r.err;
         EXPECT_FALSE(fs::exists(dir / "o.bmp")) << args;
     }
     fs::remove_all(dir);
@@ -216,9 +239,11 @@ TEST(RenderCommand, AFileSizeLimitIsReportedAndLeavesNothingBehind) {
     std::ofstream(dir / "old.bvm") << "old";
     const std::string text(3000, 'x');
     const std::pair<std::string, std::string> cases[] = {
-        {"--set buttonText=" + text + " --save old.bvm", "old.bvm: Disk full"},
-        {"--normal a.bmp --pressed b.bmp", "Cannot create file a.bmp"},
-        {"--normal a.gif --html a.html", "Cannot create file a.gif"}};
+        {"--set buttonText=" + text + " --save old.bvm",
+         "Cannot write old.bvm: the file would be larger than the system allows"},
+        {"--normal a.bmp --pressed b.bmp",
+         "Cannot create file a.bmp: the file would be larger than the system allows"},
+        {"--normal a.gif --html a.html", "Cannot create file a.gif: the file would be larger"}};
     for (const auto& [args, needle] : cases) {
         // 1 KiB: the shell's redirection of the message fits, the outputs do not.
         Outcome r = run(args, dir, "ulimit -f 1;");
@@ -272,7 +297,7 @@ TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
     const std::pair<const char*, const char*> cases[] = {
         {"--labels bad.txt --normal x.gif", "bad.txt: line 2 is not UTF-8 text"},
         {"--labels empty.txt --normal x.gif", "empty.txt: no labels in it"},
-        {"--labels none.txt --normal x.gif", "none.txt: File not found"},
+        {"--labels none.txt --normal x.gif", "Cannot read none.txt: there is no such file"},
         {"--labels labels.txt --normal x.gif --html x.html", "--img-page"},
         {"--normal x.gif --strict", "--strict needs --report"},
         {"--img-page x.html", "--img-page needs"},

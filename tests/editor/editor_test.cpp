@@ -421,9 +421,10 @@ TEST(EditorReports, EachOperationReportsWhatChangedAndTheDocumentState) {
     EXPECT_EQ(other.state().buttonWidth, 120);
     EXPECT_EQ(other.documentPath(), path);
     EXPECT_FALSE(other.modified());
-    ASSERT_TRUE(other.undo());  // loading was a step
+    ASSERT_TRUE(other.undo());  // loading was a step, and the untitled design is back
     EXPECT_EQ(other.state().buttonWidth, 100);
-    EXPECT_TRUE(other.modified());
+    EXPECT_EQ(other.documentPath(), "");
+    EXPECT_FALSE(other.modified());
     EXPECT_TRUE(other.loadDesign((dir / "none.bvm").string()).error);
     EXPECT_EQ(other.state().buttonWidth, 100);
 
@@ -445,7 +446,8 @@ TEST(EditorFiles, AFailedSaveOrExportLeavesEveryOldFileAsItWas) {
     const auto error = ed.saveDesign((target / "d.bvm").string());
     ASSERT_TRUE(error);
     EXPECT_EQ(error->path, (target / "wood.bmp").string());
-    EXPECT_EQ(error->message, "Cannot create file " + (target / "wood.bmp").string());
+    EXPECT_EQ(error->message, "Cannot create file " + (target / "wood.bmp").string() +
+                                  ": a folder of that name is in the way");
     EXPECT_EQ(slurp(target / "d.bvm"), "old design");
     EXPECT_TRUE(fs::is_directory(target / "wood.bmp"));
     EXPECT_TRUE(fs::is_empty(target / "wood.bmp"));
@@ -467,7 +469,8 @@ TEST(EditorFiles, AFailedSaveOrExportLeavesEveryOldFileAsItWas) {
     ed.setExportPressedPath((dir / "no" / "p.gif").string());
     const auto exported = ed.exportPictures();
     ASSERT_TRUE(exported);
-    EXPECT_EQ(exported->message, "Cannot create file " + (dir / "no" / "p.gif").string());
+    EXPECT_EQ(exported->message, "Cannot create file " + (dir / "no" / "p.gif").string() +
+                                     ": the folder " + (dir / "no").string() + " does not exist");
     EXPECT_FALSE(fs::exists(dir / "n.gif"));
     ed.setFastEdit(true);
     ed.setExportPressedPath((dir / "p.gif").string());

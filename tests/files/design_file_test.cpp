@@ -273,7 +273,8 @@ TEST(DesignFile, ANonDesignFileChangesNothing) {
     EXPECT_EQ(images.working, textureBefore);
     r = files::readDesignFile((dir / "missing.bvm").string(), s, images);
     ASSERT_TRUE(r.error);
-    EXPECT_EQ(r.error->message, "File not found");
+    EXPECT_EQ(r.error->message,
+              "Cannot read " + (dir / "missing.bvm").string() + ": there is no such file");
     fs::remove_all(dir);
 }
 
@@ -287,7 +288,7 @@ TEST(DesignFile, DevicesPipesAndOversizedFilesAreRefusedUnchanged) {
     for (const std::string& path : {std::string("/dev/zero"), fifo}) {
         files::LoadResult r = files::readDesignFile(path, s, images);  // returns at once
         ASSERT_TRUE(r.error) << path;
-        EXPECT_EQ(r.error->message, "Not a regular file");
+        EXPECT_EQ(r.error->message, "Cannot read " + path + ": it is not a regular file");
     }
     // The largest design a file may hold loads; one byte more is refused unread.
     ButtonState big = state::defaultState();
@@ -304,7 +305,8 @@ TEST(DesignFile, DevicesPipesAndOversizedFilesAreRefusedUnchanged) {
     std::ofstream(dir / "big.bvm", std::ios::binary) << encode(big);
     r = files::readDesignFile((dir / "big.bvm").string(), s, images);
     ASSERT_TRUE(r.error);
-    EXPECT_EQ(r.error->message, "File too large");
+    EXPECT_EQ(r.error->message,
+              "Cannot read " + (dir / "big.bvm").string() + ": the file is too large");
     expectSameDesign(s, before);
     fs::remove_all(dir);
 }
@@ -318,7 +320,8 @@ TEST(DesignFile, ASaveWhoseTextureCannotBeWrittenKeepsTheOldDesign) {
     render::layTexture(s, images, image::Picture(64, 32, 9), "/elsewhere/wood.bmp");
     auto error = files::writeDesignFile((dir / "d.bvm").string(), s, images);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->message, "Cannot create file " + (dir / "wood.bmp").string());
+    EXPECT_EQ(error->message, "Cannot create file " + (dir / "wood.bmp").string() +
+                                  ": a folder of that name is in the way");
     EXPECT_EQ(bevelmint::testing::slurp(dir / "d.bvm"), "old design");
     int entries = 0;
     for ([[maybe_unused]] auto& e : fs::directory_iterator(dir))

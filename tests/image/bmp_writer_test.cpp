@@ -58,7 +58,8 @@ TEST(PictureExport, WritesBothOrNeitherAndNamesTheFileThatFailed) {
     const std::string fresh = (dir / "fresh.bmp").string();
     auto error = exporter::exportPictures(s, p, p, fresh, missing);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->message, "Cannot create file " + missing);
+    EXPECT_EQ(error->message, "Cannot create file " + missing + ": the folder " +
+                                  missing.substr(0, missing.rfind('/')) + " does not exist");
     EXPECT_FALSE(std::filesystem::exists(fresh));  // the pair is written whole or not at all
     // a folder in the way: the write fails, the folder survives, no temporary is left
     std::filesystem::create_directories(dir / "taken.bmp");

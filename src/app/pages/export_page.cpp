@@ -24,31 +24,31 @@ bool wouldEdit(const QKeyEvent* k) {
 }  // namespace
 
 ExportPage::ExportPage(QWidget* parent) : QWidget(parent) {
-    auto* format = frame("Picture Format", {6, 4, 216, 100}, this);
+    auto* format = frame("Picture Format", {6, 4, 216, 118}, this);
     const char* names[3] = {"AMRadioButton12", "AMRadioButton13", "AMRadioButton14"};
     const char* captions[3] = {"GIF - Graphics Interchange", "JPG - JPeG Encoded Picture",
                                "BMP - Windows Bitmap"};
+    const int tops[3] = {20, 56, 78};  // room for the notes below GIF and BMP
     for (int i = 0; i < 3; ++i) {
         formatButtons[i] =
-            named(new QRadioButton(captions[i], format), names[i], {}, {10, 20 + 26 * i, 200, 20});
+            named(new QRadioButton(captions[i], format), names[i], {}, {10, tops[i], 200, 20});
         const auto f = static_cast<state::ExportFormat>(i);
         connect(formatButtons[i], &QRadioButton::clicked, this,
                 [this, f] { emit formatChosen(f); });
     }
-    label("(transparent)", {120, 36, 94, 14}, format)
-        ->setStyleSheet("color: gray; font-size: 9px;");
-    label("(uncompressed)", {120, 88, 94, 14}, format)
-        ->setStyleSheet("color: gray; font-size: 9px;");
-    label("Button Filename", {10, 110, 200, 18}, this);
+    // The notes in the interface's own size, grey enough to read.
+    for (auto [note, y] : {std::pair{"(transparent)", 39}, std::pair{"(uncompressed)", 97}})
+        label(note, {112, y, 100, 16}, format)->setStyleSheet("color: #5f5f5f;");
+    label("Button Filename", {10, 128, 200, 18}, this);
     picturePath = named(new QLineEdit(this), "Edit13",
-                        "Use the button above to alter the file name", {10, 128, 140, 22});
-    auto* choose = named(new QPushButton("choose...", this), "Button7", {}, {154, 128, 62, 22});
+                        "Use the button above to alter the file name", {10, 146, 140, 22});
+    auto* choose = named(new QPushButton("choose...", this), "Button7", {}, {154, 146, 62, 22});
     exportPressed =
         named(new QCheckBox("Export Pressed Button Too", this), "AMCheckBox6",
-              "Export too button pics for simple and pressed state", {10, 156, 206, 20});
-    label("Pressed Button Filename", {10, 178, 200, 18}, this);
-    pressedPath = named(new QLineEdit(this), "Edit14", {}, {10, 196, 140, 22});
-    pressedChoose = named(new QPushButton("choose...", this), "Button8", {}, {154, 196, 62, 22});
+              "Export too button pics for simple and pressed state", {10, 174, 206, 20});
+    label("Pressed Button Filename", {10, 196, 200, 18}, this);
+    pressedPath = named(new QLineEdit(this), "Edit14", {}, {10, 214, 140, 22});
+    pressedChoose = named(new QPushButton("choose...", this), "Button8", {}, {154, 214, 62, 22});
     for (QLineEdit* e : {picturePath, pressedPath}) {
         e->setReadOnly(true);
         e->installEventFilter(this);
@@ -57,7 +57,7 @@ ExportPage::ExportPage(QWidget* parent) : QWidget(parent) {
     connect(pressedChoose, &QPushButton::clicked, this, [this] { emit pathRequested(true); });
     connect(exportPressed, &QCheckBox::clicked, this, &ExportPage::exportPressedToggled);
 
-    jpegGroup = frame("Compression Level", {6, 226, 216, 110}, this);
+    jpegGroup = frame("Compression Level", {6, 244, 216, 110}, this);
     label("0%", {10, 20, 30, 16}, jpegGroup);
     label("100%", {172, 20, 40, 16}, jpegGroup);
     compressionSlider = named(new QSlider(Qt::Horizontal, jpegGroup), "TrackBar3",

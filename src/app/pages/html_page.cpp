@@ -8,6 +8,8 @@ HtmlPage::HtmlPage(QWidget* parent) : QWidget(parent) {
     memo->setGeometry(10, 10, 206, 220);
     memo->setToolTip("HTML Edit Box");
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Markup needs no tab characters: Tab moves on to the next control.
+    memo->setTabChangesFocus(true);
     const char* names[4] = {"SpeedButton3", "SpeedButton4", "SpeedButton5", "SpeedButton6"};
     const char* captions[4] = {"Create HTML Tag", "Copy to Clipboard", "Save to File         ",
                                "Open in Browser  "};

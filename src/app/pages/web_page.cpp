@@ -33,12 +33,12 @@ QString targetSize(int side) {
 }  // namespace
 
 WebPage::WebPage(QWidget* parent) : QWidget(parent) {
-    auto* pictures = frame("Pictures for the Web", {6, 2, 216, 90}, this);
+    auto* pictures = frame("Pictures for the Web", {6, 2, 216, 84}, this);
     pngButton = named(new QRadioButton("PNG", pictures), "WebFormatPng",
-                      "Lossless pictures with alpha edges", {10, 18, 60, 18});
+                      "Lossless pictures with alpha edges", {10, 16, 60, 18});
     webpButton =
         named(new QRadioButton("WebP", pictures), "WebFormatWebp",
-              "Lossless WebP pictures with alpha edges, smaller than PNG", {76, 18, 70, 18});
+              "Lossless WebP pictures with alpha edges, smaller than PNG", {76, 16, 70, 18});
     connect(pngButton, &QRadioButton::clicked, this,
             [this] { emit formatChosen(state::WebFormat::png); });
     connect(webpButton, &QRadioButton::clicked, this,
@@ -46,43 +46,45 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     paletteBox = named(new QCheckBox("Palette", pictures), "WebPalette",
                        "PNG with at most 256 colours and their alpha: far smaller, and within "
                        "45 dB of the lossless picture; a picture that needs more stays lossless",
-                       {148, 18, 64, 18});
+                       {148, 16, 64, 18});
     connect(paletteBox, &QCheckBox::clicked, this, &WebPage::paletteToggled);
-    label("Scales:", {10, 40, 44, 18}, pictures);
+    label("Scales:", {10, 37, 44, 18}, pictures);
     for (int i = 0; i < 3; ++i) {
         const int scale = i + 1;
         scaleBoxes[i] = named(new QCheckBox(QString("%1x").arg(scale), pictures),
                               QString("WebScale%1").arg(scale).toUtf8().constData(),
                               QString("Write the pictures at %1 times the size").arg(scale),
-                              {56 + 48 * i, 40, 46, 18});
+                              {56 + 48 * i, 37, 46, 18});
         connect(scaleBoxes[i], &QCheckBox::clicked, this,
                 [this, scale](bool on) { emit scaleToggled(scale, on); });
     }
-    label("Hover lift", {10, 64, 58, 18}, pictures);
+    label("Hover lift", {10, 58, 58, 18}, pictures);
     hoverLiftBar =
         named(new FatScrollBar(Qt::Horizontal, state::kHoverLiftRange, 5, pictures), "WebHoverLift",
-              "How much brighter the button is under the pointer", {70, 64, 106, 18});
-    hoverLiftOut = label({}, {180, 64, 30, 18}, pictures, "WebHoverLiftValue");
+              "How much brighter the button is under the pointer", {70, 58, 106, 18});
+    hoverLiftOut = label({}, {180, 58, 30, 18}, pictures, "WebHoverLiftValue");
     connect(hoverLiftBar, &QScrollBar::valueChanged, this, &WebPage::hoverLiftMoved);
 
-    label("Base name", {6, 96, 66, 22}, this);
+    label("Base name", {6, 88, 66, 22}, this);
     baseName = named(new QLineEdit(this), "WebBaseName",
                      "The files are named after it: NAME.png, NAME-hover.png, NAME.html ...",
-                     {74, 96, 148, 22});
+                     {74, 88, 148, 22});
     connect(baseName, &QLineEdit::editingFinished, this, &WebPage::commitBaseName);
     folder =
         named(new QLineEdit(this), "WebFolder",
-              "Use the button right next to this field to choose the folder", {6, 122, 148, 22});
+              "Use the button right next to this field to choose the folder", {6, 113, 148, 22});
     folder->setReadOnly(true);
     folder->setPlaceholderText("no folder chosen");
     auto* choose = named(new QPushButton("folder...", this), "WebFolderChoose",
-                         "Choose the folder the files go to", {158, 122, 64, 22});
+                         "Choose the folder the files go to", {158, 113, 64, 22});
     connect(choose, &QPushButton::clicked, this, &WebPage::folderRequested);
 
-    label("Labels for a set, one a line:", {6, 148, 216, 14}, this);
+    label("Labels for a set, one a line:", {6, 138, 216, 14}, this);
+    // Five lines of labels in view.
     labels =
         named(new QPlainTextEdit(this), "WebLabels",
-              "One button per line with this text; empty: just this button", {6, 163, 216, 42});
+              "One button per line with this text; empty: just this button", {6, 153, 216, 86});
+    labels->document()->setDocumentMargin(2);
     labels->setTabChangesFocus(true);
     // Typing is handed over at a pause or when the box is left, not per key.
     labelsPause.setSingleShot(true);
@@ -90,31 +92,41 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     connect(labels, &QPlainTextEdit::textChanged, this, [this] { labelsPause.start(); });
     connect(&labelsPause, &QTimer::timeout, this, &WebPage::commitLabels);
     labels->installEventFilter(this);
+    connect(labels, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (labelLine() != shownLine) emit labelLineChanged();
+        shownLine = labelLine();
+    });
 
     markupChoice = named(new QComboBox(this), "WebMarkup", "The markup that shows the buttons",
-                         {6, 209, 216, 22});
+                         {6, 242, 216, 22});
     markupChoice->addItems({"CSS button page", "CSS snippet", "E-mail/README bundle"});
     connect(markupChoice, &QComboBox::activated, this,
             [this](int i) { emit markupChosen(static_cast<editor::WebMarkup>(i)); });
     markupBox = named(new QPlainTextEdit(this), "WebMarkupBox",
-                      "The markup \"Export for Web\" writes", {6, 235, 216, 62});
+                      "The markup \"Export for Web\" writes", {6, 267, 216, 36});
     markupBox->setReadOnly(true);
+    // Read-only boxes show no focus of their own: outline it.
+    markupBox->setStyleSheet(
+        "QPlainTextEdit { border: 1px solid #b4b4b4; }"
+        "QPlainTextEdit:focus { border: 2px solid palette(highlight); }");
     markupBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    markupBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    markupBox->document()->setDocumentMargin(2);
     markupBox->setTabChangesFocus(true);
 
     auto command = [this](const char* name, const char* caption, const char* hint, QRect place) {
         return new BevelButton(name, caption, hint, place, this);
     };
     auto* copy = command("WebCopy", "Copy to Clipboard", "Copy the markup to the clipboard",
-                         {6, 301, 106, 24});
-    auto* save = command("WebSave", "Save", "Save the markup to a file", {116, 301, 106, 24});
+                         {6, 306, 106, 24});
+    auto* save = command("WebSave", "Save", "Save the markup to a file", {116, 306, 106, 24});
     openButton =
         command("WebOpen", "Open in Browser",
-                "Open the page saved or exported last in the standard browser", {6, 328, 106, 24});
+                "Open the page saved or exported last in the standard browser", {6, 333, 106, 24});
     openButton->setEnabled(false);
     auto* exportButton = command("WebExport", "Export for Web",
                                  "Write the pictures, sprite sheets and the markup, all or nothing",
-                                 {116, 328, 106, 24});
+                                 {116, 333, 106, 24});
     exportButton->setStyleSheet("font-weight: bold;");
     // The buttons take no focus: what is being typed is handed over first.
     auto pendingFirst = [this](QPushButton* button, void (WebPage::*command)()) {
@@ -137,7 +149,7 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
             .arg(targetSize(exporter::kMinimumTarget), targetSize(exporter::kLargerTarget))};
     for (int i = 0; i < 3; ++i)
         figures[i] =
-            named(new QLabel(this), figureNames[i], figureHints[i], {6, 356 + 15 * i, 216, 15});
+            named(new QLabel(this), figureNames[i], figureHints[i], {6, 359 + 14 * i, 216, 14});
     follow({}, state::defaultState().hoverLift);
 }
 

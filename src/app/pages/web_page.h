@@ -36,6 +36,8 @@ class WebPage : public QWidget {
     // Shows the settings' base name again (a typed one was refused).
     void restoreBaseName();
     void pageWritten() { openButton->setEnabled(true); }
+    // The line of the label list the cursor is on: the previews show its label.
+    int labelLine() const { return labels->textCursor().blockNumber(); }
 
   signals:
     void formatChosen(state::WebFormat format);
@@ -46,6 +48,7 @@ class WebPage : public QWidget {
     void folderRequested();
     void markupChosen(editor::WebMarkup markup);
     void labelsEdited(const QString& labels);
+    void labelLineChanged();
     void copyRequested();
     void saveRequested();
     void openRequested();
@@ -70,6 +73,7 @@ class WebPage : public QWidget {
     QPlainTextEdit* labels;
     QTimer labelsPause;
     std::string followedLabels;
+    int shownLine = 0;
     QComboBox* markupChoice;
     QPlainTextEdit* markupBox;
     BevelButton* openButton;
