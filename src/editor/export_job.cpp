@@ -1,4 +1,5 @@
 #include "editor/export_job.h"
+#include "state/state_rules.h"
 
 #include <algorithm>
 #include <thread>
@@ -73,7 +74,9 @@ std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Pr
         if (auto error = files::designFiles(outputs_.design, design_, *texture_, designFiles))
             return base::FileError{error->message, outputs_.design, error->systemError};
     }
-    const int members = std::max<int>(1, static_cast<int>(members_.size()));
+    // With the dark variant on, every member is rendered twice.
+    const int members = std::max<int>(1, static_cast<int>(members_.size())) *
+                        (design_.dark.on && !members_.empty() ? 2 : 1);
     total_ = picturesPerButton(request) * members + static_cast<int>(outputs_.files.size()) +
              !pages_.cssPage.empty() + !pages_.cssSnippet.empty() + !pages_.imgPage.empty() +
              !outputs_.htmlPage.empty() + static_cast<int>(designFiles.size());
@@ -106,6 +109,13 @@ std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Pr
             if (auto e = stageAll(
                     exporter::renderSet(design_, texture, some, request, false, warn).files))
                 return e;
+            if (design_.dark.on) {
+                if (auto e = stageAll(exporter::renderSet(state::darkVariant(design_), texture,
+                                                          exporter::darkMembers(some), request,
+                                                          false, warn)
+                                          .files))
+                    return e;
+            }
         }
         if (auto e = stageAll(webPageFiles(design_, members_, pages_, request))) return e;
     } else {

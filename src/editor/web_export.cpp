@@ -6,6 +6,7 @@
 #include "editor/editor.h"
 #include "export/css_button.h"
 #include "export/img_bundle.h"
+#include "state/state_rules.h"
 
 namespace bevelmint::editor {
 
@@ -22,6 +23,14 @@ std::optional<std::string> webMembers(const std::string& labels, const state::Bu
     if (auto error = exporter::parseLabels(labels, lines)) return error;
     members = lines.empty() ? std::vector<exporter::SetMember>{{s.buttonText, ""}}
                             : exporter::buttonSet(lines);
+    // "Go" and "Go dark" would share the files of Go's dark variant.
+    if (s.dark.on) {
+        for (const exporter::SetMember& dark : exporter::darkMembers(members))
+            for (const exporter::SetMember& m : members)
+                if (m.slug == dark.slug)
+                    return "the labels \"" + dark.label + "\" and \"" + m.label +
+                           "\" would name the same files with the dark variant on";
+    }
     return std::nullopt;
 }
 
@@ -89,6 +98,16 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
     // Every button's pictures come from the set, rendered on all cores.
     exporter::RenderedSet rendered =
         exporter::renderSet(s, texture, members, request, report, warn);
+    if (s.dark.on) {
+        exporter::RenderedSet dark = exporter::renderSet(
+            state::darkVariant(s), texture, exporter::darkMembers(members), request, report, warn);
+        for (exporter::PictureFile& f : dark.files)
+            rendered.files.push_back(std::move(f));
+        for (exporter::ButtonReport& r : dark.reports) {
+            r.dark = true;
+            rendered.reports.push_back(std::move(r));
+        }
+    }
     outputs.files = std::move(rendered.files);
     for (exporter::PictureFile& page : webPageFiles(s, members, pages, request))
         outputs.files.push_back(std::move(page));

@@ -9,6 +9,7 @@
 
 #include "render/button_pictures.h"
 #include "render/text_engine.h"
+#include "state/state_rules.h"
 
 namespace bevelmint::exporter {
 
@@ -119,22 +120,46 @@ RenderedSet renderSet(const state::ButtonState& design, const image::Picture* te
     return out;
 }
 
-WebButtons webButtons(const state::ButtonState& design, const std::vector<SetMember>& members,
-                      const std::string& path, const PictureSetRequest& request) {
-    WebButtons set{design.buttonWidth,
-                   design.buttonHeight,
-                   {design.backRed, design.backGreen, design.backBlue},
-                   {}};
+namespace {
+
+std::vector<ScaledName> scaledNames(const std::string& path, const SetMember& m,
+                                    const PictureSetRequest& request) {
     std::vector<int> scales = request.scales;
     std::sort(scales.begin(), scales.end());
     scales.erase(std::unique(scales.begin(), scales.end()), scales.end());
-    for (const SetMember& m : members) {
-        WebButton b{m.label, m.slug, {}};
-        const std::string named = withSlug(path, m.slug);
-        for (int scale : scales) {
-            const std::string file = request.scaleNames ? scaledFileName(named, scale) : named;
-            b.pictures.push_back({scale, base::fileNameOf(file)});
-        }
+    std::vector<ScaledName> names;
+    const std::string named = withSlug(path, m.slug);
+    for (int scale : scales) {
+        const std::string file = request.scaleNames ? scaledFileName(named, scale) : named;
+        names.push_back({scale, base::fileNameOf(file)});
+    }
+    return names;
+}
+
+SchemeColours colours(const state::ButtonState& s) {
+    return {{s.buttonRed, s.buttonGreen, s.buttonBlue},
+            {s.textRed, s.textGreen, s.textBlue},
+            {s.backRed, s.backGreen, s.backBlue}};
+}
+
+}  // namespace
+
+WebButtons webButtons(const state::ButtonState& design, const std::vector<SetMember>& members,
+                      const std::string& path, const PictureSetRequest& request) {
+    WebButtons set;
+    set.width = design.buttonWidth;
+    set.height = design.buttonHeight;
+    set.light = colours(design);
+    set.background = set.light.page;
+    set.language = design.web.language;
+    set.font = design.textFont;
+    set.shape = design.shapeKind;
+    set.roundness = design.roundness;
+    const std::vector<SetMember> dark = darkMembers(members);
+    if (design.dark.on) set.dark = colours(state::darkVariant(design));
+    for (size_t i = 0; i < members.size(); ++i) {
+        WebButton b{members[i].label, members[i].slug, scaledNames(path, members[i], request), {}};
+        if (design.dark.on) b.darkPictures = scaledNames(path, dark[i], request);
         set.buttons.push_back(std::move(b));
     }
     return set;
