@@ -7,13 +7,13 @@ bevelmint_run_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfont
     qt6-base-dev qt6-svg-dev libgl-dev)
 
 # What the tests and benchmarks add: decoders to check the encoders with, the real
-# browser, a virtual display for the window benchmark (xvfb-run), the peers
-# bench/compare-peers times (Pillow, ImageMagick), the format and lint tools, and the
-# package's tools (dpkg-shlibdeps and file for CPack; appstreamcli, man and
-# desktop-file-validate to check it).
+# browser with npm to install axe-core, a virtual display for the window benchmark
+# (xvfb-run), the peers bench/compare-peers times (Pillow, ImageMagick), the format and
+# lint tools, and the package's tools (dpkg-shlibdeps and file for CPack; appstreamcli,
+# man and desktop-file-validate to check it).
 bevelmint_test_packages=(libgtest-dev libbenchmark-dev libpng-dev libgif-dev python3
-    python3-selenium python3-pil imagemagick chromium chromium-driver dpkg-dev file appstream
-    man-db desktop-file-utils xvfb clang-format clang-tidy)
+    python3-selenium python3-pil imagemagick chromium chromium-driver npm dpkg-dev file
+    appstream man-db desktop-file-utils xvfb clang-format clang-tidy)
 
 # bevelmint_install_deps PACKAGE...
 bevelmint_install_deps() {

@@ -107,11 +107,12 @@ void MainWindow::buildPages() {
     exportPage = new ExportPage;
     htmlPage = new HtmlPage;
     webPage = new WebPage;
+    darkPage = new DarkPage;
     aboutPage = new AboutPage;
-    const std::pair<QWidget*, const char*> all[9] = {
-        {shapePage, "Shape"}, {colorsPage, "Colors"},   {lightPage, "Light"},
-        {textPage, "Text"},   {texturePage, "Texture"}, {exportPage, "Export"},
-        {htmlPage, "HTML"},   {webPage, "Web"},         {aboutPage, "About"}};
+    const std::pair<QWidget*, const char*> all[10] = {
+        {shapePage, "Shape"},     {colorsPage, "Colors"}, {lightPage, "Light"}, {textPage, "Text"},
+        {texturePage, "Texture"}, {exportPage, "Export"}, {htmlPage, "HTML"},   {webPage, "Web"},
+        {darkPage, "Dark"},       {aboutPage, "About"}};
     for (const auto& [page, name] : all) {
         page->setObjectName(QString("TabSheet") + name);
         pages->addTab(page, name);
@@ -191,6 +192,7 @@ void MainWindow::changed(editor::Changes changes) {
     refreshReadouts();
     if (changes.has(editor::Aspect::pictures)) showPictures();
     if (webPageShown()) followWeb();
+    if (pages->currentIndex() == kDarkPage) followDark();
     if (changes.has(editor::Aspect::document)) updateTitle();
     if (changes.has(editor::Aspect::history)) actions.followHistory(ed.canUndo(), ed.canRedo());
 }
@@ -232,6 +234,13 @@ int MainWindow::previewScale() const {
 
 bool MainWindow::webPageShown() const {
     return pages->currentIndex() == kWebPage && !testMode->active();
+}
+
+// The dark scheme's fields and its button, drawn only while the page shows.
+void MainWindow::followDark() {
+    const state::ButtonState& s = ed.state();
+    darkPage->follow(s);
+    darkPage->showPreview(ed.darkPreview(), {s.dark.backRed, s.dark.backGreen, s.dark.backBlue});
 }
 
 // The Web page's settings, its markup and the contrast figures of the last render.

@@ -10,6 +10,7 @@
 #include "app/file_commands.h"
 #include "app/pages/about_page.h"
 #include "app/pages/colors_page.h"
+#include "app/pages/dark_page.h"
 #include "app/pages/export_page.h"
 #include "app/pages/html_page.h"
 #include "app/pages/light_page.h"
@@ -64,7 +65,8 @@ class MainWindow : public QWidget {
   private:
     static constexpr int kLightPage = 2;
     static constexpr int kWebPage = 7;
-    static constexpr int kAboutPage = 8;
+    static constexpr int kDarkPage = 8;
+    static constexpr int kAboutPage = 9;
 
     void buildPages();
     void connectPages();
@@ -77,6 +79,7 @@ class MainWindow : public QWidget {
     int previewScale() const;
     bool webPageShown() const;
     void followWeb();
+    void followDark();
     void updateTitle();
     void pickMenuColour();
     void applyMenuColour(const QColor& c);
@@ -105,6 +108,7 @@ class MainWindow : public QWidget {
     ExportPage* exportPage;
     HtmlPage* htmlPage;
     WebPage* webPage;
+    DarkPage* darkPage;
     AboutPage* aboutPage;
     TestMode* testMode;
     ExportRunner* runner;

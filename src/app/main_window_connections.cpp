@@ -155,10 +155,14 @@ void MainWindow::connectWebPage() {
     connect(webPage, &WebPage::saveRequested, this, [this] { web->saveMarkup(); });
     connect(webPage, &WebPage::openRequested, this, [this] { web->openPage(); });
     connect(webPage, &WebPage::exportRequested, this, [this] { web->exportForWeb(); });
+    connect(darkPage, &DarkPage::fieldEdited, this, [e](const QString& name, const QString& v) {
+        e->setField(name.toStdString(), v.toStdString());
+    });
     // Turning to or from the Web page adds or takes away the hover picture.
     connect(pages, &QTabWidget::currentChanged, this, [this] {
         showPictures();
         if (webPageShown()) followWeb();
+        if (pages->currentIndex() == kDarkPage) followDark();
     });
 }
 

@@ -16,7 +16,7 @@ enum class Aspect : uint32_t {
     document = 1u << 7,  // document path, unsaved-changes mark, last file
     history = 1u << 8,   // what can be undone or redone
     pictures = 1u << 9,  // a new render of the pictures (or of the hover picture alone)
-    web = 1u << 10,      // the web export's formats, scales, names, markup and labels
+    web = 1u << 10,      // the web export's formats, scales, names, markup, labels, dark scheme
 };
 
 // A set of aspects.

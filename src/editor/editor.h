@@ -179,6 +179,9 @@ class Editor {
     const exporter::ButtonReport& contrastReport();
     // The markup the web settings make, as the web export writes it.
     std::string webMarkupText();
+    // The normal picture of the dark variant, rendered afresh (the design's
+    // dark colours, whether or not the scheme is on).
+    image::Picture darkPreview();
     // The folder the web files go to: a relative one lies in the design file's
     // folder (in the current folder while the design was never saved).
     std::string webFolder() const;

@@ -61,6 +61,12 @@ const exporter::ButtonReport& Editor::contrastReport() {
     return *report_;
 }
 
+image::Picture Editor::darkPreview() {
+    return render::renderButtonPictures(state::darkVariant(s_),
+                                        render::activeTexture(s_, *texture_), 1, text_, false)
+        .normal;
+}
+
 std::string Editor::webMarkupText() {
     std::vector<exporter::SetMember> members;
     if (webMembers(s_.web.labels, s_, members)) return {};

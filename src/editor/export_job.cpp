@@ -1,4 +1,5 @@
 #include "editor/export_job.h"
+#include "state/state_rules.h"
 
 #include <algorithm>
 #include <thread>
@@ -68,7 +69,9 @@ std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Pr
         if (auto error = files::designFiles(outputs_.design, design_, *texture_, designFiles))
             return base::FileError{error->message, outputs_.design, error->systemError};
     }
-    const int members = std::max<int>(1, static_cast<int>(members_.size()));
+    // With the dark variant on, every member is rendered twice.
+    const int members = std::max<int>(1, static_cast<int>(members_.size())) *
+                        (design_.dark.on && !members_.empty() ? 2 : 1);
     const image::Picture* texture = render::activeTexture(design_, *texture_);
     // A live page brings its texture along.
     const int livePages = !pages_.livePage.empty() + !pages_.liveSnippet.empty();
@@ -104,6 +107,13 @@ std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Pr
             if (auto e = stageAll(
                     exporter::renderSet(design_, texture, some, request, false, warn).files))
                 return e;
+            if (design_.dark.on) {
+                if (auto e = stageAll(exporter::renderSet(state::darkVariant(design_), texture,
+                                                          exporter::darkMembers(some), request,
+                                                          false, warn)
+                                          .files))
+                    return e;
+            }
         }
         if (auto e = stageAll(webPageFiles(design_, texture, members_, pages_, request))) return e;
     } else {

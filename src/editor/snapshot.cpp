@@ -29,6 +29,8 @@ bool samePictures(const Snapshot& a, const Snapshot& b) {
         d.stretchPreview = blank.stretchPreview;
         d.hoverLift = blank.hoverLift;
         d.web = blank.web;
+        // The dark variant is drawn apart, by its own preview.
+        d.dark = blank.dark;
         return d;
     };
     const bool sameTexture = a.texture == b.texture || !a.design.textureActive;
@@ -71,7 +73,7 @@ Changes differences(const Snapshot& a, const Snapshot& b) {
     if (exports(x) != exports(y) || a.exportPath != b.exportPath ||
         a.exportPressedPath != b.exportPressedPath)
         c |= Aspect::exports;
-    if (x.web != y.web) c |= Aspect::web;
+    if (x.web != y.web || x.dark != y.dark) c |= Aspect::web;
     // A field no group names yet still counts as a change of the design.
     if (!(c & kDesignAspects).any() && !sameDesign(a, b)) c |= kDesignAspects;
     return c;

@@ -10,6 +10,7 @@
 #include "export/live_report.h"
 #include "export/png_writer.h"
 #include "state/layout.h"
+#include "state/state_rules.h"
 #include "vector/vector_button.h"
 
 namespace bevelmint::editor {
@@ -27,6 +28,14 @@ std::optional<std::string> webMembers(const std::string& labels, const state::Bu
     if (auto error = exporter::parseLabels(labels, lines)) return error;
     members = lines.empty() ? std::vector<exporter::SetMember>{{s.buttonText, ""}}
                             : exporter::buttonSet(lines);
+    // "Go" and "Go dark" would share the files of Go's dark variant.
+    if (s.dark.on) {
+        for (const exporter::SetMember& dark : exporter::darkMembers(members))
+            for (const exporter::SetMember& m : members)
+                if (m.slug == dark.slug)
+                    return "the labels \"" + dark.label + "\" and \"" + m.label +
+                           "\" would name the same files with the dark variant on";
+    }
     return std::nullopt;
 }
 
@@ -80,6 +89,7 @@ std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
         for (const exporter::SetMember& m : members)
             set.labels.push_back(m.label);
         if (vectors.texture) set.textureName = base::fileNameOf(liveTexturePath(page));
+        set.language = s.web.language;
         return kind == WebMarkup::livePage ? exporter::livePage(set) : exporter::liveSnippet(set);
     }
     // The e-mail bundle shows plain pictures; the CSS button its sprite sheet.
@@ -140,6 +150,17 @@ exporter::RenderedSet renderWebFiles(const state::ButtonState& s, const image::P
     // button is reported as the browser draws it, each as wide as its label.
     exporter::RenderedSet rendered =
         exporter::renderSet(s, texture, members, request, report && !live, warn);
+    if (s.dark.on) {
+        exporter::RenderedSet dark =
+            exporter::renderSet(state::darkVariant(s), texture, exporter::darkMembers(members),
+                                request, report && !live, warn);
+        for (exporter::PictureFile& f : dark.files)
+            rendered.files.push_back(std::move(f));
+        for (exporter::ButtonReport& r : dark.reports) {
+            r.dark = true;
+            rendered.reports.push_back(std::move(r));
+        }
+    }
     outputs.files = std::move(rendered.files);
     for (exporter::PictureFile& page : webPageFiles(s, texture, members, pages, request))
         outputs.files.push_back(std::move(page));

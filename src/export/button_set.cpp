@@ -78,6 +78,13 @@ std::vector<SetMember> buttonSet(const std::vector<std::string>& labels) {
     return members;
 }
 
+std::vector<SetMember> darkMembers(const std::vector<SetMember>& members) {
+    std::vector<SetMember> dark = members;
+    for (SetMember& m : dark)
+        m.slug = m.slug.empty() ? "dark" : m.slug + "-dark";
+    return dark;
+}
+
 std::string withSlug(const std::string& path, const std::string& slug) {
     if (slug.empty()) return path;
     const size_t nameStart = base::folderOf(path).size();

@@ -26,6 +26,10 @@ std::string slugOf(const std::string& label);
 // label's own slug, gets "-2", "-3", ... so every label keeps a stable name.
 std::vector<SetMember> buttonSet(const std::vector<std::string>& labels);
 
+// The members of the dark variant: the same labels, each slug followed by
+// "-dark" ("dark" for the lone button), so its files sit beside the light ones.
+std::vector<SetMember> darkMembers(const std::vector<SetMember>& members);
+
 // "-slug" inserted before the file name's extension (b.png -> b-buy-now.png);
 // the path as it is for an empty slug.
 std::string withSlug(const std::string& path, const std::string& slug);

@@ -50,7 +50,8 @@ double contrastRatio(image::Rgb a, image::Rgb b) {
 }
 
 bool ButtonReport::passes() const {
-    return (!text || text->passes()) && edge.passes() && sizePasses() && !nameEmpty;
+    return (!text || text->passes()) && (!edge.required || edge.passes()) && sizePasses() &&
+           !nameEmpty;
 }
 
 std::vector<bool> inscriptionInk(const state::ButtonState& s, render::TextEngine& text) {
@@ -110,6 +111,7 @@ ButtonReport reportButton(const state::ButtonState& s, const image::Picture& nor
                 rim.push_back(rgb(x, y));
     const image::Rgb back{s.backRed, s.backGreen, s.backBlue};
     r.edge = contrastCheck(medianColour(std::move(rim)).value_or(back), back, kEdgeMinimum);
+    r.edge.required = !r.text;
     return r;
 }
 
@@ -145,7 +147,8 @@ std::string boolText(bool b) {
 std::string checkJson(const ContrastCheck& c, const char* foreName, const char* backName) {
     return std::string("{\"") + foreName + "\": \"" + hexColour(c.fore) + "\", \"" + backName +
            "\": \"" + hexColour(c.back) + "\", \"ratio\": " + ratioText(c.ratio) +
-           ", \"minimum\": " + ratioText(c.minimum) + ", \"pass\": " + boolText(c.passes()) + "}";
+           ", \"minimum\": " + ratioText(c.minimum) + ", \"required\": " + boolText(c.required) +
+           ", \"pass\": " + boolText(c.passes()) + "}";
 }
 
 }  // namespace
@@ -158,6 +161,7 @@ std::string reportJson(const std::vector<ButtonReport>& reports) {
         all = all && r.passes();
         out += i ? ",\n    {\n" : "\n    {\n";
         out += "      \"label\": " + jsonString(r.label) + ",\n";
+        out += std::string("      \"scheme\": \"") + (r.dark ? "dark" : "light") + "\",\n";
         out +=
             "      \"text\": " + (r.text ? checkJson(*r.text, "colour", "face") : "null") + ",\n";
         out += "      \"largeText\": " + boolText(r.largeText) + ",\n";
@@ -165,10 +169,11 @@ std::string reportJson(const std::vector<ButtonReport>& reports) {
         out += "      \"size\": {\"width\": " + std::to_string(r.width) +
                ", \"height\": " + std::to_string(r.height) +
                ", \"minimum\": " + std::to_string(kMinimumTarget) +
-               ", \"pass\": " + boolText(r.sizePasses()) +
+               ", \"required\": true, \"pass\": " + boolText(r.sizePasses()) +
                ", \"target\": " + std::to_string(kLargerTarget) +
                ", \"meetsTarget\": " + boolText(r.meetsLargerTarget()) + "},\n";
         out += "      \"nameEmpty\": " + boolText(r.nameEmpty) + ",\n";
+        out += "      \"name\": {\"required\": true, \"pass\": " + boolText(!r.nameEmpty) + "},\n";
         if (!r.notices.empty()) {
             out += "      \"notices\": [";
             for (size_t k = 0; k < r.notices.size(); ++k)

@@ -27,14 +27,18 @@ struct ContrastCheck {
     image::Rgb fore, back;
     double ratio = 1;
     double minimum = 1;
+    bool required = true;  // whether WCAG asks for it here, or it is advice
     bool passes() const { return ratio >= minimum; }
 };
 
 // What a page author needs to know about one button before it goes live.
 struct ButtonReport {
     std::string label;
+    bool dark = false;                  // the dark variant on its dark page
     std::optional<ContrastCheck> text;  // none when the button shows no inscription
     bool largeText = false;
+    // Required only without an inscription: a label identifies the button
+    // without its outline (WCAG 1.4.11).
     ContrastCheck edge;
     int width = 0, height = 0;  // CSS pixels
     bool nameEmpty = false;
@@ -42,7 +46,8 @@ struct ButtonReport {
 
     bool sizePasses() const { return width >= kMinimumTarget && height >= kMinimumTarget; }
     bool meetsLargerTarget() const { return width >= kLargerTarget && height >= kLargerTarget; }
-    // The text, the edge, the minimum size and the name; the larger target is advice.
+    // Every required check: the text, the minimum size, the name, and the edge
+    // when required; the larger target is advice.
     bool passes() const;
 };
 

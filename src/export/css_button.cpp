@@ -39,6 +39,21 @@ std::string cssString(const std::string& text) {
     return out + "\"";
 }
 
+std::string focusRule(const std::string& selector, image::Rgb page, const std::string& indent) {
+    const image::Rgb black{0, 0, 0}, white{255, 255, 255};
+    const bool dark = contrastRatio(black, page) >= contrastRatio(white, page);
+    const std::string outer = dark ? "#000000" : "#ffffff", inner = dark ? "#ffffff" : "#000000";
+    return indent + selector + ":focus-visible {\n" + indent + "  outline: 2px solid " + outer +
+           ";\n" + indent + "  outline-offset: 2px;\n" + indent + "  box-shadow: 0 0 0 2px " +
+           inner + ";\n" + indent + "}\n";
+}
+
+std::string disabledRule(const std::string& selector, const std::string& first) {
+    return selector + "[aria-disabled=\"true\"] {\n" + first +
+           "  filter: grayscale(1) opacity(0.5);\n  cursor: not-allowed;\n  pointer-events: "
+           "none;\n}\n";
+}
+
 namespace {
 
 std::string px(int v) {
@@ -55,39 +70,34 @@ std::string url(const ScaledName& picture) {
 
 // The sprite at the lowest scale for browsers without image-set(), then every
 // scale for those with it.
-std::string backgroundRule(const WebButton& b) {
-    if (b.pictures.empty()) return {};
-    std::string out = selectorOf(b) + " {\n  background-image: " + url(b.pictures.front()) + ";\n";
-    if (b.pictures.size() > 1) {
-        out += "  background-image: image-set(";
-        for (size_t i = 0; i < b.pictures.size(); ++i) {
+std::string backgroundRule(const std::string& selector, const std::vector<ScaledName>& pictures,
+                           const std::string& indent) {
+    if (pictures.empty()) return {};
+    std::string out = indent + selector + " {\n" + indent +
+                      "  background-image: " + url(pictures.front()) + ";\n";
+    if (pictures.size() > 1) {
+        out += indent + "  background-image: image-set(";
+        for (size_t i = 0; i < pictures.size(); ++i) {
             if (i) out += ", ";
-            out += url(b.pictures[i]) + " " + std::to_string(b.pictures[i].scale) + "x";
+            out += url(pictures[i]) + " " + std::to_string(pictures[i].scale) + "x";
         }
         out += ");\n";
     }
+    return out + indent + "}\n";
+}
+
+// What changes on a dark page: the sprites, the focus ring and, on a page of its
+// own, the page's colour.
+std::string darkBlock(const WebButtons& set, const std::string& pageRule) {
+    if (!set.dark) return {};
+    std::string out = "@media (prefers-color-scheme: dark) {\n" + pageRule;
+    out += focusRule(".bvm", set.dark->page, "  ");
+    for (const WebButton& b : set.buttons)
+        out += backgroundRule(selectorOf(b), b.darkPictures, "  ");
     return out + "}\n";
 }
 
-// Black or white, whichever stands out more from the page.
-std::string outlineColour(image::Rgb background) {
-    const image::Rgb black{0, 0, 0}, white{255, 255, 255};
-    return contrastRatio(black, background) >= contrastRatio(white, background) ? "#000000"
-                                                                                : "#ffffff";
-}
-
-}  // namespace
-
-std::string focusAndDisabledRules(const std::string& selector, image::Rgb background,
-                                  const std::string& disabledFirst) {
-    return selector + ":focus-visible {\n  outline: 3px solid " + outlineColour(background) +
-           ";\n  outline-offset: 2px;\n}\n" + selector + "[aria-disabled=\"true\"] {\n" +
-           disabledFirst +
-           "  filter: grayscale(1) opacity(0.5);\n  cursor: not-allowed;\n  pointer-events: "
-           "none;\n}\n";
-}
-
-std::string cssRules(const WebButtons& set) {
+std::string rules(const WebButtons& set, const std::string& darkPageRule) {
     const int w = set.width, h = set.height;
     std::string out = ".bvm {\n  display: inline-block;\n  width: " + px(w) +
                       ";\n  height: " + px(h) +
@@ -95,10 +105,17 @@ std::string cssRules(const WebButtons& set) {
                       "  background-size: " + px(w) + " " + px(3 * h) + ";\n}\n";
     out += ".bvm:hover {\n  background-position: 0 " + px(-h) + ";\n}\n";
     out += ".bvm:active {\n  background-position: 0 " + px(-2 * h) + ";\n}\n";
-    out += focusAndDisabledRules(".bvm", set.background, "  background-position: 0 0;\n");
+    out += focusRule(".bvm", set.background, "");
+    out += disabledRule(".bvm", "  background-position: 0 0;\n");
     for (const WebButton& b : set.buttons)
-        out += backgroundRule(b);
-    return out;
+        out += backgroundRule(selectorOf(b), b.pictures, "");
+    return out + darkBlock(set, darkPageRule);
+}
+
+}  // namespace
+
+std::string cssRules(const WebButtons& set) {
+    return rules(set, "");
 }
 
 std::string cssElements(const WebButtons& set) {
@@ -116,12 +133,15 @@ std::string cssSnippet(const WebButtons& set) {
 }
 
 std::string cssPage(const WebButtons& set) {
+    const std::string darkPage =
+        set.dark ? "  body {\n    background: " + hexColour(set.dark->page) + ";\n  }\n" : "";
     const std::string style = "<style>\nbody {\n  margin: 0;\n  padding: 16px;\n  background: " +
                               hexColour(set.background) +
                               ";\n}\n.bvm {\n  margin: 12px;\n  vertical-align: top;\n}\n" +
-                              cssRules(set) + "</style>\n";
+                              hiddenHeadingRule() + rules(set, darkPage) + "</style>\n";
     const std::string title = set.buttons.size() == 1 ? set.buttons[0].name : "Buttons";
-    return pageHead(title, style, "") + cssElements(set) + pageTail();
+    return pageHead(set.language, title, style, "", set.dark.has_value()) + mainStart(title) +
+           cssElements(set) + mainEnd() + pageTail();
 }
 
 }  // namespace bevelmint::exporter

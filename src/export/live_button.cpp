@@ -133,7 +133,7 @@ std::string liveRules(const LiveButtons& set) {
     out += rule(a + " span::after", std::string("  z-index: ") + (b.light.lightsFace ? "1" : "-2") +
                                         ";\n  mix-blend-mode: color-dodge;\n");
     if (b.inscription) out += rule(a + ":active", textColours(*b.inscription, true));
-    out += focusAndDisabledRules(a, b.background, "");
+    out += focusRule(a, b.background, "") + disabledRule(a, "");
     out += scaleRules(b, set.textureName);
     for (size_t i = 1; i < set.scales.size(); ++i) {
         std::string block = scaleRules(set.scales[i], set.textureName);
@@ -171,9 +171,11 @@ std::string livePage(const LiveButtons& set) {
     const image::Rgb back = set.scales.empty() ? image::Rgb{} : set.scales.front().background;
     const std::string style =
         "<style>\nbody {\n  margin: 0;\n  padding: 16px;\n  background: " + hexColour(back) +
-        ";\n}\n." + kClass + " {\n  margin: 12px;\n}\n" + liveRules(set) + "</style>\n";
+        ";\n}\n." + kClass + " {\n  margin: 12px;\n}\n" + hiddenHeadingRule() + liveRules(set) +
+        "</style>\n";
     const std::string title = set.labels.size() == 1 ? set.labels.front() : "Buttons";
-    return pageHead(title, style, "") + liveElements(set) + pageTail();
+    return pageHead(set.language, title, style, "", false) + mainStart(title) + liveElements(set) +
+           mainEnd() + pageTail();
 }
 
 }  // namespace bevelmint::exporter

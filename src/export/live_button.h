@@ -25,7 +25,8 @@ namespace bevelmint::exporter {
 struct LiveButtons {
     std::vector<vector::VectorButton> scales;  // the design at device scales 1, 2, 3
     std::vector<std::string> labels;           // one button each
-    std::string textureName;  // the texture's bare file name beside the page, if textured
+    std::string textureName;      // the texture's bare file name beside the page, if textured
+    std::string language = "en";  // the page's, a BCP 47 tag
 };
 
 // Room between the text and either side of the button, in CSS pixels: the

@@ -91,6 +91,8 @@ ButtonReport liveReport(const VectorButton& b, const std::string& label, int64_t
                 rim.push_back(colours.at(x, y));
     r.edge = contrastCheck(medianColour(std::move(rim)).value_or(b.background), b.background,
                            kEdgeMinimum);
+    // The edge matters where no text tells what the button is.
+    r.edge.required = !r.text;
     return r;
 }
 

@@ -9,6 +9,7 @@
 
 #include "render/button_pictures.h"
 #include "render/text_engine.h"
+#include "state/state_rules.h"
 
 namespace bevelmint::exporter {
 
@@ -121,26 +122,51 @@ RenderedSet renderSet(const state::ButtonState& design, const image::Picture* te
     return out;
 }
 
-WebButtons webButtons(const state::ButtonState& design, const std::vector<SetMember>& members,
-                      const std::string& path, const PictureSetRequest& request) {
-    WebButtons set{design.buttonWidth,
-                   design.buttonHeight,
-                   {design.backRed, design.backGreen, design.backBlue},
-                   {}};
+namespace {
+
+// `once`: an SVG picture, which serves every scale from one file under its own name.
+std::vector<ScaledName> scaledNames(const std::string& path, const SetMember& m,
+                                    const PictureSetRequest& request, bool once) {
     std::vector<int> scales = request.scales;
     std::sort(scales.begin(), scales.end());
     scales.erase(std::unique(scales.begin(), scales.end()), scales.end());
-    // An SVG picture serves every scale from one file under its own name.
-    const bool once = fileFormat(request, path, design) == PictureFormat::svg;
     if (once) scales = {1};
-    for (const SetMember& m : members) {
-        WebButton b{m.label, m.slug, {}};
-        const std::string named = withSlug(path, m.slug);
-        for (int scale : scales) {
-            const bool marked = request.scaleNames && !once;
-            const std::string file = marked ? scaledFileName(named, scale) : named;
-            b.pictures.push_back({scale, base::fileNameOf(file)});
-        }
+    std::vector<ScaledName> names;
+    const std::string named = withSlug(path, m.slug);
+    for (int scale : scales) {
+        const bool marked = request.scaleNames && !once;
+        const std::string file = marked ? scaledFileName(named, scale) : named;
+        names.push_back({scale, base::fileNameOf(file)});
+    }
+    return names;
+}
+
+SchemeColours colours(const state::ButtonState& s) {
+    return {{s.buttonRed, s.buttonGreen, s.buttonBlue},
+            {s.textRed, s.textGreen, s.textBlue},
+            {s.backRed, s.backGreen, s.backBlue}};
+}
+
+}  // namespace
+
+WebButtons webButtons(const state::ButtonState& design, const std::vector<SetMember>& members,
+                      const std::string& path, const PictureSetRequest& request) {
+    WebButtons set;
+    set.width = design.buttonWidth;
+    set.height = design.buttonHeight;
+    set.light = colours(design);
+    set.background = set.light.page;
+    set.language = design.web.language;
+    set.font = design.textFont;
+    set.shape = design.shapeKind;
+    set.roundness = design.roundness;
+    const std::vector<SetMember> dark = darkMembers(members);
+    if (design.dark.on) set.dark = colours(state::darkVariant(design));
+    const bool once = fileFormat(request, path, design) == PictureFormat::svg;
+    for (size_t i = 0; i < members.size(); ++i) {
+        WebButton b{
+            members[i].label, members[i].slug, scaledNames(path, members[i], request, once), {}};
+        if (design.dark.on) b.darkPictures = scaledNames(path, dark[i], request, once);
         set.buttons.push_back(std::move(b));
     }
     return set;

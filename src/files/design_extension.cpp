@@ -30,6 +30,20 @@ constexpr ExtensionField kExtensionFields[] = {
     {"webMarkup",
      [](const state::ButtonState& s) { return std::string(state::nameOf(s.web.markup)); }},
     {"webLabels", [](const state::ButtonState& s) { return s.web.labels; }},
+    {"webLanguage", [](const state::ButtonState& s) { return s.web.language; }},
+    {"darkScheme",
+     [](const state::ButtonState& s) { return std::string(s.dark.on ? "true" : "false"); }},
+    {"darkButtonRed", [](const state::ButtonState& s) { return std::to_string(s.dark.buttonRed); }},
+    {"darkButtonGreen",
+     [](const state::ButtonState& s) { return std::to_string(s.dark.buttonGreen); }},
+    {"darkButtonBlue",
+     [](const state::ButtonState& s) { return std::to_string(s.dark.buttonBlue); }},
+    {"darkTextRed", [](const state::ButtonState& s) { return std::to_string(s.dark.textRed); }},
+    {"darkTextGreen", [](const state::ButtonState& s) { return std::to_string(s.dark.textGreen); }},
+    {"darkTextBlue", [](const state::ButtonState& s) { return std::to_string(s.dark.textBlue); }},
+    {"darkBackRed", [](const state::ButtonState& s) { return std::to_string(s.dark.backRed); }},
+    {"darkBackGreen", [](const state::ButtonState& s) { return std::to_string(s.dark.backGreen); }},
+    {"darkBackBlue", [](const state::ButtonState& s) { return std::to_string(s.dark.backBlue); }},
 };
 
 // A value on one line: backslashes, line feeds and carriage returns escaped.

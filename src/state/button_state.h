@@ -22,6 +22,16 @@ struct FontDesc {
     bool operator==(const FontDesc&) const = default;
 };
 
+// The button's colours on a dark page, which readers whose system asks for a
+// dark scheme see instead; kept while off so that turning it on brings them back.
+struct DarkScheme {
+    bool on = false;
+    uint8_t buttonRed = 44, buttonGreen = 72, buttonBlue = 128;
+    uint8_t textRed = 255, textGreen = 255, textBlue = 255;
+    uint8_t backRed = 28, backGreen = 28, backBlue = 32;
+    bool operator==(const DarkScheme&) const = default;
+};
+
 // The design of the one button: what a design file and undo cover. Plain data:
 // the coupling rules live in state_rules.h; the editing session's values are in
 // session.h.
@@ -77,6 +87,7 @@ struct ButtonState {
     std::string exportFileName;
     std::string exportPressedFileName;
     WebSettings web;
+    DarkScheme dark;
 
     bool operator==(const ButtonState&) const = default;
 };

@@ -81,6 +81,10 @@ Field buttonByte(const char* name, Channel c) {
     return byteField(name, [c](ButtonState& s, uint8_t v) { setButtonChannel(s, c, v); });
 }
 
+Field darkByte(const char* name, uint8_t DarkScheme::*member) {
+    return byteField(name, [member](ButtonState& s, uint8_t v) { s.dark.*member = v; });
+}
+
 const std::vector<Field>& fields() {
     static const std::vector<Field> table = {
         {"shapeKind", Kind::shape, nullptr, nullptr,
@@ -166,6 +170,22 @@ const std::vector<Field>& fields() {
                         s.web.labels = v;
                         return true;
                     }),
+        parsedField("webLanguage", "a language tag like en or de-CH",
+                    [](ButtonState& s, const std::string& v) {
+                        if (!languageTagFits(v)) return false;
+                        s.web.language = v;
+                        return true;
+                    }),
+        boolField("darkScheme", [](ButtonState& s, bool v) { s.dark.on = v; }),
+        darkByte("darkButtonRed", &DarkScheme::buttonRed),
+        darkByte("darkButtonGreen", &DarkScheme::buttonGreen),
+        darkByte("darkButtonBlue", &DarkScheme::buttonBlue),
+        darkByte("darkTextRed", &DarkScheme::textRed),
+        darkByte("darkTextGreen", &DarkScheme::textGreen),
+        darkByte("darkTextBlue", &DarkScheme::textBlue),
+        darkByte("darkBackRed", &DarkScheme::backRed),
+        darkByte("darkBackGreen", &DarkScheme::backGreen),
+        darkByte("darkBackBlue", &DarkScheme::backBlue),
     };
     return table;
 }

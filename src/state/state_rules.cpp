@@ -164,6 +164,15 @@ ButtonState hoverState(const ButtonState& s) {
     return hover;
 }
 
+ButtonState darkVariant(const ButtonState& s) {
+    ButtonState dark = s;
+    const DarkScheme& d = s.dark;
+    dark.textRed = d.textRed, dark.textGreen = d.textGreen, dark.textBlue = d.textBlue;
+    setButtonColour(dark, d.buttonRed, d.buttonGreen, d.buttonBlue);
+    dark.backRed = d.backRed, dark.backGreen = d.backGreen, dark.backBlue = d.backBlue;
+    return dark;
+}
+
 ButtonState clampedForRender(const ButtonState& s) {
     ButtonState c = s;
     c.buttonWidth = Range{kMinWidth, kMaxWidth}.clamp(s.buttonWidth);

@@ -74,6 +74,10 @@ void setFont(ButtonState& s, const FontDesc& font);
 // hoverLift points, at most to the top of its range.
 ButtonState hoverState(const ButtonState& s);
 
+// The design as a dark page shows it: the dark scheme's button, text and page
+// colours in place of the light ones (an engraved inscription follows the button).
+ButtonState darkVariant(const ButtonState& s);
+
 // Every field forced into its range, so that a render never reads or writes
 // outside its pictures; derived values recomputed.
 ButtonState clampedForRender(const ButtonState& s);

@@ -50,9 +50,20 @@ std::optional<std::string> baseNameProblem(const std::string& name) {
     return std::nullopt;
 }
 
+bool languageTagFits(const std::string& tag) {
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (tag.empty() || tag.size() > 35 || !letter(tag.front()) || tag.back() == '-') return false;
+    for (size_t i = 0; i < tag.size(); ++i) {
+        const char c = tag[i];
+        if (c == '-' ? tag[i - 1] == '-' : !letter(c) && !digit(c)) return false;
+    }
+    return true;
+}
+
 bool webSettingsValid(const WebSettings& web) {
     return webScalesFit(web.scales) && !baseNameProblem(web.baseName) &&
-           base::isValidUtf8(web.labels);
+           base::isValidUtf8(web.labels) && languageTagFits(web.language);
 }
 
 }  // namespace bevelmint::state

@@ -27,7 +27,8 @@ struct WebSettings {
     std::string folder;             // where the files go; empty until chosen
     std::string baseName = "button";
     WebMarkup markup = WebMarkup::cssPage;
-    std::string labels;  // one inscription a line; none: the design's own button
+    std::string labels;           // one inscription a line; none: the design's own button
+    std::string language = "en";  // the pages' lang, a BCP 47 tag
 
     bool operator==(const WebSettings&) const = default;
 };
@@ -44,6 +45,9 @@ std::optional<std::vector<int>> parseWebScales(const std::string& text);
 bool webScalesFit(const std::vector<int>& scales);
 // Why a base name cannot name the files (empty, or with a folder in it), if it cannot.
 std::optional<std::string> baseNameProblem(const std::string& name);
+// A BCP 47 language tag's shape: letters, digits and "-", starting with a
+// letter, at most 35 characters ("en", "de-CH", "zh-Hant").
+bool languageTagFits(const std::string& tag);
 // Scales that fit, a base name without problem and labels in UTF-8.
 bool webSettingsValid(const WebSettings& web);
 

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <filesystem>
 #include <fstream>
@@ -315,6 +316,33 @@ TEST(WindowWeb, TextBeingTypedIsHandedOverBeforeTheWindowGoes) {
     name->setFocus();
     name->setText("other");
     w.form.reset();
+}
+
+TEST(WindowWeb, TheDarkPageSetsTheDarkSchemeUnderUndoAndShowsItsButton) {
+    Window w;
+    auto& ed = w.form->editor();
+    auto* pages = w.find<QTabWidget>("PageControl1");
+    pages->setCurrentWidget(w.find<QWidget>("TabSheetDark"));
+    auto* preview = w.find<QLabel>("DarkPreview");
+    ASSERT_FALSE(preview->pixmap().isNull());
+    EXPECT_EQ(preview->pixmap().size(), QSize(100, 40));
+    // The dark face shows at the button's middle, away from the inscription.
+    const QColor face = preview->pixmap().toImage().pixelColor(50, 4);
+    EXPECT_LT(face.red(), face.blue());
+
+    w.find<QCheckBox>("DarkScheme")->click();
+    EXPECT_TRUE(ed.state().dark.on);
+    w.find<QSpinBox>("darkBackRed")->setValue(20);
+    EXPECT_EQ(ed.state().dark.backRed, 20);
+    EXPECT_NE(preview->styleSheet().indexOf("rgb(20, 28, 32)"), -1)
+        << preview->styleSheet().toStdString();
+    w.find<QSpinBox>("darkButtonRed")->setValue(240);
+    EXPECT_GT(preview->pixmap().toImage().pixelColor(50, 4).red(), face.red());
+    ASSERT_TRUE(ed.undo());
+    EXPECT_EQ(w.find<QSpinBox>("darkButtonRed")->value(), state::DarkScheme{}.buttonRed);
+    ASSERT_TRUE(ed.undo());
+    ASSERT_TRUE(ed.undo());
+    EXPECT_FALSE(w.find<QCheckBox>("DarkScheme")->isChecked());
 }
 
 // The label list shows five lines, the markup's Save suggests the name the

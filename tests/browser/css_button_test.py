@@ -4,7 +4,8 @@
 For a lone button and for a set of three: the button's pixels are the normal
 picture, under the pointer the hover picture, with the mouse held the pressed
 one; Tab draws an outline outside the button and changes nothing else; the
-accessible name is the inscription. The e-mail page's markup is parsed and checked.
+accessible name is the inscription. The e-mail page's markup is parsed and checked: each picture in a link in a
+cell of the face colour.
 """
 import html.parser
 import pathlib
@@ -134,12 +135,14 @@ def check_page(driver, folder, page, factor, buttons):
 class Bundles(html.parser.HTMLParser):
     def __init__(self):
         super().__init__()
-        self.links, self.stack = [], []
+        self.links, self.stack, self.cell = [], [], None
 
     def handle_starttag(self, tag, attrs):
         attrs = dict(attrs)
+        if tag == "td":
+            self.cell = attrs.get("bgcolor")
         if tag == "a":
-            self.links.append({"href": attrs.get("href"), "img": None})
+            self.links.append({"href": attrs.get("href"), "img": None, "cell": self.cell})
             self.stack.append("a")
         elif tag == "img":
             assert self.stack == ["a"], "an image outside a link"
@@ -162,7 +165,9 @@ def check_bundles(folder):
         assert img["alt"] == label, img
         assert (img["width"], img["height"], img["border"]) == (str(WIDTH), str(HEIGHT), "0"), img
         assert Image.open(folder / img["src"]).size == (2 * WIDTH, 2 * HEIGHT)
-        assert "style" not in img
+        # With pictures off the alt text is the label, in the inscription's colour.
+        assert "color:#000000;" in img["style"], img
+        assert link["cell"] == "#dcbe6e", link
 
 
 def main():

@@ -6,7 +6,8 @@ texture) drawn as a live page and as SVG pictures matches Bevelmint's own
 pictures in every state; the live text is centred, moved by the offsets and on
 the picture's baseline; a longer label widens its button and stays inside it;
 hostile labels and font names stay text; a three-label page has one rule set
-and three links named by their labels. bench/live-fidelity sweeps more designs.
+and three links named by their labels, and axe-core finds no violation of
+WCAG 2.2 AA or best practice on it. bench/live-fidelity sweeps more designs.
 """
 import pathlib
 import random
@@ -23,6 +24,7 @@ from selenium.webdriver.common.keys import Keys
 import live_support as live
 
 SEED = 19
+AXE_TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"]
 LABELS = ["Add to cart", "Buy", "Checkout now and pay"]
 HOSTILE = ["<img src=x onerror=alert(1)>", "</style><b>bold</b>", "\"quoted\" & 'single'",
            "back\\slash </a>"]
@@ -144,6 +146,17 @@ def check_set(browser, folder, exe):
     assert bbox[0] < box[0] and bbox[2] > box[2], (bbox, box)
 
 
+def audit(browser, axe, page):
+    browser.driver.get(page.as_uri())
+    browser.driver.execute_script(axe)
+    violations = browser.driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "axe.run(document, {runOnly: {type: 'tag', values: arguments[0]}})"
+        ".then(r => done(r.violations.map(v => v.id + ': ' +"
+        " v.nodes.map(n => n.target.join(' ')).join(', '))));", AXE_TAGS)
+    assert not violations, f"{page.name}: {violations}"
+
+
 def check_hostile(browser, folder, exe):
     (folder / "hostile.txt").write_text("\n".join(HOSTILE) + "\n", encoding="utf-8")
     run(exe, folder, "--set", f"textFont.face={EVIL_FACE}", "--labels", "hostile.txt",
@@ -165,6 +178,7 @@ def check_hostile(browser, folder, exe):
 
 def main():
     exe = sys.argv[1]
+    axe = pathlib.Path(sys.argv[2]).read_text(encoding="utf-8")
     with tempfile.TemporaryDirectory() as tmp:
         folder = pathlib.Path(tmp)
         browsers = [live.Browser(folder, f) for f in (1, 2)]
@@ -176,6 +190,8 @@ def main():
                 check_text(browser, sub, exe)
             check_set(browsers[0], folder, exe)
             check_hostile(browsers[0], folder, exe)
+            for page in ("live.html", "hostile.html"):
+                audit(browsers[0], axe, folder / page)
         finally:
             for browser in browsers:
                 browser.quit()

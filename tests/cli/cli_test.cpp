@@ -70,6 +70,8 @@ TEST(RenderCommand, RefusesBadFieldsWithStatusTwoAndWritesNothing) {
         {"--set buttonRed=256", "0..255"},
         {"--set nosuchfield=1", "nosuchfield"},
         {"--set smoothEdges=maybe", "smoothEdges"},
+        {"--set darkBackRed=300", "darkBackRed: 300 is out of range; takes 0..255"},
+        {"--set webLanguage=en_US", "webLanguage"},
         {"--bogus", "--bogus"},
         {"--set", "--set"},
     };
@@ -261,8 +263,9 @@ TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
     const fs::path dir = freshDir("bevelmint-cli-set");
     std::ofstream(dir / "labels.txt") << "Buy now\r\n\nSell\n  Buy now  \n";
     const std::string set = "--labels labels.txt --normal b.gif --pressed bp.gif --img-page m.html";
-    // The default design's edge is too faint against its page: strict fails, after writing.
-    Outcome r = run(set + " --report --strict", dir);
+    // Text nearly of the face's colour: strict fails, after writing.
+    Outcome r = run(
+        set + " --set textRed=200 --set textGreen=170 --set textBlue=100 --report --strict", dir);
     EXPECT_EQ(r.status, 3) << r.err;
     for (const char* f : {"b-buy-now.gif", "b-sell.gif", "b-buy-now-2.gif", "bp-buy-now.gif",
                           "bp-sell.gif", "bp-buy-now-2.gif", "m.html"})
@@ -270,7 +273,7 @@ TEST(RenderCommand, ASetFromALabelsFileWithItsReportAndItsCheck) {
     EXPECT_EQ(entries(dir), 9u);  // with labels.txt and stderr.txt
     EXPECT_EQ(countOf(r.out, "\"label\": "), 3u) << r.out;
     EXPECT_NE(r.out.find("\"label\": \"Sell\""), std::string::npos);
-    EXPECT_EQ(countOf(slurp(dir / "m.html"), "<img src=\"b-"), 3u);
+    EXPECT_EQ(countOf(slurp(dir / "m.html"), " src=\"b-"), 3u);
     r = run(set + " --report", dir);
     EXPECT_EQ(r.status, 0);
     r = run("--set buttonText=Sell --normal lone.gif", dir);
@@ -426,7 +429,7 @@ TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
     const std::string page = slurp(dir / "page.html");
     EXPECT_NE(page.find("image-set(url(\"s-sell.png\") 1x, url(\"s-sell@2x.png\") 2x)"),
               std::string::npos);
-    EXPECT_NE(slurp(dir / "mail.html").find("<img src=\"b-sell@2x.png\" alt=\"Sell\""),
+    EXPECT_NE(slurp(dir / "mail.html").find("src=\"b-sell@2x.png\" alt=\"Sell\""),
               std::string::npos);
     const std::string snippet = slurp(dir / "snippet.html");
     EXPECT_EQ(snippet.rfind("<style>\n", 0), 0u);
@@ -455,6 +458,47 @@ TEST(RenderCommand, TheWebSetOfPngPicturesSpritesAndPagesAndItsCheck) {
 
 // --web writes what the design's web fields name, as the window's Export for Web
 // does: the same files as the options that name them one by one.
+TEST(RenderCommand, WebAndTheOptionsWriteTheSameDarkVariant) {
+    const fs::path dir = freshDir("bevelmint-cli-dark");
+    for (const char* sub : {"web", "options"})
+        fs::create_directory(dir / sub);
+    Outcome r =
+        run("--set darkScheme=true --set darkButtonRed=90 --set webFolder=web --set webBaseName=go "
+            "--set webMarkup=img-page --save d.bvm",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run("d.bvm --web", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r =
+        run("d.bvm --scales 1,2 --normal options/go.png --hover options/go-hover.png "
+            "--pressed options/go-pressed.png --sprite options/go-sprite.png "
+            "--img-page options/go-email.html",
+            dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Eight light pictures, eight dark ones and the page.
+    EXPECT_EQ(entries(dir / "web"), 17u);
+    for (const char* dark : {"go-dark.png", "go-dark@2x.png", "go-hover-dark@2x.png",
+                             "go-sprite-dark.png", "go-pressed-dark.png"})
+        EXPECT_TRUE(fs::exists(dir / "web" / dark)) << dark;
+    for (const auto& entry : fs::directory_iterator(dir / "options"))
+        EXPECT_EQ(slurp(entry.path()), slurp(dir / "web" / entry.path().filename()))
+            << entry.path().filename();
+    EXPECT_NE(slurp(dir / "web/go-email.html").find("srcset=\"go-dark@2x.png\""),
+              std::string::npos);
+    std::ofstream(dir / "labels.txt") << "Go\nGo dark\n";
+    r = run("d.bvm --labels labels.txt --normal b.png", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("\"Go\" and \"Go dark\" would name the same files"), std::string::npos)
+        << r.err;
+    EXPECT_FALSE(fs::exists(dir / "b-go.png"));
+    // Turned off, the dark colours stay in the design but no dark file is written.
+    r = run("d.bvm --set darkScheme=false --normal plain.png --save d2.bvm", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "plain-dark.png"));
+    EXPECT_NE(slurp(dir / "d2.bvm").find("darkButtonRed=90"), std::string::npos);
+    fs::remove_all(dir);
+}
+
 TEST(RenderCommand, WebWritesWhatTheDesignsWebSettingsName) {
     const fs::path dir = freshDir("bevelmint-cli-web-settings");
     for (const char* sub : {"web", "options"})

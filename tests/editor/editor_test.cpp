@@ -497,3 +497,22 @@ TEST(EditorHistory, AFullHistoryForgetsItsOldestSteps) {
         back.push_back(step->design.buttonWidth);
     EXPECT_EQ(back, (std::vector<int>{25, 24, 23}));
 }
+
+TEST(EditorReports, TheDarkSchemeIsOneUndoableWebChangeThatLeavesThePictures) {
+    Editor ed;
+    ed.setRenderOnChange(true);
+    std::vector<Changes> reports;
+    ed.subscribe([&](Changes c) { reports.push_back(c); });
+    ASSERT_FALSE(ed.setField("darkScheme", "true"));
+    ASSERT_FALSE(ed.setField("darkButtonRed", "9"));
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_TRUE(reports[1].has(Aspect::web));
+    EXPECT_TRUE(reports[1].has(Aspect::history));
+    // The light pictures do not change with the dark colours.
+    EXPECT_FALSE(reports[1].has(Aspect::pictures));
+    EXPECT_EQ(ed.state().dark.buttonRed, 9);
+    ASSERT_TRUE(ed.undo());
+    EXPECT_EQ(ed.state().dark.buttonRed, state::DarkScheme{}.buttonRed);
+    EXPECT_TRUE(ed.state().dark.on);
+    EXPECT_TRUE(ed.setField("darkTextBlue", "-1"));
+}

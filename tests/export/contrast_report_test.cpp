@@ -67,8 +67,15 @@ TEST(Contrast, FaceUnderTheTextAndTheEdgeOfAnEllipse) {
     EXPECT_TRUE(r.passes());
 
     s.backRed = s.backGreen = s.backBlue = 40;  // the edge vanishes into the page
-    EXPECT_EQ(exporter::reportButton(s, pic, inked).edge.ratio, 1.0);
-    EXPECT_FALSE(exporter::reportButton(s, pic, inked).passes());
+    const ButtonReport faint = exporter::reportButton(s, pic, inked);
+    EXPECT_EQ(faint.edge.ratio, 1.0);
+    // The inscription identifies the button: its edge is not required then.
+    EXPECT_FALSE(faint.edge.required);
+    EXPECT_TRUE(faint.passes());
+    const ButtonReport bare = exporter::reportButton(s, pic, std::vector<bool>(inked.size()));
+    EXPECT_FALSE(bare.text);
+    EXPECT_TRUE(bare.edge.required);
+    EXPECT_FALSE(bare.passes());
 }
 
 TEST(Contrast, RenderedDesignsWithKnownAnswers) {
@@ -125,11 +132,13 @@ TEST(Contrast, ThresholdsSizesNamesAndTheJson) {
     const std::string json = exporter::reportJson({r});
     EXPECT_NE(json.find("\"label\": \"Say \\\"hi\\\"\\\\\\u000a\","), std::string::npos) << json;
     EXPECT_NE(json.find("\"text\": {\"colour\": \"#000000\", \"face\": \"#ff0000\", "
-                        "\"ratio\": 4.49, \"minimum\": 4.50, \"pass\": false}"),
+                        "\"ratio\": 4.49, \"minimum\": 4.50, \"required\": true, \"pass\": false}"),
               std::string::npos)
         << json;
-    EXPECT_NE(json.find("\"size\": {\"width\": 100, \"height\": 40, \"minimum\": 24, \"pass\": "
-                        "true, \"target\": 44, \"meetsTarget\": false}"),
-              std::string::npos);
+    EXPECT_NE(json.find("\"scheme\": \"light\""), std::string::npos);
+    EXPECT_NE(
+        json.find("\"size\": {\"width\": 100, \"height\": 40, \"minimum\": 24, "
+                  "\"required\": true, \"pass\": true, \"target\": 44, \"meetsTarget\": false}"),
+        std::string::npos);
     EXPECT_NE(json.find("\n  \"pass\": false\n}\n"), std::string::npos);
 }

@@ -13,8 +13,25 @@ using exporter::WebButtons;
 
 namespace {
 
+WebButton button(std::string label, std::string key, std::vector<exporter::ScaledName> pictures) {
+    WebButton b;
+    b.name = std::move(label);
+    b.key = std::move(key);
+    b.pictures = std::move(pictures);
+    return b;
+}
+
+WebButtons buttons(int w, int h, image::Rgb page, std::vector<WebButton> list) {
+    WebButtons set;
+    set.width = w;
+    set.height = h;
+    set.background = set.light.page = page;
+    set.buttons = std::move(list);
+    return set;
+}
+
 WebButtons oneButton(std::vector<exporter::ScaledName> pictures) {
-    return {100, 40, {196, 196, 196}, {{"Buy now", "", std::move(pictures)}}};
+    return buttons(100, 40, {196, 196, 196}, {button("Buy now", "", std::move(pictures))});
 }
 
 }  // namespace
@@ -30,9 +47,11 @@ TEST(CssButton, SpriteThirdsSizesAndScales) {
     EXPECT_NE(css.find("background-image: url(\"s.png\");\n  background-image: image-set("
                        "url(\"s.png\") 1x, url(\"s@2x.png\") 2x);"),
               std::string::npos);
-    EXPECT_NE(css.find(".bvm:focus-visible {\n  outline: 3px solid #000000;\n"
-                       "  outline-offset: 2px;"),
+    // Two rings: the outer one stands out from the page, the inner one from it.
+    EXPECT_NE(css.find(".bvm:focus-visible {\n  outline: 2px solid #000000;\n"
+                       "  outline-offset: 2px;\n  box-shadow: 0 0 0 2px #ffffff;"),
               std::string::npos);
+    EXPECT_EQ(css.find("@media"), std::string::npos);
     EXPECT_NE(css.find(".bvm[aria-disabled=\"true\"] {\n  background-position: 0 0;\n"
                        "  filter: grayscale(1)"),
               std::string::npos);
@@ -42,10 +61,14 @@ TEST(CssButton, SpriteThirdsSizesAndScales) {
     dark.background = {20, 20, 60};
     const std::string single = exporter::cssRules(dark);
     EXPECT_EQ(single.find("image-set"), std::string::npos);
-    EXPECT_NE(single.find("outline: 3px solid #ffffff;"), std::string::npos);
+    EXPECT_NE(single.find("outline: 2px solid #ffffff;"), std::string::npos);
 
     const std::string page = exporter::cssPage(oneButton({{1, "s.png"}}));
-    EXPECT_EQ(page.rfind("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n", 0), 0u);
+    EXPECT_EQ(
+        page.rfind("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n", 0),
+        0u);
+    EXPECT_EQ(page.find("color-scheme"), std::string::npos);
+    EXPECT_NE(page.find("<main>\n<h1 class=\"bvm-heading\">Buy now</h1>\n"), std::string::npos);
     EXPECT_EQ(page.find('\r'), std::string::npos);
     EXPECT_NE(page.find("background: #c4c4c4;"), std::string::npos);
     EXPECT_NE(page.find("<a class=\"bvm\" href=\"http://www.your-site.example/\" "
@@ -58,9 +81,9 @@ TEST(CssButton, SpriteThirdsSizesAndScales) {
 }
 
 TEST(CssButton, ASetHasOneRuleAndOneLinkPerButton) {
-    WebButtons set{80, 30, {255, 255, 255}, {}};
+    WebButtons set = buttons(80, 30, {255, 255, 255}, {});
     for (const auto& m : exporter::buttonSet({"Buy now", "Sell", "Buy  now!"})) {
-        set.buttons.push_back({m.label, m.slug, {{1, exporter::withSlug("s.png", m.slug)}}});
+        set.buttons.push_back(button(m.label, m.slug, {{1, exporter::withSlug("s.png", m.slug)}}));
     }
     const std::string page = exporter::cssPage(set);
     EXPECT_EQ(countOf(page, "<a class=\"bvm bvm-"), 3u);
@@ -74,10 +97,10 @@ TEST(CssButton, EveryTextIsEscapedWhereItLands) {
     EXPECT_EQ(exporter::cssString("a\"b\\c<d&e\nf"), "\"a\\22 b\\5c c\\3c d\\26 e\\a f\"");
     // Names reach url() as URLs, then as CSS strings.
     const std::string css =
-        exporter::cssRules({100, 40, {0, 0, 0}, {{"x", "", {{1, "a b#\"<.png"}}}}});
+        exporter::cssRules(buttons(100, 40, {0, 0, 0}, {button("x", "", {{1, "a b#\"<.png"}})}));
     EXPECT_NE(css.find("url(\"a b%23\\22 \\3c .png\")"), std::string::npos) << css;
     const std::string nasty = "</style><script>alert(\"&\\'\")</script>";
-    const WebButtons set = {100, 40, {0, 0, 0}, {{nasty, "x", {{1, nasty + ".png"}}}}};
+    const WebButtons set = buttons(100, 40, {0, 0, 0}, {button(nasty, "x", {{1, nasty + ".png"}})});
     for (const std::string& page : {exporter::cssPage(set), exporter::imgPage(set)}) {
         EXPECT_EQ(countOf(page, "<script"), 0u) << page;
         EXPECT_EQ(countOf(page, "</style>"), page.find("<style>") == std::string::npos ? 0u : 1u);
@@ -87,17 +110,74 @@ TEST(CssButton, EveryTextIsEscapedWhereItLands) {
     }
 }
 
-TEST(ImgBundle, TheSharpestPictureAtTheButtonsSize) {
-    const WebButtons set = oneButton({{1, "b.png"}, {2, "b@2x.png"}, {3, "b@3x.png"}});
-    EXPECT_EQ(exporter::imgBundle(set, set.buttons[0]),
-              "<a href=\"http://www.your-site.example/\"><img src=\"b@2x.png\" alt=\"Buy now\" "
-              "width=\"100\" height=\"40\" border=\"0\"></a>");
+TEST(ImgBundle, APictureInACellOfTheFaceColourWithItsLabelStyled) {
+    WebButtons set = oneButton({{1, "b.png"}, {2, "b@2x.png"}, {3, "b@3x.png"}});
+    set.light = {{220, 190, 110}, {0, 0, 0}, {196, 196, 196}};
+    set.font = {"Liberation Sans", 18, true, false};
+    const std::string bundle = exporter::imgBundle(set, set.buttons[0]);
+    EXPECT_EQ(bundle.rfind("<table role=\"presentation\"", 0), 0u) << bundle;
+    EXPECT_NE(bundle.find("<td class=\"bvm-face\" align=\"center\" bgcolor=\"#dcbe6e\" "
+                          "style=\"background-color:#dcbe6e;"),
+              std::string::npos);
+    EXPECT_NE(
+        bundle.find("<a href=\"http://www.your-site.example/\" "
+                    "style=\"display:block;text-decoration:none\"><img class=\"bvm-label\" "
+                    "src=\"b@2x.png\" alt=\"Buy now\" width=\"100\" height=\"40\" border=\"0\""),
+        std::string::npos);
+    EXPECT_NE(bundle.find("color:#000000;font-family:'Liberation Sans',sans-serif;font-size:18pt;"
+                          "font-weight:bold;"),
+              std::string::npos);
+    // Without a dark variant, no picture element; a rectangle needs no VML.
+    EXPECT_EQ(bundle.find("<picture>"), std::string::npos);
+    EXPECT_EQ(bundle.find("mso"), std::string::npos);
+
+    set.dark = exporter::SchemeColours{{44, 72, 128}, {255, 255, 255}, {20, 20, 24}};
+    set.buttons[0].darkPictures = {{1, "b-dark.png"}, {2, "b-dark@2x.png"}};
+    set.shape = state::ShapeKind::rrect;
+    set.roundness = 10;
+    const std::string dark = exporter::imgBundle(set, set.buttons[0]);
+    EXPECT_NE(dark.find("<picture><source media=\"(prefers-color-scheme: dark)\" "
+                        "srcset=\"b-dark@2x.png\"><img "),
+              std::string::npos);
+    EXPECT_NE(dark.find("border-radius:10px;"), std::string::npos);
+    // Outlook's engine draws the round outline itself; others skip it.
+    EXPECT_NE(dark.find("<!--[if mso]><v:roundrect "), std::string::npos);
+    EXPECT_NE(dark.find("arcsize=\"25%\" stroke=\"f\" fillcolor=\"#dcbe6e\""), std::string::npos);
+    EXPECT_NE(dark.find(">Buy now</center></v:roundrect><![endif]--><!--[if !mso]><!--><a "),
+              std::string::npos);
+
     const WebButtons plain = oneButton({{1, "b.png"}, {3, "b@3x.png"}});
     EXPECT_NE(exporter::imgBundle(plain, plain.buttons[0]).find("src=\"b.png\""),
               std::string::npos);
-    const std::string page = exporter::imgPage(plain);
-    EXPECT_NE(page.find("<body bgcolor=\"#c4c4c4\">\n<a href="), std::string::npos);
-    EXPECT_EQ(page.find("style"), std::string::npos);
+    const std::string page = exporter::imgPage(set);
+    EXPECT_NE(page.find("<body bgcolor=\"#c4c4c4\">\n<main>\n"), std::string::npos);
+    EXPECT_NE(
+        page.find("@media (prefers-color-scheme: dark) {\n  body {\n    background: #141418;"),
+        std::string::npos);
+}
+
+TEST(CssButton, TheDarkVariantSwitchesSpritePageAndRing) {
+    WebButtons set = oneButton({{1, "s.png"}, {2, "s@2x.png"}});
+    set.dark = exporter::SchemeColours{{44, 72, 128}, {255, 255, 255}, {20, 20, 24}};
+    set.buttons[0].darkPictures = {{1, "s-dark.png"}, {2, "s-dark@2x.png"}};
+    set.language = "de-CH";
+    const std::string page = exporter::cssPage(set);
+    EXPECT_NE(page.find("<html lang=\"de-CH\">"), std::string::npos);
+    EXPECT_NE(page.find("<meta name=\"color-scheme\" content=\"light dark\">"), std::string::npos);
+    const size_t media = page.find("@media (prefers-color-scheme: dark) {\n");
+    ASSERT_NE(media, std::string::npos);
+    const std::string block = page.substr(media);
+    EXPECT_NE(block.find("  body {\n    background: #141418;\n  }"), std::string::npos);
+    EXPECT_NE(block.find("outline: 2px solid #ffffff;"), std::string::npos);
+    EXPECT_NE(
+        block.find(
+            "  .bvm {\n    background-image: url(\"s-dark.png\");\n    "
+            "background-image: image-set(url(\"s-dark.png\") 1x, url(\"s-dark@2x.png\") 2x);"),
+        std::string::npos);
+    // A snippet goes into someone else's page: it leaves that page's colour alone.
+    const std::string snippet = exporter::cssSnippet(set);
+    EXPECT_NE(snippet.find("@media (prefers-color-scheme: dark)"), std::string::npos);
+    EXPECT_EQ(snippet.find("body"), std::string::npos);
 }
 
 TEST(ImgBundle, PictureNamesBecomeUrlsAndAttributes) {

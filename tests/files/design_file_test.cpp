@@ -461,3 +461,41 @@ TEST(DesignFile, TheTextureComesThroughTheReaderGivenWithItsLookupPath) {
               "Cannot load the bitmap \"/designs/wood.bmp\": it is not a Windows bitmap.");
     EXPECT_FALSE(loaded.textureActive);
 }
+
+TEST(DesignFile, TheDarkSchemeIsKeptWhileOffAndBrokenLinesLoseOnlyThemselves) {
+    ButtonState s = state::defaultState();
+    const std::string fixed = encode(s);
+    s.dark.backRed = 20;  // set while the scheme is off: saved and kept all the same
+    s.web.language = "de-CH";
+    const std::string bytes = encode(s);
+    EXPECT_EQ(bytes, fixed + "webLanguage=de-CH\r\ndarkBackRed=20\r\n");
+    ButtonState loaded = state::defaultState();
+    render::TextureImages images;
+    auto lines = files::parseDesign(bytes + "darkScheme=true\r\n");
+    ASSERT_TRUE(lines);
+    EXPECT_TRUE(files::applyDesign(*lines, "/x/", loaded, images).empty());
+    EXPECT_TRUE(loaded.dark.on);
+    EXPECT_EQ(loaded.dark.backRed, 20);
+    EXPECT_EQ(loaded.web.language, "de-CH");
+    EXPECT_EQ(state::darkVariant(loaded).backRed, 20);
+    EXPECT_EQ(state::darkVariant(loaded).buttonRed, s.dark.buttonRed);
+
+    lines = files::parseDesign(fixed +
+                               "darkScheme=on\r\ndarkTextRed=256\r\nbackRed=9\r\ndarkButtonBlue=-1"
+                               "\r\ndarkBackGreen=3\r\nwebLanguage=en US\r\n");
+    ASSERT_TRUE(lines);
+    ButtonState broken = state::defaultState();
+    const auto notices = files::applyDesign(*lines, "/x/", broken, images);
+    ASSERT_EQ(notices.size(), 4u);
+    EXPECT_NE(notices[0].text.find("line 33: darkScheme"), std::string::npos);
+    EXPECT_NE(notices[1].text.find("line 34: darkTextRed"), std::string::npos);
+    EXPECT_NE(notices[3].text.find("line 38: webLanguage"), std::string::npos);
+    EXPECT_EQ(broken.backRed, 9);
+    EXPECT_EQ(broken.dark.backGreen, 3);
+    EXPECT_EQ(broken.dark, [] {
+        state::DarkScheme d;
+        d.backGreen = 3;
+        return d;
+    }());
+    EXPECT_EQ(broken.web.language, "en");
+}
