@@ -86,6 +86,7 @@ std::string webMarkup(WebMarkup kind, const state::ButtonState& s,
     if (liveMarkup(kind)) {
         exporter::LiveButtons set;
         set.scales = vector::describeScales(s, vectors.metrics);
+        if (s.dark.on) set.dark = vector::describeScales(state::darkVariant(s), vectors.metrics);
         for (const exporter::SetMember& m : members)
             set.labels.push_back(m.label);
         if (vectors.texture) set.textureName = base::fileNameOf(liveTexturePath(page));

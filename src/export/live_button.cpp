@@ -16,6 +16,7 @@ using vector::VectorButton;
 namespace {
 
 constexpr const char* kClass = "bvl";
+constexpr const char* kDarkScheme = "(prefers-color-scheme: dark)";
 
 std::string textShadow(const vector::Inscription& in, bool pressed) {
     // The copies under the text, the last drawn on top, as CSS lists them first.
@@ -108,6 +109,34 @@ std::string scaleRules(const VectorButton& b, const std::string& textureName) {
     return out;
 }
 
+// Rules inside a media rule, indented.
+std::string mediaBlock(const std::string& condition, const std::string& rules) {
+    std::string indented;
+    for (size_t at = 0; at < rules.size();) {
+        const size_t end = rules.find('\n', at);
+        indented += "  " + rules.substr(at, end - at + 1);
+        at = end + 1;
+    }
+    return "@media " + condition + " {\n" + indented + "}\n";
+}
+
+// The colours of one scheme at every scale: the finer scales' under their
+// resolution, each also under `scheme` (empty: the light one).
+std::string schemeRules(const std::vector<VectorButton>& scales, const std::string& textureName,
+                        const std::string& scheme) {
+    std::string out;
+    for (const VectorButton& b : scales) {
+        std::string condition = scheme;
+        if (b.scale > 1) {
+            condition += (condition.empty() ? "" : " and ") + std::string("(min-resolution: ") +
+                         std::to_string(b.scale) + "dppx)";
+        }
+        const std::string rules = scaleRules(b, textureName);
+        out += condition.empty() ? rules : mediaBlock(condition, rules);
+    }
+    return out;
+}
+
 }  // namespace
 
 int liveTextRoom(const VectorButton& b) {
@@ -134,18 +163,17 @@ std::string liveRules(const LiveButtons& set) {
                                         ";\n  mix-blend-mode: color-dodge;\n");
     if (b.inscription) out += rule(a + ":active", textColours(*b.inscription, true));
     out += focusRule(a, b.background, "") + disabledRule(a, "");
-    out += scaleRules(b, set.textureName);
-    for (size_t i = 1; i < set.scales.size(); ++i) {
-        std::string block = scaleRules(set.scales[i], set.textureName);
-        // Indented inside the media rule.
-        std::string indented;
-        for (size_t at = 0; at < block.size();) {
-            const size_t end = block.find('\n', at);
-            indented += "  " + block.substr(at, end - at + 1);
-            at = end + 1;
+    out += schemeRules(set.scales, set.textureName, "");
+    if (!set.dark.empty()) {
+        // The dark variant: its text colours and focus ring, then its rings and light.
+        const VectorButton& d = set.dark.front();
+        std::string text;
+        if (d.inscription) {
+            text = rule(a, textColours(*d.inscription, false)) +
+                   rule(a + ":active", textColours(*d.inscription, true));
         }
-        out += "@media (min-resolution: " + std::to_string(set.scales[i].scale) + "dppx) {\n" +
-               indented + "}\n";
+        out += mediaBlock(kDarkScheme, text + focusRule(a, d.background, ""));
+        out += schemeRules(set.dark, set.textureName, kDarkScheme);
     }
     return out;
 }
@@ -169,13 +197,18 @@ std::string liveSnippet(const LiveButtons& set) {
 
 std::string livePage(const LiveButtons& set) {
     const image::Rgb back = set.scales.empty() ? image::Rgb{} : set.scales.front().background;
+    std::string darkPage;
+    if (!set.dark.empty()) {
+        darkPage = mediaBlock(kDarkScheme, "body {\n  background: " +
+                                               hexColour(set.dark.front().background) + ";\n}\n");
+    }
     const std::string style =
         "<style>\nbody {\n  margin: 0;\n  padding: 16px;\n  background: " + hexColour(back) +
-        ";\n}\n." + kClass + " {\n  margin: 12px;\n}\n" + hiddenHeadingRule() + liveRules(set) +
-        "</style>\n";
+        ";\n}\n" + darkPage + "." + kClass + " {\n  margin: 12px;\n}\n" + hiddenHeadingRule() +
+        liveRules(set) + "</style>\n";
     const std::string title = set.labels.size() == 1 ? set.labels.front() : "Buttons";
-    return pageHead(set.language, title, style, "", false) + mainStart(title) + liveElements(set) +
-           mainEnd() + pageTail();
+    return pageHead(set.language, title, style, "", !set.dark.empty()) + mainStart(title) +
+           liveElements(set) + mainEnd() + pageTail();
 }
 
 }  // namespace bevelmint::exporter

@@ -12,7 +12,8 @@
 // ::before), the round corners (::after), the text, the light (the span's
 // ::after, blended with colour-dodge); when the light spares the face, the light
 // goes under the text and the face (the span's ::before) over it. Each device
-// scale from 1 to 3 has its own rings and light, chosen by the resolution.
+// scale from 1 to 3 has its own rings and light, chosen by the resolution, and
+// a dark variant its own colours under prefers-color-scheme: dark.
 
 #include <string>
 #include <vector>
@@ -24,9 +25,12 @@ namespace bevelmint::exporter {
 
 struct LiveButtons {
     std::vector<vector::VectorButton> scales;  // the design at device scales 1, 2, 3
-    std::vector<std::string> labels;           // one button each
-    std::string textureName;      // the texture's bare file name beside the page, if textured
-    std::string language = "en";  // the page's, a BCP 47 tag
+    // The dark variant at the same scales, shown where the reader prefers a dark
+    // scheme; empty without one.
+    std::vector<vector::VectorButton> dark;
+    std::vector<std::string> labels;  // one button each
+    std::string textureName;          // the texture's bare file name beside the page, if textured
+    std::string language = "en";      // the page's, a BCP 47 tag
 };
 
 // Room between the text and either side of the button, in CSS pixels: the

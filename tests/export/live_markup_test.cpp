@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "export/css_button.h"
+#include "export/html_snippet.h"
 #include "export/live_button.h"
 #include "export/live_report.h"
 #include "export/svg_writer.h"
@@ -15,7 +16,10 @@ using vector::Look;
 namespace {
 
 exporter::LiveButtons liveSet(const state::ButtonState& s, std::vector<std::string> labels) {
-    return {vector::describeScales(s, {14, 3}), std::move(labels), {}};
+    exporter::LiveButtons set;
+    set.scales = vector::describeScales(s, {14, 3});
+    set.labels = std::move(labels);
+    return set;
 }
 
 state::ButtonState roundDesign() {
@@ -175,4 +179,31 @@ TEST(LiveReport, TheModelsColoursUnderTheTextAtTheLabelsWidth) {
     const exporter::ButtonReport lit =
         exporter::liveReport(vector::describeButton(s, 1, {14, 3}), "Go", 20);
     EXPECT_GT(image::makeColor(lit.text->back), image::makeColor({220, 190, 110}));
+}
+
+TEST(LiveButton, TheDarkVariantUnderPrefersColorScheme) {
+    state::ButtonState s = roundDesign();
+    s.dark.on = true;
+    exporter::LiveButtons set = liveSet(s, {"Go"});
+    set.dark = vector::describeScales(state::darkVariant(s), {14, 3});
+    const std::string page = exporter::livePage(set);
+    const state::ButtonState dark = state::darkVariant(s);
+    const std::string face =
+        exporter::hexColour({dark.buttonRed, dark.buttonGreen, dark.buttonBlue});
+    const std::string back = exporter::hexColour({dark.backRed, dark.backGreen, dark.backBlue});
+    EXPECT_NE(page.find("@media (prefers-color-scheme: dark) {\n  body {\n    background: " + back),
+              std::string::npos);
+    // The dark rings at every scale, the finer ones under both conditions.
+    const size_t at = page.find(
+        "@media (prefers-color-scheme: dark) {\n  .bvl::before {\n"
+        "    background: " +
+        face);
+    ASSERT_NE(at, std::string::npos) << page;
+    EXPECT_GT(at, page.find("@media (min-resolution: 3dppx)"));
+    EXPECT_EQ(countOf(page, "@media (prefers-color-scheme: dark) and (min-resolution: 2dppx) {"),
+              1u);
+    EXPECT_NE(page.find("<meta name=\"color-scheme\""), std::string::npos);
+    // Without the variant, nothing of it.
+    EXPECT_EQ(exporter::livePage(liveSet(roundDesign(), {"Go"})).find("prefers-color-scheme"),
+              std::string::npos);
 }
