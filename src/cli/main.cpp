@@ -21,10 +21,10 @@ constexpr int kFailure = 2;
 constexpr int kCheckFailed = 1;
 constexpr int kStrictFailed = 3;
 
-constexpr const char* kValueOptions[] = {"--set",         "--texture",  "--format", "--normal",
-                                         "--pressed",     "--hover",    "--sprite", "--scale",
-                                         "--scales",      "--html",     "--save",   "--css-page",
-                                         "--css-snippet", "--img-page", "--labels"};
+constexpr const char* kValueOptions[] = {
+    "--set",         "--texture",  "--format", "--normal",    "--pressed",     "--hover",
+    "--sprite",      "--scale",    "--scales", "--html",      "--save",        "--css-page",
+    "--css-snippet", "--img-page", "--labels", "--live-page", "--live-snippet"};
 
 int fail(const std::string& message) {
     std::cerr << "bevelmint-render: " << message << "\n";
@@ -72,6 +72,8 @@ bool takeValue(const std::string& option, const std::string& value, editor::Edit
         request.pages.cssSnippet = value;
     } else if (option == "--img-page") {
         request.pages.imgPage = value;
+    } else if (option == "--live-page" || option == "--live-snippet") {
+        (option == "--live-page" ? request.pages.livePage : request.pages.liveSnippet) = value;
     } else if (option == "--labels") {
         request.labelsFile = value;
     } else if (option == "--save") {
@@ -169,7 +171,7 @@ int main(int argc, char** argv) {
     if (!editor::hasOutputs(request)) {
         std::cerr << cli::kUsage
                   << "Nothing to write: give --normal, --sprite, --html, --css-page, --web, "
-                     "--img-page, --report or --save (--help tells more).\n";
+                     "--img-page, --live-page, --report or --save (--help tells more).\n";
         return kFailure;
     }
     const bool check = request.check, report = request.report, strict = request.strict;

@@ -317,6 +317,8 @@ void Editor::setExportPressedPath(const std::string& path) {
 bool Editor::setWebSettings(const WebSettings& web) {
     if (!state::webSettingsValid(web)) return false;
     apply([&] { s_.web = web; });
+    // A live markup is reported from the description, the others from the picture.
+    report_.reset();
     return true;
 }
 

@@ -178,7 +178,7 @@ class Editor {
     // The contrast, size and name report of the last render's normal picture.
     const exporter::ButtonReport& contrastReport();
     // The markup the web settings make, as the web export writes it.
-    std::string webMarkupText() const;
+    std::string webMarkupText();
     // The normal picture of the dark variant, rendered afresh (the design's
     // dark colours, whether or not the scheme is on).
     image::Picture darkPreview();

@@ -43,6 +43,12 @@ const render::ButtonPictures& Editor::preview(const PreviewRequest& request) {
 const exporter::ButtonReport& Editor::contrastReport() {
     if (picturesStale_) paint();
     if (report_) return *report_;
+    if (liveMarkup(s_.web.markup)) {
+        const exporter::VectorInputs vectors =
+            exporter::vectorInputs(s_, render::activeTexture(s_, *texture_), text_);
+        report_ = liveReports(s_, {{s_.buttonText, ""}}, vectors, text_).front();
+        return *report_;
+    }
     const std::vector<bool> ink = exporter::inscriptionInk(s_, text_);
     if (!session_.fastEdit) {
         report_ = exporter::reportButton(s_, normal(), ink);
@@ -61,13 +67,16 @@ image::Picture Editor::darkPreview() {
         .normal;
 }
 
-std::string Editor::webMarkupText() const {
+std::string Editor::webMarkupText() {
     std::vector<exporter::SetMember> members;
     if (webMembers(s_.web.labels, s_, members)) return {};
     Outputs outputs;
     WebPages pages;
     webOutputs(s_.web, outputs, pages);
-    return webMarkup(s_.web.markup, s_, members, outputs.pictures);
+    const std::string page =
+        s_.web.markup == WebMarkup::livePage ? pages.livePage : pages.liveSnippet;
+    return webMarkup(s_.web.markup, s_, members, outputs.pictures,
+                     exporter::vectorInputs(s_, render::activeTexture(s_, *texture_), text_), page);
 }
 
 std::string Editor::webFolder() const {
@@ -82,7 +91,8 @@ std::string Editor::webPagePath() const {
     Outputs outputs;
     WebPages pages;
     webOutputs(web, outputs, pages);
-    for (const std::string* page : {&pages.cssPage, &pages.cssSnippet, &pages.imgPage})
+    for (const std::string* page :
+         {&pages.cssPage, &pages.cssSnippet, &pages.imgPage, &pages.livePage, &pages.liveSnippet})
         if (!page->empty()) return *page;
     return {};
 }

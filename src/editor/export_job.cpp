@@ -15,11 +15,6 @@ namespace {
 
 const char* const kCancelled = "The export was cancelled; no file was changed";
 
-int picturesPerButton(const exporter::PictureSetRequest& r) {
-    const int named = !r.normal.empty() + !r.hover.empty() + !r.pressed.empty() + !r.sprite.empty();
-    return named * static_cast<int>(r.scales.size());
-}
-
 }  // namespace
 
 std::optional<base::FileError> ExportJob::run(const Progress& progress) {
@@ -77,8 +72,12 @@ std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Pr
     // With the dark variant on, every member is rendered twice.
     const int members = std::max<int>(1, static_cast<int>(members_.size())) *
                         (design_.dark.on && !members_.empty() ? 2 : 1);
-    total_ = picturesPerButton(request) * members + static_cast<int>(outputs_.files.size()) +
-             !pages_.cssPage.empty() + !pages_.cssSnippet.empty() + !pages_.imgPage.empty() +
+    const image::Picture* texture = render::activeTexture(design_, *texture_);
+    // A live page brings its texture along.
+    const int livePages = !pages_.livePage.empty() + !pages_.liveSnippet.empty();
+    total_ = exporter::filesPerButton(request, design_) * members +
+             static_cast<int>(outputs_.files.size()) + !pages_.cssPage.empty() +
+             !pages_.cssSnippet.empty() + !pages_.imgPage.empty() + livePages * (texture ? 2 : 1) +
              !outputs_.htmlPage.empty() + static_cast<int>(designFiles.size());
     done_ = 0;
     targets_.clear();
@@ -98,7 +97,6 @@ std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Pr
         }
         return std::optional<base::FileError>();
     };
-    const image::Picture* texture = render::activeTexture(design_, *texture_);
     if (!members_.empty()) {
         // As many buttons at a time as there are cores: each renders on one.
         const size_t step = std::max(1u, std::thread::hardware_concurrency());
@@ -117,7 +115,7 @@ std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Pr
                     return e;
             }
         }
-        if (auto e = stageAll(webPageFiles(design_, members_, pages_, request))) return e;
+        if (auto e = stageAll(webPageFiles(design_, texture, members_, pages_, request))) return e;
     } else {
         render::TextEngine text;
         text.warn = warn;
@@ -125,11 +123,12 @@ std::optional<base::FileError> ExportJob::stage(base::FileBatch& batch, const Pr
             if (scale == 1 && !withHover && rendered_) return *rendered_;
             return render::renderButtonPictures(design_, texture, scale, text, withHover);
         };
-        for (int scale : request.scales) {
+        auto vectors = [&] { return exporter::vectorInputs(design_, texture, text); };
+        for (size_t scale = 0; scale < request.scales.size(); ++scale) {
             if (stopped(progress)) return base::FileError{kCancelled};
-            exporter::PictureSetRequest one = request;
-            one.scales = {scale};
-            if (auto e = stageAll(exporter::encodePictureSet(one, design_, source))) return e;
+            const exporter::PictureSetRequest one = exporter::atScale(request, scale, design_);
+            if (auto e = stageAll(exporter::encodePictureSet(one, design_, source, vectors)))
+                return e;
         }
     }
     if (auto e = stageAll(outputs_.files)) return e;

@@ -19,7 +19,7 @@ inline constexpr const char* kNoBmpInHtml = "HTML doesn't support BMP";
 
 struct ExportRequest {
     Outputs outputs;  // the pictures, the rollover page and the design file
-    WebPages pages;   // the CSS page and snippet, the e-mail/README page
+    WebPages pages;   // the CSS page and snippet, the e-mail/README page, the live ones
     // One label a line: the design is rendered once per label, and the files are
     // named after each label.
     std::string labelsFile;

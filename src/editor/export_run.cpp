@@ -39,7 +39,8 @@ bool hasOutputs(const ExportRequest& request) {
     const exporter::PictureSetRequest& p = o.pictures;
     return !p.normal.empty() || !p.pressed.empty() || !p.hover.empty() || !p.sprite.empty() ||
            !o.htmlPage.empty() || !o.design.empty() || !request.pages.cssPage.empty() ||
-           !request.pages.cssSnippet.empty() || !request.pages.imgPage.empty() || request.report;
+           !request.pages.cssSnippet.empty() || !request.pages.imgPage.empty() ||
+           !request.pages.livePage.empty() || !request.pages.liveSnippet.empty() || request.report;
 }
 
 std::optional<std::string> requestProblem(const ExportRequest& request,

@@ -17,7 +17,8 @@ double linear(uint8_t v) {
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-// The pixel of middle luminance: a colour that really occurs on the button.
+}  // namespace
+
 std::optional<image::Rgb> medianColour(std::vector<image::Rgb> pixels) {
     if (pixels.empty()) return std::nullopt;
     auto middle = pixels.begin() + static_cast<std::ptrdiff_t>(pixels.size() / 2);
@@ -27,11 +28,17 @@ std::optional<image::Rgb> medianColour(std::vector<image::Rgb> pixels) {
     return *middle;
 }
 
-ContrastCheck check(image::Rgb fore, image::Rgb back, double minimum) {
+ContrastCheck contrastCheck(image::Rgb fore, image::Rgb back, double minimum) {
     return {fore, back, contrastRatio(fore, back), minimum};
 }
 
-}  // namespace
+ButtonReport reportFor(const state::FontDesc& font, const std::string& label) {
+    ButtonReport r;
+    r.label = label;
+    r.nameEmpty = label.find_first_not_of(" \t\r\n") == std::string::npos;
+    r.largeText = font.size >= 18 || (font.size >= 14 && font.bold);
+    return r;
+}
 
 double relativeLuminance(image::Rgb c) {
     return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
@@ -76,12 +83,9 @@ ButtonReport reportButton(const state::ButtonState& s, const image::Picture& nor
     auto inked = [&](int x, int y) { return ink[static_cast<size_t>(y) * w + x]; };
     auto rgb = [&](int x, int y) { return image::splitColor(normal.pixel(x, y)); };
 
-    ButtonReport r;
-    r.label = s.buttonText;
+    ButtonReport r = reportFor(s.textFont, s.buttonText);
     r.width = w;
     r.height = h;
-    r.nameEmpty = s.buttonText.find_first_not_of(" \t\r\n") == std::string::npos;
-    r.largeText = s.textFont.size >= 18 || (s.textFont.size >= 14 && s.textFont.bold);
 
     int x1 = w, y1 = h, x2 = -1, y2 = -1;
     for (int y = 0; y < h; ++y)
@@ -95,8 +99,8 @@ ButtonReport reportButton(const state::ButtonState& s, const image::Picture& nor
         for (int x = x1; x <= x2; ++x)
             if (!inked(x, y) && inside(x, y)) face.push_back(rgb(x, y));
     if (auto under = medianColour(std::move(face))) {
-        r.text = check({s.textRed, s.textGreen, s.textBlue}, *under,
-                       r.largeText ? kLargeTextMinimum : kTextMinimum);
+        r.text = contrastCheck({s.textRed, s.textGreen, s.textBlue}, *under,
+                               r.largeText ? kLargeTextMinimum : kTextMinimum);
     }
 
     std::vector<image::Rgb> rim;
@@ -106,7 +110,7 @@ ButtonReport reportButton(const state::ButtonState& s, const image::Picture& nor
                 (!inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1)))
                 rim.push_back(rgb(x, y));
     const image::Rgb back{s.backRed, s.backGreen, s.backBlue};
-    r.edge = check(medianColour(std::move(rim)).value_or(back), back, kEdgeMinimum);
+    r.edge = contrastCheck(medianColour(std::move(rim)).value_or(back), back, kEdgeMinimum);
     r.edge.required = !r.text;
     return r;
 }

@@ -51,6 +51,13 @@ struct ButtonReport {
     bool passes() const;
 };
 
+// The colour of middle luminance: one that really occurs on the button.
+std::optional<image::Rgb> medianColour(std::vector<image::Rgb> colours);
+ContrastCheck contrastCheck(image::Rgb fore, image::Rgb back, double minimum);
+// A report of a button with this label: its name and whether text in the font
+// counts as large; the figures are left to fill in.
+ButtonReport reportFor(const state::FontDesc& font, const std::string& label);
+
 // The pixels of the W x H button that the inscription's copies cover, row by row.
 std::vector<bool> inscriptionInk(const state::ButtonState& s, render::TextEngine& text);
 

@@ -7,8 +7,18 @@ namespace bevelmint::exporter {
 
 std::string cssString(const std::string& text) {
     // Hex escapes end with a space so a following hex digit is not taken in.
+    static constexpr char kHex[] = "0123456789abcdef";
     std::string out = "\"";
     for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t') || u == 0x7F) {
+            // A control character; NUL is taken as U+FFFD by CSS anyway.
+            out += '\\';
+            if (u >= 16) out += kHex[u >> 4];
+            out += kHex[u & 15];
+            out += ' ';
+            continue;
+        }
         switch (c) {
             case '"':
                 out += "\\22 ";
@@ -22,17 +32,26 @@ std::string cssString(const std::string& text) {
             case '&':
                 out += "\\26 ";
                 break;
-            case '\n':
-                out += "\\a ";
-                break;
-            case '\r':
-                out += "\\d ";
-                break;
             default:
                 out.push_back(c);
         }
     }
     return out + "\"";
+}
+
+std::string focusRule(const std::string& selector, image::Rgb page, const std::string& indent) {
+    const image::Rgb black{0, 0, 0}, white{255, 255, 255};
+    const bool dark = contrastRatio(black, page) >= contrastRatio(white, page);
+    const std::string outer = dark ? "#000000" : "#ffffff", inner = dark ? "#ffffff" : "#000000";
+    return indent + selector + ":focus-visible {\n" + indent + "  outline: 2px solid " + outer +
+           ";\n" + indent + "  outline-offset: 2px;\n" + indent + "  box-shadow: 0 0 0 2px " +
+           inner + ";\n" + indent + "}\n";
+}
+
+std::string disabledRule(const std::string& selector, const std::string& first) {
+    return selector + "[aria-disabled=\"true\"] {\n" + first +
+           "  filter: grayscale(1) opacity(0.5);\n  cursor: not-allowed;\n  pointer-events: "
+           "none;\n}\n";
 }
 
 namespace {
@@ -67,24 +86,12 @@ std::string backgroundRule(const std::string& selector, const std::vector<Scaled
     return out + indent + "}\n";
 }
 
-// Two rings of opposite colours (WCAG technique C40): the outer one, of whichever
-// of black and white stands out more from the page, shows at 4.5:1 or more on
-// any page colour; the inner one sets it off from the button.
-std::string focusRule(image::Rgb page, const std::string& indent) {
-    const image::Rgb black{0, 0, 0}, white{255, 255, 255};
-    const bool dark = contrastRatio(black, page) >= contrastRatio(white, page);
-    const std::string outer = dark ? "#000000" : "#ffffff", inner = dark ? "#ffffff" : "#000000";
-    return indent + ".bvm:focus-visible {\n" + indent + "  outline: 2px solid " + outer + ";\n" +
-           indent + "  outline-offset: 2px;\n" + indent + "  box-shadow: 0 0 0 2px " + inner +
-           ";\n" + indent + "}\n";
-}
-
 // What changes on a dark page: the sprites, the focus ring and, on a page of its
 // own, the page's colour.
 std::string darkBlock(const WebButtons& set, const std::string& pageRule) {
     if (!set.dark) return {};
     std::string out = "@media (prefers-color-scheme: dark) {\n" + pageRule;
-    out += focusRule(set.dark->page, "  ");
+    out += focusRule(".bvm", set.dark->page, "  ");
     for (const WebButton& b : set.buttons)
         out += backgroundRule(selectorOf(b), b.darkPictures, "  ");
     return out + "}\n";
@@ -98,11 +105,8 @@ std::string rules(const WebButtons& set, const std::string& darkPageRule) {
                       "  background-size: " + px(w) + " " + px(3 * h) + ";\n}\n";
     out += ".bvm:hover {\n  background-position: 0 " + px(-h) + ";\n}\n";
     out += ".bvm:active {\n  background-position: 0 " + px(-2 * h) + ";\n}\n";
-    out += focusRule(set.background, "");
-    out +=
-        ".bvm[aria-disabled=\"true\"] {\n  background-position: 0 0;\n"
-        "  filter: grayscale(1) opacity(0.5);\n  cursor: not-allowed;\n  pointer-events: "
-        "none;\n}\n";
+    out += focusRule(".bvm", set.background, "");
+    out += disabledRule(".bvm", "  background-position: 0 0;\n");
     for (const WebButton& b : set.buttons)
         out += backgroundRule(selectorOf(b), b.pictures, "");
     return out + darkBlock(set, darkPageRule);

@@ -16,6 +16,15 @@ namespace bevelmint::exporter {
 // the style element it stands in.
 std::string cssString(const std::string& text);
 
+// The keyboard focus of the links `selector` picks: two rings of opposite
+// colours (WCAG technique C40), the outer one of whichever of black and white
+// stands out more from the page, so it shows at 4.5:1 or more on any page
+// colour, the inner one setting it off from the button.
+std::string focusRule(const std::string& selector, image::Rgb page, const std::string& indent);
+// A greyed look that takes no pointer for aria-disabled="true", its rule
+// beginning with `first`.
+std::string disabledRule(const std::string& selector, const std::string& first);
+
 // The style rules of the buttons (without the page's own rules).
 std::string cssRules(const WebButtons& set);
 // The link elements, one a line.

@@ -1,5 +1,8 @@
 #include "export/html_snippet.h"
 
+#include "base/utf8.h"
+#include "render/text_engine.h"
+
 namespace bevelmint::exporter {
 
 std::string escapeAttribute(const std::string& text) {
@@ -22,6 +25,34 @@ std::string escapeAttribute(const std::string& text) {
             default:
                 out.push_back(c);
         }
+    }
+    return out;
+}
+
+std::string escapeText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (uint32_t cp : render::decodeUtf8(text)) {
+        switch (cp) {
+            case '&':
+                out += "&amp;";
+                continue;
+            case '<':
+                out += "&lt;";
+                continue;
+            case '>':
+                out += "&gt;";
+                continue;
+            case '"':
+                out += "&quot;";
+                continue;
+            default:
+                break;
+        }
+        const bool forbidden = (cp < 0x20 && cp != '\t') || cp == 0x7F ||
+                               (cp >= 0xD800 && cp <= 0xDFFF) || cp == 0xFFFE || cp == 0xFFFF ||
+                               cp > 0x10FFFF;
+        base::appendUtf8(out, forbidden ? 0xFFFD : cp);
     }
     return out;
 }

@@ -13,6 +13,12 @@ inline constexpr const char* kPlaceholderLink = "http://www.your-site.example/";
 // Escapes the characters that would end or break an HTML attribute value.
 std::string escapeAttribute(const std::string& text);
 
+// Text for HTML or XML content and double-quoted attributes: the characters
+// that would end or break them escaped, control characters (but tab) and code
+// points XML forbids replaced by U+FFFD, and bytes that are not UTF-8 read one
+// by one as Latin-1, so the result is always well-formed UTF-8.
+std::string escapeText(const std::string& text);
+
 // A colour as "#rrggbb".
 std::string hexColour(image::Rgb c);
 

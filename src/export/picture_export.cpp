@@ -122,6 +122,7 @@ std::string encodeStacked(PictureFormat format, const state::ButtonState& s, int
             return encodeGifPicture(*source, w, h, s.shapeKind != state::ShapeKind::rect);
         case PictureFormat::png:
         case PictureFormat::webp:
+        case PictureFormat::svg:
             break;
     }
     return {};

@@ -12,7 +12,8 @@
 namespace bevelmint::exporter {
 
 // Every picture format the exporter writes; a design file keeps one of the
-// first three as its export choice.
+// first three as its export choice. SVG is drawn from the vector description,
+// not rendered (svg_writer.h).
 using PictureFormat = state::PictureFormat;
 
 PictureFormat pictureFormat(state::ExportFormat format);
@@ -21,7 +22,7 @@ std::optional<state::ExportFormat> exportFormat(PictureFormat format);
 // Browsers show every format but BMP.
 bool shownInBrowsers(PictureFormat format);
 // The format a file name's extension names (.gif, .jpg/.jpeg, .bmp, .png,
-// .webp), if any.
+// .webp, .svg), if any.
 std::optional<PictureFormat> formatFromExtension(const std::string& path);
 
 // PNG and WebP carry the outline's coverage as alpha.
@@ -40,7 +41,8 @@ std::string encodeCutOut(PictureFormat format, const image::RgbaPicture& picture
 // cut to the button's size at that scale and stacked from the top into one file:
 // BMP, JPEG with the state's compression and progressive choice, GIF transparent
 // outside round shapes, or PNG and WebP with the outline's coverage as alpha
-// (nothing outside the outline shows). Empty only when an encoder fails.
+// (nothing outside the outline shows). Empty only when an encoder fails, and
+// for SVG, which is not made from pixels.
 std::string encodeStacked(PictureFormat format, const state::ButtonState& s, int scale,
                           const std::vector<const image::Picture*>& pictures);
 

@@ -5,6 +5,8 @@
 #include <map>
 
 #include "export/palette_png_writer.h"
+#include "export/svg_writer.h"
+#include "state/layout.h"
 #include "state/state_rules.h"
 
 namespace bevelmint::exporter {
@@ -53,6 +55,28 @@ std::optional<std::string> checkRequest(const PictureSetRequest& request,
     return std::nullopt;
 }
 
+PictureSetRequest atScale(const PictureSetRequest& request, size_t index,
+                          const state::ButtonState& s) {
+    PictureSetRequest one = request;
+    if (index >= request.scales.size()) return one;
+    one.scales = {request.scales[index]};
+    for (std::string* path : {&one.normal, &one.hover, &one.pressed, &one.sprite})
+        if (index > 0 && fileFormat(request, *path, s) == PictureFormat::svg) path->clear();
+    return one;
+}
+
+int filesPerButton(const PictureSetRequest& request, const state::ButtonState& s) {
+    int files = 0;
+    for (const std::string* path :
+         {&request.normal, &request.hover, &request.pressed, &request.sprite}) {
+        if (path->empty()) continue;
+        files += fileFormat(request, *path, s) == PictureFormat::svg
+                     ? 1
+                     : static_cast<int>(request.scales.size());
+    }
+    return files;
+}
+
 PictureSource freshRenders(const state::ButtonState& s, const image::Picture* texture,
                            render::TextEngine& text) {
     return [s, texture, &text](int scale, bool withHover) {
@@ -60,16 +84,37 @@ PictureSource freshRenders(const state::ButtonState& s, const image::Picture* te
     };
 }
 
+VectorInputs vectorInputs(const state::ButtonState& s, const image::Picture* texture,
+                          render::TextEngine& text) {
+    const render::TextEngine::Metrics m =
+        text.metrics(s.textFont, state::characterHeight(s.textFont.size));
+    return {{m.ascent, m.descent}, s.textureActive ? texture : nullptr};
+}
+
 std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
-                                          const state::ButtonState& s,
-                                          const PictureSource& source) {
+                                          const state::ButtonState& s, const PictureSource& source,
+                                          const VectorSource& vectors) {
+    using vector::Look;
+    struct Output {
+        const std::string* path;
+        std::vector<Look> looks;
+    };
+    const Output outputs[] = {{&request.normal, {Look::rest}},
+                              {&request.hover, {Look::hover}},
+                              {&request.pressed, {Look::pressed}},
+                              {&request.sprite, {Look::rest, Look::hover, Look::pressed}}};
+    bool rendered = false, withHover = false;
+    for (const Output& o : outputs) {
+        if (o.path->empty() || fileFormat(request, *o.path, s) == PictureFormat::svg) continue;
+        rendered = true;
+        withHover = withHover || o.looks.size() > 1 || o.looks.front() == Look::hover;
+    }
+    std::vector<vector::VectorButton> described;
+    VectorInputs inputs;
     std::vector<PictureFile> files;
-    if (request.normal.empty() && request.hover.empty() && request.pressed.empty() &&
-        request.sprite.empty())
-        return files;
-    const bool withHover = !request.hover.empty() || !request.sprite.empty();
     for (int scale : request.scales) {
-        const render::ButtonPictures pictures = source(scale, withHover);
+        const render::ButtonPictures pictures =
+            rendered ? source(scale, withHover) : render::ButtonPictures{};
         // Each picture is cut out along the outline once; the sprite stacks the same cut-outs.
         std::map<const image::Picture*, image::RgbaPicture> cuts;
         auto encode = [&](PictureFile& file, PictureFormat format,
@@ -95,16 +140,29 @@ std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
             file.bytes = std::move(png.bytes);
             if (!png.palette) file.notice = file.path + ": " + png.notice;
         };
-        auto add = [&](const std::string& path, const std::vector<const image::Picture*>& parts) {
-            if (path.empty()) return;
+        for (const Output& o : outputs) {
+            const std::string& path = *o.path;
+            if (path.empty()) continue;
+            const PictureFormat format = fileFormat(request, path, s);
+            if (format == PictureFormat::svg) {
+                if (scale != request.scales.front()) continue;
+                if (described.empty()) {
+                    if (vectors) inputs = vectors();
+                    described = vector::describeScales(s, inputs.metrics);
+                }
+                files.push_back(
+                    {path, svgPicture(described, o.looks, s.buttonText, inputs.texture), {}});
+                continue;
+            }
+            std::vector<const image::Picture*> parts;
+            for (Look look : o.looks)
+                parts.push_back(look == Look::rest    ? &pictures.normal
+                                : look == Look::hover ? &pictures.hover
+                                                      : &pictures.pressed);
             PictureFile file{request.scaleNames ? scaledFileName(path, scale) : path, {}, {}};
-            encode(file, fileFormat(request, path, s), parts);
+            encode(file, format, parts);
             files.push_back(std::move(file));
-        };
-        add(request.normal, {&pictures.normal});
-        add(request.hover, {&pictures.hover});
-        add(request.pressed, {&pictures.pressed});
-        add(request.sprite, {&pictures.normal, &pictures.hover, &pictures.pressed});
+        }
     }
     return files;
 }

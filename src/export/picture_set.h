@@ -10,6 +10,7 @@
 #include "render/button_pictures.h"
 #include "render/text_engine.h"
 #include "state/button_state.h"
+#include "vector/vector_button.h"
 
 namespace bevelmint::exporter {
 
@@ -42,6 +43,13 @@ PictureFormat fileFormat(const PictureSetRequest& request, const std::string& pa
 std::optional<std::string> checkRequest(const PictureSetRequest& request,
                                         const state::ButtonState& s);
 
+// The request at one of its scales (by index) for a run that goes scale by
+// scale: an SVG picture serves every scale, so only the first scale writes it.
+PictureSetRequest atScale(const PictureSetRequest& request, size_t index,
+                          const state::ButtonState& s);
+// How many files the request writes for one button.
+int filesPerButton(const PictureSetRequest& request, const state::ButtonState& s);
+
 // The pictures of the design at a scale, with the hover picture when asked for.
 using PictureSource = std::function<render::ButtonPictures(int scale, bool withHover)>;
 
@@ -49,12 +57,25 @@ using PictureSource = std::function<render::ButtonPictures(int scale, bool withH
 PictureSource freshRenders(const state::ButtonState& s, const image::Picture* texture,
                            render::TextEngine& text);
 
+// What an SVG picture needs beyond the design: where the font puts the baseline,
+// and the working texture while the design has one active.
+struct VectorInputs {
+    vector::TextMetrics metrics;
+    const image::Picture* texture = nullptr;
+};
+VectorInputs vectorInputs(const state::ButtonState& s, const image::Picture* texture,
+                          render::TextEngine& text);
+// Asked for only when an SVG picture is written (finding the font may warn).
+using VectorSource = std::function<VectorInputs()>;
+
 // Encodes every picture asked for at every scale asked for, in the order normal,
-// hover, pressed, sprite for each scale. A file whose encoder failed has empty
-// bytes. With `palette`, each PNG file (the sprite with one palette for its three
-// states) is a palette PNG, or lossless with a notice where a palette would lose
-// too much (encodePalettePng).
+// hover, pressed, sprite for each scale; an SVG picture is written once, at the
+// first scale, under its own name, and nothing is rendered for it. A file whose
+// encoder failed has empty bytes. With `palette`, each PNG file (the sprite with
+// one palette for its three states) is a palette PNG, or lossless with a notice
+// where a palette would lose too much (encodePalettePng).
 std::vector<PictureFile> encodePictureSet(const PictureSetRequest& request,
-                                          const state::ButtonState& s, const PictureSource& source);
+                                          const state::ButtonState& s, const PictureSource& source,
+                                          const VectorSource& vectors = {});
 
 }  // namespace bevelmint::exporter

@@ -63,4 +63,12 @@ std::string encodePng(const image::RgbaPicture& picture) {
     return pngFile(w, h, alpha ? PngColour::rgba : PngColour::rgb, {}, stream);
 }
 
+std::string encodePng(const image::Picture& picture) {
+    image::RgbaPicture rgba(picture.width(), picture.height());
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            rgba.set(x, y, picture.pixel(x, y), 255);
+    return encodePng(rgba);
+}
+
 }  // namespace bevelmint::exporter

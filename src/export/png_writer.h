@@ -10,5 +10,7 @@ namespace bevelmint::exporter {
 // straight alpha; unfiltered or Paeth-filtered rows, whichever compresses
 // better. Empty only when libdeflate is out of memory.
 std::string encodePng(const image::RgbaPicture& picture);
+// An opaque picture (a texture) as an 8-bit RGB PNG.
+std::string encodePng(const image::Picture& picture);
 
 }  // namespace bevelmint::exporter

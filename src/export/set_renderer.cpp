@@ -43,17 +43,19 @@ void renderTask(Worker& w, const state::ButtonState& design, const image::Pictur
                 bool report, std::vector<PictureFile>& files, ButtonReport& measured) {
     state::ButtonState s = design;
     s.buttonText = m.label;
-    PictureSetRequest named = request;
-    if (scaleIndex < request.scales.size()) named.scales = {request.scales[scaleIndex]};
+    PictureSetRequest named = atScale(request, scaleIndex, s);
     for (std::string* path : {&named.normal, &named.hover, &named.pressed, &named.sprite})
         if (!path->empty()) *path = withSlug(*path, m.slug);
     // The report measures the normal picture at scale 1, rendered once for both.
     std::optional<image::Picture> normal;
-    files = encodePictureSet(named, s, [&](int scale, bool withHover) {
-        render::ButtonPictures pictures = w.pictures(s, texture, scale, withHover);
-        if (scale == 1 && report) normal = pictures.normal;
-        return pictures;
-    });
+    files = encodePictureSet(
+        named, s,
+        [&](int scale, bool withHover) {
+            render::ButtonPictures pictures = w.pictures(s, texture, scale, withHover);
+            if (scale == 1 && report) normal = pictures.normal;
+            return pictures;
+        },
+        [&] { return vectorInputs(s, texture, w.text); });
     if (report) {
         if (!normal) normal = w.pictures(s, texture, 1, false).normal;
         measured = reportButton(s, *normal, inscriptionInk(s, w.text));
@@ -122,15 +124,18 @@ RenderedSet renderSet(const state::ButtonState& design, const image::Picture* te
 
 namespace {
 
+// `once`: an SVG picture, which serves every scale from one file under its own name.
 std::vector<ScaledName> scaledNames(const std::string& path, const SetMember& m,
-                                    const PictureSetRequest& request) {
+                                    const PictureSetRequest& request, bool once) {
     std::vector<int> scales = request.scales;
     std::sort(scales.begin(), scales.end());
     scales.erase(std::unique(scales.begin(), scales.end()), scales.end());
+    if (once) scales = {1};
     std::vector<ScaledName> names;
     const std::string named = withSlug(path, m.slug);
     for (int scale : scales) {
-        const std::string file = request.scaleNames ? scaledFileName(named, scale) : named;
+        const bool marked = request.scaleNames && !once;
+        const std::string file = marked ? scaledFileName(named, scale) : named;
         names.push_back({scale, base::fileNameOf(file)});
     }
     return names;
@@ -157,9 +162,11 @@ WebButtons webButtons(const state::ButtonState& design, const std::vector<SetMem
     set.roundness = design.roundness;
     const std::vector<SetMember> dark = darkMembers(members);
     if (design.dark.on) set.dark = colours(state::darkVariant(design));
+    const bool once = fileFormat(request, path, design) == PictureFormat::svg;
     for (size_t i = 0; i < members.size(); ++i) {
-        WebButton b{members[i].label, members[i].slug, scaledNames(path, members[i], request), {}};
-        if (design.dark.on) b.darkPictures = scaledNames(path, dark[i], request);
+        WebButton b{
+            members[i].label, members[i].slug, scaledNames(path, members[i], request, once), {}};
+        if (design.dark.on) b.darkPictures = scaledNames(path, dark[i], request, once);
         set.buttons.push_back(std::move(b));
     }
     return set;

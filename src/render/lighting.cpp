@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "image/color.h"
+#include "image/shading.h"
 #include "render/canvas.h"
 
 namespace bevelmint::render {
@@ -53,12 +54,12 @@ uint8_t litChannel(uint8_t v, const LightFactor& x) {
     return static_cast<uint8_t>(n < 255 ? n : 254);
 }
 
+}  // namespace
+
 image::Colour lit(image::Colour pixel, const LightFactor& x) {
     image::Rgb p = image::splitColor(pixel);
     return image::makeColor(litChannel(p.r, x), litChannel(p.g, x), litChannel(p.b, x));
 }
-
-}  // namespace
 
 void lightShape(const state::ButtonState& s, const image::Picture& mask,
                 const image::Picture* texture, image::Picture& normal, image::Picture& pressed,
@@ -70,11 +71,8 @@ void lightShape(const state::ButtonState& s, const image::Picture& mask,
 
     // The factor depends on the rounded distance alone: one per distance inside the disc.
     std::vector<LightFactor> factors(radius);
-    for (int dist = 0; dist < radius; ++dist) {
-        const long double ext = static_cast<long double>(radius - dist) / radius *
-                                (static_cast<long double>(s.lightIntensity) / 100);
-        factors[dist] = LightFactor(static_cast<double>(ext));
-    }
+    for (int dist = 0; dist < radius; ++dist)
+        factors[dist] = LightFactor(image::lightFactor(radius, s.lightIntensity, dist));
 
     // A rounded distance below the radius means n <= (r - 1)^2 + (r - 1).
     const int64_t outside = int64_t{radius} * radius - radius;

@@ -20,6 +20,10 @@ class LightFactor {
     int shift_ = 1;
 };
 
+// A pixel under the light: each channel gains its own value times x, rounded,
+// and one that would reach 255 stays at 254.
+image::Colour lit(image::Colour pixel, const LightFactor& x);
+
 // Lights the button and blends the texture into it, column by column: the normal
 // picture round the light point, the pressed one round its mirror point. Reads
 // the shape mask; `texture` is the working texture, used while textureActive is

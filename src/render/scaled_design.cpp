@@ -5,15 +5,6 @@
 
 namespace bevelmint::render {
 
-state::ButtonState scaledDesign(const state::ButtonState& s, int n) {
-    state::ButtonState out = s;
-    for (int32_t* length :
-         {&out.buttonWidth, &out.buttonHeight, &out.buttonDepth, &out.depthLimit, &out.roundness,
-          &out.lightX, &out.lightY, &out.lightRadius, &out.textOffsetX, &out.textOffsetY})
-        *length *= n;
-    return out;
-}
-
 image::Picture enlarged(const image::Picture& picture, int n) {
     image::Picture out(picture.width() * n, picture.height() * n);
     for (int y = 0; y < out.height(); ++y) {

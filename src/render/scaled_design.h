@@ -3,13 +3,11 @@
 #include "image/picture.h"
 #include "render/canvas.h"
 #include "state/button_state.h"
+#include "state/layout.h"
 
 namespace bevelmint::render {
 
-// The design drawn n times larger for export: every length (size, depth,
-// roundness, light centre and radius, text offsets) multiplied by n. The inscription's pixel size
-// is scaled by the text pass.
-state::ButtonState scaledDesign(const state::ButtonState& s, int n);
+using state::scaledDesign;
 
 // Each pixel becomes an n x n block.
 image::Picture enlarged(const image::Picture& picture, int n);

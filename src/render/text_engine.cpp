@@ -10,7 +10,7 @@
 #include <cmath>
 #include <mutex>
 
-#include "state/state_rules.h"
+#include "state/layout.h"
 
 // fontconfig keeps its configuration for the life of the process, which the leak
 // checker of a sanitized build reports as lost at exit; FcFini cannot release it
@@ -26,10 +26,6 @@ extern "C" const char* __lsan_default_options() {
 #endif
 
 namespace bevelmint::render {
-
-int characterHeight(int pointSize) {
-    return static_cast<int>(state::roundDivHalfEven(int64_t{pointSize} * 96, 72));
-}
 
 std::vector<uint32_t> decodeUtf8(const std::string& text) {
     std::vector<uint32_t> out;
@@ -178,18 +174,41 @@ uint8_t mix(uint8_t over, uint8_t under, int a) {
     return static_cast<uint8_t>((over * a + under * (255 - a) + 127) / 255);
 }
 
-int ascentPixels(FT_Face ft, int pixelSize) {
-    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft, FT_SFNT_OS2));
-    const long units = (os2 && os2->usWinAscent) ? os2->usWinAscent : ft->ascender;
+int pixelsOf(FT_Face ft, long units, int pixelSize) {
     const long em = ft->units_per_EM ? ft->units_per_EM : 2048;
     return static_cast<int>(std::lround(static_cast<double>(units) * pixelSize / em));
 }
 
+int ascentPixels(FT_Face ft, int pixelSize) {
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft, FT_SFNT_OS2));
+    return pixelsOf(ft, (os2 && os2->usWinAscent) ? os2->usWinAscent : ft->ascender, pixelSize);
+}
+
+int descentPixels(FT_Face ft, int pixelSize) {
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft, FT_SFNT_OS2));
+    return pixelsOf(ft, (os2 && os2->usWinAscent) ? os2->usWinDescent : -ft->descender, pixelSize);
+}
+
 }  // namespace
+
+TextEngine::Metrics TextEngine::metrics(const state::FontDesc& font, int pixelSize) {
+    Face* f = pixelSize > 0 ? face(font) : nullptr;
+    if (!f || !f->ft) return {};
+    return {ascentPixels(f->ft, pixelSize), descentPixels(f->ft, pixelSize)};
+}
+
+int64_t TextEngine::advance(const std::string& utf8, const state::FontDesc& font, int pixelSize) {
+    Face* f = pixelSize > 0 ? face(font) : nullptr;
+    if (!f || !f->ft) return 0;
+    int64_t width = 0;
+    for (uint32_t cp : decodeUtf8(utf8))
+        width += glyph(*f, pixelSize, cp, false).advance;
+    return width;
+}
 
 void TextEngine::drawText(image::Picture& picture, int x, int y, const std::string& utf8,
                           const state::FontDesc& font, image::Colour colour, int scale) {
-    const int pixelSize = characterHeight(font.size) * scale;
+    const int pixelSize = state::characterHeight(font.size) * scale;
     if (pixelSize <= 0 || utf8.empty()) return;
     Face* f = face(font);
     if (!f || !f->ft) return;

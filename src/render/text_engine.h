@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -11,9 +12,6 @@
 #include "state/button_state.h"
 
 namespace bevelmint::render {
-
-// Character height in pixels of a font size in points on a 96 dpi display.
-int characterHeight(int pointSize);
 
 // Text output through FreeType, faces found through fontconfig by family name.
 // Draws a string with the top-left corner of its text cell at a point: the
@@ -36,6 +34,15 @@ class TextEngine {
     // little more than the picture holds.
     void drawText(image::Picture& picture, int x, int y, const std::string& utf8,
                   const state::FontDesc& font, image::Colour colour, int scale = 1);
+
+    // The face's ascent and descent at a pixel size, as drawText places text by
+    // (its Windows metrics); zeros when no font is installed at all.
+    struct Metrics {
+        int ascent = 0, descent = 0;
+    };
+    Metrics metrics(const state::FontDesc& font, int pixelSize);
+    // The width utf8 text advances the pen by at a pixel size.
+    int64_t advance(const std::string& utf8, const state::FontDesc& font, int pixelSize);
 
     // The file fontconfig chose for the font, empty when there is none.
     std::string fontFile(const state::FontDesc& font);

@@ -11,8 +11,8 @@ namespace bevelmint::state {
 enum class ShapeKind { rect, elips, rrect };
 enum class ExportFormat { gif, jpg, bmp };
 // Every format a picture can be written in; the design's export format is one of
-// the first three.
-enum class PictureFormat { bmp, jpg, gif, png, webp };
+// the first three. SVG is drawn from the vector description, not rendered.
+enum class PictureFormat { bmp, jpg, gif, png, webp, svg };
 
 struct FontDesc {
     std::string face = "Arial";

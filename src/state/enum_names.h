@@ -39,24 +39,24 @@ struct EnumNames<ExportFormat> {
 
 template <>
 struct EnumNames<PictureFormat> {
-    static constexpr EnumName<PictureFormat> kNames[] = {{PictureFormat::gif, "gif"},
-                                                         {PictureFormat::jpg, "jpg"},
-                                                         {PictureFormat::bmp, "bmp"},
-                                                         {PictureFormat::png, "png"},
-                                                         {PictureFormat::webp, "webp"}};
+    static constexpr EnumName<PictureFormat> kNames[] = {
+        {PictureFormat::gif, "gif"}, {PictureFormat::jpg, "jpg"},   {PictureFormat::bmp, "bmp"},
+        {PictureFormat::png, "png"}, {PictureFormat::webp, "webp"}, {PictureFormat::svg, "svg"}};
 };
 
 template <>
 struct EnumNames<WebFormat> {
-    static constexpr EnumName<WebFormat> kNames[] = {{WebFormat::png, "png"},
-                                                     {WebFormat::webp, "webp"}};
+    static constexpr EnumName<WebFormat> kNames[] = {
+        {WebFormat::png, "png"}, {WebFormat::webp, "webp"}, {WebFormat::svg, "svg"}};
 };
 
 template <>
 struct EnumNames<WebMarkup> {
     static constexpr EnumName<WebMarkup> kNames[] = {{WebMarkup::cssPage, "css-page"},
                                                      {WebMarkup::cssSnippet, "css-snippet"},
-                                                     {WebMarkup::imgBundle, "img-page"}};
+                                                     {WebMarkup::imgBundle, "img-page"},
+                                                     {WebMarkup::livePage, "live-page"},
+                                                     {WebMarkup::liveSnippet, "live-snippet"}};
 };
 
 template <class E>

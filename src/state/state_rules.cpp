@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "state/layout.h"
+
 namespace bevelmint::state {
 
 int32_t Range::clamp(int64_t v) const {
@@ -38,34 +40,11 @@ Range textOffsetYRange(int32_t buttonHeight) {
 }
 
 bool lightCentre(int32_t position, int32_t w, int32_t h, int32_t d, int32_t& x, int32_t& y) {
-    switch (position) {
-        case 1:
-            x = 0, y = 0;
-            break;
-        case 2:
-            x = w / 2, y = -d;
-            break;
-        case 3:
-            x = w, y = 0;
-            break;
-        case 4:
-            x = -d, y = h / 2;
-            break;
-        case 5:
-            x = w + d, y = h / 2;
-            break;
-        case 6:
-            x = 0, y = h;
-            break;
-        case 7:
-            x = w / 2, y = h + d;
-            break;
-        case 8:
-            x = w, y = h;
-            break;
-        default:
-            return false;
-    }
+    LightPlace p;
+    if (!lightPlace(position, p)) return false;
+    // Half the width is the integer half (W div 2).
+    x = p.halvesX * w / 2 + p.depthsX * d;
+    y = p.halvesY * h / 2 + p.depthsY * d;
     return true;
 }
 

@@ -6,14 +6,17 @@
 
 namespace bevelmint::state {
 
-// The pictures of a web export: lossless with true alpha at the edges.
-enum class WebFormat { png, webp };
+// The pictures of a web export: lossless with true alpha at the edges, or
+// vector pictures drawn by the browser.
+enum class WebFormat { png, webp, svg };
 
 // The page that shows web buttons.
 enum class WebMarkup {
-    cssPage,     // a page with the buttons styled by CSS alone
-    cssSnippet,  // the style element and the links, to paste into a site
-    imgBundle,   // images in links, for e-mail and README files
+    cssPage,      // a page with the buttons styled by CSS alone
+    cssSnippet,   // the style element and the links, to paste into a site
+    imgBundle,    // images in links, for e-mail and README files
+    livePage,     // a page with live buttons: drawn by CSS, with real text, no pictures
+    liveSnippet,  // their style element and links
 };
 
 // How a design is exported for the web; the design file keeps it.

@@ -176,6 +176,50 @@ TEST(WindowWeb, ExportForWebWritesWhatTheRendererWritesOrNothing) {
     fs::remove_all(dir);
 }
 
+// SVG pictures are written once whatever the scales; a live markup needs no
+// pictures, greys what it does not use, and opens in the browser; its report is
+// the live button's.
+TEST(WindowWeb, SvgPicturesAndLiveMarkups) {
+    const fs::path dir = freshDir("bevelmint-window-live");
+    Window w;
+    showWebPage(w);
+    auto& ed = w.form->editor();
+    w.desktop.folders.push_back(QString::fromStdString(dir.string()));
+    w.click("WebFolderChoose");
+    w.click("WebFormatSvg");
+    EXPECT_EQ(ed.web().format, state::WebFormat::svg);
+    EXPECT_FALSE(w.find<QCheckBox>("WebScale2")->isEnabled());
+    w.click("WebExport");
+    waitForExport(w);
+    ASSERT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("; ").toStdString();
+    const auto svg = contents(dir);
+    EXPECT_EQ(svg.size(), 5u);  // four pictures and the page, none at 2x
+    EXPECT_EQ(svg.at("button-sprite.svg").rfind("<svg ", 0), 0u);
+    EXPECT_NE(svg.at("button.html").find("url(\"button-sprite.svg\")"), std::string::npos);
+
+    fs::remove_all(dir);
+    fs::create_directory(dir);
+    chooseMarkup(w, 4);
+    EXPECT_EQ(ed.web().markup, bevelmint::editor::WebMarkup::liveSnippet);
+    EXPECT_FALSE(w.find<QRadioButton>("WebFormatPng")->isEnabled());
+    const QString markup = w.find<QPlainTextEdit>("WebMarkupBox")->toPlainText();
+    EXPECT_TRUE(markup.startsWith("<style>\n.bvl {")) << markup.toStdString();
+    // The report measures the live button: wider for a long inscription.
+    ed.setText("A label much longer than the button");
+    EXPECT_TRUE(text(w, "WebSize").contains("x 40 px")) << text(w, "WebSize").toStdString();
+    EXPECT_FALSE(text(w, "WebSize").contains("100 x")) << text(w, "WebSize").toStdString();
+    chooseMarkup(w, 3);
+    w.click("WebExport");
+    waitForExport(w);
+    const auto live = contents(dir);
+    ASSERT_EQ(live.size(), 1u);
+    EXPECT_NE(live.at("button.html").find("<a class=\"bvl\""), std::string::npos);
+    w.click("WebOpen");
+    ASSERT_EQ(w.desktop.opened.size(), 1);
+    EXPECT_EQ(w.desktop.opened[0].toStdString(), (dir / "button.html").string());
+    fs::remove_all(dir);
+}
+
 // The hover picture shows between the others only while the Web page is shown;
 // the contrast figures are the report of every new render.
 TEST(WindowWeb, PreviewsAndContrastFiguresFollowEachRender) {

@@ -3,6 +3,7 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
 
 
 def wait_for(condition, what, timeout=10.0):
@@ -24,3 +25,14 @@ def start_chromium(profile, size, *flags):
                  "--user-data-dir=" + str(profile), "--window-size=" + size, *flags]:
         options.add_argument(flag)
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def pointer(driver, x, y, action=None):
+    """Moves the mouse to (x, y) in CSS pixels, then presses ("down") or releases ("up")."""
+    builder = ActionBuilder(driver)
+    builder.pointer_action.move_to_location(x, y)
+    if action == "down":
+        builder.pointer_action.pointer_down()
+    elif action == "up":
+        builder.pointer_action.pointer_up()
+    builder.perform()

@@ -15,11 +15,10 @@ import tempfile
 
 from PIL import Image, ImageChops
 from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browser_support import start_chromium, wait_for
+from browser_support import pointer, start_chromium, wait_for
 
 WIDTH, HEIGHT = 100, 40
 BACKGROUND = (196, 196, 196)
@@ -61,16 +60,6 @@ def screenshot(driver):
     path = pathlib.Path(driver.folder) / "shot.png"
     driver.save_screenshot(str(path))
     return Image.open(path).convert("RGB")
-
-
-def pointer(driver, x, y, action=None):
-    builder = ActionBuilder(driver)
-    builder.pointer_action.move_to_location(x, y)
-    if action == "down":
-        builder.pointer_action.pointer_down()
-    elif action == "up":
-        builder.pointer_action.pointer_up()
-    builder.perform()
 
 
 def start(folder, factor):

@@ -604,3 +604,67 @@ TEST(RenderCommand, PalettePngsOfASetAndTheirFallbackToLossless) {
     EXPECT_FALSE(fs::exists(dir / "x.gif"));
     fs::remove_all(dir);
 }
+
+// The live page and SVG pictures: nothing rendered, an SVG written once whatever
+// the scales, each file checked and written with everything else or not at all.
+TEST(RenderCommand, LivePagesAndSvgPicturesWithTheirCheck) {
+    const fs::path dir = freshDir("bevelmint-cli-live");
+    std::ofstream(dir / "labels.txt") << "Add to cart\nBuy\n";
+    const std::string set =
+        "--set shapeKind=rrect --set roundness=20 --labels labels.txt --live-page live.html "
+        "--normal b.svg --sprite s.svg --scales 1,2,3";
+    Outcome r = run(set + " --report", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* f :
+         {"live.html", "b-add-to-cart.svg", "b-buy.svg", "s-add-to-cart.svg", "s-buy.svg"})
+        EXPECT_TRUE(fs::exists(dir / f)) << f;
+    EXPECT_EQ(entries(dir), 7u);  // with labels.txt and stderr.txt
+    const std::string page = slurp(dir / "live.html");
+    EXPECT_EQ(countOf(page, "<a class=\"bvl\""), 2u);
+    EXPECT_EQ(page.find("url("), std::string::npos);
+    EXPECT_EQ(slurp(dir / "b-buy.svg")
+                  .rfind("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" "
+                         "height=\"40\"",
+                         0),
+              0u);
+    EXPECT_NE(slurp(dir / "s-buy.svg").find("height=\"120\""), std::string::npos);
+    EXPECT_NE(slurp(dir / "b-buy.svg").find(">Buy</text>"), std::string::npos);
+    // The report is the live buttons': the longer label widens its button.
+    auto widthOf = [&](const std::string& label) {
+        const size_t at = r.out.find("\"width\": ", r.out.find("\"label\": \"" + label + "\""));
+        return at == std::string::npos ? 0 : std::stoi(r.out.substr(at + 9));
+    };
+    EXPECT_GT(widthOf("Add to cart"), 100) << r.out;
+    EXPECT_EQ(widthOf("Buy"), 100) << r.out;
+
+    r = run(set + " --check", dir);
+    EXPECT_EQ(r.status, 0) << r.err << r.out;
+    std::ofstream(dir / "live.html", std::ios::app) << " ";
+    fs::remove(dir / "s-buy.svg");
+    r = run(set + " --check", dir);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, "s-buy.svg is missing\nlive.html differs\n");
+
+    // A page that cannot be written takes the pictures with it.
+    std::ofstream(dir / "file") << "not a folder";
+    r = run("--live-page file/live.html --normal c.svg --format svg", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(fs::exists(dir / "c.svg"));
+    r = run("--format svg --normal c", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir / "c").rfind("<svg ", 0), 0u);
+    r = run("--format svgz --normal d", dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("gif, jpg, bmp, png, webp or svg"), std::string::npos) << r.err;
+
+    // A textured design's live page lays the working texture from beside it.
+    r = run("--set buttonWidth=64 --set buttonHeight=32 --normal tex.bmp", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run("--texture tex.bmp --live-snippet t.html", dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Decoded texture = decodePng(slurp(dir / "t-texture.png"));
+    EXPECT_EQ(texture.width, 64);
+    EXPECT_EQ(texture.height, 32);
+    EXPECT_NE(slurp(dir / "t.html").find("url(\"t-texture.png\")"), std::string::npos);
+    fs::remove_all(dir);
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "image/shading.h"
 #include "state/state_rules.h"
 
 using namespace bevelmint;
@@ -34,17 +35,17 @@ Picture copyAt(render::TextEngine& engine, const state::ButtonState& s, int x, i
 }  // namespace
 
 TEST(InscriptionColours, HalfQuarterAndBright) {
-    EXPECT_EQ(render::bright(uint8_t{1}), 2);
-    EXPECT_EQ(render::bright(uint8_t{3}), 4);  // 4.5 to even
-    EXPECT_EQ(render::bright(uint8_t{5}), 8);  // 7.5 to even
-    EXPECT_EQ(render::bright(uint8_t{169}), 254);
-    EXPECT_EQ(render::bright(uint8_t{170}), 255);
-    EXPECT_EQ(render::bright(uint8_t{255}), 255);
+    EXPECT_EQ(image::bright(uint8_t{1}), 2);
+    EXPECT_EQ(image::bright(uint8_t{3}), 4);  // 4.5 to even
+    EXPECT_EQ(image::bright(uint8_t{5}), 8);  // 7.5 to even
+    EXPECT_EQ(image::bright(uint8_t{169}), 254);
+    EXPECT_EQ(image::bright(uint8_t{170}), 255);
+    EXPECT_EQ(image::bright(uint8_t{255}), 255);
     const Rgb t{220, 190, 110};
-    EXPECT_EQ(render::half(t), (Rgb{110, 95, 55}));
-    EXPECT_EQ(render::bright(t), (Rgb{255, 255, 165}));
-    EXPECT_EQ(render::quarter(t), (Rgb{55, 47, 27}));
-    EXPECT_EQ(render::half(render::bright(t)), (Rgb{127, 127, 82}));
+    EXPECT_EQ(image::half(t), (Rgb{110, 95, 55}));
+    EXPECT_EQ(image::bright(t), (Rgb{255, 255, 165}));
+    EXPECT_EQ(image::quarter(t), (Rgb{55, 47, 27}));
+    EXPECT_EQ(image::half(image::bright(t)), (Rgb{127, 127, 82}));
 }
 
 TEST(InscriptionPlace, DefaultDesignStandsAt39_12AndEngravedCopiesAroundIt) {
@@ -55,25 +56,25 @@ TEST(InscriptionPlace, DefaultDesignStandsAt39_12AndEngravedCopiesAroundIt) {
     Drawn plain = inscribe(s, engine);
     EXPECT_NE(plain.normal, Picture(100, 40, kFace));
     EXPECT_EQ(plain.normal, copyAt(engine, s, 39, 12, t));
-    EXPECT_EQ(plain.pressed, copyAt(engine, s, 39, 12, render::half(t)));
+    EXPECT_EQ(plain.pressed, copyAt(engine, s, 39, 12, image::half(t)));
 
     state::setText3D(s, true);  // text takes the button colour
     const Rgb b{220, 190, 110};
     Drawn engraved = inscribe(s, engine);
-    Picture want = copyAt(engine, s, 38, 11, render::half(b));
-    want = copyAt(engine, s, 40, 13, render::bright(b), want);
+    Picture want = copyAt(engine, s, 38, 11, image::half(b));
+    want = copyAt(engine, s, 40, 13, image::bright(b), want);
     want = copyAt(engine, s, 39, 12, b, want);
     EXPECT_EQ(engraved.normal, want);
-    Picture wantPressed = copyAt(engine, s, 38, 11, render::quarter(b));
-    wantPressed = copyAt(engine, s, 40, 13, render::half(render::bright(b)), wantPressed);
-    wantPressed = copyAt(engine, s, 39, 12, render::half(b), wantPressed);
+    Picture wantPressed = copyAt(engine, s, 38, 11, image::quarter(b));
+    wantPressed = copyAt(engine, s, 40, 13, image::half(image::bright(b)), wantPressed);
+    wantPressed = copyAt(engine, s, 39, 12, image::half(b), wantPressed);
     EXPECT_EQ(engraved.pressed, wantPressed);
 
-    EXPECT_EQ(render::towardsLight(4), (render::Offset{-1, 0}));
-    EXPECT_EQ(render::towardsLight(5), (render::Offset{1, 0}));
-    EXPECT_EQ(render::towardsLight(2), (render::Offset{0, -1}));
-    EXPECT_EQ(render::towardsLight(7), (render::Offset{0, 1}));
-    EXPECT_EQ(render::towardsLight(8), (render::Offset{1, 1}));
+    EXPECT_EQ(state::towardsLight(4), (render::Offset{-1, 0}));
+    EXPECT_EQ(state::towardsLight(5), (render::Offset{1, 0}));
+    EXPECT_EQ(state::towardsLight(2), (render::Offset{0, -1}));
+    EXPECT_EQ(state::towardsLight(7), (render::Offset{0, 1}));
+    EXPECT_EQ(state::towardsLight(8), (render::Offset{1, 1}));
 }
 
 TEST(InscriptionPlace, FastEditDrawsOneCopyBlackWhenEngraved) {
@@ -121,9 +122,9 @@ TEST(InscriptionPlace, ALongInscriptionIsDrawnWhole) {
 }
 
 TEST(TextEngine, CharacterHeightAndUtf8) {
-    EXPECT_EQ(render::characterHeight(12), 16);
-    EXPECT_EQ(render::characterHeight(0), 0);
-    EXPECT_EQ(render::characterHeight(100), 133);
+    EXPECT_EQ(state::characterHeight(12), 16);
+    EXPECT_EQ(state::characterHeight(0), 0);
+    EXPECT_EQ(state::characterHeight(100), 133);
     EXPECT_EQ(render::decodeUtf8("a\xc3\xa9"), (std::vector<uint32_t>{'a', 0xE9}));
     EXPECT_EQ(render::decodeUtf8("\xe9t\xc3"), (std::vector<uint32_t>{0xE9, 't', 0xC3}));
     state::ButtonState s = state::defaultState();

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "image/shading.h"
+
 using namespace bevelmint::render;
 using namespace bevelmint::image;
 

@@ -35,26 +35,30 @@ QString targetSize(int side) {
 WebPage::WebPage(QWidget* parent) : QWidget(parent) {
     auto* pictures = frame("Pictures for the Web", {6, 2, 216, 84}, this);
     pngButton = named(new QRadioButton("PNG", pictures), "WebFormatPng",
-                      "Lossless pictures with alpha edges", {10, 16, 60, 18});
+                      "Lossless pictures with alpha edges", {10, 16, 56, 18});
     webpButton =
         named(new QRadioButton("WebP", pictures), "WebFormatWebp",
-              "Lossless WebP pictures with alpha edges, smaller than PNG", {76, 16, 70, 18});
+              "Lossless WebP pictures with alpha edges, smaller than PNG", {72, 16, 64, 18});
+    svgButton = named(new QRadioButton("SVG", pictures), "WebFormatSvg",
+                      "Vector pictures the browser draws, sharp at any scale, written once",
+                      {142, 16, 60, 18});
     connect(pngButton, &QRadioButton::clicked, this,
             [this] { emit formatChosen(state::WebFormat::png); });
     connect(webpButton, &QRadioButton::clicked, this,
             [this] { emit formatChosen(state::WebFormat::webp); });
+    connect(svgButton, &QRadioButton::clicked, this,
+            [this] { emit formatChosen(state::WebFormat::svg); });
     paletteBox = named(new QCheckBox("Palette", pictures), "WebPalette",
                        "PNG with at most 256 colours and their alpha: far smaller, and within "
                        "45 dB of the lossless picture; a picture that needs more stays lossless",
-                       {148, 16, 64, 18});
+                       {10, 37, 66, 18});
     connect(paletteBox, &QCheckBox::clicked, this, &WebPage::paletteToggled);
-    label("Scales:", {10, 37, 44, 18}, pictures);
     for (int i = 0; i < 3; ++i) {
         const int scale = i + 1;
         scaleBoxes[i] = named(new QCheckBox(QString("%1x").arg(scale), pictures),
                               QString("WebScale%1").arg(scale).toUtf8().constData(),
                               QString("Write the pictures at %1 times the size").arg(scale),
-                              {56 + 48 * i, 37, 46, 18});
+                              {80 + 44 * i, 37, 42, 18});
         connect(scaleBoxes[i], &QCheckBox::clicked, this,
                 [this, scale](bool on) { emit scaleToggled(scale, on); });
     }
@@ -99,7 +103,8 @@ WebPage::WebPage(QWidget* parent) : QWidget(parent) {
 
     markupChoice = named(new QComboBox(this), "WebMarkup", "The markup that shows the buttons",
                          {6, 242, 216, 22});
-    markupChoice->addItems({"CSS button page", "CSS snippet", "E-mail/README bundle"});
+    markupChoice->addItems({"CSS button page", "CSS snippet", "E-mail/README bundle",
+                            "Live CSS page", "Live CSS snippet"});
     connect(markupChoice, &QComboBox::activated, this,
             [this](int i) { emit markupChosen(static_cast<editor::WebMarkup>(i)); });
     markupBox = named(new QPlainTextEdit(this), "WebMarkupBox",
@@ -157,11 +162,18 @@ void WebPage::follow(const editor::WebSettings& web, int hoverLift) {
     const QSignalBlocker quiet(hoverLiftBar);
     pngButton->setChecked(web.format == state::WebFormat::png);
     webpButton->setChecked(web.format == state::WebFormat::webp);
+    svgButton->setChecked(web.format == state::WebFormat::svg);
+    // A live markup draws its buttons itself; an SVG picture serves every scale.
+    const bool live = editor::liveMarkup(web.markup);
+    for (QRadioButton* format : {pngButton, webpButton, svgButton})
+        format->setEnabled(!live);
     paletteBox->setChecked(web.palette);
-    paletteBox->setEnabled(web.format == state::WebFormat::png);
-    for (int i = 0; i < 3; ++i)
+    paletteBox->setEnabled(!live && web.format == state::WebFormat::png);
+    for (int i = 0; i < 3; ++i) {
         scaleBoxes[i]->setChecked(std::find(web.scales.begin(), web.scales.end(), i + 1) !=
                                   web.scales.end());
+        scaleBoxes[i]->setEnabled(!live && web.format != state::WebFormat::svg);
+    }
     hoverLiftBar->setPosition(hoverLift);
     hoverLiftOut->setNum(hoverLift);
     // The fields keep what is being typed; they follow the settings only when

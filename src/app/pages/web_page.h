@@ -16,10 +16,10 @@
 namespace bevelmint::app {
 
 // The Web page: PNG (lossless or palette) or WebP pictures at 1x, 2x and 3x
-// with their hover state,
-// the files' base name and folder, an optional label list for a whole set, the
-// markup and its commands, "Export for Web", and the contrast figures of the
-// button as it is now.
+// with their hover state, or SVG pictures, the files' base name and folder, an
+// optional label list for a whole set, the markup (over the pictures, or live
+// buttons drawn by CSS) and its commands, "Export for Web", and the contrast
+// figures of the button as it is now.
 class WebPage : public QWidget {
     Q_OBJECT
   public:
@@ -62,6 +62,7 @@ class WebPage : public QWidget {
 
     QRadioButton* pngButton;
     QRadioButton* webpButton;
+    QRadioButton* svgButton;
     QCheckBox* paletteBox;
     std::array<QCheckBox*, 3> scaleBoxes{};
     FatScrollBar* hoverLiftBar;
