@@ -184,8 +184,11 @@ std::vector<exporter::PictureFile> webPageFiles(const state::ButtonState& s,
         {&pages.livePage, WebMarkup::livePage},
         {&pages.liveSnippet, WebMarkup::liveSnippet}};
     // The live markups place their text by the font's metrics; nothing is rendered.
-    render::TextEngine text;
-    const exporter::VectorInputs vectors = exporter::vectorInputs(s, texture, text);
+    exporter::VectorInputs vectors;
+    if (!pages.livePage.empty() || !pages.liveSnippet.empty()) {
+        render::TextEngine text;
+        vectors = exporter::vectorInputs(s, texture, text);
+    }
     std::vector<exporter::PictureFile> files;
     for (const auto& [page, kind] : kinds) {
         if (page->empty()) continue;
