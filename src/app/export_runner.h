@@ -48,6 +48,9 @@ class ExportRunner : public QObject {
     // Whether the progress dialog was shown for the job running or run last.
     bool progressShown() const { return shown_; }
     static constexpr int kDialogDelayMs = 500;
+    // How long a job runs before the dialog shows (tests shorten it: a fast
+    // machine writes their exports in about half a second).
+    void setDialogDelay(int milliseconds) { dialogDelay_.setInterval(milliseconds); }
 
   signals:
     void runningChanged(bool running);

@@ -62,6 +62,7 @@ TEST(WindowExport, ALongExportLeavesTheWindowAnsweringAndShowsProgress) {
     const fs::path dir = freshDir("bevelmint-window-long-export");
     Window w;
     activate(w);
+    w.form->exportRunner().setDialogDelay(100);
     setUpLongExport(w, dir);
     auto* pages = w.find<QTabWidget>("PageControl1");
     pages->setCurrentWidget(w.find<QWidget>("TabSheetWeb"));
@@ -78,7 +79,7 @@ TEST(WindowExport, ALongExportLeavesTheWindowAnsweringAndShowsProgress) {
     runUntil(w, [&] { return pages->currentIndex() == 0; });
     EXPECT_EQ(pages->currentIndex(), 0);
     EXPECT_TRUE(w.form->exportRunner().running());
-    // After half a second the progress dialog counts the files.
+    // After the delay the progress dialog counts the files.
     runUntil(w, [&] { return w.form->exportRunner().progressShown(); });
     EXPECT_TRUE(w.form->exportRunner().progressShown());
     auto* bar = w.form->findChild<QProgressBar*>("ExportProgressBar");
