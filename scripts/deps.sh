@@ -12,8 +12,15 @@ bevelmint_run_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfont
 # lint tools, and the package's tools (dpkg-shlibdeps and file for CPack; appstreamcli,
 # man and desktop-file-validate to check it).
 bevelmint_test_packages=(libgtest-dev libbenchmark-dev libpng-dev libgif-dev python3
-    python3-selenium python3-pil imagemagick chromium chromium-driver npm dpkg-dev file
+    python3-selenium python3-pil imagemagick chromium chromium-driver dpkg-dev file
     appstream man-db desktop-file-utils xvfb clang-format clang-tidy)
+
+# bevelmint_install_tools: the test packages, and Debian's npm where no npm is on the
+# machine (a Node.js from elsewhere brings its own and conflicts with Debian's).
+bevelmint_install_tools() {
+    bevelmint_install_deps "${bevelmint_run_packages[@]}" "${bevelmint_test_packages[@]}"
+    command -v npm >/dev/null || bevelmint_install_deps npm
+}
 
 # bevelmint_install_deps PACKAGE...
 bevelmint_install_deps() {
