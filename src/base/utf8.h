@@ -10,6 +10,6 @@ namespace bevelmint::base {
 bool isValidUtf8(std::string_view text);
 
 // Appends a code point (at most U+10FFFF) in UTF-8.
-void appendUtf8(std::string& out, uint32_t codePoint);
+void appendUtf8(std::string& out, uint32_t cp);
 
 }  // namespace bevelmint::base

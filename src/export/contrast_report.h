@@ -52,7 +52,7 @@ struct ButtonReport {
 };
 
 // The colour of middle luminance: one that really occurs on the button.
-std::optional<image::Rgb> medianColour(std::vector<image::Rgb> colours);
+std::optional<image::Rgb> medianColour(std::vector<image::Rgb> pixels);
 ContrastCheck contrastCheck(image::Rgb fore, image::Rgb back, double minimum);
 // A report of a button with this label: its name and whether text in the font
 // counts as large; the figures are left to fill in.
