@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 
 namespace bevelmint::testing {
@@ -19,6 +20,14 @@ inline std::filesystem::path freshDir(const char* name) {
 inline std::string slurp(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Every file in a folder by name, with its bytes.
+inline std::map<std::string, std::string> contents(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        files[entry.path().filename().string()] = slurp(entry.path());
+    return files;
 }
 
 // How often `what` occurs in `text`, overlaps included.

@@ -15,17 +15,11 @@
 #include "window_fixture.h"
 
 namespace fs = std::filesystem;
+using bevelmint::testing::contents;
 using bevelmint::testing::freshDir;
 using bevelmint::testing::slurp;
 
 namespace {
-
-std::map<std::string, std::string> contents(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir))
-        files[entry.path().filename().string()] = slurp(entry.path());
-    return files;
-}
 
 // Nine labels at 3x in WebP: four pictures each and the page, 37 files.
 void setUpLongExport(Window& w, const fs::path& folder) {

@@ -11,21 +11,13 @@
 
 namespace fs = std::filesystem;
 using namespace bevelmint;
+using bevelmint::testing::contents;
 using bevelmint::testing::freshDir;
 using bevelmint::testing::slurp;
 using editor::Editor;
 using editor::ExportJob;
 
-namespace {
-
-std::map<std::string, std::string> contents(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir))
-        files[entry.path().filename().string()] = slurp(entry.path());
-    return files;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // A job runs on a thread of its own, counts the files it writes, stops cleanly
 // when cancelled, and holds the editor's edits off while it lives.
