@@ -22,15 +22,21 @@ class ColourLookup {
     // caller gets both with one read.
     uint32_t findEntry(int r, int g, int b) {
         const uint32_t c = cell(r, g, b);
-        if (!(filled_[c / 64] >> (c % 64) & 1)) fill(c, nearest(r, g, b));
+        if (!known(c)) fill(c, nearest(r, g, b));
         return cache_[c];
     }
     const Palette& palette() const { return palette_; }
 
-  private:
+    // The cache cell of a colour, whether it holds an answer yet, the answer it
+    // holds (as findEntry gives it), and filling the colour's cell with its answer.
     static uint32_t cell(int r, int g, int b) {
         return static_cast<uint32_t>((r >> 3) << 10 | (g >> 3) << 5 | (b >> 3));
     }
+    bool known(uint32_t c) const { return filled_[c / 64] >> (c % 64) & 1; }
+    uint32_t answer(uint32_t c) const { return cache_[c]; }
+    void learn(int r, int g, int b) { fill(cell(r, g, b), nearest(r, g, b)); }
+
+  private:
     uint8_t nearest(int r, int g, int b);
     void fill(uint32_t cell, uint8_t index);
 

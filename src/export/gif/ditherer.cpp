@@ -1,42 +1,80 @@
 #include "export/gif/ditherer.h"
 
-#include <algorithm>
+#include <cstring>
 
 namespace bevelmint::exporter {
 
 namespace {
 
-// One row in one direction (step +1 or -1). Errors in sixteenths: `slots` holds
-// the row below, three channels a slot; the carried, below and below-previous
-// errors of this row live in locals.
+// Red, green and blue in the first three lanes; the fourth stays zero.
+using Channels = int32_t __attribute__((vector_size(16)));
+
+Channels channelsOf(image::Colour c) {
+    using Bytes = uint8_t __attribute__((vector_size(4)));
+    Bytes bytes;
+    c &= 0xFFFFFF;
+    std::memcpy(&bytes, &c, sizeof bytes);
+    return __builtin_convertvector(bytes, Channels);
+}
+
+// What the diffusion carries along a row, and the last cache cell looked up with
+// its answer: neighbouring pixels mostly fall into the same cell.
+struct Diffusion {
+    Channels carried{}, below{}, belowPrevious{};
+    uint32_t cell = 0xFFFFFFFF;
+    uint8_t index = 0;
+    Channels entry{};
+    Channels value{};  // of the pixel whose cell had no answer yet
+};
+
+// Pixels `i` on of a row in one direction (step +1 or -1), until the row ends or
+// a pixel's cell has no answer yet; returns where it stopped. Errors in
+// sixteenths: `slots` holds the row below. A channel whose error is zero passes
+// nothing on to the row below.
 template <int step>
-void ditherRow(const image::Colour* row, uint8_t* indices, int w, int* slots,
-               ColourLookup& lookup) {
-    int carried[3] = {0, 0, 0}, below[3] = {0, 0, 0}, belowPrevious[3] = {0, 0, 0};
-    int x = step > 0 ? 0 : w - 1;
-    int* s = slots + (step > 0 ? 0 : 3 * (w + 1));
-    for (int i = 0; i < w; ++i, x += step, s += 3 * step) {
-        const image::Rgb p = image::splitColor(row[x]);
-        const int channel[3] = {p.r, p.g, p.b};
-        int value[3];
-        for (int k = 0; k < 3; ++k)
-            value[k] = std::clamp(channel[k] + (s[k] + carried[k] + 8) / 16, 0, 255);
-        const uint32_t found = lookup.findEntry(value[0], value[1], value[2]);
-        indices[x] = static_cast<uint8_t>(found);
-        for (int k = 0; k < 3; ++k) {
-            const int err = value[k] - static_cast<int>(found >> (8 * k + 8) & 0xFF);
-            if (err != 0) {
-                s[k] = belowPrevious[k] + 3 * err;
-                belowPrevious[k] = below[k] + 5 * err;
-                below[k] = err;
-                carried[k] = 7 * err;
-            } else {
-                carried[k] = 0;
+int ditherRun(const image::Colour* row, uint8_t* indices, int w, int i, Channels* slots,
+              Diffusion& state, const ColourLookup& lookup) {
+    Diffusion d = state;
+    int x = step > 0 ? i : w - 1 - i;
+    Channels* s = slots + (step > 0 ? i : w + 1 - i);
+    for (; i < w; ++i, x += step, s += step) {
+        // (e + 8) / 16 in C's division, which truncates towards zero.
+        Channels sum = *s + d.carried + 8;
+        sum = (sum + (sum >> 31 & 15)) >> 4;
+        Channels value = channelsOf(row[x]) + sum;
+        value = value < 0 ? 0 : value;
+        value = value > 255 ? 255 : value;
+        const uint32_t cell = ColourLookup::cell(value[0], value[1], value[2]);
+        if (cell != d.cell) {
+            if (!lookup.known(cell)) {
+                d.value = value;
+                break;
             }
+            const uint32_t answer = lookup.answer(cell);
+            d.cell = cell;
+            d.index = static_cast<uint8_t>(answer);
+            d.entry = channelsOf(answer >> 8);
         }
+        indices[x] = d.index;
+        const Channels err = value - d.entry;
+        const Channels moved = err != 0;
+        *s = moved ? d.belowPrevious + 3 * err : *s;
+        d.belowPrevious = moved ? d.below + 5 * err : d.belowPrevious;
+        d.below = moved ? err : d.below;
+        d.carried = 7 * err;
     }
-    for (int k = 0; k < 3; ++k)
-        s[k] = belowPrevious[k];
+    if (i == w) *s = d.belowPrevious;
+    state = d;
+    return i;
+}
+
+template <int step>
+void ditherRow(const image::Colour* row, uint8_t* indices, int w, Channels* slots,
+               Diffusion& d, ColourLookup& lookup) {
+    d.carried = d.below = d.belowPrevious = Channels{};
+    for (int i = ditherRun<step>(row, indices, w, 0, slots, d, lookup); i < w;
+         i = ditherRun<step>(row, indices, w, i, slots, d, lookup))
+        lookup.learn(d.value[0], d.value[1], d.value[2]);
 }
 
 }  // namespace
@@ -48,13 +86,14 @@ IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLo
     out.palette = lookup.palette();
     // A slot for every pixel and one beyond each end; rows alternate direction,
     // the first running left to right.
-    std::vector<int> slots(3 * static_cast<size_t>(w + 2), 0);
+    std::vector<Channels> slots(static_cast<size_t>(w + 2), Channels{});
+    Diffusion d;
     for (int y = 0; y < h; ++y) {
         uint8_t* indices = out.indices.data() + static_cast<size_t>(y) * w;
         if (y % 2 == 0) {
-            ditherRow<1>(picture.row(y), indices, w, slots.data(), lookup);
+            ditherRow<1>(picture.row(y), indices, w, slots.data(), d, lookup);
         } else {
-            ditherRow<-1>(picture.row(y), indices, w, slots.data(), lookup);
+            ditherRow<-1>(picture.row(y), indices, w, slots.data(), d, lookup);
         }
     }
     return out;

@@ -53,7 +53,7 @@ class StringTable {
     // The string's code, or -1 with `slot` left where it would go.
     int find(int prefix, uint8_t k, uint32_t& slot) const {
         const uint32_t key = static_cast<uint32_t>(prefix) << 8 | k;
-        for (slot = (key * 2654435761u) >> 19;; slot = (slot + 1) & kMask) {
+        for (slot = (key * 2654435761u) >> 18;; slot = (slot + 1) & kMask) {
             const uint32_t held = slots_[slot];
             if (held >> 12 == key) return static_cast<int>(held & 0xFFF);
             if (held == kEmpty) return -1;
@@ -65,7 +65,7 @@ class StringTable {
     void clear() { slots_.fill(kEmpty); }
 
   private:
-    static constexpr uint32_t kSize = 8192, kMask = kSize - 1, kEmpty = 0xFFFFFFFF;
+    static constexpr uint32_t kSize = 16384, kMask = kSize - 1, kEmpty = 0xFFFFFFFF;
     std::array<uint32_t, kSize> slots_;
 };
 
