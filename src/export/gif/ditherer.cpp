@@ -6,50 +6,47 @@ namespace bevelmint::exporter {
 
 namespace {
 
-// Red, green and blue in the first three lanes; the fourth stays zero.
-using Channels = int32_t __attribute__((vector_size(16)));
+// Red, green and blue in the first three lanes, the rest zero. Sixteen bits
+// hold every error the diffusion carries: at most nine times 255 sixteenths.
+using Channels = int16_t __attribute__((vector_size(16)));
 
 Channels channelsOf(image::Colour c) {
-    using Bytes = uint8_t __attribute__((vector_size(4)));
-    Bytes bytes;
+    using Bytes = uint8_t __attribute__((vector_size(8)));
+    Bytes bytes{};
     c &= 0xFFFFFF;
-    std::memcpy(&bytes, &c, sizeof bytes);
+    std::memcpy(&bytes, &c, sizeof c);
     return __builtin_convertvector(bytes, Channels);
 }
 
 // What the diffusion carries along a row, and the last cache cell looked up with
-// its answer: neighbouring pixels mostly fall into the same cell.
+// its answer: neighbouring pixels often fall into the same cell.
 struct Diffusion {
     Channels carried{}, below{}, belowPrevious{};
     uint32_t cell = 0xFFFFFFFF;
     uint8_t index = 0;
     Channels entry{};
-    Channels value{};  // of the pixel whose cell had no answer yet
 };
 
-// Pixels `i` on of a row in one direction (step +1 or -1), until the row ends or
-// a pixel's cell has no answer yet; returns where it stopped. Errors in
-// sixteenths: `slots` holds the row below. A channel whose error is zero passes
-// nothing on to the row below.
+// One row in one direction (step +1 or -1). Errors in sixteenths: `slots` holds
+// the row below. A channel whose error is zero passes nothing on to the row below.
 template <int step>
-int ditherRun(const image::Colour* row, uint8_t* indices, int w, int i, Channels* slots,
-              Diffusion& state, const ColourLookup& lookup) {
+void ditherRow(const image::Colour* row, uint8_t* indices, int w, Channels* slots,
+               Diffusion& state, ColourLookup& lookup) {
     Diffusion d = state;
-    int x = step > 0 ? i : w - 1 - i;
-    Channels* s = slots + (step > 0 ? i : w + 1 - i);
-    for (; i < w; ++i, x += step, s += step) {
+    d.carried = d.below = d.belowPrevious = Channels{};
+    int x = step > 0 ? 0 : w - 1;
+    Channels* s = slots + (step > 0 ? 0 : w + 1);
+    for (int i = 0; i < w; ++i, x += step, s += step) {
         // (e + 8) / 16 in C's division, which truncates towards zero.
         Channels sum = *s + d.carried + 8;
-        sum = (sum + (sum >> 31 & 15)) >> 4;
+        sum = (sum + (sum >> 15 & 15)) >> 4;
         Channels value = channelsOf(row[x]) + sum;
         value = value < 0 ? 0 : value;
         value = value > 255 ? 255 : value;
         const uint32_t cell = ColourLookup::cell(value[0], value[1], value[2]);
         if (cell != d.cell) {
-            if (!lookup.known(cell)) {
-                d.value = value;
-                break;
-            }
+            if (!lookup.known(cell)) [[unlikely]]
+                lookup.learn(value[0], value[1], value[2]);
             const uint32_t answer = lookup.answer(cell);
             d.cell = cell;
             d.index = static_cast<uint8_t>(answer);
@@ -63,18 +60,8 @@ int ditherRun(const image::Colour* row, uint8_t* indices, int w, int i, Channels
         d.below = moved ? err : d.below;
         d.carried = 7 * err;
     }
-    if (i == w) *s = d.belowPrevious;
+    *s = d.belowPrevious;
     state = d;
-    return i;
-}
-
-template <int step>
-void ditherRow(const image::Colour* row, uint8_t* indices, int w, Channels* slots,
-               Diffusion& d, ColourLookup& lookup) {
-    d.carried = d.below = d.belowPrevious = Channels{};
-    for (int i = ditherRun<step>(row, indices, w, 0, slots, d, lookup); i < w;
-         i = ditherRun<step>(row, indices, w, i, slots, d, lookup))
-        lookup.learn(d.value[0], d.value[1], d.value[2]);
 }
 
 }  // namespace
