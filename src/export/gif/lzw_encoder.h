@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -7,7 +8,53 @@
 namespace bevelmint::exporter {
 
 // GIF LZW with minimum code size 8: codes from 9 to 12 bits, packed least
-// significant bit first. Returns the packed code stream (not yet in sub-blocks).
+// significant bit first, fed one palette index at a time.
+class LzwCoder {
+  public:
+    // `pixels` bounds the output buffer, sized up front for the worst case.
+    explicit LzwCoder(size_t pixels);
+    void add(uint8_t k) {
+        if (prefix_ < 0) {
+            prefix_ = k;
+            return;
+        }
+        const uint32_t key = static_cast<uint32_t>(prefix_) << 8 | k;
+        uint32_t slot = (key * 2654435761u) >> 18;
+        for (;; slot = (slot + 1) & kMask) {
+            const uint32_t held = slots_[slot];
+            if (held >> 12 == key) {
+                prefix_ = static_cast<int>(held & 0xFFF);
+                return;
+            }
+            if (held == kEmpty) break;
+        }
+        newString(slot, key);
+        prefix_ = k;
+    }
+    // The code stream so far ended with the end code (not yet in sub-blocks).
+    std::string finish();
+
+  private:
+    void newString(uint32_t slot, uint32_t key);
+    void put(int code);
+
+    // String table: the code of (prefix code, next index), in an open-addressing
+    // hash table four times the size of the largest table. A slot packs the 20-bit
+    // key above the 12-bit code; prefix 4095 never occurs, so all ones marks an
+    // empty slot.
+    static constexpr uint32_t kSize = 16384, kMask = kSize - 1, kEmpty = 0xFFFFFFFF;
+    std::array<uint32_t, kSize> slots_;
+    int prefix_ = -1;  // the code of the string read so far, none before the first index
+    int width_ = 9;
+    int next_;
+    // Codes packed into a buffer sized for the worst case, so writing is a plain store.
+    std::string out_;
+    size_t size_ = 0;
+    uint64_t acc_ = 0;
+    int bits_ = 0;
+};
+
+// The whole code stream of the indices.
 std::string lzwEncode(const std::vector<uint8_t>& indices);
 
 }  // namespace bevelmint::exporter
