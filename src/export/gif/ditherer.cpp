@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "export/gif/lzw_encoder.h"
+
 namespace bevelmint::exporter {
 
 namespace {
@@ -29,9 +31,12 @@ struct Diffusion {
 
 // One row in one direction (step +1 or -1). Errors in sixteenths: `slots` holds
 // the row below. A channel whose error is zero passes nothing on to the row below.
-template <int step>
-void ditherRow(const image::Colour* row, uint8_t* indices, int w, Channels* slots,
-               Diffusion& state, ColourLookup& lookup) {
+// With a coder, the row above goes to it pixel by pixel in the same loop: the
+// diffusion and the coder each wait on their own chain of results, and the
+// processor overlaps the two.
+template <int step, bool coding>
+void ditherPixels(const image::Colour* row, uint8_t* indices, int w, Channels* slots,
+                  Diffusion& state, ColourLookup& lookup, const uint8_t* above, LzwCoder* coder) {
     Diffusion d = state;
     d.carried = d.below = d.belowPrevious = Channels{};
     int x = step > 0 ? 0 : w - 1;
@@ -53,6 +58,7 @@ void ditherRow(const image::Colour* row, uint8_t* indices, int w, Channels* slot
             d.entry = channelsOf(answer >> 8);
         }
         indices[x] = d.index;
+        if constexpr (coding) coder->add(above[i]);
         const Channels err = value - d.entry;
         const Channels moved = err != 0;
         *s = moved ? d.belowPrevious + 3 * err : *s;
@@ -64,9 +70,20 @@ void ditherRow(const image::Colour* row, uint8_t* indices, int w, Channels* slot
     state = d;
 }
 
+template <int step>
+void ditherRow(const image::Colour* row, uint8_t* indices, int w, Channels* slots, Diffusion& state,
+               ColourLookup& lookup, const uint8_t* above, LzwCoder* coder) {
+    if (above && coder) {
+        ditherPixels<step, true>(row, indices, w, slots, state, lookup, above, coder);
+    } else {
+        ditherPixels<step, false>(row, indices, w, slots, state, lookup, above, coder);
+    }
+}
+
 }  // namespace
 
-IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLookup& lookup) {
+IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLookup& lookup,
+                           LzwCoder* coder) {
     IndexPicture out;
     out.width = w, out.height = h;
     out.indices.resize(static_cast<size_t>(w) * h);
@@ -77,19 +94,29 @@ IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLo
     Diffusion d;
     for (int y = 0; y < h; ++y) {
         uint8_t* indices = out.indices.data() + static_cast<size_t>(y) * w;
+        const uint8_t* above = y > 0 ? indices - w : nullptr;
         if (y % 2 == 0) {
-            ditherRow<1>(picture.row(y), indices, w, slots.data(), d, lookup);
+            ditherRow<1>(picture.row(y), indices, w, slots.data(), d, lookup, above, coder);
         } else {
-            ditherRow<-1>(picture.row(y), indices, w, slots.data(), d, lookup);
+            ditherRow<-1>(picture.row(y), indices, w, slots.data(), d, lookup, above, coder);
         }
+    }
+    if (coder && h > 0) {
+        for (const uint8_t* k = out.indices.data() + static_cast<size_t>(h - 1) * w;
+             k != out.indices.data() + out.indices.size(); ++k)
+            coder->add(*k);
     }
     return out;
 }
 
-IndexPicture reduceColours(const image::Picture& picture, int w, int h) {
+ColourLookup paletteFor(const image::Picture& picture, int w, int h) {
     OctreeQuantizer quantizer;
     quantizer.addPicture(picture, w, h);
-    ColourLookup lookup(quantizer.palette());
+    return ColourLookup(quantizer.palette());
+}
+
+IndexPicture reduceColours(const image::Picture& picture, int w, int h) {
+    ColourLookup lookup = paletteFor(picture, w, h);
     return ditherPicture(picture, w, h, lookup);
 }
 

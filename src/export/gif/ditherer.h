@@ -16,8 +16,15 @@ struct IndexPicture {
     uint8_t at(int x, int y) const { return indices[static_cast<size_t>(y) * width + x]; }
 };
 
-// Serpentine Floyd-Steinberg error diffusion in sixteenths onto the look-up's palette.
-IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLookup& lookup);
+class LzwCoder;
+
+// Serpentine Floyd-Steinberg error diffusion in sixteenths onto the look-up's
+// palette. A coder given is fed every index in reading order.
+IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLookup& lookup,
+                           LzwCoder* coder = nullptr);
+
+// The octree palette of the top-left w x h pixels, ready for look-ups.
+ColourLookup paletteFor(const image::Picture& picture, int w, int h);
 
 // The whole colour reduction: octree palette, then dithering onto it.
 IndexPicture reduceColours(const image::Picture& picture, int w, int h);

@@ -42,9 +42,8 @@ void colourTable(std::string& out, const Palette& palette) {
     }
 }
 
-void imageData(std::string& out, const std::vector<uint8_t>& indices) {
+void imageData(std::string& out, const std::string& codes) {
     out.push_back('\x08');  // minimum code size
-    const std::string codes = lzwEncode(indices);
     for (size_t at = 0; at < codes.size(); at += 255) {
         const size_t n = std::min<size_t>(255, codes.size() - at);
         out.push_back(static_cast<char>(n));
@@ -53,22 +52,30 @@ void imageData(std::string& out, const std::vector<uint8_t>& indices) {
     out.push_back('\0');
 }
 
-}  // namespace
-
-std::string encodeGif(const IndexPicture& image, bool transparent) {
+std::string gifFile(const IndexPicture& image, bool transparent, const std::string& codes) {
     std::string out;
     header(out, transparent);
     logicalScreen(out, image.width, image.height);
     if (transparent) graphicControl(out, image.at(0, image.height - 1));
     imageDescriptor(out, image.width, image.height);
     colourTable(out, image.palette);
-    imageData(out, image.indices);
+    imageData(out, codes);
     out.push_back('\x3B');
     return out;
 }
 
+}  // namespace
+
+std::string encodeGif(const IndexPicture& image, bool transparent) {
+    return gifFile(image, transparent, lzwEncode(image.indices));
+}
+
+// The coder runs beside the ditherer, a row behind it.
 std::string encodeGifPicture(const image::Picture& picture, int w, int h, bool transparent) {
-    return encodeGif(reduceColours(picture, w, h), transparent);
+    ColourLookup lookup = paletteFor(picture, w, h);
+    LzwCoder coder(static_cast<size_t>(w) * h);
+    const IndexPicture image = ditherPicture(picture, w, h, lookup, &coder);
+    return gifFile(image, transparent, coder.finish());
 }
 
 }  // namespace bevelmint::exporter
