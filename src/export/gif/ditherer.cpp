@@ -20,15 +20,6 @@ Channels channelsOf(image::Colour c) {
     return __builtin_convertvector(bytes, Channels);
 }
 
-// What the diffusion carries along a row, and the last cache cell looked up with
-// its answer: neighbouring pixels often fall into the same cell.
-struct Diffusion {
-    Channels carried{}, below{}, belowPrevious{};
-    uint32_t cell = 0xFFFFFFFF;
-    uint8_t index = 0;
-    Channels entry{};
-};
-
 // One row in one direction (step +1 or -1). Errors in sixteenths: `slots` holds
 // the row below. A channel whose error is zero passes nothing on to the row below.
 // With a coder, the row above goes to it pixel by pixel in the same loop: the
@@ -36,47 +27,43 @@ struct Diffusion {
 // processor overlaps the two.
 template <int step, bool coding>
 void ditherPixels(const image::Colour* row, uint8_t* indices, int w, Channels* slots,
-                  Diffusion& state, ColourLookup& lookup, const uint8_t* above, LzwCoder* coder) {
-    Diffusion d = state;
-    d.carried = d.below = d.belowPrevious = Channels{};
+                  ColourLookup& lookup, const uint8_t* above, LzwCoder* coder) {
+    // The carried, below and below-previous errors of this row.
+    Channels carried{}, below{}, belowPrevious{};
     int x = step > 0 ? 0 : w - 1;
     Channels* s = slots + (step > 0 ? 0 : w + 1);
     for (int i = 0; i < w; ++i, x += step, s += step) {
         // (e + 8) / 16 in C's division, which truncates towards zero.
-        Channels sum = *s + d.carried + 8;
+        Channels sum = *s + carried + 8;
         sum = (sum + (sum >> 15 & 15)) >> 4;
         Channels value = channelsOf(row[x]) + sum;
         value = value < 0 ? 0 : value;
         value = value > 255 ? 255 : value;
+        // Every pixel looks its cell up: neighbours change cells too often for a
+        // shortcut past the look-up to pay for its mispredicted branches.
         const uint32_t cell = ColourLookup::cell(value[0], value[1], value[2]);
-        if (cell != d.cell) {
-            if (!lookup.known(cell)) [[unlikely]]
-                lookup.learn(value[0], value[1], value[2]);
-            const uint32_t answer = lookup.answer(cell);
-            d.cell = cell;
-            d.index = static_cast<uint8_t>(answer);
-            d.entry = channelsOf(answer >> 8);
-        }
-        indices[x] = d.index;
+        if (!lookup.known(cell)) [[unlikely]]
+            lookup.learn(value[0], value[1], value[2]);
+        const uint32_t answer = lookup.answer(cell);
+        indices[x] = static_cast<uint8_t>(answer);
         if constexpr (coding) coder->add(above[i]);
-        const Channels err = value - d.entry;
+        const Channels err = value - channelsOf(answer >> 8);
         const Channels moved = err != 0;
-        *s = moved ? d.belowPrevious + 3 * err : *s;
-        d.belowPrevious = moved ? d.below + 5 * err : d.belowPrevious;
-        d.below = moved ? err : d.below;
-        d.carried = 7 * err;
+        *s = moved ? belowPrevious + 3 * err : *s;
+        belowPrevious = moved ? below + 5 * err : belowPrevious;
+        below = moved ? err : below;
+        carried = 7 * err;
     }
-    *s = d.belowPrevious;
-    state = d;
+    *s = belowPrevious;
 }
 
 template <int step>
-void ditherRow(const image::Colour* row, uint8_t* indices, int w, Channels* slots, Diffusion& state,
+void ditherRow(const image::Colour* row, uint8_t* indices, int w, Channels* slots,
                ColourLookup& lookup, const uint8_t* above, LzwCoder* coder) {
     if (above && coder) {
-        ditherPixels<step, true>(row, indices, w, slots, state, lookup, above, coder);
+        ditherPixels<step, true>(row, indices, w, slots, lookup, above, coder);
     } else {
-        ditherPixels<step, false>(row, indices, w, slots, state, lookup, above, coder);
+        ditherPixels<step, false>(row, indices, w, slots, lookup, above, coder);
     }
 }
 
@@ -91,14 +78,13 @@ IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLo
     // A slot for every pixel and one beyond each end; rows alternate direction,
     // the first running left to right.
     std::vector<Channels> slots(static_cast<size_t>(w + 2), Channels{});
-    Diffusion d;
     for (int y = 0; y < h; ++y) {
         uint8_t* indices = out.indices.data() + static_cast<size_t>(y) * w;
         const uint8_t* above = y > 0 ? indices - w : nullptr;
         if (y % 2 == 0) {
-            ditherRow<1>(picture.row(y), indices, w, slots.data(), d, lookup, above, coder);
+            ditherRow<1>(picture.row(y), indices, w, slots.data(), lookup, above, coder);
         } else {
-            ditherRow<-1>(picture.row(y), indices, w, slots.data(), d, lookup, above, coder);
+            ditherRow<-1>(picture.row(y), indices, w, slots.data(), lookup, above, coder);
         }
     }
     if (coder && h > 0) {
