@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
-#include <cstring>
 
 namespace bevelmint::exporter {
 
@@ -40,28 +39,24 @@ Lanes least(Lanes e, Lanes lo, Lanes hi) {
 Lanes largest(Lanes e, Lanes lo, Lanes hi) {
     return maximum(absolute(e - lo), absolute(e - hi));
 }
-// The first lane of a comparison's result that holds true (all ones), or -1.
-int firstTrueLane(Lanes v) {
-    using Bytes = int8_t __attribute__((vector_size(8)));
-    const Bytes packed = __builtin_convertvector(v, Bytes);
-    uint64_t bits = 0;
-    std::memcpy(&bits, &packed, sizeof bits);
-    if (bits == 0) return -1;
-    return std::endian::native == std::endian::little ? std::countr_zero(bits) / 8
-                                                      : std::countl_zero(bits) / 8;
-}
 int16_t smallestLane(Lanes v) {
-    int16_t m = v[0];
-    for (int lane = 1; lane < 8; ++lane)
-        m = std::min(m, static_cast<int16_t>(v[lane]));
-    return m;
+    v = minimum(v, __builtin_shufflevector(v, v, 4, 5, 6, 7, 0, 1, 2, 3));
+    v = minimum(v, __builtin_shufflevector(v, v, 2, 3, 0, 1, 6, 7, 4, 5));
+    v = minimum(v, __builtin_shufflevector(v, v, 1, 0, 3, 2, 5, 4, 7, 6));
+    return v[0];
+}
+// A bit for each lane of a comparison's result that holds true.
+uint32_t trueLanes(Lanes v) {
+    uint32_t bits = 0;
+    for (int lane = 0; lane < 8; ++lane)
+        bits |= static_cast<uint32_t>(v[lane] & 1) << lane;
+    return bits;
 }
 
 }  // namespace
 
-const ColourLookup::Block& ColourLookup::candidates(int block) {
+const ColourLookup::Block& ColourLookup::findCandidates(int block) {
     Block& list = blocks_[block];
-    if (list.ready) return list;
     list.ready = true;
     const int lo[3] = {(block >> 6) * 32, (block >> 3 & 7) * 32, (block & 7) * 32};
     const Lanes rLo = splat(lo[0]), gLo = splat(lo[1]), bLo = splat(lo[2]);
@@ -76,40 +71,42 @@ const ColourLookup::Block& ColourLookup::candidates(int block) {
     const int16_t limit = smallestLane(bound);
     list.first = static_cast<uint32_t>(pool_.size());
     int count = 0;
-    for (int i = 0; i < 256; ++i) {
-        if (near[i / 8][i % 8] > limit) continue;
-        // Padding lanes lie far outside the colour cube and are never nearest.
-        if (count % 8 == 0) pool_.push_back({splat(2000), splat(2000), splat(2000), splat(0)});
-        Group& g = pool_.back();
-        const int lane = count % 8;
-        g.red[lane] = palette_[i].r;
-        g.green[lane] = palette_[i].g;
-        g.blue[lane] = palette_[i].b;
-        g.index[lane] = static_cast<int16_t>(i);
-        ++count;
+    for (int v = 0; v < kVectors; ++v) {
+        for (uint32_t chosen = trueLanes(near[v] <= limit); chosen != 0; chosen &= chosen - 1) {
+            const int i = 8 * v + std::countr_zero(chosen);
+            // Padding lanes lie far outside the colour cube and are never nearest.
+            if (count % 8 == 0) pool_.push_back({splat(2000), splat(2000), splat(2000), splat(0)});
+            Group& g = pool_.back();
+            const int lane = count % 8;
+            g.red[lane] = palette_[i].r;
+            g.green[lane] = palette_[i].g;
+            g.blue[lane] = palette_[i].b;
+            g.index[lane] = static_cast<int16_t>(i);
+            ++count;
+        }
     }
     list.groups = static_cast<uint32_t>(pool_.size()) - list.first;
     return list;
 }
 
 // The same answer as comparing all 256 entries in index order: the candidates
-// keep index order, and the first lane with the smallest distance wins.
+// keep index order, each lane keeps the first of its entries at its smallest
+// distance, and of the lanes at the smallest distance of all the lowest index wins.
 uint8_t ColourLookup::nearest(int r, int g, int b) {
-    const Block& list = candidates((r >> 5) << 6 | (g >> 5) << 3 | (b >> 5));
+    const int block = (r >> 5) << 6 | (g >> 5) << 3 | (b >> 5);
+    const Block& list = blocks_[block].ready ? blocks_[block] : findCandidates(block);
     const Group* groups = pool_.data() + list.first;
     const Lanes qr = splat(r), qg = splat(g), qb = splat(b);
-    auto distance = [&](const Group& c) {
-        return absolute(qr - c.red) + absolute(qg - c.green) + absolute(qb - c.blue);
-    };
-    Lanes smallest = splat(0x7FFF);
-    for (uint32_t v = 0; v < list.groups; ++v)
-        smallest = minimum(smallest, distance(groups[v]));
-    const Lanes best = splat(smallestLane(smallest));
+    Lanes smallest = splat(0x7FFF), index{};
     for (uint32_t v = 0; v < list.groups; ++v) {
-        const int lane = firstTrueLane(distance(groups[v]) == best);
-        if (lane >= 0) return static_cast<uint8_t>(groups[v].index[lane]);
+        const Group& c = groups[v];
+        const Lanes d = absolute(qr - c.red) + absolute(qg - c.green) + absolute(qb - c.blue);
+        const Lanes closer = d < smallest;
+        index = closer ? c.index : index;
+        smallest = closer ? d : smallest;
     }
-    return 0;
+    const Lanes best = splat(smallestLane(smallest));
+    return static_cast<uint8_t>(smallestLane(smallest == best ? index : splat(0x7FFF)));
 }
 
 void ColourLookup::fill(uint32_t c, uint8_t index) {

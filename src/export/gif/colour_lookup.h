@@ -58,7 +58,7 @@ class ColourLookup {
         uint32_t groups = 0;
         bool ready = false;
     };
-    const Block& candidates(int block);
+    const Block& findCandidates(int block);
     std::vector<Group> pool_;
     std::array<Block, 512> blocks_{};
     static constexpr int kVectors = 256 / 8;
