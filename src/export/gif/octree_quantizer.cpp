@@ -34,27 +34,6 @@ void OctreeQuantizer::freeNode(int32_t n) {
     free_.push_back(n);
 }
 
-namespace {
-
-uint32_t shallowCell(image::Rgb c) {
-    return static_cast<uint32_t>((c.r >> 4) << 8 | (c.g >> 4) << 4 | c.b >> 4);
-}
-
-uint32_t cacheCell(uint32_t colour) {
-    return (colour * 2654435761u) >> 20;
-}
-
-}  // namespace
-
-int32_t OctreeQuantizer::cachedLeaf(image::Rgb c) const {
-    const Shallow& s = shallow_[shallowCell(c)];
-    if (s.leaf >= 0 && nodes_[s.leaf].version == s.version) return s.leaf;
-    const uint32_t key = image::makeColor(c);
-    const Cached& e = cache_[cacheCell(key)];
-    if (e.colour == key && nodes_[e.at.leaf].version == e.at.version) return e.at.leaf;
-    return -1;
-}
-
 void OctreeQuantizer::remember(image::Rgb c, int32_t leaf) {
     const uint32_t key = image::makeColor(c);
     if (nodes_[leaf].level <= kShallowLevel) {
@@ -80,22 +59,19 @@ int32_t OctreeQuantizer::leafFor(image::Rgb c, bool create) {
     return n;
 }
 
-void OctreeQuantizer::addRun(image::Rgb c, uint64_t n) {
-    int32_t leaf = cachedLeaf(c);
-    if (leaf < 0) {
-        leaf = leafFor(c, true);
-        if (leafCount_ > kMaxColours) {
-            // The first pixel lands before the tree is reduced; the rest of the run
-            // in whatever leaf holds the colour afterwards.
-            Node& first = nodes_[leaf];
-            ++first.count, first.red += c.r, first.green += c.g, first.blue += c.b;
-            while (leafCount_ > kMaxColours)
-                reduce();
-            if (--n == 0) return;
-            leaf = leafFor(c, false);
-        }
-        remember(c, leaf);
+void OctreeQuantizer::addNew(image::Rgb c, uint64_t n) {
+    int32_t leaf = leafFor(c, true);
+    if (leafCount_ > kMaxColours) {
+        // The first pixel lands before the tree is reduced; the rest of the run
+        // in whatever leaf holds the colour afterwards.
+        Node& first = nodes_[leaf];
+        ++first.count, first.red += c.r, first.green += c.g, first.blue += c.b;
+        while (leafCount_ > kMaxColours)
+            reduce();
+        if (--n == 0) return;
+        leaf = leafFor(c, false);
     }
+    remember(c, leaf);
     Node& node = nodes_[leaf];
     node.count += n, node.red += n * c.r, node.green += n * c.g, node.blue += n * c.b;
 }

@@ -18,18 +18,27 @@ class OctreeQuantizer {
     OctreeQuantizer();
     void add(image::Rgb c) { addRun(c, 1); }
     // The same colour `n` times in a row, as n calls of add() would add it.
-    void addRun(image::Rgb c, uint64_t n);
+    void addRun(image::Rgb c, uint64_t n) {
+        const int32_t leaf = cachedLeaf(c);
+        if (leaf < 0) {
+            addNew(c, n);
+            return;
+        }
+        Node& node = nodes_[leaf];
+        node.count += n, node.red += n * c.r, node.green += n * c.g, node.blue += n * c.b;
+    }
     void addPicture(const image::Picture& picture, int w, int h);
     // Leaves depth first, children in order 0 to 7; the rest of the 256 black.
     Palette palette() const;
     int leafCount() const { return leafCount_; }
 
   private:
+    // The sums and the version first, in the cache line a cached pixel touches.
     struct Node {
         uint64_t count = 0, red = 0, green = 0, blue = 0;
-        int32_t children[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
-        int32_t nextReducible = -1;
         uint32_t version = 0;  // grows when the node is freed, so a cached index goes stale
+        int32_t nextReducible = -1;
+        int32_t children[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
         uint8_t level = 0;
         bool leaf = false;
     };
@@ -39,8 +48,22 @@ class OctreeQuantizer {
     void reduce();
     // The leaf the colour reaches, creating the nodes on its way.
     int32_t leafFor(image::Rgb c, bool create);
-    int32_t cachedLeaf(image::Rgb c) const;
+    // The leaf the colour reaches when the caches know it, else -1.
+    int32_t cachedLeaf(image::Rgb c) const {
+        const Shallow& s = shallow_[shallowCell(c)];
+        if (s.leaf >= 0 && nodes_[s.leaf].version == s.version) return s.leaf;
+        const uint32_t key = image::makeColor(c);
+        const Cached& e = cache_[cacheCell(key)];
+        if (e.colour == key && nodes_[e.at.leaf].version == e.at.version) return e.at.leaf;
+        return -1;
+    }
+    // A colour the caches do not know: its leaf, maybe new, maybe reducing the tree.
+    void addNew(image::Rgb c, uint64_t n);
     void remember(image::Rgb c, int32_t leaf);
+    static uint32_t shallowCell(image::Rgb c) {
+        return static_cast<uint32_t>((c.r >> 4) << 8 | (c.g >> 4) << 4 | c.b >> 4);
+    }
+    static uint32_t cacheCell(uint32_t colour) { return (colour * 2654435761u) >> 20; }
 
     static constexpr int kDepth = 8;
     static constexpr int kMaxColours = 256;
