@@ -110,7 +110,7 @@ uint8_t ColourLookup::nearest(int r, int g, int b) {
 }
 
 void ColourLookup::fill(uint32_t c, uint8_t index) {
-    cache_[c] = index | image::makeColor(palette_[index]) << 8;
+    cache_[c] = image::makeColor(palette_[index]) | static_cast<uint32_t>(index) << 24;
     filled_[c / 64] |= uint64_t{1} << (c % 64);
 }
 

@@ -17,23 +17,22 @@ namespace bevelmint::exporter {
 class ColourLookup {
   public:
     explicit ColourLookup(const Palette& palette);
-    uint8_t find(int r, int g, int b) { return static_cast<uint8_t>(findEntry(r, g, b)); }
-    // The index in the low byte and the entry's red, green and blue above it, so a
-    // caller gets both with one read.
-    uint32_t findEntry(int r, int g, int b) {
+    uint8_t find(int r, int g, int b) {
         const uint32_t c = cell(r, g, b);
-        if (!known(c)) fill(c, nearest(r, g, b));
-        return cache_[c];
+        if (!known(c)) learn(r, g, b);
+        return static_cast<uint8_t>(answer(c) >> 24);
     }
     const Palette& palette() const { return palette_; }
 
     // The cache cell of a colour, whether it holds an answer yet, the answer it
-    // holds (as findEntry gives it), and filling the colour's cell with its answer.
+    // holds, and filling the colour's cell with its answer. An answer is the
+    // entry's colour with its index in the top byte, so that a caller reads both
+    // at once.
     static uint32_t cell(int r, int g, int b) {
         return static_cast<uint32_t>((r >> 3) << 10 | (g >> 3) << 5 | (b >> 3));
     }
     bool known(uint32_t c) const { return filled_[c / 64] >> (c % 64) & 1; }
-    uint32_t answer(uint32_t c) const { return cache_[c]; }
+    const uint32_t& answer(uint32_t c) const { return cache_[c]; }
     void learn(int r, int g, int b) { fill(cell(r, g, b), nearest(r, g, b)); }
 
   private:

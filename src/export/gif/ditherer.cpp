@@ -12,12 +12,17 @@ namespace {
 // hold every error the diffusion carries: at most nine times 255 sixteenths.
 using Channels = int16_t __attribute__((vector_size(16)));
 
-Channels channelsOf(image::Colour c) {
+// The four bytes of a colour in memory, the top one in the fourth lane.
+Channels bytesOf(const image::Colour& c) {
     using Bytes = uint8_t __attribute__((vector_size(8)));
     Bytes bytes{};
-    c &= 0xFFFFFF;
     std::memcpy(&bytes, &c, sizeof c);
     return __builtin_convertvector(bytes, Channels);
+}
+
+Channels channelsOf(image::Colour c) {
+    c &= 0xFFFFFF;
+    return bytesOf(c);
 }
 
 // One row in one direction (step +1 or -1). Errors in sixteenths: `slots` holds
@@ -34,7 +39,7 @@ void ditherPixels(const image::Colour* row, uint8_t* indices, int w, Channels* s
     Channels* s = slots + (step > 0 ? 0 : w + 1);
     for (int i = 0; i < w; ++i, x += step, s += step) {
         // (e + 8) / 16 in C's division, which truncates towards zero.
-        Channels sum = *s + carried + 8;
+        Channels sum = (*s + 8) + carried;
         sum = (sum + (sum >> 15 & 15)) >> 4;
         Channels value = channelsOf(row[x]) + sum;
         value = value < 0 ? 0 : value;
@@ -44,10 +49,12 @@ void ditherPixels(const image::Colour* row, uint8_t* indices, int w, Channels* s
         const uint32_t cell = ColourLookup::cell(value[0], value[1], value[2]);
         if (!lookup.known(cell)) [[unlikely]]
             lookup.learn(value[0], value[1], value[2]);
-        const uint32_t answer = lookup.answer(cell);
-        indices[x] = static_cast<uint8_t>(answer);
+        const uint32_t& answer = lookup.answer(cell);
+        indices[x] = static_cast<uint8_t>(answer >> 24);
         if constexpr (coding) coder->add(above[i]);
-        const Channels err = value - channelsOf(answer >> 8);
+        // The index comes along in the fourth lane, which the first three never
+        // see: dithered there like a fourth channel, bounded like the others.
+        const Channels err = value - bytesOf(answer);
         const Channels moved = err != 0;
         *s = moved ? belowPrevious + 3 * err : *s;
         belowPrevious = moved ? below + 5 * err : belowPrevious;

@@ -2,16 +2,6 @@
 
 namespace bevelmint::exporter {
 
-namespace {
-
-constexpr int kClear = 256;
-constexpr int kEnd = 257;
-constexpr int kFirstFree = 258;
-constexpr int kLastString = 4094;  // strings get codes up to this one
-constexpr int kMaxWidth = 12;
-
-}  // namespace
-
 // Each pixel ends at most one code, and a clear code follows at least 3,800 others.
 LzwCoder::LzwCoder(size_t pixels)
     : next_(kFirstFree), out_((pixels + pixels / 1024 + 8) * 2, '\0') {
@@ -19,29 +9,11 @@ LzwCoder::LzwCoder(size_t pixels)
     put(kClear);
 }
 
-// After each code the width grows once the next free code no longer fits.
-void LzwCoder::put(int code) {
-    acc_ |= static_cast<uint64_t>(code) << bits_;
-    bits_ += width_;
-    if (bits_ >= 32) {
-        for (int k = 0; k < 4; ++k)
-            out_[size_++] = static_cast<char>((acc_ >> (8 * k)) & 0xFF);
-        acc_ >>= 32;
-        bits_ -= 32;
-    }
-    if (next_ > (1 << width_) - 1 && width_ < kMaxWidth) ++width_;
-}
-
-void LzwCoder::newString(uint32_t slot, uint32_t key) {
-    put(prefix_);
-    if (next_ <= kLastString) {
-        slots_[slot] = key << 12 | static_cast<uint32_t>(next_++);
-    } else {
-        put(kClear);
-        slots_.fill(kEmpty);
-        width_ = 9;
-        next_ = kFirstFree;
-    }
+void LzwCoder::restart() {
+    put(kClear);
+    slots_.fill(kEmpty);
+    width_ = 9;
+    next_ = kFirstFree;
 }
 
 std::string LzwCoder::finish() {

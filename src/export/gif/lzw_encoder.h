@@ -28,15 +28,39 @@ class LzwCoder {
             }
             if (held == kEmpty) break;
         }
-        newString(slot, key);
+        put(prefix_);
+        if (next_ <= kLastString) {
+            slots_[slot] = key << 12 | static_cast<uint32_t>(next_++);
+        } else {
+            restart();
+        }
         prefix_ = k;
     }
     // The code stream so far ended with the end code (not yet in sub-blocks).
     std::string finish();
 
   private:
-    void newString(uint32_t slot, uint32_t key);
-    void put(int code);
+    static constexpr int kClear = 256;
+    static constexpr int kEnd = 257;
+    static constexpr int kFirstFree = 258;
+    static constexpr int kLastString = 4094;  // strings get codes up to this one
+    static constexpr int kMaxWidth = 12;
+
+    // After each code the width grows once the next free code no longer fits.
+    void put(int code) {
+        acc_ |= static_cast<uint64_t>(code) << bits_;
+        bits_ += width_;
+        if (bits_ >= 32) {
+            for (int k = 0; k < 4; ++k)
+                out_[size_++] = static_cast<char>((acc_ >> (8 * k)) & 0xFF);
+            acc_ >>= 32;
+            bits_ -= 32;
+        }
+        if (next_ > (1 << width_) - 1 && width_ < kMaxWidth) ++width_;
+    }
+    // A full table: a clear code, and the table starts again. Rare, and out of
+    // the way of the loops that feed the coder.
+    [[gnu::cold]] void restart();
 
     // String table: the code of (prefix code, next index), in an open-addressing
     // hash table four times the size of the largest table. A slot packs the 20-bit
