@@ -31,9 +31,14 @@ class ColourLookup {
     static uint32_t cell(int r, int g, int b) {
         return static_cast<uint32_t>((r >> 3) << 10 | (g >> 3) << 5 | (b >> 3));
     }
+    // The same cell straight from a colour value's bits; its top byte is ignored.
+    static uint32_t cell(image::Colour c) {
+        return (c & 0xF8) << 7 | (c >> 6 & 0x3E0) | (c >> 19 & 0x1F);
+    }
     bool known(uint32_t c) const { return filled_[c / 64] >> (c % 64) & 1; }
     const uint32_t& answer(uint32_t c) const { return cache_[c]; }
     void learn(int r, int g, int b) { fill(cell(r, g, b), nearest(r, g, b)); }
+    void learn(image::Colour c) { learn(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF); }
 
   private:
     uint8_t nearest(int r, int g, int b);

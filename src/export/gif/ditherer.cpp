@@ -1,5 +1,6 @@
 #include "export/gif/ditherer.h"
 
+#include <bit>
 #include <cstring>
 
 #include "export/gif/lzw_encoder.h"
@@ -12,17 +13,32 @@ namespace {
 // hold every error the diffusion carries: at most nine times 255 sixteenths.
 using Channels = int16_t __attribute__((vector_size(16)));
 
-// The four bytes of a colour in memory, the top one in the fourth lane.
+// Lanes and bytes line up as in memory, which a little-endian machine keeps in
+// the order of the colour's bytes.
+static_assert(std::endian::native == std::endian::little);
+
+// The four bytes of a colour, the top one in the fourth lane: interleaved with
+// zero bytes, the one instruction that widens bytes to sixteen bits.
 Channels bytesOf(const image::Colour& c) {
-    using Bytes = uint8_t __attribute__((vector_size(8)));
-    Bytes bytes{};
-    std::memcpy(&bytes, &c, sizeof c);
-    return __builtin_convertvector(bytes, Channels);
+    using Words = uint32_t __attribute__((vector_size(16)));
+    using Bytes = uint8_t __attribute__((vector_size(16)));
+    const Bytes bytes = std::bit_cast<Bytes>(Words{c, 0, 0, 0});
+    return std::bit_cast<Channels>(__builtin_shufflevector(bytes, Bytes{}, 0, 16, 1, 17, 2, 18, 3,
+                                                           19, 4, 20, 5, 21, 6, 22, 7, 23));
 }
 
 Channels channelsOf(image::Colour c) {
     c &= 0xFFFFFF;
     return bytesOf(c);
+}
+
+// The first four lanes, each within 0..255, as the bytes of a colour.
+image::Colour colourOf(Channels v) {
+    using Bytes = uint8_t __attribute__((vector_size(8)));
+    const Bytes bytes = __builtin_convertvector(v, Bytes);
+    image::Colour c;
+    std::memcpy(&c, &bytes, sizeof c);
+    return c;
 }
 
 // One row in one direction (step +1 or -1). Errors in sixteenths: `slots` holds
@@ -46,9 +62,10 @@ void ditherPixels(const image::Colour* row, uint8_t* indices, int w, Channels* s
         value = value > 255 ? 255 : value;
         // Every pixel looks its cell up: neighbours change cells too often for a
         // shortcut past the look-up to pay for its mispredicted branches.
-        const uint32_t cell = ColourLookup::cell(value[0], value[1], value[2]);
+        const image::Colour colour = colourOf(value);
+        const uint32_t cell = ColourLookup::cell(colour);
         if (!lookup.known(cell)) [[unlikely]]
-            lookup.learn(value[0], value[1], value[2]);
+            lookup.learn(colour);
         const uint32_t& answer = lookup.answer(cell);
         indices[x] = static_cast<uint8_t>(answer >> 24);
         if constexpr (coding) coder->add(above[i]);
