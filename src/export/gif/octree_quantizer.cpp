@@ -34,12 +34,11 @@ void OctreeQuantizer::freeNode(int32_t n) {
     free_.push_back(n);
 }
 
-void OctreeQuantizer::remember(image::Rgb c, int32_t leaf) {
-    const uint32_t key = image::makeColor(c);
+void OctreeQuantizer::remember(image::Colour c, int32_t leaf) {
     if (nodes_[leaf].level <= kShallowLevel) {
         shallow_[shallowCell(c)] = {leaf, nodes_[leaf].version};
     } else {
-        cache_[cacheCell(key)] = {{leaf, nodes_[leaf].version}, key};
+        cache_[cacheCell(c)] = {{leaf, nodes_[leaf].version}, c};
     }
 }
 
@@ -59,7 +58,8 @@ int32_t OctreeQuantizer::leafFor(image::Rgb c, bool create) {
     return n;
 }
 
-void OctreeQuantizer::addNew(image::Rgb c, uint64_t n) {
+void OctreeQuantizer::addNew(image::Colour colour, uint64_t n) {
+    const image::Rgb c = image::splitColor(colour);
     int32_t leaf = leafFor(c, true);
     if (leafCount_ > kMaxColours) {
         // The first pixel lands before the tree is reduced; the rest of the run
@@ -71,7 +71,7 @@ void OctreeQuantizer::addNew(image::Rgb c, uint64_t n) {
         if (--n == 0) return;
         leaf = leafFor(c, false);
     }
-    remember(c, leaf);
+    remember(colour, leaf);
     Node& node = nodes_[leaf];
     node.count += n, node.red += n * c.r, node.green += n * c.g, node.blue += n * c.b;
 }
@@ -104,7 +104,7 @@ void OctreeQuantizer::addPicture(const image::Picture& picture, int w, int h) {
             int end = x + 1;
             while (end < w && row[end] == row[x])
                 ++end;
-            addRun(image::splitColor(row[x]), static_cast<uint64_t>(end - x));
+            addRun(row[x], static_cast<uint64_t>(end - x));
             x = end;
         }
     }

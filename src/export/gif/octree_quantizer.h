@@ -16,16 +16,19 @@ using Palette = std::array<image::Rgb, 256>;
 class OctreeQuantizer {
   public:
     OctreeQuantizer();
-    void add(image::Rgb c) { addRun(c, 1); }
-    // The same colour `n` times in a row, as n calls of add() would add it.
-    void addRun(image::Rgb c, uint64_t n) {
+    void add(image::Rgb c) { addRun(image::makeColor(c), 1); }
+    // The same colour `n` times in a row, as n calls of add() would add it; the
+    // colour value's top byte is ignored.
+    void addRun(image::Colour c, uint64_t n) {
+        c &= 0xFFFFFF;
         const int32_t leaf = cachedLeaf(c);
         if (leaf < 0) {
             addNew(c, n);
             return;
         }
         Node& node = nodes_[leaf];
-        node.count += n, node.red += n * c.r, node.green += n * c.g, node.blue += n * c.b;
+        node.count += n, node.red += n * (c & 0xFF), node.green += n * (c >> 8 & 0xFF),
+            node.blue += n * (c >> 16);
     }
     void addPicture(const image::Picture& picture, int w, int h);
     // Leaves depth first, children in order 0 to 7; the rest of the 256 black.
@@ -49,19 +52,19 @@ class OctreeQuantizer {
     // The leaf the colour reaches, creating the nodes on its way.
     int32_t leafFor(image::Rgb c, bool create);
     // The leaf the colour reaches when the caches know it, else -1.
-    int32_t cachedLeaf(image::Rgb c) const {
+    int32_t cachedLeaf(image::Colour c) const {
         const Shallow& s = shallow_[shallowCell(c)];
         if (s.leaf >= 0 && nodes_[s.leaf].version == s.version) return s.leaf;
-        const uint32_t key = image::makeColor(c);
-        const Cached& e = cache_[cacheCell(key)];
-        if (e.colour == key && nodes_[e.at.leaf].version == e.at.version) return e.at.leaf;
+        const Cached& e = cache_[cacheCell(c)];
+        if (e.colour == c && nodes_[e.at.leaf].version == e.at.version) return e.at.leaf;
         return -1;
     }
     // A colour the caches do not know: its leaf, maybe new, maybe reducing the tree.
-    void addNew(image::Rgb c, uint64_t n);
-    void remember(image::Rgb c, int32_t leaf);
-    static uint32_t shallowCell(image::Rgb c) {
-        return static_cast<uint32_t>((c.r >> 4) << 8 | (c.g >> 4) << 4 | c.b >> 4);
+    void addNew(image::Colour c, uint64_t n);
+    void remember(image::Colour c, int32_t leaf);
+    // The top four bits of each channel.
+    static uint32_t shallowCell(image::Colour c) {
+        return (c >> 4 & 0xF) << 8 | (c >> 12 & 0xF) << 4 | (c >> 20 & 0xF);
     }
     static uint32_t cacheCell(uint32_t colour) { return (colour * 2654435761u) >> 20; }
 
