@@ -6,6 +6,7 @@
 
 #include "image/color.h"
 
+#include "export/gif/lanes.h"
 #include "export/gif/octree_quantizer.h"
 
 namespace bevelmint::exporter {
@@ -18,31 +19,71 @@ class ColourLookup {
   public:
     explicit ColourLookup(const Palette& palette);
     uint8_t find(int r, int g, int b) {
-        const uint32_t c = cell(r, g, b);
-        if (!known(c)) learn(r, g, b);
+        const image::Colour colour = image::makeColor(
+            static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b));
+        const uint32_t c = cell(colour);
+        if (!known(c)) {
+            if (!ready(colour)) prepare(colour);
+            learn(colour);
+        }
         return static_cast<uint8_t>(answer(c) >> 24);
     }
     const Palette& palette() const { return palette_; }
 
-    // The cache cell of a colour, whether it holds an answer yet, the answer it
-    // holds, and filling the colour's cell with its answer. An answer is the
-    // entry's colour with its index in the top byte, so that a caller reads both
-    // at once.
-    static uint32_t cell(int r, int g, int b) {
-        return static_cast<uint32_t>((r >> 3) << 10 | (g >> 3) << 5 | (b >> 3));
-    }
-    // The same cell straight from a colour value's bits; its top byte is ignored.
+    // The cache cell of a colour value (its top byte ignored), whether it holds an
+    // answer yet, and the answer it holds: the entry's colour with its index in
+    // the top byte, so that a caller reads both at once.
     static uint32_t cell(image::Colour c) {
         return (c & 0xF8) << 7 | (c >> 6 & 0x3E0) | (c >> 19 & 0x1F);
     }
     bool known(uint32_t c) const { return filled_[c / 64] >> (c % 64) & 1; }
     const uint32_t& answer(uint32_t c) const { return cache_[c]; }
-    void learn(int r, int g, int b) { fill(cell(r, g, b), nearest(r, g, b)); }
-    void learn(image::Colour c) { learn(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF); }
+    // Filling a colour's cell with its answer takes the candidates of the
+    // colour's block, found once (out of line) by prepare(); learn() itself is
+    // inline, so that a loop calling it keeps its own values in registers.
+    bool ready(image::Colour c) const { return blocks_[blockOf(c)].ready; }
+    void prepare(image::Colour c) { findCandidates(blockOf(c)); }
+    void learn(image::Colour c) {
+        const uint32_t at = cell(c);
+        store(at, nearest(blocks_[blockOf(c)], c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF));
+    }
 
   private:
-    uint8_t nearest(int r, int g, int b);
-    void fill(uint32_t cell, uint8_t index);
+    using Lanes = lanes::Lanes;
+    struct Group {
+        Lanes red, green, blue, index;
+    };
+    struct Block {
+        uint32_t first = 0;
+        uint32_t groups = 0;
+        bool ready = false;
+    };
+    static int blockOf(image::Colour c) {
+        return static_cast<int>((c >> 5 & 7) << 6 | (c >> 13 & 7) << 3 | (c >> 21 & 7));
+    }
+    // The same answer as comparing all 256 entries in index order: the candidates
+    // keep index order, each lane keeps the first of its entries at its smallest
+    // distance, and of the lanes at the smallest distance of all the lowest index
+    // wins.
+    uint8_t nearest(const Block& list, int r, int g, int b) const {
+        using namespace lanes;
+        const Group* groups = pool_.data() + list.first;
+        const Lanes qr = splat(r), qg = splat(g), qb = splat(b);
+        Lanes smallest = splat(0x7FFF), index{};
+        for (uint32_t v = 0; v < list.groups; ++v) {
+            const Group& e = groups[v];
+            const Lanes d = absolute(qr - e.red) + absolute(qg - e.green) + absolute(qb - e.blue);
+            const Lanes closer = d < smallest;
+            index = closer ? e.index : index;
+            smallest = closer ? d : smallest;
+        }
+        const Lanes best = splat(smallestLane(smallest));
+        return static_cast<uint8_t>(smallestLane(smallest == best ? index : splat(0x7FFF)));
+    }
+    void store(uint32_t at, uint8_t index) {
+        cache_[at] = image::makeColor(palette_[index]) | static_cast<uint32_t>(index) << 24;
+        filled_[at / 64] |= uint64_t{1} << (at % 64);
+    }
 
     Palette palette_;
     // The search looks only at the entries that can be nearest to some colour of
@@ -53,16 +94,7 @@ class ColourLookup {
     // Eight entries a group, each channel in 16-bit lanes, one cache line a group;
     // a block's groups lie together in one pool, padded with entries too far away
     // to be chosen.
-    using Lanes = int16_t __attribute__((vector_size(16)));
-    struct Group {
-        Lanes red, green, blue, index;
-    };
-    struct Block {
-        uint32_t first = 0;
-        uint32_t groups = 0;
-        bool ready = false;
-    };
-    const Block& findCandidates(int block);
+    void findCandidates(int block);
     std::vector<Group> pool_;
     std::array<Block, 512> blocks_{};
     static constexpr int kVectors = 256 / 8;

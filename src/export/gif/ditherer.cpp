@@ -41,31 +41,63 @@ image::Colour colourOf(Channels v) {
     return c;
 }
 
-// One row in one direction (step +1 or -1). Errors in sixteenths: `slots` holds
-// the row below. A channel whose error is zero passes nothing on to the row below.
-// With a coder, the row above goes to it pixel by pixel in the same loop: the
-// diffusion and the coder each wait on their own chain of results, and the
-// processor overlaps the two.
-template <int step, bool coding>
-void ditherPixels(const image::Colour* row, uint8_t* indices, int w, Channels* slots,
-                  ColourLookup& lookup, const uint8_t* above, LzwCoder* coder) {
-    // The carried, below and below-previous errors of this row.
+// One row's work: its pixels, their indices, the slots of the row below, and,
+// when coding, the row above and the coder it goes to.
+struct Row {
+    const image::Colour* pixels;
+    uint8_t* indices;
+    int width;
+    Channels* slots;
+    const uint8_t* above;
+    LzwCoder* coder;
+};
+
+// Where a row stands: the carried, below and below-previous errors, the pixels
+// done, and the colour of the next one when the candidates of its block are
+// still to be found.
+struct RowState {
     Channels carried{}, below{}, belowPrevious{};
-    int x = step > 0 ? 0 : w - 1;
-    Channels* s = slots + (step > 0 ? 0 : w + 1);
-    for (int i = 0; i < w; ++i, x += step, s += step) {
+    int done = 0;
+    image::Colour unknown = 0;
+};
+
+// The row's pixels on from where it stands, in one direction (step +1 or -1),
+// up to its end or to a pixel whose block's candidates are still to be found,
+// which is left undone. Errors in sixteenths: `slots` holds the row below. A channel whose
+// error is zero passes nothing on to the row below. With a coder, the row above
+// goes to it pixel by pixel in the same loop: the diffusion and the coder each
+// wait on their own chain of results, and the processor overlaps the two. Out
+// of line and with no call in its loop, so that the loop's values stay in
+// registers.
+template <int step, bool coding>
+[[gnu::noinline]] void ditherPixels(const Row& row, RowState& state, ColourLookup& lookup) {
+    const image::Colour* pixels = row.pixels;
+    uint8_t* indices = row.indices;
+    const uint8_t* above = row.above;
+    LzwCoder* coder = row.coder;
+    const int w = row.width;
+    Channels carried = state.carried, below = state.below, belowPrevious = state.belowPrevious;
+    int i = state.done;
+    int x = step > 0 ? i : w - 1 - i;
+    Channels* s = row.slots + (step > 0 ? i : w + 1 - i);
+    for (; i < w; ++i, x += step, s += step) {
         // (e + 8) / 16 in C's division, which truncates towards zero.
         Channels sum = (*s + 8) + carried;
         sum = (sum + (sum >> 15 & 15)) >> 4;
-        Channels value = channelsOf(row[x]) + sum;
+        Channels value = channelsOf(pixels[x]) + sum;
         value = value < 0 ? 0 : value;
         value = value > 255 ? 255 : value;
         // Every pixel looks its cell up: neighbours change cells too often for a
         // shortcut past the look-up to pay for its mispredicted branches.
         const image::Colour colour = colourOf(value);
         const uint32_t cell = ColourLookup::cell(colour);
-        if (!lookup.known(cell)) [[unlikely]]
+        if (!lookup.known(cell)) [[unlikely]] {
+            if (!lookup.ready(colour)) {
+                state.unknown = colour;
+                break;
+            }
             lookup.learn(colour);
+        }
         const uint32_t& answer = lookup.answer(cell);
         indices[x] = static_cast<uint8_t>(answer >> 24);
         if constexpr (coding) coder->add(above[i]);
@@ -78,16 +110,25 @@ void ditherPixels(const image::Colour* row, uint8_t* indices, int w, Channels* s
         below = moved ? err : below;
         carried = 7 * err;
     }
-    *s = belowPrevious;
+    if (i == w) *s = belowPrevious;
+    state.carried = carried, state.below = below, state.belowPrevious = belowPrevious;
+    state.done = i;
+}
+
+template <int step, bool coding>
+void ditherRow(const Row& row, ColourLookup& lookup) {
+    RowState state;
+    for (ditherPixels<step, coding>(row, state, lookup); state.done < row.width;
+         ditherPixels<step, coding>(row, state, lookup))
+        lookup.prepare(state.unknown);
 }
 
 template <int step>
-void ditherRow(const image::Colour* row, uint8_t* indices, int w, Channels* slots,
-               ColourLookup& lookup, const uint8_t* above, LzwCoder* coder) {
-    if (above && coder) {
-        ditherPixels<step, true>(row, indices, w, slots, lookup, above, coder);
+void ditherRow(const Row& row, ColourLookup& lookup) {
+    if (row.above && row.coder) {
+        ditherRow<step, true>(row, lookup);
     } else {
-        ditherPixels<step, false>(row, indices, w, slots, lookup, above, coder);
+        ditherRow<step, false>(row, lookup);
     }
 }
 
@@ -104,11 +145,12 @@ IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLo
     std::vector<Channels> slots(static_cast<size_t>(w + 2), Channels{});
     for (int y = 0; y < h; ++y) {
         uint8_t* indices = out.indices.data() + static_cast<size_t>(y) * w;
-        const uint8_t* above = y > 0 ? indices - w : nullptr;
+        const Row row{picture.row(y), indices, w, slots.data(), y > 0 ? indices - w : nullptr,
+                      coder};
         if (y % 2 == 0) {
-            ditherRow<1>(picture.row(y), indices, w, slots.data(), lookup, above, coder);
+            ditherRow<1>(row, lookup);
         } else {
-            ditherRow<-1>(picture.row(y), indices, w, slots.data(), lookup, above, coder);
+            ditherRow<-1>(row, lookup);
         }
     }
     if (coder && h > 0) {

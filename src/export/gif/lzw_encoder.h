@@ -51,9 +51,12 @@ class LzwCoder {
         acc_ |= static_cast<uint64_t>(code) << bits_;
         bits_ += width_;
         if (bits_ >= 32) {
+            const uint64_t word = acc_;
+            char* at = out_.data() + size_;
             for (int k = 0; k < 4; ++k)
-                out_[size_++] = static_cast<char>((acc_ >> (8 * k)) & 0xFF);
-            acc_ >>= 32;
+                at[k] = static_cast<char>((word >> (8 * k)) & 0xFF);
+            size_ += 4;
+            acc_ = word >> 32;
             bits_ -= 32;
         }
         if (next_ > (1 << width_) - 1 && width_ < kMaxWidth) ++width_;
