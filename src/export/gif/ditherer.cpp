@@ -1,7 +1,10 @@
 #include "export/gif/ditherer.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include <bit>
-#include <cstring>
 
 #include "export/gif/lzw_encoder.h"
 
@@ -17,28 +20,39 @@ using Channels = int16_t __attribute__((vector_size(16)));
 // the order of the colour's bytes.
 static_assert(std::endian::native == std::endian::little);
 
-// The four bytes of a colour, the top one in the fourth lane: interleaved with
-// zero bytes, the one instruction that widens bytes to sixteen bits.
-Channels bytesOf(const image::Colour& c) {
-    using Words = uint32_t __attribute__((vector_size(16)));
-    using Bytes = uint8_t __attribute__((vector_size(16)));
-    const Bytes bytes = std::bit_cast<Bytes>(Words{c, 0, 0, 0});
+using Bytes = uint8_t __attribute__((vector_size(16)));
+using Words = uint32_t __attribute__((vector_size(16)));
+
+// The first eight bytes widened to lanes: interleaved with zero bytes, the one
+// instruction that widens bytes to sixteen bits.
+Channels lanesOf(Bytes bytes) {
     return std::bit_cast<Channels>(__builtin_shufflevector(bytes, Bytes{}, 0, 16, 1, 17, 2, 18, 3,
                                                            19, 4, 20, 5, 21, 6, 22, 7, 23));
 }
 
-Channels channelsOf(image::Colour c) {
-    c &= 0xFFFFFF;
-    return bytesOf(c);
+// The four bytes of a colour, the top one in the fourth lane.
+Channels bytesOf(const image::Colour& c) {
+    return lanesOf(std::bit_cast<Bytes>(Words{c, 0, 0, 0}));
 }
 
-// The first four lanes, each within 0..255, as the bytes of a colour.
-image::Colour colourOf(Channels v) {
-    using Bytes = uint8_t __attribute__((vector_size(8)));
-    const Bytes bytes = __builtin_convertvector(v, Bytes);
-    image::Colour c;
-    std::memcpy(&c, &bytes, sizeof c);
-    return c;
+Channels channelsOf(image::Colour c) {
+    return bytesOf(c & 0xFFFFFF);
+}
+
+// The lanes clamped to 0..255 as bytes, the first eight bytes. On x86 one
+// instruction does both, which shortens the path from a pixel's value to its
+// look-up.
+Bytes clampedBytes(Channels v) {
+#ifdef __SSE2__
+    const __m128i packed = std::bit_cast<__m128i>(v);
+    return std::bit_cast<Bytes>(_mm_packus_epi16(packed, packed));
+#else
+    v = v < 0 ? 0 : v;
+    v = v > 255 ? 255 : v;
+    using Half = uint8_t __attribute__((vector_size(8)));
+    const Half half = __builtin_convertvector(v, Half);
+    return __builtin_shufflevector(half, half, 0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7);
+#endif
 }
 
 // One row's work: its pixels, their indices, the slots of the row below, and,
@@ -84,12 +98,11 @@ template <int step, bool coding>
         // (e + 8) / 16 in C's division, which truncates towards zero.
         Channels sum = (*s + 8) + carried;
         sum = (sum + (sum >> 15 & 15)) >> 4;
-        Channels value = channelsOf(pixels[x]) + sum;
-        value = value < 0 ? 0 : value;
-        value = value > 255 ? 255 : value;
+        const Bytes clamped = clampedBytes(channelsOf(pixels[x]) + sum);
+        const Channels value = lanesOf(clamped);
         // Every pixel looks its cell up: neighbours change cells too often for a
         // shortcut past the look-up to pay for its mispredicted branches.
-        const image::Colour colour = colourOf(value);
+        const image::Colour colour = std::bit_cast<Words>(clamped)[0];
         const uint32_t cell = ColourLookup::cell(colour);
         if (!lookup.known(cell)) [[unlikely]] {
             if (!lookup.ready(colour)) {
