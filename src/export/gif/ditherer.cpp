@@ -12,8 +12,9 @@ namespace bevelmint::exporter {
 
 namespace {
 
-// Red, green and blue in the first three lanes, the rest zero. Sixteen bits
-// hold every error the diffusion carries: at most nine times 255 sixteenths.
+// Red, green and blue in the first three lanes; the fourth carries an answer's
+// index along (see the loop), the rest stay zero. Sixteen bits hold every error
+// the diffusion carries: at most nine times 255 sixteenths.
 using Channels = int16_t __attribute__((vector_size(16)));
 
 // Lanes and bytes line up as in memory, which a little-endian machine keeps in
