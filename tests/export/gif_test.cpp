@@ -355,3 +355,25 @@ TEST(Gif, TheFastReductionMatchesThePlainDefinition) {
     EXPECT_EQ(fast.palette, plain.palette);
     EXPECT_EQ(fast.indices, plain.indices);
 }
+
+// The coder runs beside the ditherer, a row behind it; the file must be the one
+// that coding the finished picture gives: with clear codes (noise), with runs
+// (gradient rings), and for a single pixel, row and column.
+TEST(Gif, CodingBesideTheDithererWritesTheSameFile) {
+    Picture rings(257, 61);
+    for (int y = 0; y < 61; ++y)
+        for (int x = 0; x < 257; ++x)
+            rings.setPixel(x, y, makeColor(x * 3 % 256, (x + y) % 256, y * 4));
+    const std::vector<Picture> pictures = {noise(330, 195, 7), rings,
+                                           Picture(1, 1, makeColor(9, 8, 7)), noise(97, 1, 2),
+                                           noise(1, 53, 4)};
+    for (const Picture& p : pictures) {
+        for (bool transparent : {false, true}) {
+            const std::string together =
+                exporter::encodeGifPicture(p, p.width(), p.height(), transparent);
+            const std::string apart =
+                exporter::encodeGif(exporter::reduceColours(p, p.width(), p.height()), transparent);
+            EXPECT_EQ(together, apart) << p.width() << " x " << p.height();
+        }
+    }
+}
