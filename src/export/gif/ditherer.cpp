@@ -21,6 +21,11 @@ using Channels = int16_t __attribute__((vector_size(16)));
 // the order of the colour's bytes.
 static_assert(std::endian::native == std::endian::little);
 
+// Half of sixteen, which rounds an error in sixteenths. Each slot keeps it with
+// the errors that the row above passed down, so that it is added before the
+// carried error arrives rather than after, on the path from pixel to pixel.
+constexpr int16_t kHalf = 8;
+
 using Bytes = uint8_t __attribute__((vector_size(16)));
 using Words = uint32_t __attribute__((vector_size(16)));
 
@@ -67,19 +72,21 @@ struct Row {
     LzwCoder* coder;
 };
 
-// Where a row stands: the carried, below and below-previous errors, the pixels
+// Where a row stands: the last pixel's error (seven sixteenths of it carry to
+// the next pixel), the below and below-previous errors, the pixels
 // done, and the colour of the next one when the candidates of its block are
 // still to be found.
 struct RowState {
-    Channels carried{}, below{}, belowPrevious{};
+    Channels last{}, below{}, belowPrevious{};
     int done = 0;
     image::Colour unknown = 0;
 };
 
 // The row's pixels on from where it stands, in one direction (step +1 or -1),
 // up to its end or to a pixel whose block's candidates are still to be found,
-// which is left undone. Errors in sixteenths: `slots` holds the row below. A channel whose
-// error is zero passes nothing on to the row below. With a coder, the row above
+// which is left undone. Errors in sixteenths: `slots` holds the row below, each
+// slot with the 8 that rounds it (see kHalf). A channel whose error is zero
+// passes nothing on to the row below. With a coder, the row above
 // goes to it pixel by pixel in the same loop: the diffusion and the coder each
 // wait on their own chain of results, and the processor overlaps the two. Out
 // of line and with no call in its loop, so that the loop's values stay in
@@ -91,13 +98,14 @@ template <int step, bool coding>
     const uint8_t* above = row.above;
     LzwCoder* coder = row.coder;
     const int w = row.width;
-    Channels carried = state.carried, below = state.below, belowPrevious = state.belowPrevious;
+    Channels last = state.last, below = state.below, belowPrevious = state.belowPrevious;
     int i = state.done;
     int x = step > 0 ? i : w - 1 - i;
     Channels* s = row.slots + (step > 0 ? i : w + 1 - i);
     for (; i < w; ++i, x += step, s += step) {
-        // (e + 8) / 16 in C's division, which truncates towards zero.
-        Channels sum = (*s + 8) + carried;
+        // (e + 8) / 16 in C's division, which truncates towards zero; the
+        // carried seven sixteenths as 8e - e, the two halves side by side.
+        Channels sum = (*s - last) + (last << 3);
         sum = (sum + (sum >> 15 & 15)) >> 4;
         const Bytes clamped = clampedBytes(channelsOf(pixels[x]) + sum);
         const Channels value = lanesOf(clamped);
@@ -119,13 +127,13 @@ template <int step, bool coding>
         // see: dithered there like a fourth channel, bounded like the others.
         const Channels err = value - bytesOf(answer);
         const Channels moved = err != 0;
-        *s = moved ? belowPrevious + 3 * err : *s;
+        *s = moved ? belowPrevious + 3 * err + kHalf : *s;
         belowPrevious = moved ? below + 5 * err : belowPrevious;
         below = moved ? err : below;
-        carried = 7 * err;
+        last = err;
     }
-    if (i == w) *s = belowPrevious;
-    state.carried = carried, state.below = below, state.belowPrevious = belowPrevious;
+    if (i == w) *s = belowPrevious + kHalf;
+    state.last = last, state.below = below, state.belowPrevious = belowPrevious;
     state.done = i;
 }
 
@@ -156,7 +164,7 @@ IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLo
     out.palette = lookup.palette();
     // A slot for every pixel and one beyond each end; rows alternate direction,
     // the first running left to right.
-    std::vector<Channels> slots(static_cast<size_t>(w + 2), Channels{});
+    std::vector<Channels> slots(static_cast<size_t>(w + 2), Channels{} + kHalf);
     for (int y = 0; y < h; ++y) {
         uint8_t* indices = out.indices.data() + static_cast<size_t>(y) * w;
         const Row row{picture.row(y), indices, w, slots.data(), y > 0 ? indices - w : nullptr,
