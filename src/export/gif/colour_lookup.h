@@ -18,16 +18,6 @@ namespace bevelmint::exporter {
 class ColourLookup {
   public:
     explicit ColourLookup(const Palette& palette);
-    uint8_t find(int r, int g, int b) {
-        const image::Colour colour = image::makeColor(
-            static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b));
-        const uint32_t c = cell(colour);
-        if (!known(c)) {
-            if (!ready(colour)) prepare(colour);
-            learn(colour);
-        }
-        return static_cast<uint8_t>(answer(c) >> 24);
-    }
     const Palette& palette() const { return palette_; }
 
     // The cache cell of a colour value (its top byte ignored), whether it holds an

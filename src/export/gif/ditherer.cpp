@@ -73,9 +73,9 @@ struct Row {
 };
 
 // Where a row stands: the last pixel's error (seven sixteenths of it carry to
-// the next pixel), the below and below-previous errors, the pixels
-// done, and the colour of the next one when the candidates of its block are
-// still to be found.
+// the next pixel), the below and below-previous errors, the pixels done, and
+// the colour of the next one when the candidates of its block are still to be
+// found.
 struct RowState {
     Channels last{}, below{}, belowPrevious{};
     int done = 0;
@@ -86,11 +86,10 @@ struct RowState {
 // up to its end or to a pixel whose block's candidates are still to be found,
 // which is left undone. Errors in sixteenths: `slots` holds the row below, each
 // slot with the 8 that rounds it (see kHalf). A channel whose error is zero
-// passes nothing on to the row below. With a coder, the row above
-// goes to it pixel by pixel in the same loop: the diffusion and the coder each
-// wait on their own chain of results, and the processor overlaps the two. Out
-// of line and with no call in its loop, so that the loop's values stay in
-// registers.
+// passes nothing on to the row below. With a coder, the row above goes to it
+// pixel by pixel in the same loop: the diffusion and the coder each wait on
+// their own chain of results, and the processor overlaps the two. Out of line
+// and with no call in its loop, so that the loop's values stay in registers.
 template <int step, bool coding>
 [[gnu::noinline]] void ditherPixels(const Row& row, RowState& state, ColourLookup& lookup) {
     const image::Colour* pixels = row.pixels;
