@@ -356,15 +356,28 @@ TEST(Gif, TheFastReductionMatchesThePlainDefinition) {
     EXPECT_EQ(fast.indices, plain.indices);
 }
 
+namespace {
+
+// FNV-1a, to pin a file's bytes in a line.
+uint64_t fingerprint(const std::string& bytes) {
+    uint64_t h = 14695981039346656037ull;
+    for (const unsigned char c : bytes)
+        h = (h ^ c) * 1099511628211ull;
+    return h;
+}
+
+}  // namespace
+
 // The coder runs beside the ditherer, a row behind it; the file must be the one
 // that coding the finished picture gives: with clear codes (noise), with runs
-// (gradient rings), and for a single pixel, row and column.
+// (wrapping ramps), and for a single pixel, row and column. Two files are also
+// pinned to the bytes the plain, slower encoder wrote before.
 TEST(Gif, CodingBesideTheDithererWritesTheSameFile) {
-    Picture rings(257, 61);
+    Picture ramps(257, 61);
     for (int y = 0; y < 61; ++y)
         for (int x = 0; x < 257; ++x)
-            rings.setPixel(x, y, makeColor(x * 3 % 256, (x + y) % 256, y * 4));
-    const std::vector<Picture> pictures = {noise(330, 195, 7), rings,
+            ramps.setPixel(x, y, makeColor(x * 3 % 256, (x + y) % 256, y * 4));
+    const std::vector<Picture> pictures = {noise(330, 195, 7), ramps,
                                            Picture(1, 1, makeColor(9, 8, 7)), noise(97, 1, 2),
                                            noise(1, 53, 4)};
     for (const Picture& p : pictures) {
@@ -376,4 +389,15 @@ TEST(Gif, CodingBesideTheDithererWritesTheSameFile) {
             EXPECT_EQ(together, apart) << p.width() << " x " << p.height();
         }
     }
+    // An empty picture, which no button is, still makes a file.
+    for (const Picture& empty : {Picture(0, 5), Picture(5, 0)})
+        EXPECT_EQ(
+            exporter::encodeGifPicture(empty, empty.width(), empty.height(), true).substr(0, 6),
+            "GIF89a");
+    const std::string noisy = exporter::encodeGifPicture(pictures[0], 330, 195, true);
+    EXPECT_EQ(noisy.size(), 86938u);
+    EXPECT_EQ(fingerprint(noisy), 0x4aa335fa0195494aull);
+    const std::string ramped = exporter::encodeGifPicture(ramps, 257, 61, false);
+    EXPECT_EQ(ramped.size(), 10341u);
+    EXPECT_EQ(fingerprint(ramped), 0x198282b6857787dcull);
 }

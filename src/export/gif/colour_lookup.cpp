@@ -37,6 +37,7 @@ uint32_t trueLanes(Lanes v) {
 
 void ColourLookup::findCandidates(int block) {
     Block& list = blocks_[block];
+    if (list.ready) return;
     list.ready = true;
     const int lo[3] = {(block >> 6) * 32, (block >> 3 & 7) * 32, (block & 7) * 32};
     const Lanes rLo = splat(lo[0]), gLo = splat(lo[1]), bLo = splat(lo[2]);

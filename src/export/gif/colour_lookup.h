@@ -12,9 +12,12 @@
 namespace bevelmint::exporter {
 
 // Nearest palette entry with a cache of 32768 cells, one per top-5-bit colour.
-// The cache is seeded with each entry's own cell (lowest index first); a miss
-// searches all 256 entries by the sum of absolute channel differences (the
-// lowest index wins a tie) and its answer then holds for every colour of the cell.
+// The cache is seeded with each entry's own cell (lowest index first). A colour
+// whose cell holds no answer yet gets the entry nearest to it by the sum of
+// absolute channel differences (the lowest index wins a tie), as if all 256
+// were compared, and that answer then holds for every colour of the cell. A
+// caller asks known(cell); when not, ready(colour) (else prepare(colour)) and
+// then learn(colour); then reads answer(cell).
 class ColourLookup {
   public:
     explicit ColourLookup(const Palette& palette);
@@ -27,10 +30,13 @@ class ColourLookup {
         return (c & 0xF8) << 7 | (c >> 6 & 0x3E0) | (c >> 19 & 0x1F);
     }
     bool known(uint32_t c) const { return filled_[c / 64] >> (c % 64) & 1; }
+    // A reference, so that a caller can load the answer straight into a vector
+    // register.
     const uint32_t& answer(uint32_t c) const { return cache_[c]; }
     // Filling a colour's cell with its answer takes the candidates of the
-    // colour's block, found once (out of line) by prepare(); learn() itself is
-    // inline, so that a loop calling it keeps its own values in registers.
+    // colour's block, found once (out of line) by prepare(), which learn()
+    // needs first; learn() itself is inline, so that a loop calling it keeps
+    // its own values in registers.
     bool ready(image::Colour c) const { return blocks_[blockOf(c)].ready; }
     void prepare(image::Colour c) { findCandidates(blockOf(c)); }
     void learn(image::Colour c) {
@@ -40,6 +46,8 @@ class ColourLookup {
 
   private:
     using Lanes = lanes::Lanes;
+    // Eight entries a group, each channel in 16-bit lanes; a block's groups lie
+    // together in one pool, padded with entries too far away to be chosen.
     struct Group {
         Lanes red, green, blue, index;
     };
@@ -81,9 +89,6 @@ class ColourLookup {
     // distance to the block does not exceed the smallest largest distance of any
     // entry. Found once per block, kept in index order, so ties still go to the
     // lowest index.
-    // Eight entries a group, each channel in 16-bit lanes, one cache line a group;
-    // a block's groups lie together in one pool, padded with entries too far away
-    // to be chosen.
     void findCandidates(int block);
     std::vector<Group> pool_;
     std::array<Block, 512> blocks_{};

@@ -6,6 +6,7 @@
 
 #include <bit>
 
+#include "export/gif/lanes.h"
 #include "export/gif/lzw_encoder.h"
 
 namespace bevelmint::exporter {
@@ -13,17 +14,17 @@ namespace bevelmint::exporter {
 namespace {
 
 // Red, green and blue in the first three lanes; the fourth carries an answer's
-// index along (see the loop), the rest stay zero. Sixteen bits hold every error
-// the diffusion carries: at most nine times 255 sixteenths.
-using Channels = int16_t __attribute__((vector_size(16)));
+// index along (see the loop); the last four hold nothing (zero, or kHalf in the
+// slots). Sixteen bits hold every error the diffusion carries: at most nine
+// times 255 sixteenths.
+using Channels = lanes::Lanes;
 
 // Lanes and bytes line up as in memory, which a little-endian machine keeps in
 // the order of the colour's bytes.
 static_assert(std::endian::native == std::endian::little);
 
-// Half of sixteen, which rounds an error in sixteenths. Each slot keeps it with
-// the errors that the row above passed down, so that it is added before the
-// carried error arrives rather than after, on the path from pixel to pixel.
+// Half of sixteen, which rounds an error in sixteenths. It is stored pre-added in
+// every slot, which keeps the addition off the path from pixel to pixel.
 constexpr int16_t kHalf = 8;
 
 using Bytes = uint8_t __attribute__((vector_size(16)));
@@ -72,24 +73,24 @@ struct Row {
     LzwCoder* coder;
 };
 
-// Where a row stands: the last pixel's error (seven sixteenths of it carry to
-// the next pixel), the below and below-previous errors, the pixels done, and
-// the colour of the next one when the candidates of its block are still to be
-// found.
+// Where a row stands: the previous pixel's error (seven sixteenths of it carry
+// to this pixel), the below and below-previous errors, the pixels done, and the
+// colour of the next one when the candidates of its block are still to be found.
 struct RowState {
-    Channels last{}, below{}, belowPrevious{};
+    Channels previousError{}, below{}, belowPrevious{};
     int done = 0;
-    image::Colour unknown = 0;
+    image::Colour unprepared = 0;
 };
 
 // The row's pixels on from where it stands, in one direction (step +1 or -1),
 // up to its end or to a pixel whose block's candidates are still to be found,
 // which is left undone. Errors in sixteenths: `slots` holds the row below, each
 // slot with the 8 that rounds it (see kHalf). A channel whose error is zero
-// passes nothing on to the row below. With a coder, the row above goes to it
-// pixel by pixel in the same loop: the diffusion and the coder each wait on
-// their own chain of results, and the processor overlaps the two. Out of line
-// and with no call in its loop, so that the loop's values stay in registers.
+// leaves its slot and its below errors as they were. With a coder, the row
+// above goes to it pixel by pixel in the same loop: the diffusion and the coder
+// each wait on their own chain of results, and the processor overlaps the two.
+// Out of line, and with no call on the loop's common path (only the coder's
+// rare restart), so that the loop's values stay in registers.
 template <int step, bool coding>
 [[gnu::noinline]] void ditherPixels(const Row& row, RowState& state, ColourLookup& lookup) {
     const image::Colour* pixels = row.pixels;
@@ -97,24 +98,26 @@ template <int step, bool coding>
     const uint8_t* above = row.above;
     LzwCoder* coder = row.coder;
     const int w = row.width;
-    Channels last = state.last, below = state.below, belowPrevious = state.belowPrevious;
+    Channels previousError = state.previousError, below = state.below,
+             belowPrevious = state.belowPrevious;
     int i = state.done;
     int x = step > 0 ? i : w - 1 - i;
     Channels* s = row.slots + (step > 0 ? i : w + 1 - i);
     for (; i < w; ++i, x += step, s += step) {
-        // (e + 8) / 16 in C's division, which truncates towards zero; the
-        // carried seven sixteenths as 8e - e, the two halves side by side.
-        Channels sum = (*s - last) + (last << 3);
+        // (s + 7e) / 16 in C's division, which truncates towards zero, where
+        // the slot s holds the errors from above and the rounding 8, and e is
+        // the previous pixel's error; 7e as 8e - e, both halves at once.
+        Channels sum = (*s - previousError) + (previousError << 3);
         sum = (sum + (sum >> 15 & 15)) >> 4;
         const Bytes clamped = clampedBytes(channelsOf(pixels[x]) + sum);
         const Channels value = lanesOf(clamped);
-        // Every pixel looks its cell up: neighbours change cells too often for a
-        // shortcut past the look-up to pay for its mispredicted branches.
+        // Every pixel looks its cell up: neighbours change cells too often for
+        // a "same cell as before" shortcut to pay for its mispredictions.
         const image::Colour colour = std::bit_cast<Words>(clamped)[0];
         const uint32_t cell = ColourLookup::cell(colour);
         if (!lookup.known(cell)) [[unlikely]] {
             if (!lookup.ready(colour)) {
-                state.unknown = colour;
+                state.unprepared = colour;
                 break;
             }
             lookup.learn(colour);
@@ -129,27 +132,29 @@ template <int step, bool coding>
         *s = moved ? belowPrevious + 3 * err + kHalf : *s;
         belowPrevious = moved ? below + 5 * err : belowPrevious;
         below = moved ? err : below;
-        last = err;
+        previousError = err;
     }
     if (i == w) *s = belowPrevious + kHalf;
-    state.last = last, state.below = below, state.belowPrevious = belowPrevious;
+    state.previousError = previousError, state.below = below, state.belowPrevious = belowPrevious;
     state.done = i;
 }
 
 template <int step, bool coding>
-void ditherRow(const Row& row, ColourLookup& lookup) {
+void ditherWholeRow(const Row& row, ColourLookup& lookup) {
     RowState state;
-    for (ditherPixels<step, coding>(row, state, lookup); state.done < row.width;
-         ditherPixels<step, coding>(row, state, lookup))
-        lookup.prepare(state.unknown);
+    for (;;) {
+        ditherPixels<step, coding>(row, state, lookup);
+        if (state.done == row.width) return;
+        lookup.prepare(state.unprepared);
+    }
 }
 
 template <int step>
 void ditherRow(const Row& row, ColourLookup& lookup) {
     if (row.above && row.coder) {
-        ditherRow<step, true>(row, lookup);
+        ditherWholeRow<step, true>(row, lookup);
     } else {
-        ditherRow<step, false>(row, lookup);
+        ditherWholeRow<step, false>(row, lookup);
     }
 }
 
@@ -161,8 +166,10 @@ IndexPicture ditherPicture(const image::Picture& picture, int w, int h, ColourLo
     out.width = w, out.height = h;
     out.indices.resize(static_cast<size_t>(w) * h);
     out.palette = lookup.palette();
-    // A slot for every pixel and one beyond each end; rows alternate direction,
-    // the first running left to right.
+    // Rows alternate direction, the first running left to right. Column c's
+    // errors for the row below gather in slot c + 1; that row reads them one
+    // column behind its own direction, at slot x going right and slot x + 2
+    // going left (so w + 2 slots).
     std::vector<Channels> slots(static_cast<size_t>(w + 2), Channels{} + kHalf);
     for (int y = 0; y < h; ++y) {
         uint8_t* indices = out.indices.data() + static_cast<size_t>(y) * w;

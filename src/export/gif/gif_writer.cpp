@@ -56,7 +56,7 @@ std::string gifFile(const IndexPicture& image, bool transparent, const std::stri
     std::string out;
     header(out, transparent);
     logicalScreen(out, image.width, image.height);
-    if (transparent) graphicControl(out, image.at(0, image.height - 1));
+    if (transparent) graphicControl(out, image.indices.empty() ? 0 : image.at(0, image.height - 1));
     imageDescriptor(out, image.width, image.height);
     colourTable(out, image.palette);
     imageData(out, codes);

@@ -4,7 +4,7 @@
 
 namespace bevelmint::exporter::lanes {
 
-// Eight 16-bit lanes, one vector register on any x86-64.
+// Eight 16-bit lanes: one 16-byte vector register (SSE2 on x86-64, NEON on arm64).
 using Lanes = int16_t __attribute__((vector_size(16)));
 
 inline Lanes splat(int v) {

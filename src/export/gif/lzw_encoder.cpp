@@ -3,8 +3,7 @@
 namespace bevelmint::exporter {
 
 // Each pixel ends at most one code, and a clear code follows at least 3,800 others.
-LzwCoder::LzwCoder(size_t pixels)
-    : next_(kFirstFree), out_((pixels + pixels / 1024 + 8) * 2, '\0') {
+LzwCoder::LzwCoder(size_t pixels) : out_((pixels + pixels / 1024 + 8) * 2, '\0') {
     slots_.fill(kEmpty);
     put(kClear);
 }

@@ -11,7 +11,8 @@ namespace bevelmint::exporter {
 // significant bit first, fed one palette index at a time.
 class LzwCoder {
   public:
-    // `pixels` bounds the output buffer, sized up front for the worst case.
+    // For at most `pixels` indices: the output buffer is sized up front for the
+    // worst case of that many, so that writing a code is a plain store.
     explicit LzwCoder(size_t pixels);
     void add(uint8_t k) {
         if (prefix_ < 0) {
@@ -36,7 +37,8 @@ class LzwCoder {
         }
         prefix_ = k;
     }
-    // The code stream so far ended with the end code (not yet in sub-blocks).
+    // The code stream ended with the end code (not yet in sub-blocks); the last
+    // call, as it hands the buffer over.
     std::string finish();
 
   private:
@@ -73,8 +75,7 @@ class LzwCoder {
     std::array<uint32_t, kSize> slots_;
     int prefix_ = -1;  // the code of the string read so far, none before the first index
     int width_ = 9;
-    int next_;
-    // Codes packed into a buffer sized for the worst case, so writing is a plain store.
+    int next_ = kFirstFree;
     std::string out_;
     size_t size_ = 0;
     uint64_t acc_ = 0;
