@@ -4,7 +4,9 @@
 
 namespace bevelmint::exporter {
 
-ColourLookup::ColourLookup(const Palette& palette) : palette_(palette) {
+ColourLookup::ColourLookup(const Palette& palette)
+    : palette_(palette), noAnswer_(image::makeColor(palette[0]) ^ 1) {
+    cache_.fill(noAnswer_);
     for (int i = 0; i < 256; ++i) {
         const uint32_t c = cell(image::makeColor(palette[i]));
         if (!known(c)) store(c, static_cast<uint8_t>(i));

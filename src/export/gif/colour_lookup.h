@@ -29,7 +29,7 @@ class ColourLookup {
     static uint32_t cell(image::Colour c) {
         return (c & 0xF8) << 7 | (c >> 6 & 0x3E0) | (c >> 19 & 0x1F);
     }
-    bool known(uint32_t c) const { return filled_[c / 64] >> (c % 64) & 1; }
+    bool known(uint32_t c) const { return cache_[c] != noAnswer_; }
     // A reference, so that a caller can load the answer straight into a vector
     // register.
     const uint32_t& answer(uint32_t c) const { return cache_[c]; }
@@ -80,7 +80,6 @@ class ColourLookup {
     }
     void store(uint32_t at, uint8_t index) {
         cache_[at] = image::makeColor(palette_[index]) | static_cast<uint32_t>(index) << 24;
-        filled_[at / 64] |= uint64_t{1} << (at % 64);
     }
 
     Palette palette_;
@@ -94,8 +93,10 @@ class ColourLookup {
     std::array<Block, 512> blocks_{};
     static constexpr int kVectors = 256 / 8;
     Lanes red_[kVectors], green_[kVectors], blue_[kVectors];
-    std::array<uint32_t, 32768> cache_{};
-    std::array<uint64_t, 32768 / 64> filled_{};
+    // An empty cell holds a value no answer has: index 0 with a colour other
+    // than entry 0's, so that the answer's own read says whether there is one.
+    const uint32_t noAnswer_;
+    std::array<uint32_t, 32768> cache_;
 };
 
 }  // namespace bevelmint::exporter
