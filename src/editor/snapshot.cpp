@@ -4,8 +4,6 @@ namespace bevelmint::editor {
 
 using state::ButtonState;
 
-namespace {}  // namespace
-
 const std::shared_ptr<const render::TextureImages>& noTexture() {
     static const auto none = std::make_shared<const render::TextureImages>();
     return none;

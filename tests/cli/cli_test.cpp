@@ -46,6 +46,13 @@ size_t entries(const fs::path& dir) {
         std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }
 
+// Every file that `wrote` holds has the same bytes as its namesake in `same`.
+void expectSameFiles(const fs::path& wrote, const fs::path& same) {
+    for (const auto& entry : fs::directory_iterator(wrote))
+        EXPECT_EQ(slurp(entry.path()), slurp(same / entry.path().filename()))
+            << entry.path().filename();
+}
+
 }  // namespace
 
 TEST(RenderCommand, WritesBothPicturesOfTheDefaultButton) {
@@ -480,9 +487,7 @@ TEST(RenderCommand, WebAndTheOptionsWriteTheSameDarkVariant) {
     for (const char* dark : {"go-dark.png", "go-dark@2x.png", "go-hover-dark@2x.png",
                              "go-sprite-dark.png", "go-pressed-dark.png"})
         EXPECT_TRUE(fs::exists(dir / "web" / dark)) << dark;
-    for (const auto& entry : fs::directory_iterator(dir / "options"))
-        EXPECT_EQ(slurp(entry.path()), slurp(dir / "web" / entry.path().filename()))
-            << entry.path().filename();
+    expectSameFiles(dir / "options", dir / "web");
     EXPECT_NE(slurp(dir / "web/go-email.html").find("srcset=\"go-dark@2x.png\""),
               std::string::npos);
     std::ofstream(dir / "labels.txt") << "Go\nGo dark\n";
@@ -519,9 +524,7 @@ TEST(RenderCommand, WebWritesWhatTheDesignsWebSettingsName) {
             dir);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(entries(dir / "web"), 17u);
-    for (const auto& entry : fs::directory_iterator(dir / "options"))
-        EXPECT_EQ(slurp(entry.path()), slurp(dir / "web" / entry.path().filename()))
-            << entry.path().filename();
+    expectSameFiles(dir / "options", dir / "web");
 
     for (const char* args : {"--web", "d.bvm --web --normal x.png", "d.bvm --web --scales 1,2",
                              "d.bvm --set webBaseName=a/b --web", "d.bvm --web --palette"}) {

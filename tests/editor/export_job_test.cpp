@@ -17,8 +17,6 @@ using bevelmint::testing::slurp;
 using editor::Editor;
 using editor::ExportJob;
 
-namespace {}  // namespace
-
 // A job runs on a thread of its own, counts the files it writes, stops cleanly
 // when cancelled, and holds the editor's edits off while it lives.
 TEST(ExportJob, CountsFilesCancelsCleanlyAndHoldsOffEdits) {
